@@ -1,0 +1,35 @@
+# Wraps CMake. `make test` installs what is missing, builds into build/ and
+# runs every test; `make test-sanitize` runs them again under ASan and UBSan
+# (built with clang, together with the fuzz targets).
+
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build test build-sanitize test-sanitize demo clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build build -j $(JOBS)
+
+test: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+build-sanitize: deps
+	CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+		-DTUNEMILL_SANITIZE=ON -DTUNEMILL_FUZZ=ON
+	cmake --build build-sanitize -j $(JOBS)
+
+test-sanitize: build-sanitize
+	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+demo: build
+	@echo "make demo: the publisher is not built yet; it arrives with the command-line publisher." >&2
+	@exit 2
+
+clean:
+	rm -rf build build-sanitize

@@ -1,0 +1,53 @@
+#ifndef TESTS_TRANSFORM_TESTSUPPORT_H
+#define TESTS_TRANSFORM_TESTSUPPORT_H
+
+#include "transform/transform.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+using Bytes = std::vector<unsigned char>;
+
+// Measures and encodes one object on its own, as the movie encoder would.
+Bytes encode(transform::FSTransformObject& object, int alphaContext = 0);
+
+// Decodes `bytes` into a default-constructed T.
+template <typename T>
+std::unique_ptr<T> decodeAs(const Bytes& bytes) {
+    transform::FSStream stream(bytes.data(), static_cast<int>(bytes.size()));
+    auto object = std::make_unique<T>();
+    object->decode(stream);
+    return object;
+}
+
+// Decodes one action record through the action factory.
+std::unique_ptr<transform::FSActionObject> decodeOneAction(const Bytes& bytes);
+
+std::string hex(const Bytes& bytes);
+Bytes concat(const Bytes& left, const Bytes& right);
+
+// A folder of its own under the system's temporary folder, removed again
+// when the test ends.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    std::string path(const std::string& name) const;
+
+private:
+    std::string root;
+};
+
+// A sine tone as a 16-bit PCM WAV file.
+void writeToneWav(const std::string& path, int rate, int channels, double seconds, double frequency = 440.0);
+// Runs a shell command; true when it exits with 0.
+bool run(const std::string& command);
+Bytes readFile(const std::string& path);
+void writeFile(const std::string& path, const Bytes& bytes);
+
+} // namespace testing_support
+
+#endif

@@ -1,0 +1,33 @@
+#ifndef TRANSFORM_FSBOUNDS_H
+#define TRANSFORM_FSBOUNDS_H
+
+#include "transform/FSTransformObject.h"
+
+namespace transform {
+
+// A rectangle in twips, coded as a RECT: a 5-bit field width, then minX,
+// maxX, minY and maxY as signed fields of that width.
+class FSBounds : public FSTransformObject {
+public:
+    FSBounds(int minX = 0, int minY = 0, int maxX = 0, int maxY = 0)
+        : minX(minX), minY(minY), maxX(maxX), maxY(maxY) {}
+    explicit FSBounds(FSStream& stream);
+
+    const char* className() const override { return "FSBounds"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    int minX;
+    int minY;
+    int maxX;
+    int maxY;
+
+private:
+    int fieldSize() const;
+};
+
+} // namespace transform
+
+#endif

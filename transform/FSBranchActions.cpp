@@ -1,0 +1,50 @@
+#include "transform/FSBranchActions.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSStream.h"
+
+namespace transform {
+
+namespace {
+const char* const CopyFailure = "Cannot allocate memory for action object.";
+} // namespace
+
+FSJump::FSJump(FSStream& stream) : FSJump() { decode(stream); }
+
+FSTransformObject* FSJump::clone() const { return allocateObject<FSJump>(CopyFailure, *this); }
+
+int FSJump::length(FSStream&) { return bodyLength = 2; }
+
+void FSJump::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    stream.writeWord(offset, 16);
+}
+
+void FSJump::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    offset = stream.readWord(16, true);
+    stream.requireWithin(end);
+}
+
+FSIf::FSIf(FSStream& stream) : FSIf() { decode(stream); }
+
+FSTransformObject* FSIf::clone() const { return allocateObject<FSIf>(CopyFailure, *this); }
+
+int FSIf::length(FSStream&) { return bodyLength = 2; }
+
+void FSIf::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    stream.writeWord(offset, 16);
+}
+
+void FSIf::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    offset = stream.readWord(16, true);
+    stream.requireWithin(end);
+}
+
+} // namespace transform

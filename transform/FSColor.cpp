@@ -1,0 +1,35 @@
+#include "transform/FSColor.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSStream.h"
+
+namespace transform {
+
+namespace {
+const int AlphaContext = 2;
+} // namespace
+
+FSColor::FSColor(FSStream& stream) : FSColor() { decode(stream); }
+
+FSTransformObject* FSColor::clone() const { return allocateObject<FSColor>("Cannot allocate memory", *this); }
+
+int FSColor::length(FSStream& stream) { return stream.getContext(AlphaContext) ? 4 : 3; }
+
+void FSColor::encode(FSStream& stream) {
+    stream.writeWord(red, 8);
+    stream.writeWord(green, 8);
+    stream.writeWord(blue, 8);
+    if (stream.getContext(AlphaContext))
+        stream.writeWord(alpha, 8);
+}
+
+void FSColor::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    red = stream.readWord(8, false);
+    green = stream.readWord(8, false);
+    blue = stream.readWord(8, false);
+    if (stream.getContext(AlphaContext))
+        alpha = stream.readWord(8, false);
+}
+
+} // namespace transform

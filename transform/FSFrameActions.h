@@ -1,0 +1,115 @@
+#ifndef TRANSFORM_FSFRAMEACTIONS_H
+#define TRANSFORM_FSFRAMEACTIONS_H
+
+#include "transform/FSActionObject.h"
+#include "transform/FSString.h"
+
+namespace transform {
+
+// The action records that move the timeline or wait for frames.
+
+class FSGotoFrame : public FSActionObject {
+public:
+    explicit FSGotoFrame(int frameNumber = 1) : FSActionObject(0x81), frameNumber(frameNumber) {}
+    explicit FSGotoFrame(FSStream& stream);
+
+    const char* className() const override { return "FSGotoFrame"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    int frameNumber;
+};
+
+class FSWaitForFrame : public FSActionObject {
+public:
+    explicit FSWaitForFrame(int frameNumber = 1, int actionCount = 0)
+        : FSActionObject(0x8A), frameNumber(frameNumber), actionCount(actionCount) {}
+    explicit FSWaitForFrame(FSStream& stream);
+
+    const char* className() const override { return "FSWaitForFrame"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    int frameNumber;
+    int actionCount;
+};
+
+class FSSetTarget : public FSActionObject {
+public:
+    explicit FSSetTarget(const char* target = nullptr) : FSActionObject(0x8B), target(target) {}
+    explicit FSSetTarget(FSStream& stream);
+
+    const char* className() const override { return "FSSetTarget"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    FSString target;
+};
+
+class FSGotoLabel : public FSActionObject {
+public:
+    explicit FSGotoLabel(const char* label = nullptr) : FSActionObject(0x8C), label(label) {}
+    explicit FSGotoLabel(FSStream& stream);
+
+    const char* className() const override { return "FSGotoLabel"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    FSString label;
+};
+
+class FSWaitForFrame2 : public FSActionObject {
+public:
+    explicit FSWaitForFrame2(int actionCount = 0) : FSActionObject(0x8D), actionCount(actionCount) {}
+    explicit FSWaitForFrame2(FSStream& stream);
+
+    const char* className() const override { return "FSWaitForFrame2"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    int actionCount;
+};
+
+// Runs the actions of the frame named on the stack.
+class FSCall : public FSActionObject {
+public:
+    FSCall() : FSActionObject(0x9E) {}
+    explicit FSCall(FSStream& stream);
+
+    const char* className() const override { return "FSCall"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+};
+
+// Goes to the frame named on the stack, with an optional scene bias.
+class FSGotoFrame2 : public FSActionObject {
+public:
+    explicit FSGotoFrame2(bool play = false, int sceneBias = 0)
+        : FSActionObject(0x9F), play(play), sceneBias(sceneBias) {}
+    explicit FSGotoFrame2(FSStream& stream);
+
+    const char* className() const override { return "FSGotoFrame2"; }
+    FSTransformObject* clone() const override;
+    int length(FSStream& stream) override;
+    void encode(FSStream& stream) override;
+    void decode(FSStream& stream) override;
+
+    bool play;
+    int sceneBias;
+};
+
+} // namespace transform
+
+#endif

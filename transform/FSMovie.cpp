@@ -1,0 +1,147 @@
+#include "transform/FSMovie.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSException.h"
+#include "transform/FSStream.h"
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <zlib.h>
+
+namespace transform {
+
+namespace {
+
+const char* const StreamFailure = "Could not allocate memory for an FSOutputStream object.";
+const char* const MovieFailure = "Could not allocate memory to encode a movie.";
+const int VersionContext = 0;
+const int HeaderLength = 8;
+// The bit pointer is an int: larger images cannot be addressed.
+const int64_t LargestImage = std::numeric_limits<int>::max() / 8;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const {
+        if (file)
+            std::fclose(file);
+    }
+};
+
+} // namespace
+
+FSMovie::FSMovie(const FSBounds& frameSize, float frameRate, int version)
+    : signature{version <= 5 ? 'F' : 'C', 'W', 'S', '\0'}, version(version), frameSize(frameSize),
+      frameRate(frameRate) {}
+
+FSMovie::FSMovie(const FSMovie& other)
+    : signature{other.signature[0], 'W', 'S', '\0'}, version(other.version), frameSize(other.frameSize),
+      frameRate(other.frameRate), objects(cloneElements(other.objects)) {}
+
+FSMovie::~FSMovie() { deleteElements(objects); }
+
+void FSMovie::addObject(FSMovieObject* object) { objects.append(object); }
+
+int FSMovie::frameCount() const {
+    int count = 0;
+    for (const FSMovieObject* object : objects)
+        if (object->type == FSMovieObject::ShowFrame)
+            ++count;
+    return count;
+}
+
+bool FSMovie::encodeBody(FSStream& stream, int total, FSCodingObserver* observer) {
+    try {
+        auto zeros = allocateBytes(static_cast<size_t>(total), MovieFailure);
+        stream.setData(zeros.get(), total);
+    } catch (const FSAllocationException&) {
+        if (observer == nullptr)
+            throw;
+        stream.reportError(FSCodingEvent::Encoding, MovieFailure);
+        return false;
+    }
+    stream.setPointer(0);
+    stream.reportBegin(FSCodingEvent::Encoding, "FSMovie");
+    stream.writeBytes(reinterpret_cast<const unsigned char*>(signature), 3);
+    stream.writeWord(version, 8);
+    stream.writeWord(total, 32);
+    frameSize.encode(stream);
+    int whole = static_cast<int>(frameRate);
+    stream.writeWord(static_cast<int>((frameRate - static_cast<float>(whole)) * 256.0f), 8);
+    stream.writeWord(whole & 0xFF, 8);
+    stream.writeWord(frameCount(), 16);
+    for (FSMovieObject* object : objects)
+        stream.checkedEncode(*object);
+    stream.writeWord(0, 16);
+    stream.reportEnd(FSCodingEvent::Encoding, "FSMovie");
+    return true;
+}
+
+std::unique_ptr<unsigned char[]> FSMovie::encodeToMemory(int& outLength, FSCodingObserver* observer) {
+    outLength = 0;
+    std::unique_ptr<FSOutputStream> stream;
+    try {
+        stream.reset(allocateObject<FSOutputStream>(StreamFailure, 0));
+    } catch (const FSAllocationException&) {
+        if (observer == nullptr)
+            throw;
+        FSStream reporter;
+        reporter.setObserver(observer);
+        reporter.reportError(FSCodingEvent::Encoding, StreamFailure);
+        return nullptr;
+    }
+    stream->setContext(VersionContext, version);
+    stream->setObserver(observer);
+
+    int64_t total = frameSize.length(*stream) + 14;
+    for (FSMovieObject* object : objects) {
+        int n = object->length(*stream);
+        total += (object->extendLength || n >= 63) ? n + 6 : n + 2;
+    }
+    if (total > LargestImage)
+        throw FSFormatException("FSMovie is too large to encode.");
+
+    if (!encodeBody(*stream, static_cast<int>(total), observer))
+        return nullptr;
+
+    if (signature[0] == 'C')
+        return compressMovie(stream->getData(), stream->getSize(), HeaderLength, outLength);
+    auto image = stream->copyData();
+    outLength = stream->getSize();
+    return image;
+}
+
+void FSMovie::encodeToFile(const char* path) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
+    if (!file)
+        throw FSFileOpenException("Cannot open file");
+    int length = 0;
+    auto image = encodeToMemory(length);
+    if (std::fwrite(image.get(), 1, static_cast<size_t>(length), file.get()) != static_cast<size_t>(length))
+        throw FSAccessException("Cannot write to file");
+    if (std::fclose(file.release()) != 0)
+        throw FSAccessException("Cannot write to file");
+}
+
+std::unique_ptr<unsigned char[]> compressMovie(const unsigned char* image, int length, int headerLength,
+                                               int& outLength) {
+    auto bound = static_cast<int64_t>(static_cast<double>(length) * 1.100000023841858);
+    if (bound <= 64)
+        bound = 64;
+    auto output = allocateBytes(static_cast<size_t>(bound), "Cannot allocate memory");
+    auto work = allocateBytes(static_cast<size_t>(length), "Cannot allocate memory");
+    std::memcpy(work.get(), image, static_cast<size_t>(length));
+
+    uLongf compressedSize = static_cast<uLongf>(bound);
+    int status = compress2(output.get(), &compressedSize, work.get() + headerLength,
+                           static_cast<uLong>(length - headerLength), Z_DEFAULT_COMPRESSION);
+    if (status != Z_OK)
+        throw FSFormatException("Cannot compress data");
+
+    outLength = headerLength + static_cast<int>(compressedSize);
+    auto result = allocateBytes(static_cast<size_t>(outLength), "Cannot allocate memory");
+    std::memcpy(result.get(), image, static_cast<size_t>(headerLength));
+    std::memcpy(result.get() + headerLength, output.get(), compressedSize);
+    return result;
+}
+
+} // namespace transform

@@ -1,0 +1,66 @@
+#include "transform/FSRegisterActions.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSStream.h"
+
+namespace transform {
+
+namespace {
+const char* const CopyFailure = "Cannot allocate memory for action object.";
+} // namespace
+
+FSRegisterCopy::FSRegisterCopy(FSStream& stream) : FSRegisterCopy() { decode(stream); }
+
+FSTransformObject* FSRegisterCopy::clone() const { return allocateObject<FSRegisterCopy>(CopyFailure, *this); }
+
+int FSRegisterCopy::length(FSStream&) { return bodyLength = 1; }
+
+void FSRegisterCopy::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    stream.writeWord(registerNumber, 8);
+}
+
+void FSRegisterCopy::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    registerNumber = stream.readWord(8, false);
+    stream.requireWithin(end);
+}
+
+FSTable::FSTable(FSStream& stream) : FSTable() { decode(stream); }
+
+FSTransformObject* FSTable::clone() const { return allocateObject<FSTable>(CopyFailure, *this); }
+
+int FSTable::length(FSStream&) {
+    bodyLength = 2;
+    for (const FSString& value : values)
+        bodyLength += value.textSize();
+    return bodyLength;
+}
+
+void FSTable::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    stream.writeWord(values.getCount(), 16);
+    for (const FSString& value : values)
+        value.encodeText(stream);
+}
+
+void FSTable::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    int count = stream.readWord(16, false);
+    values = FSArray<FSString>();
+    bodyLength = 2;
+    for (int i = 0; i < count; ++i) {
+        FSString value;
+        value.decodeText(stream);
+        stream.requireWithin(end);
+        bodyLength += value.textSize();
+        values.append(value);
+    }
+    stream.requireWithin(end);
+}
+
+} // namespace transform

@@ -1,0 +1,329 @@
+#include "transform/FSSoundConstructorImpl.h"
+
+#include "transform/FSCodec.h"
+#include "transform/FSDefineSound.h"
+#include "transform/FSFileReader.h"
+#include "transform/FSSoundFormat.h"
+#include "transform/FSSoundStreamBlock.h"
+#include "transform/FSSoundStreamHead2.h"
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace transform {
+
+namespace {
+
+const int MaxFrames = 0xFFFFF;
+const int Mpeg1 = 3;
+const int LayerIII = 1;
+
+const int BitRates[2][16] = {
+    {-1, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, -1},
+    {-1, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, -1},
+};
+// By version (MPEG-2.5, reserved, MPEG-2, MPEG-1), for sample-rate index 0;
+// the other indices name rates that SWF cannot play.
+const int SampleRates[4] = {11025, -1, 22050, 44100};
+const int SamplesPerFrame[4] = {576, 576, 576, 1152};
+
+struct Mp3Header {
+    int version = 0;
+    int layer = 0;
+    int bitRate = -1;
+    int sampleRate = -1;
+    int padding = 0;
+    int channels = 0;
+
+    bool measurable() const { return bitRate > 0 && sampleRate > 0; }
+    int frameLength() const { return (version == Mpeg1 ? 144 : 72) * bitRate * 1000 / sampleRate + padding; }
+};
+
+Mp3Header readHeader(FSCodec& codec) {
+    int start = codec.getPointer();
+    Mp3Header header;
+    codec.readBits(11);
+    header.version = codec.readBits(2);
+    header.layer = codec.readBits(2);
+    codec.readBits(1);
+    int bitRateIndex = codec.readBits(4);
+    int sampleRateIndex = codec.readBits(2);
+    header.padding = codec.readBits(1);
+    codec.readBits(1);
+    int channelMode = codec.readBits(2);
+    codec.setPointer(start);
+
+    header.bitRate = header.version == 1 ? -1 : BitRates[header.version == Mpeg1][bitRateIndex];
+    header.sampleRate = sampleRateIndex == 0 ? SampleRates[header.version] : -1;
+    header.channels = channelMode == 3 ? 1 : 2;
+    return header;
+}
+
+// Finds the next frame header from the pointer and reads it; false at the
+// end of the data or on a header whose frame length cannot be computed.
+bool nextFrame(FSCodec& codec, Mp3Header& header, bool& unsupported) {
+    if (!codec.findBits(0x7FF, 11, 8))
+        return false;
+    header = readHeader(codec);
+    if (header.measurable())
+        return true;
+    unsupported = true;
+    return false;
+}
+
+const unsigned RiffId = 0x46464952;
+const unsigned WaveId = 0x45564157;
+const unsigned FormatId = 0x20746D66;
+const unsigned DataId = 0x61746164;
+const int PcmTag = 1;
+
+struct CodecReleaser {
+    void operator()(FSCodec* codec) const { codec->release(); }
+};
+
+int samplesPerFrameForRate(int rate) { return rate >= 32000 ? 1152 : 576; }
+
+} // namespace
+
+FSSoundConstructor* createSoundConstructor(int forceMp3) {
+    return new (std::nothrow) FSSoundConstructorImpl(forceMp3);
+}
+
+void FSSoundConstructorImpl::clear() {
+    format = channels = sampleCount = sampleRate = sampleSize = 0;
+    data.reset();
+    dataSize = 0;
+    frameTable.reset();
+    samplesPerFrame = 0;
+    frameCount = 0;
+}
+
+void FSSoundConstructorImpl::setData(const unsigned char* bytes, int count) {
+    data.reset(new unsigned char[count > 0 ? count : 1]);
+    if (count > 0)
+        std::memcpy(data.get(), bytes, static_cast<size_t>(count));
+    dataSize = count > 0 ? count : 0;
+}
+
+int FSSoundConstructorImpl::copyData(unsigned char* buffer) const {
+    if (buffer != nullptr && dataSize > 0)
+        std::memcpy(buffer, data.get(), static_cast<size_t>(dataSize));
+    return dataSize;
+}
+
+int FSSoundConstructorImpl::loadFile(const char* path) {
+    std::unique_ptr<unsigned char[]> bytes;
+    int size = 0;
+    int status = readWholeFile(path, bytes, size);
+    return status == FSLoaded ? decodeSound(bytes.get(), size) : status;
+}
+
+int FSSoundConstructorImpl::decodeSound(const unsigned char* bytes, int size) {
+    clear();
+    if (bytes == nullptr || size <= 0 || size > std::numeric_limits<int>::max() / 8)
+        return FSUnsupported;
+    std::unique_ptr<FSCodec, CodecReleaser> codec(createCodec(0));
+    if (!codec)
+        return FSUnsupported;
+    try {
+        codec->setData(bytes, size);
+        bool isWav = forceMp3 == 0 && size >= 2 && bytes[0] == 'R' && bytes[1] == 'I';
+        return isWav ? decodeWav(*codec) : decodeMp3(*codec, bytes, size);
+    } catch (const std::bad_alloc&) {
+        clear();
+        return FSUnsupported;
+    }
+}
+
+int FSSoundConstructorImpl::decodeMp3(FSCodec& codec, const unsigned char* bytes, int size) {
+    format = FSSoundMP3;
+    sampleSize = 2;
+    if (!codec.findBits(0x7FF, 11, 8))
+        return FSUnsupported;
+    int first = codec.getPointer();
+    setData(bytes + first / 8, size - first / 8);
+
+    bool unsupported = false;
+    Mp3Header header;
+    int count = 0;
+    codec.setPointer(first);
+    while (nextFrame(codec, header, unsupported)) {
+        if (++count > MaxFrames)
+            return FSUnsupported;
+        codec.setPointer(codec.getPointer() + 8 * header.frameLength());
+    }
+    if (count == 0)
+        return FSUnsupported;
+
+    frameTable.reset(new FrameEntry[static_cast<size_t>(count)]);
+    frameCount = count;
+    codec.setPointer(first);
+    for (int i = 0; i < count && nextFrame(codec, header, unsupported); ++i) {
+        int position = codec.getPointer();
+        int offset = (position - first) / 8;
+        samplesPerFrame = SamplesPerFrame[header.version];
+        if (header.layer != LayerIII)
+            unsupported = true;
+        sampleRate = header.sampleRate;
+        channels = header.channels;
+        sampleCount += samplesPerFrame;
+        int length = header.frameLength();
+        // A last frame cut short by the end of the file holds only what is there.
+        frameTable[i] = {offset, length < dataSize - offset ? length : dataSize - offset};
+        codec.setPointer(position + 8 * length);
+    }
+    return unsupported ? FSUnsupported : FSLoaded;
+}
+
+int FSSoundConstructorImpl::decodeWav(FSCodec& codec) {
+    if (codec.readUI32() != RiffId)
+        return FSUnsupported;
+    codec.readUI32();
+    if (codec.readUI32() != WaveId)
+        return FSUnsupported;
+
+    int status = FSLoaded;
+    const int64_t end = codec.getSize();
+    while (status == FSLoaded && end - codec.getPointer() / 8 >= 8) {
+        unsigned id = codec.readUI32();
+        int64_t chunkSize = codec.readUI32();
+        int64_t start = codec.getPointer() / 8;
+        if (id == FormatId) {
+            format = FSSoundPCM;
+            status = FSUnsupported;
+            if (codec.readUI16() == PcmTag) {
+                channels = codec.readUI16();
+                sampleRate = static_cast<int>(codec.readUI32());
+                codec.readUI32();
+                codec.readUI16();
+                sampleSize = codec.readUI16() / 8;
+                status = FSLoaded;
+            }
+        } else if (id == DataId) {
+            // A "data" chunk before a usable "fmt " chunk cannot be sliced.
+            if (sampleSize <= 0 || channels <= 0)
+                return FSUnsupported;
+            int64_t available = chunkSize < end - start ? chunkSize : end - start;
+            std::unique_ptr<unsigned char[]> bytes(new unsigned char[static_cast<size_t>(available > 0 ? available : 1)]);
+            int copied = codec.readBytes(bytes.get(), static_cast<int>(available));
+            setData(bytes.get(), copied);
+            sampleCount = copied / (sampleSize * channels);
+            if (chunkSize % 2 == 1)
+                ++chunkSize;
+        }
+        int64_t next = start + chunkSize;
+        if (next >= end)
+            break;
+        codec.setPointer(static_cast<int>(8 * next));
+    }
+    if (status == FSLoaded && (sampleRate <= 0 || channels <= 0 || sampleSize <= 0))
+        return FSUnsupported;
+    return status;
+}
+
+int FSSoundConstructorImpl::setSound(int newFormat, int newChannels, int newSampleCount, int newSampleRate,
+                                     int newSampleSize, const unsigned char* bytes, int size) {
+    int status = FSLoaded;
+    if (newFormat == FSSoundMP3 && size > 2) {
+        status = decodeSound(bytes + 2, size - 2);
+    } else {
+        clear();
+        try {
+            setData(bytes, bytes ? size : 0);
+        } catch (const std::bad_alloc&) {
+            clear();
+            return FSUnsupported;
+        }
+    }
+    format = newFormat;
+    channels = newChannels;
+    sampleCount = newSampleCount;
+    sampleRate = newSampleRate;
+    sampleSize = newSampleSize;
+    if (format == FSSoundMP3)
+        samplesPerFrame = samplesPerFrameForRate(sampleRate);
+    return status;
+}
+
+FSDefineSound* FSSoundConstructorImpl::defineSound(int identifier) const {
+    std::unique_ptr<unsigned char[]> bytes;
+    int count = 0;
+    if (format == FSSoundADPCM || format == FSSoundPCM || format == FSSoundMP3) {
+        int seekBytes = format == FSSoundMP3 ? 2 : 0;
+        count = seekBytes + dataSize;
+        bytes.reset(new (std::nothrow) unsigned char[static_cast<size_t>(count > 0 ? count : 1)]());
+        if (!bytes)
+            return nullptr;
+        copyData(bytes.get() + seekBytes);
+    }
+    return new (std::nothrow)
+        FSDefineSound(identifier, format, sampleRate, channels, sampleSize, sampleCount, std::move(bytes), count);
+}
+
+FSSoundStreamHead2* FSSoundConstructorImpl::streamHeader(int samplesPerBlock) const {
+    return new (std::nothrow) FSSoundStreamHead2(format, sampleRate, channels, sampleSize, sampleRate, channels,
+                                                 sampleSize, samplesPerBlock, 0);
+}
+
+FSSoundStreamBlock* FSSoundConstructorImpl::streamBlock(int blockNumber, int samplesPerBlock) const {
+    if (blockNumber < 0 || samplesPerBlock <= 0)
+        return nullptr;
+    long long first = static_cast<long long>(blockNumber) * samplesPerBlock;
+    if (format == FSSoundMP3)
+        return mp3Block(first, first + samplesPerBlock);
+    if (format == FSSoundPCM)
+        return pcmBlock(blockNumber, samplesPerBlock);
+    return nullptr;
+}
+
+FSSoundStreamBlock* FSSoundConstructorImpl::mp3Block(long long first, long long last) const {
+    if (samplesPerFrame <= 0)
+        return nullptr;
+    long long frame = first / samplesPerFrame;
+    long long frames = last / samplesPerFrame - frame;
+    if (frame > frameCount)
+        return nullptr;
+    if (frame + frames > frameCount)
+        frames = frameCount - frame;
+    int seek = static_cast<int>(first % samplesPerFrame);
+
+    long long size = 4;
+    for (long long i = frame; i < frame + frames; ++i)
+        size += frameTable[i].size;
+    std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[static_cast<size_t>(size)]);
+    if (!bytes)
+        return nullptr;
+    auto sampleTotal = static_cast<unsigned>(frames * samplesPerFrame);
+    bytes[0] = static_cast<unsigned char>(sampleTotal);
+    bytes[1] = static_cast<unsigned char>(sampleTotal >> 8);
+    bytes[2] = static_cast<unsigned char>(seek);
+    bytes[3] = static_cast<unsigned char>(seek >> 8);
+    long long at = 4;
+    for (long long i = frame; i < frame + frames; ++i) {
+        std::memcpy(bytes.get() + at, data.get() + frameTable[i].offset, static_cast<size_t>(frameTable[i].size));
+        at += frameTable[i].size;
+    }
+    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes), static_cast<int>(size));
+}
+
+FSSoundStreamBlock* FSSoundConstructorImpl::pcmBlock(long long blockNumber, long long samplesPerBlock) const {
+    long long frameBytes = static_cast<long long>(sampleSize) * channels;
+    if (frameBytes <= 0)
+        return nullptr;
+    long long start = frameBytes * blockNumber * samplesPerBlock;
+    if (start > dataSize)
+        return nullptr;
+    long long count = frameBytes * samplesPerBlock;
+    if (count > dataSize - start)
+        count = dataSize - start;
+    std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[static_cast<size_t>(count > 0 ? count : 1)]);
+    if (!bytes)
+        return nullptr;
+    if (count > 0)
+        std::memcpy(bytes.get(), data.get() + start, static_cast<size_t>(count));
+    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes), static_cast<int>(count));
+}
+
+} // namespace transform

@@ -1,0 +1,52 @@
+#include "transform/FSUrlActions.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSStream.h"
+
+namespace transform {
+
+namespace {
+const char* const CopyFailure = "Cannot allocate memory for action object.";
+} // namespace
+
+FSGetUrl::FSGetUrl(FSStream& stream) : FSGetUrl() { decode(stream); }
+
+FSTransformObject* FSGetUrl::clone() const { return allocateObject<FSGetUrl>(CopyFailure, *this); }
+
+int FSGetUrl::length(FSStream&) { return bodyLength = url.textSize() + target.textSize(); }
+
+void FSGetUrl::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    url.encodeText(stream);
+    target.encodeText(stream);
+}
+
+void FSGetUrl::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    url.decodeText(stream);
+    target.decodeText(stream);
+    stream.requireWithin(end);
+}
+
+FSGetUrl2::FSGetUrl2(FSStream& stream) : FSGetUrl2() { decode(stream); }
+
+FSTransformObject* FSGetUrl2::clone() const { return allocateObject<FSGetUrl2>(CopyFailure, *this); }
+
+int FSGetUrl2::length(FSStream&) { return bodyLength = 1; }
+
+void FSGetUrl2::encode(FSStream& stream) {
+    FSActionObject::encode(stream);
+    stream.writeWord(requestFlags, 8);
+}
+
+void FSGetUrl2::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    FSActionObject::decode(stream);
+    int end = bodyEnd(stream);
+    requestFlags = stream.readWord(8, false);
+    stream.requireWithin(end);
+}
+
+} // namespace transform

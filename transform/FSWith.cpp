@@ -1,0 +1,41 @@
+#include "transform/FSWith.h"
+
+#include "transform/FSAllocation.h"
+#include "transform/FSStream.h"
+
+namespace transform {
+
+FSWith::FSWith(const FSWith& other) : FSActionObject(other), actions(cloneElements(other.actions)) {}
+
+FSWith::FSWith(FSStream& stream) : FSWith() { decode(stream); }
+
+FSWith::~FSWith() { deleteElements(actions); }
+
+FSTransformObject* FSWith::clone() const {
+    return allocateObject<FSWith>("Cannot allocate memory for action object.", *this);
+}
+
+int FSWith::length(FSStream& stream) {
+    return bodyLength = 2 + actionListSize(actions, stream);
+}
+
+void FSWith::encode(FSStream& stream) {
+    encodeHeader(stream, 2);
+    stream.writeWord(measuredListSize(actions), 16);
+    encodeActionList(actions, stream);
+}
+
+void FSWith::decode(FSStream& stream) {
+    FSStream::DecodingScope scope(stream, className());
+    deleteElements(actions);
+    actions = FSActionList();
+    FSActionObject::decode(stream);
+    int headerEnd = bodyEnd(stream);
+    int listSize = stream.readWord(16, false);
+    if (stream.getPointer() != headerEnd)
+        stream.failDecoding("its declared length does not match its fields.");
+    decodeActionList(stream, actions, stream.endAfter(listSize, stream.endOfData()));
+    bodyLength += listSize;
+}
+
+} // namespace transform
