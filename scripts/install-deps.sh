@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   lame libmp3lame-dev ffmpeg
+  libpugixml-dev
 )
 
 missing=()

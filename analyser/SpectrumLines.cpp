@@ -1,0 +1,91 @@
+#include "analyser/SpectrumLines.h"
+
+#include "analyser/Fft.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+namespace analyser {
+
+namespace {
+
+const int FramesPerSecond = 38;
+const int FramesPerExtraLine = 77;
+const size_t WindowSize = 2048;
+const float LowestFrequency = 60.0f;
+const float HighestFrequency = 16000.0f;
+// Band levels from this many decibels below full scale up to full scale
+// become the bar heights 0..30.
+const float DecibelRange = 60.0f;
+const int HighestBar = 30;
+
+// Band edges spaced evenly on a logarithmic frequency scale.
+std::array<float, 11> bandEdges(int sampleRate) {
+    float highest = std::min(HighestFrequency, sampleRate / 2.0f);
+    std::array<float, 11> edges;
+    for (int i = 0; i <= 10; ++i)
+        edges[i] = LowestFrequency * std::pow(highest / LowestFrequency, i / 10.0f);
+    return edges;
+}
+
+Bars barsAt(const DecodedSound& sound, size_t start, const std::array<float, 11>& edges) {
+    std::vector<std::complex<float>> spectrum(WindowSize);
+    for (size_t i = 0; i < WindowSize; ++i) {
+        size_t at = start + i;
+        float sample = at < sound.samples.size() ? sound.samples[at] : 0.0f;
+        float hann = 0.5f - 0.5f * std::cos(2.0f * static_cast<float>(M_PI) * i / (WindowSize - 1));
+        spectrum[i] = sample * hann;
+    }
+    fft(spectrum);
+
+    Bars bars{};
+    float binWidth = static_cast<float>(sound.sampleRate) / WindowSize;
+    for (int band = 0; band < 10; ++band) {
+        size_t first = static_cast<size_t>(edges[band] / binWidth);
+        size_t last = std::max(first + 1, static_cast<size_t>(edges[band + 1] / binWidth));
+        float strongest = 0.0f;
+        for (size_t bin = first; bin < last && bin < WindowSize / 2; ++bin)
+            strongest = std::max(strongest, std::abs(spectrum[bin]));
+        // A full-scale sine peaks at a quarter of the window (Hann gain 1/2).
+        float level = strongest / (WindowSize / 4.0f);
+        float decibels = level > 0.0f ? 20.0f * std::log10(level) : -DecibelRange;
+        float height = (decibels + DecibelRange) / DecibelRange * HighestBar;
+        bars[band] = std::clamp(static_cast<int>(std::lround(height)), 0, HighestBar);
+    }
+    return bars;
+}
+
+std::string line(int index, const Bars& bars) {
+    std::string text = std::to_string(index) + ":";
+    for (int value : bars)
+        text += std::to_string(value) + ";";
+    return text;
+}
+
+} // namespace
+
+std::vector<Bars> barsPerFrame(const DecodedSound& sound) {
+    std::vector<Bars> frames;
+    if (sound.sampleRate <= 0)
+        return frames;
+    auto edges = bandEdges(sound.sampleRate);
+    size_t frameCount = sound.samples.size() * FramesPerSecond / static_cast<size_t>(sound.sampleRate);
+    for (size_t frame = 0; frame < frameCount; ++frame) {
+        size_t start = frame * static_cast<size_t>(sound.sampleRate) / FramesPerSecond;
+        frames.push_back(barsAt(sound, start, edges));
+    }
+    return frames;
+}
+
+std::vector<std::string> spectrumLines(const std::vector<Bars>& frames) {
+    std::vector<std::string> lines;
+    for (size_t frame = 0; frame < frames.size(); ++frame) {
+        if (frame % FramesPerExtraLine == 0)
+            lines.push_back(line(static_cast<int>(lines.size()), frames[frame]));
+        lines.push_back(line(static_cast<int>(lines.size()), frames[frame]));
+    }
+    return lines;
+}
+
+} // namespace analyser

@@ -1,0 +1,64 @@
+#include "publish/OutputDocuments.h"
+
+#include "publish/AtomicFile.h"
+#include "publish/PublishOptions.h"
+#include "resources/Resources.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace publish {
+
+namespace {
+
+std::string attributeText(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+} // namespace
+
+std::string musicListItem(int number) { return "<item><file>" + std::to_string(number) + ".swf</file></item>"; }
+
+std::string musicListText(const std::string& title, const std::string& items) {
+    return "<data title=\"" + attributeText(title) + "\">" + items + "</data>";
+}
+
+bool writeTextFile(const std::filesystem::path& path, const std::string& text) {
+    return replaceFileAtomically(path, text);
+}
+
+bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options) {
+    PublishOptions document(musicList);
+    document.Set("autostart", options.autoStart);
+    document.Set("autonext", options.autoNext);
+    document.Set("looplist", options.loop);
+    document.Set("shufflelist", options.random);
+    return document.Save();
+}
+
+bool copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target) {
+    std::ifstream in(source, std::ios::binary);
+    if (!in)
+        return false;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return !in.bad() && replaceFileAtomically(target, bytes);
+}
+
+bool writeResourceToFile(const char* type, int id, const std::filesystem::path& path) {
+    auto resource = resources::findResource(type, id);
+    if (resource.empty())
+        return false;
+    return replaceFileAtomically(path, std::string_view(reinterpret_cast<const char*>(resource.data()), resource.size()));
+}
+
+} // namespace publish

@@ -1,0 +1,35 @@
+#ifndef PUBLISH_OUTPUTDOCUMENTS_H
+#define PUBLISH_OUTPUTDOCUMENTS_H
+
+#include <filesystem>
+#include <string>
+
+namespace publish {
+
+// The playlist document's entry for track movie `number`.
+std::string musicListItem(int number);
+// "<data title=\"...\">items</data>" with the title as XML attribute text.
+std::string musicListText(const std::string& title, const std::string& items);
+
+// Creates or replaces the file with the text as it is.
+bool writeTextFile(const std::filesystem::path& path, const std::string& text);
+
+struct PlayerOptions {
+    std::string autoStart;
+    std::string autoNext;
+    std::string loop;
+    std::string random;
+};
+// Puts the player options onto the root of the playlist document.
+bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options);
+
+// Copies the chosen player movie, replacing an older copy.
+bool copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// Writes the resource's bytes unchanged; false when there is no such
+// resource or the file cannot be written.
+bool writeResourceToFile(const char* type, int id, const std::filesystem::path& path);
+
+} // namespace publish
+
+#endif

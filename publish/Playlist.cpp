@@ -1,0 +1,44 @@
+#include "publish/Playlist.h"
+
+#include "publish/XmlDocument.h"
+
+#include <cstring>
+
+namespace publish {
+
+bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
+                  const std::filesystem::path& settingsFile) {
+    if (paths.size() != titles.size())
+        return false;
+    pugi::xml_document document;
+    pugi::xml_node root = document.append_child("data");
+    for (size_t i = 0; i < paths.size(); ++i) {
+        pugi::xml_node file = root.append_child("item").append_child("file");
+        file.append_child(pugi::node_pcdata).set_value(paths[i].c_str());
+        file.append_attribute("text").set_value(titles[i].c_str());
+    }
+    return saveXmlDocument(document, settingsFile);
+}
+
+bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
+                  const std::filesystem::path& settingsFile) {
+    pugi::xml_document document;
+    if (!loadXmlDocument(settingsFile, document))
+        return false;
+    for (pugi::xml_node item : document.document_element().children()) {
+        if (item.type() != pugi::node_element || std::strcmp(item.name(), "item") != 0)
+            continue;
+        for (pugi::xml_node file : item.children()) {
+            if (file.type() != pugi::node_element || std::strcmp(file.name(), "file") != 0)
+                continue;
+            std::string path = textContent(file);
+            if (path.empty())
+                continue;
+            paths.push_back(path);
+            titles.push_back(file.attribute("text").value());
+        }
+    }
+    return !paths.empty();
+}
+
+} // namespace publish

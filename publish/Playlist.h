@@ -1,0 +1,32 @@
+#ifndef PUBLISH_PLAYLIST_H
+#define PUBLISH_PLAYLIST_H
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace publish {
+
+// The settings file the wizard's pages and the publish job share; relative,
+// so it follows the current directory.
+inline const char* const SettingsFileName = "Songbox.sbx";
+
+// One playlist entry: the MP3 file and the title shown in the player.
+struct PlaylistItem {
+    std::string path;
+    std::string title;
+};
+
+// Writes a new settings file holding exactly this playlist (and no
+// settings). False, with the file untouched, when the lists differ in
+// length or the file cannot be written.
+bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
+                  const std::filesystem::path& settingsFile = SettingsFileName);
+
+// Appends the stored entries to the lists; true when at least one was read.
+bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
+                  const std::filesystem::path& settingsFile = SettingsFileName);
+
+} // namespace publish
+
+#endif

@@ -1,0 +1,30 @@
+#ifndef PUBLISH_PUBLISHJOB_H
+#define PUBLISH_PUBLISHJOB_H
+
+#include "publish/PublishObserver.h"
+#include "publish/SpectrumAnalyser.h"
+
+#include <filesystem>
+
+namespace publish {
+
+// Publishes the settings file's playlist into the output folder: a track
+// movie per entry, the playlist document, the player movie and, when asked
+// for, the web page. The settings file and the analyser's data file lie in
+// `workFolder` (the current directory for the wizard).
+class PublishJob {
+public:
+    PublishJob(std::filesystem::path workFolder, SpectrumAnalyser& analyser, PublishObserver& observer)
+        : workFolder(std::move(workFolder)), analyser(analyser), observer(observer) {}
+
+    void run();
+
+private:
+    std::filesystem::path workFolder;
+    SpectrumAnalyser& analyser;
+    PublishObserver& observer;
+};
+
+} // namespace publish
+
+#endif

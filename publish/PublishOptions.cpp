@@ -1,0 +1,48 @@
+#include "publish/PublishOptions.h"
+
+#include "publish/XmlDocument.h"
+
+namespace publish {
+
+bool PublishOptions::Load() {
+    pugi::xml_document document;
+    if (!loadXmlDocument(path, document))
+        return false;
+    values.clear();
+    for (pugi::xml_attribute attribute : document.document_element().attributes()) {
+        std::string name = attribute.name();
+        std::string value = attribute.value();
+        if (!name.empty() && !value.empty())
+            values[name] = value;
+    }
+    return true;
+}
+
+bool PublishOptions::Save() {
+    pugi::xml_document document;
+    if (!loadXmlDocument(path, document))
+        return false;
+    pugi::xml_node root = document.document_element();
+    for (const auto& [key, value] : values) {
+        if (key.empty() || value.empty())
+            continue;
+        pugi::xml_attribute attribute = root.attribute(key.c_str());
+        if (!attribute)
+            attribute = root.append_attribute(key.c_str());
+        attribute.set_value(value.c_str());
+    }
+    return saveXmlDocument(document, path);
+}
+
+std::string PublishOptions::Get(const std::string& key) const {
+    auto found = values.find(key);
+    return found == values.end() ? std::string() : found->second;
+}
+
+void PublishOptions::Set(const std::string& key, const std::string& value) { values[key] = value; }
+
+void PublishOptions::SetInt(const std::string& key, int value) { Set(key, std::to_string(value)); }
+
+void PublishOptions::SetBool(const std::string& key, bool value) { SetInt(key, value ? 1 : 0); }
+
+} // namespace publish

@@ -1,0 +1,37 @@
+#ifndef PUBLISH_PUBLISHOPTIONS_H
+#define PUBLISH_PUBLISHOPTIONS_H
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace publish {
+
+// A key/value store whose pairs are the attributes of the root element of
+// one XML file. Values are text; an empty value is the same as an absent
+// key and is never written or read.
+class PublishOptions {
+public:
+    explicit PublishOptions(std::filesystem::path path) : path(std::move(path)) {}
+
+    // Replaces the pairs with the root's attributes; false (pairs kept) when
+    // the file cannot be read.
+    bool Load();
+    // Merges the pairs into the existing file, keeping everything else in
+    // it; false when there is no readable file (Save never creates one) or
+    // it cannot be written back.
+    bool Save();
+
+    std::string Get(const std::string& key) const;
+    void Set(const std::string& key, const std::string& value);
+    void SetInt(const std::string& key, int value);
+    void SetBool(const std::string& key, bool value);
+
+private:
+    std::filesystem::path path;
+    std::map<std::string, std::string> values;
+};
+
+} // namespace publish
+
+#endif

@@ -1,0 +1,35 @@
+#include "publish/SpectrumAnalyser.h"
+
+#include <dlfcn.h>
+
+namespace publish {
+
+namespace {
+const char* const LibraryName = "libmusic.so";
+using ExportFunction = int (*)(const char*, const char*);
+} // namespace
+
+void* MusicLibraryAnalyser::load() const {
+    for (const std::filesystem::path& folder : folders) {
+        std::filesystem::path candidate = folder / LibraryName;
+        if (void* library = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return library;
+    }
+    return dlopen(LibraryName, RTLD_NOW | RTLD_LOCAL);
+}
+
+bool MusicLibraryAnalyser::run(const std::string& mp3Path, const std::filesystem::path& dataPath) {
+    void* library = load();
+    if (library == nullptr)
+        return false;
+    auto analyse = reinterpret_cast<ExportFunction>(dlsym(library, "export"));
+    if (analyse == nullptr) {
+        dlclose(library);
+        return false;
+    }
+    analyse(mp3Path.c_str(), dataPath.c_str());
+    dlclose(library);
+    return true;
+}
+
+} // namespace publish
