@@ -28,8 +28,8 @@ test-sanitize: build-sanitize
 	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 demo: build
-	@echo "make demo: the publisher is not built yet; it arrives with the command-line publisher." >&2
-	@exit 2
+	rm -rf demo/output
+	build/tunemill-publish --demo --folder demo
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize demo

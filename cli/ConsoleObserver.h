@@ -1,0 +1,44 @@
+#ifndef CLI_CONSOLEOBSERVER_H
+#define CLI_CONSOLEOBSERVER_H
+
+#include "publish/PublishObserver.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Shows the publish job on standard error: a progress bar on a terminal,
+// one line per track otherwise. Keeps what was skipped and why.
+class ConsoleObserver : public publish::PublishObserver {
+public:
+    explicit ConsoleObserver(int trackCount);
+
+    void progress(int position) override;
+    void waitBegins(const std::string& caption) override;
+    void waitEnds() override {}
+    void alert(const std::string& text, const std::string& caption) override;
+    void trackDone(int number, const std::string& path, publish::TrackOutcome outcome) override;
+    void done(bool success, const std::string& failure) override;
+
+    bool succeeded() const { return success; }
+    int skippedCount() const { return static_cast<int>(skipped.size()); }
+    const std::vector<std::string>& skippedTracks() const { return skipped; }
+
+private:
+    void drawBar(int position);
+    void clearBar();
+
+    int trackCount;
+    int current = 0;
+    bool terminal;
+    bool barShown = false;
+    bool success = false;
+    std::string lastAlert;
+    std::vector<std::string> skipped;
+};
+
+} // namespace cli
+
+#endif

@@ -1,0 +1,38 @@
+#ifndef CLI_PUBLISHARGUMENTS_H
+#define CLI_PUBLISHARGUMENTS_H
+
+#include "publish/Playlist.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// What the command line asks tunemill-publish to do; the defaults are the
+// wizard's.
+struct PublishArguments {
+    std::string folder;
+    std::string title = "Tunemill Player";
+    std::string skin = "real-like";
+    bool autoStart = true;
+    bool autoNext = true;
+    bool loop = true;
+    bool shuffle = false;
+    bool html = true;
+    bool demo = false;
+    std::vector<publish::PlaylistItem> tracks;
+};
+
+// The title the playlist page gives a file: its name without the last four
+// characters (the extension).
+std::string titleForFile(const std::string& path);
+
+// Parses the arguments after the program name; on failure `error` says why.
+std::optional<PublishArguments> parsePublishArguments(const std::vector<std::string>& arguments, std::string& error);
+
+extern const char* const PublishUsage;
+
+} // namespace cli
+
+#endif
