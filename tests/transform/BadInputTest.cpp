@@ -1,7 +1,7 @@
 // Foreign data that is cut short, lies about its lengths or nests without
 // end gets a clear exception naming what was being decoded, never a crash.
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

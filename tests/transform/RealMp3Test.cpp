@@ -1,6 +1,6 @@
 // The sound constructor on MP3 files that LAME and ffmpeg make during the test.
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

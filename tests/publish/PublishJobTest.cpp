@@ -1,0 +1,124 @@
+#include "RecordingObserver.h"
+#include "publish/Playlist.h"
+#include "publish/PublishJob.h"
+#include "publish/PublishOptions.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+
+using namespace publish;
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+class PublishJobTest : public ::testing::Test {
+protected:
+    std::string makeMp3(const std::string& name, int rate) {
+        std::string wav = folder.path(name + ".wav"), mp3 = folder.path(name + ".mp3");
+        writeToneWav(wav, rate, 1, 1.0);
+        EXPECT_TRUE(run("lame --quiet '" + wav + "' '" + mp3 + "'"));
+        return mp3;
+    }
+
+    void writeSettings(const std::vector<std::string>& paths, const std::string& html) {
+        std::vector<std::string> titles;
+        for (size_t i = 0; i < paths.size(); ++i)
+            titles.push_back("Track " + std::to_string(i + 1));
+        ASSERT_TRUE(SavePlaylist(paths, titles, folder.path("Songbox.sbx")));
+        PublishOptions settings(folder.path("Songbox.sbx"));
+        settings.Set("Folder", folder.path("site"));
+        settings.Set("Title", "Mine");
+        settings.Set("Player", folder.path("skin.swf"));
+        settings.Set("AutoStart", "1");
+        settings.Set("AutoNext", "0");
+        settings.Set("Loop", "1");
+        settings.Set("Random", "0");
+        settings.Set("HTML", html);
+        ASSERT_TRUE(settings.Save());
+        fs::create_directory(folder.path("site"));
+        writeFile(folder.path("skin.swf"), {'F', 'W', 'S'});
+    }
+
+    void runJob() {
+        NoSpectrumAnalyser analyser;
+        PublishJob(folder.path(""), analyser, observer).run();
+    }
+
+    std::string output(const std::string& name) { return folder.path("site/output/" + name); }
+
+    TemporaryFolder folder;
+    RecordingObserver observer;
+};
+
+int exitStatus(const std::string& command) {
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST_F(PublishJobTest, WithoutASettingsFileTheJobEndsWithAFailure) {
+    runJob();
+    EXPECT_EQ(observer.doneCalls, 1);
+    EXPECT_FALSE(observer.success);
+    EXPECT_NE(observer.failure.find("Songbox.sbx"), std::string::npos);
+}
+
+TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
+    std::vector<std::string> paths = {makeMp3("a", 22050), makeMp3("b", 11025), makeMp3("c", 44100)};
+    writeSettings(paths, "0");
+    fs::remove(paths[1]);
+    runJob();
+    EXPECT_TRUE(observer.success);
+    EXPECT_TRUE(fs::exists(output("1.swf")));
+    EXPECT_FALSE(fs::exists(output("2.swf")));
+    EXPECT_TRUE(fs::exists(output("3.swf")));
+    EXPECT_FALSE(fs::exists(output("Player.htm")));
+    EXPECT_EQ(readFile(output("Player.swf")), (Bytes{'F', 'W', 'S'}));
+    Bytes list = readFile(output("music_list.xml"));
+    EXPECT_EQ(std::string(list.begin(), list.end()),
+              "<data title=\"Mine\" autonext=\"0\" autostart=\"1\" looplist=\"1\" shufflelist=\"0\">"
+              "<item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_EQ(observer.alerts[0].first, paths[1] + " \n- unsupported format!");
+    EXPECT_EQ(observer.positions, (std::vector<int>{100, 200, 300}));
+    EXPECT_EQ(observer.events.front(), "wait Generate specrum data");
+}
+
+TEST_F(PublishJobTest, SevenTracksStepTheBarByFortyTwo) {
+    std::string mp3 = makeMp3("a", 11025);
+    writeSettings(std::vector<std::string>(7, mp3), "1");
+    runJob();
+    EXPECT_EQ(observer.positions, (std::vector<int>{42, 84, 126, 168, 210, 252, 294}));
+    EXPECT_TRUE(fs::exists(output("Player.htm")));
+}
+
+TEST_F(PublishJobTest, TheCommandLinePublishesTwiceIntoOneFolder) {
+    std::string a = makeMp3("a", 22050), b = makeMp3("b", 44100);
+    writeFile(folder.path("skin.swf"), {'C', 'W', 'S'});
+    std::string site = folder.path("site");
+    std::string common = std::string(PUBLISHER) + " --folder '" + site + "' --skin '" + folder.path("skin.swf") +
+                         "' --html 0 2>/dev/null >/dev/null ";
+    EXPECT_EQ(exitStatus(common + "'" + a + "=First' '" + b + "'"), 0);
+    EXPECT_EQ(exitStatus(common + "'" + b + "' '" + folder.path("missing.mp3") + "'"), 1);
+    EXPECT_TRUE(fs::exists(output("2.swf"))) << "a longer earlier playlist's movies stay";
+    Bytes list = readFile(output("music_list.xml"));
+    EXPECT_EQ(std::string(list.begin(), list.end()).find("<item><file>1.swf</file></item></data>") != std::string::npos,
+              true);
+    EXPECT_FALSE(fs::exists(output("Player.htm")));
+    EXPECT_EQ(readFile(output("Player.swf")), (Bytes{'C', 'W', 'S'}));
+}
+
+TEST_F(PublishJobTest, TheCommandLineRefusesBadArguments) {
+    std::string publisher = std::string(PUBLISHER) + " 2>/dev/null ";
+    EXPECT_EQ(exitStatus(publisher), 2);
+    EXPECT_EQ(exitStatus(publisher + "--folder x"), 2);
+    EXPECT_EQ(exitStatus(publisher + "--folder x --loop 2 a.mp3"), 2);
+    EXPECT_EQ(exitStatus(publisher + "--folder x --colour red a.mp3"), 2);
+    EXPECT_EQ(exitStatus(publisher + "--folder x --skin '" + folder.path("none.swf") + "' a.mp3"), 2);
+    EXPECT_EQ(exitStatus(publisher + "--demo --folder x a.mp3"), 2);
+}

@@ -1,0 +1,154 @@
+#include "RecordingObserver.h"
+#include "publish/TrackMovieBuilder.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace publish;
+using namespace transform;
+using namespace testing_support;
+
+namespace {
+
+class TrackMovieBuilderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeToneWav(folder.path("tone.wav"), 44100, 2, 3.0);
+        ASSERT_TRUE(run("lame --quiet -b 128 '" + folder.path("tone.wav") + "' '" + mp3 + "'"));
+    }
+
+    std::unique_ptr<FSMovie> build(const std::string& title, TrackOutcome expected = TrackOutcome::Published) {
+        EXPECT_EQ(buildTrackMovie(mp3, title, movie, dataLog, observer), expected);
+        return expected == TrackOutcome::Published ? decodeMovieFile(movie.c_str()) : nullptr;
+    }
+
+    void writeDataLog(const std::string& text) { writeFile(dataLog, Bytes(text.begin(), text.end())); }
+
+    TemporaryFolder folder;
+    std::string mp3 = folder.path("tone.mp3");
+    std::string movie = folder.path("1.swf");
+    std::string dataLog = folder.path("data.log");
+    RecordingObserver observer;
+};
+
+// The variables each frame's actions set, as "name=value".
+std::vector<std::vector<std::string>> variablesPerFrame(const FSMovie& movie) {
+    std::vector<std::vector<std::string>> frames(1);
+    for (const FSMovieObject* tag : movie.getObjects()) {
+        if (tag->type == FSMovieObject::ShowFrame)
+            frames.emplace_back();
+        auto* doAction = dynamic_cast<const FSDoAction*>(tag);
+        if (!doAction)
+            continue;
+        for (const FSActionObject* action : doAction->actions) {
+            auto* push = dynamic_cast<const FSPush*>(action);
+            if (!push)
+                continue;
+            std::string name = dynamic_cast<const FSString*>(push->values[0])->getText();
+            const FSValue* value = push->values[1];
+            std::string shown;
+            if (auto* integer = dynamic_cast<const FSInteger*>(value))
+                shown = "int " + std::to_string(integer->value);
+            else if (auto* number = dynamic_cast<const FSDouble*>(value))
+                shown = std::to_string(number->value).substr(0, 4);
+            else
+                shown = std::string("\"") + dynamic_cast<const FSString*>(value)->getText() + "\"";
+            frames.back().push_back(name + "=" + shown);
+        }
+    }
+    frames.pop_back();
+    return frames;
+}
+
+} // namespace
+
+TEST_F(TrackMovieBuilderTest, FiguresHeaderAndFirstFrame) {
+    auto built = build("Tone & co");
+    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
+    ASSERT_EQ(sound->loadFile(mp3.c_str()), 0);
+    EXPECT_EQ(built->frameCount(), sound->getSampleCount() / 1160);
+    EXPECT_EQ(built->getFrameRate(), 38.0f);
+    EXPECT_EQ(built->getFrameSize().maxX, 1);
+    auto* head = dynamic_cast<FSSoundStreamHead2*>(built->getObjects()[1]);
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->streamSampleCount, 1160);
+    EXPECT_EQ(head->streamRate, 44100);
+    auto frames = variablesPerFrame(*built);
+    EXPECT_EQ(frames[0], (std::vector<std::string>{"time=int " + std::to_string(sound->getSampleCount() / 44100),
+                                                   "music=\"Tone & co\""}));
+    EXPECT_TRUE(frames[1].empty()) << "no data file, no bars";
+}
+
+TEST_F(TrackMovieBuilderTest, StreamBlocksHoldEveryFrameOnceInOrder) {
+    auto built = build("");
+    std::unique_ptr<FSSoundConstructorImpl, FSRelease> sound(
+        static_cast<FSSoundConstructorImpl*>(createSoundConstructor(0)));
+    ASSERT_EQ(sound->loadFile(mp3.c_str()), 0);
+    Bytes data(static_cast<size_t>(sound->getDataSize()));
+    sound->copyData(data.data());
+    Bytes streamed;
+    for (const FSMovieObject* tag : built->getObjects())
+        if (auto* block = dynamic_cast<const FSSoundStreamBlock*>(tag))
+            streamed.insert(streamed.end(), block->getData() + 4, block->getData() + block->getSize());
+    ASSERT_LE(streamed.size(), data.size());
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + static_cast<long>(streamed.size())), streamed);
+    EXPECT_GE(static_cast<int>(streamed.size()), sound->getFrame(sound->getFrameCount() - 1).offset);
+    EXPECT_EQ(variablesPerFrame(*built)[0][1], "music=\"\"");
+}
+
+TEST_F(TrackMovieBuilderTest, BarsFromTheDataFile) {
+    writeDataLog("0:1;1;1;1;1;1;1;1;1;1;\n1:0;60;25;1;2;3;4;5;6;49;\n2:50;;\n");
+    auto built = build("t");
+    auto frames = variablesPerFrame(*built);
+    EXPECT_EQ(frames[0], (std::vector<std::string>{"time=int 3", "music=\"t\"", "s2=12.5", "s3=0.50", "s4=1.00",
+                                                   "s5=1.50", "s6=2.00", "s7=2.50", "s8=3.00", "s9=24.5"}));
+    EXPECT_EQ(frames[1].size(), 8u) << "50 is not pushed, the kept values are";
+    EXPECT_EQ(frames.back().size(), 8u) << "after the end the last values are pushed again";
+    EXPECT_FALSE(std::filesystem::exists(dataLog)) << "the data file is used up";
+}
+
+TEST_F(TrackMovieBuilderTest, UnsupportedFilesAreReportedAndNotWritten) {
+    writeDataLog("0:1;\n");
+    std::string wav = folder.path("notes.txt");
+    writeFile(wav, Bytes(500, 'x'));
+    EXPECT_EQ(buildTrackMovie(wav, "t", movie, dataLog, observer), TrackOutcome::Unsupported);
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_EQ(observer.alerts[0].first, wav + " \n- unsupported format!");
+    EXPECT_EQ(observer.alerts[0].second, "Build Swf");
+    EXPECT_FALSE(std::filesystem::exists(movie));
+    EXPECT_TRUE(std::filesystem::exists(dataLog)) << "left in place after a failure";
+    EXPECT_EQ(buildTrackMovie(folder.path("none.mp3"), "t", movie, dataLog, observer), TrackOutcome::Unsupported);
+}
+
+TEST_F(TrackMovieBuilderTest, AMovieThatCannotBeWrittenIsReported) {
+    movie = folder.path("missing/1.swf");
+    build("t", TrackOutcome::CannotWrite);
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_EQ(observer.alerts[0].first, movie + " \n- Cannot open file");
+}
+
+TEST_F(TrackMovieBuilderTest, ASoundTooShortForOneFrameGivesNoFrames) {
+    Bytes frame = {0xFF, 0xFB, 0x90, 0x00};
+    frame.resize(417);
+    writeFile(mp3, frame);
+    auto built = build("t");
+    EXPECT_EQ(built->frameCount(), 0);
+    EXPECT_EQ(built->getObjects().getCount(), 2);
+}
+
+TEST_F(TrackMovieBuilderTest, TooLongForTheFrameCountField) {
+    // 65536 frames' worth of 8 kbit/s MPEG-2.5 frames at 11025 Hz (290
+    // samples per movie frame, 576 per MP3 frame).
+    Bytes frame = {0xFF, 0xE3, 0x10, 0xC0};
+    frame.resize(52);
+    Bytes file;
+    for (int i = 0; i < 65536 * 290 / 576 + 2; ++i)
+        file.insert(file.end(), frame.begin(), frame.end());
+    writeFile(mp3, file);
+    build("t", TrackOutcome::TooLong);
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_NE(observer.alerts[0].first.find("too long"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(movie));
+}
