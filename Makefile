@@ -5,7 +5,7 @@
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test build-sanitize test-sanitize demo clean
+.PHONY: all deps build test build-sanitize test-sanitize demo bench clean
 
 all: build
 
@@ -30,6 +30,9 @@ test-sanitize: build-sanitize
 demo: build
 	rm -rf demo/output
 	build/tunemill-publish --demo --folder demo
+
+bench: build
+	build/bench/publish_benchmark
 
 clean:
 	rm -rf build build-sanitize demo

@@ -6,8 +6,17 @@
 
 namespace analyser {
 
-// In-place radix-2 FFT; the size must be a power of two.
-void fft(std::vector<std::complex<float>>& values);
+// Radix-2 FFT of one fixed size (a power of two), its twiddle factors
+// computed once.
+class Fft {
+public:
+    explicit Fft(size_t size);
+    void transform(std::vector<std::complex<float>>& values) const;
+
+private:
+    size_t size;
+    std::vector<std::complex<float>> twiddles;
+};
 
 } // namespace analyser
 

@@ -22,13 +22,15 @@ struct FileCloser {
 
 } // namespace
 
-bool decodeMp3File(const std::string& path, DecodedSound& sound) {
+bool decodeMp3File(const std::string& path, const SampleSink& sink) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     std::unique_ptr<hip_global_flags, DecoderCloser> decoder(hip_decode_init());
     if (!file || !decoder)
         return false;
 
     std::vector<short> left(MostSamplesPerCall), right(MostSamplesPerCall);
+    std::vector<float> mixed;
+    int sampleRate = 0;
     unsigned char chunk[ChunkBytes];
     mp3data_struct header{};
     size_t count;
@@ -37,12 +39,19 @@ bool decodeMp3File(const std::string& path, DecodedSound& sound) {
         if (decoded < 0)
             return false;
         if (header.header_parsed && header.samplerate > 0)
-            sound.sampleRate = header.samplerate;
-        bool stereo = header.stereo == 2;
-        for (int i = 0; i < decoded; ++i)
-            sound.samples.push_back(stereo ? (left[i] + right[i]) / 65536.0f : left[i] / 32768.0f);
+            sampleRate = header.samplerate;
+        if (decoded == 0 || sampleRate == 0)
+            continue;
+        mixed.resize(static_cast<size_t>(decoded));
+        if (header.stereo == 2)
+            for (int i = 0; i < decoded; ++i)
+                mixed[i] = (left[i] + right[i]) / 65536.0f;
+        else
+            for (int i = 0; i < decoded; ++i)
+                mixed[i] = left[i] / 32768.0f;
+        sink(sampleRate, mixed);
     }
-    return sound.sampleRate > 0;
+    return sampleRate > 0;
 }
 
 } // namespace analyser

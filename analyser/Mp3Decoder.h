@@ -1,19 +1,18 @@
 #ifndef ANALYSER_MP3DECODER_H
 #define ANALYSER_MP3DECODER_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace analyser {
 
-// A whole MP3 file decoded with LAME's decoder, both channels mixed to one.
-struct DecodedSound {
-    int sampleRate = 0;
-    std::vector<float> samples;
-};
+// Receives the decoded sound piece by piece, both channels mixed to one.
+using SampleSink = std::function<void(int sampleRate, const std::vector<float>& samples)>;
 
-// False when the file cannot be read or holds no MP3 audio.
-bool decodeMp3File(const std::string& path, DecodedSound& sound);
+// Decodes an MP3 file with LAME's decoder; false when the file cannot be
+// read or holds no MP3 audio.
+bool decodeMp3File(const std::string& path, const SampleSink& sink);
 
 } // namespace analyser
 

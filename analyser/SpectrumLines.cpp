@@ -1,10 +1,7 @@
 #include "analyser/SpectrumLines.h"
 
-#include "analyser/Fft.h"
-
 #include <algorithm>
 #include <cmath>
-#include <complex>
 
 namespace analyser {
 
@@ -12,7 +9,7 @@ namespace {
 
 const int FramesPerSecond = 38;
 const int FramesPerExtraLine = 77;
-const size_t WindowSize = 2048;
+const size_t WindowSize = 1024;
 const float LowestFrequency = 60.0f;
 const float HighestFrequency = 16000.0f;
 // Band levels from this many decibels below full scale up to full scale
@@ -29,31 +26,11 @@ std::array<float, 11> bandEdges(int sampleRate) {
     return edges;
 }
 
-Bars barsAt(const DecodedSound& sound, size_t start, const std::array<float, 11>& edges) {
-    std::vector<std::complex<float>> spectrum(WindowSize);
-    for (size_t i = 0; i < WindowSize; ++i) {
-        size_t at = start + i;
-        float sample = at < sound.samples.size() ? sound.samples[at] : 0.0f;
-        float hann = 0.5f - 0.5f * std::cos(2.0f * static_cast<float>(M_PI) * i / (WindowSize - 1));
-        spectrum[i] = sample * hann;
-    }
-    fft(spectrum);
-
-    Bars bars{};
-    float binWidth = static_cast<float>(sound.sampleRate) / WindowSize;
-    for (int band = 0; band < 10; ++band) {
-        size_t first = static_cast<size_t>(edges[band] / binWidth);
-        size_t last = std::max(first + 1, static_cast<size_t>(edges[band + 1] / binWidth));
-        float strongest = 0.0f;
-        for (size_t bin = first; bin < last && bin < WindowSize / 2; ++bin)
-            strongest = std::max(strongest, std::abs(spectrum[bin]));
-        // A full-scale sine peaks at a quarter of the window (Hann gain 1/2).
-        float level = strongest / (WindowSize / 4.0f);
-        float decibels = level > 0.0f ? 20.0f * std::log10(level) : -DecibelRange;
-        float height = (decibels + DecibelRange) / DecibelRange * HighestBar;
-        bars[band] = std::clamp(static_cast<int>(std::lround(height)), 0, HighestBar);
-    }
-    return bars;
+std::vector<float> hannWindow() {
+    std::vector<float> window(WindowSize);
+    for (size_t i = 0; i < WindowSize; ++i)
+        window[i] = 0.5f - 0.5f * std::cos(2.0f * static_cast<float>(M_PI) * i / (WindowSize - 1));
+    return window;
 }
 
 std::string line(int index, const Bars& bars) {
@@ -65,17 +42,56 @@ std::string line(int index, const Bars& bars) {
 
 } // namespace
 
-std::vector<Bars> barsPerFrame(const DecodedSound& sound) {
-    std::vector<Bars> frames;
-    if (sound.sampleRate <= 0)
-        return frames;
-    auto edges = bandEdges(sound.sampleRate);
-    size_t frameCount = sound.samples.size() * FramesPerSecond / static_cast<size_t>(sound.sampleRate);
-    for (size_t frame = 0; frame < frameCount; ++frame) {
-        size_t start = frame * static_cast<size_t>(sound.sampleRate) / FramesPerSecond;
-        frames.push_back(barsAt(sound, start, edges));
+BarsAnalysis::BarsAnalysis(int sampleRate)
+    : sampleRate(sampleRate), edges(bandEdges(sampleRate)), fft(WindowSize), window(hannWindow()),
+      spectrum(WindowSize) {}
+
+size_t BarsAnalysis::frameStart(size_t frame) const {
+    return frame * static_cast<size_t>(sampleRate) / FramesPerSecond;
+}
+
+void BarsAnalysis::add(const std::vector<float>& samples) {
+    pending.insert(pending.end(), samples.begin(), samples.end());
+    received += samples.size();
+    while (frameStart(frames.size()) + WindowSize <= received)
+        frames.push_back(barsAt(frameStart(frames.size())));
+    // Samples before the next frame's window are needed no more.
+    size_t unneeded = std::min(frameStart(frames.size()) - pendingStart, pending.size());
+    if (unneeded > 65536) {
+        pending.erase(pending.begin(), pending.begin() + static_cast<long>(unneeded));
+        pendingStart += unneeded;
     }
+}
+
+std::vector<Bars> BarsAnalysis::finish() {
+    size_t frameCount = received * FramesPerSecond / static_cast<size_t>(sampleRate);
+    while (frames.size() < frameCount)
+        frames.push_back(barsAt(frameStart(frames.size())));
     return frames;
+}
+
+Bars BarsAnalysis::barsAt(size_t start) {
+    for (size_t i = 0; i < WindowSize; ++i) {
+        size_t at = start + i - pendingStart;
+        spectrum[i] = (at < pending.size() ? pending[at] : 0.0f) * window[i];
+    }
+    fft.transform(spectrum);
+
+    Bars bars{};
+    float binWidth = static_cast<float>(sampleRate) / WindowSize;
+    for (int band = 0; band < 10; ++band) {
+        size_t first = static_cast<size_t>(edges[band] / binWidth);
+        size_t last = std::max(first + 1, static_cast<size_t>(edges[band + 1] / binWidth));
+        float strongest = 0.0f;
+        for (size_t bin = first; bin < last && bin < WindowSize / 2; ++bin)
+            strongest = std::max(strongest, std::norm(spectrum[bin]));
+        // A full-scale sine peaks at a quarter of the window (Hann gain 1/2).
+        float level = std::sqrt(strongest) / (WindowSize / 4.0f);
+        float decibels = level > 0.0f ? 20.0f * std::log10(level) : -DecibelRange;
+        float height = (decibels + DecibelRange) / DecibelRange * HighestBar;
+        bars[band] = std::clamp(static_cast<int>(std::lround(height)), 0, HighestBar);
+    }
+    return bars;
 }
 
 std::vector<std::string> spectrumLines(const std::vector<Bars>& frames) {

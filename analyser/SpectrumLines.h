@@ -1,9 +1,10 @@
 #ifndef ANALYSER_SPECTRUMLINES_H
 #define ANALYSER_SPECTRUMLINES_H
 
-#include "analyser/Mp3Decoder.h"
+#include "analyser/Fft.h"
 
 #include <array>
+#include <complex>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,30 @@ namespace analyser {
 // Ten bar heights, 0 for silence up to 30 for a full-scale band.
 using Bars = std::array<int, 10>;
 
-// The bars of the sound at each movie frame, 38 frames per second.
-std::vector<Bars> barsPerFrame(const DecodedSound& sound);
+// The bars of a sound at each movie frame, 38 frames per second, worked
+// out as the samples arrive so that the whole sound is never held.
+class BarsAnalysis {
+public:
+    explicit BarsAnalysis(int sampleRate);
+
+    void add(const std::vector<float>& samples);
+    // The bars of every frame the sound lasts.
+    std::vector<Bars> finish();
+
+private:
+    size_t frameStart(size_t frame) const;
+    Bars barsAt(size_t start);
+
+    int sampleRate;
+    std::array<float, 11> edges;
+    Fft fft;
+    std::vector<float> window;
+    std::vector<std::complex<float>> spectrum;
+    std::vector<float> pending;
+    size_t pendingStart = 0;
+    size_t received = 0;
+    std::vector<Bars> frames;
+};
 
 // The data file's lines for those frames, in the order the track movie
 // builder reads them: it passes over the first line and one more every 77

@@ -51,11 +51,11 @@ int FSMovie::frameCount() const {
 
 bool FSMovie::encodeBody(FSStream& stream, int total, FSCodingObserver* observer) {
     try {
-        auto zeros = allocateBytes(static_cast<size_t>(total), MovieFailure);
-        stream.setData(zeros.get(), total);
+        // Without bytes to copy the stream's new buffer is all zeros.
+        stream.setData(nullptr, total);
     } catch (const FSAllocationException&) {
         if (observer == nullptr)
-            throw;
+            throw FSAllocationException(MovieFailure);
         stream.reportError(FSCodingEvent::Encoding, MovieFailure);
         return false;
     }
@@ -127,20 +127,16 @@ std::unique_ptr<unsigned char[]> compressMovie(const unsigned char* image, int l
     auto bound = static_cast<int64_t>(static_cast<double>(length) * 1.100000023841858);
     if (bound <= 64)
         bound = 64;
-    auto output = allocateBytes(static_cast<size_t>(bound), "Cannot allocate memory");
-    auto work = allocateBytes(static_cast<size_t>(length), "Cannot allocate memory");
-    std::memcpy(work.get(), image, static_cast<size_t>(length));
-
+    // Compressed straight behind the copied header: the image itself is never
+    // changed, so it needs no working copy.
+    auto result = allocateBytes(static_cast<size_t>(headerLength + bound), "Cannot allocate memory");
+    std::memcpy(result.get(), image, static_cast<size_t>(headerLength));
     uLongf compressedSize = static_cast<uLongf>(bound);
-    int status = compress2(output.get(), &compressedSize, work.get() + headerLength,
+    int status = compress2(result.get() + headerLength, &compressedSize, image + headerLength,
                            static_cast<uLong>(length - headerLength), Z_DEFAULT_COMPRESSION);
     if (status != Z_OK)
         throw FSFormatException("Cannot compress data");
-
     outLength = headerLength + static_cast<int>(compressedSize);
-    auto result = allocateBytes(static_cast<size_t>(outLength), "Cannot allocate memory");
-    std::memcpy(result.get(), image, static_cast<size_t>(headerLength));
-    std::memcpy(result.get() + headerLength, output.get(), compressedSize);
     return result;
 }
 

@@ -273,9 +273,11 @@ void FSStream::checkedEncode(FSMovieObject& tag) {
 }
 
 FSOutputStream::FSOutputStream(int count) {
-    auto zeros = allocateBytes(static_cast<size_t>(count > 0 ? count : 0),
-                               "Cannot allocate memory for the output stream data.");
-    setData(zeros.get(), count);
+    try {
+        setData(nullptr, count);
+    } catch (const FSAllocationException&) {
+        throw FSAllocationException("Cannot allocate memory for the output stream data.");
+    }
 }
 
 int bitsFor(int value, bool isSigned) {

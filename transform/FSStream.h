@@ -24,6 +24,8 @@ public:
     FSStream& operator=(const FSStream&) = delete;
     virtual ~FSStream();
 
+    // Replaces the buffer with a copy of `count` bytes, or zeros when
+    // `bytes` is null.
     void setData(const unsigned char* bytes, int count);
     std::unique_ptr<unsigned char[]> copyData() const;
     const unsigned char* getData() const { return data; }
