@@ -37,4 +37,12 @@ void decodeActionList(FSStream& stream, FSActionList& actions, int endBits) {
     }
 }
 
+int decodeTrailingActionList(FSStream& stream, FSActionList& actions, int headerEnd) {
+    int listSize = stream.readWord(16, false);
+    if (stream.getPointer() != headerEnd)
+        stream.failDecoding("its declared length does not match its fields.");
+    decodeActionList(stream, actions, stream.endAfter(listSize, stream.endOfData()));
+    return listSize;
+}
+
 } // namespace transform

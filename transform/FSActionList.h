@@ -26,6 +26,11 @@ FSActionObject* decodeAction(FSStream& stream, int limitBits);
 // records must fill it exactly.
 void decodeActionList(FSStream& stream, FSActionList& actions, int endBits);
 
+// For records whose action list follows their header: reads the list's
+// UI16 size, which must end the header at `headerEnd`, then the list.
+// Returns the list's size.
+int decodeTrailingActionList(FSStream& stream, FSActionList& actions, int headerEnd);
+
 } // namespace transform
 
 #endif

@@ -50,11 +50,7 @@ void FSNewFunction::decode(FSStream& stream) {
         stream.requireWithin(headerEnd);
         arguments.append(argument);
     }
-    int listSize = stream.readWord(16, false);
-    if (stream.getPointer() != headerEnd)
-        stream.failDecoding("its declared length does not match its fields.");
-    decodeActionList(stream, actions, stream.endAfter(listSize, stream.endOfData()));
-    bodyLength += listSize;
+    bodyLength += decodeTrailingActionList(stream, actions, headerEnd);
 }
 
 } // namespace transform

@@ -31,11 +31,7 @@ void FSWith::decode(FSStream& stream) {
     actions = FSActionList();
     FSActionObject::decode(stream);
     int headerEnd = bodyEnd(stream);
-    int listSize = stream.readWord(16, false);
-    if (stream.getPointer() != headerEnd)
-        stream.failDecoding("its declared length does not match its fields.");
-    decodeActionList(stream, actions, stream.endAfter(listSize, stream.endOfData()));
-    bodyLength += listSize;
+    bodyLength += decodeTrailingActionList(stream, actions, headerEnd);
 }
 
 } // namespace transform

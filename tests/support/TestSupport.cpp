@@ -33,6 +33,13 @@ std::unique_ptr<FSActionObject> decodeOneAction(const Bytes& bytes) {
     return action;
 }
 
+FSActionList actionList(std::initializer_list<FSActionObject*> actions) {
+    FSActionList list;
+    for (FSActionObject* action : actions)
+        list.append(action);
+    return list;
+}
+
 std::string hex(const Bytes& bytes) {
     std::string text;
     char digits[4];

@@ -3,6 +3,7 @@
 
 #include "transform/transform.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ std::unique_ptr<T> decodeAs(const Bytes& bytes) {
 
 // Decodes one action record through the action factory.
 std::unique_ptr<transform::FSActionObject> decodeOneAction(const Bytes& bytes);
+
+// An action list from the given actions; the list owns them.
+transform::FSActionList actionList(std::initializer_list<transform::FSActionObject*> actions);
 
 std::string hex(const Bytes& bytes);
 Bytes concat(const Bytes& left, const Bytes& right);

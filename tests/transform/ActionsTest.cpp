@@ -14,17 +14,11 @@ FSPush* push(std::initializer_list<FSValue*> values) {
     return new FSPush(array);
 }
 
-FSActionList list(std::initializer_list<FSActionObject*> actions) {
-    FSActionList array;
-    for (FSActionObject* action : actions)
-        array.append(action);
-    return array;
-}
 
 } // namespace
 
 TEST(FSDoActionTest, PushAndSetVariableEncodeExactly) {
-    FSDoAction tag(list({push({new FSString("time"), new FSInteger(10)}), new FSAction(FSAction::SetVariable)}));
+    FSDoAction tag(actionList({push({new FSString("time"), new FSInteger(10)}), new FSAction(FSAction::SetVariable)}));
     EXPECT_EQ(hex(encode(tag)), "10 03 96 0B 00 00 74 69 6D 65 00 07 0A 00 00 00 1D 00");
     EXPECT_EQ(tag.bodyLength, 16);
 }
@@ -43,7 +37,7 @@ TEST(FSDoActionTest, PreEncodedActionsStandInForTheList) {
 }
 
 TEST(FSDoActionTest, DecodesBackToTheSameActions) {
-    FSDoAction tag(list({push({new FSString("t"), new FSDouble(0.5), new FSBoolean(true), new FSNull(),
+    FSDoAction tag(actionList({push({new FSString("t"), new FSDouble(0.5), new FSBoolean(true), new FSNull(),
                                new FSVoid(), new FSRegisterIndex(3), new FSTableIndex(300)}),
                          new FSAction(FSAction::Trace), new FSAction(0x2A)}));
     Bytes bytes = encode(tag);

@@ -10,12 +10,6 @@ using namespace testing_support;
 
 namespace {
 
-FSActionList list(std::initializer_list<FSActionObject*> actions) {
-    FSActionList array;
-    for (FSActionObject* action : actions)
-        array.append(action);
-    return array;
-}
 
 std::unique_ptr<unsigned char[]> copyOf(const Bytes& bytes) {
     auto copy = std::make_unique<unsigned char[]>(bytes.size());
@@ -42,15 +36,15 @@ std::unique_ptr<FSMovie> everyKindOfTag() {
     FSArray<FSString> names;
     names.append(FSString("a"));
     FSArray<FSString> noArguments;
-    movie->addObject(new FSDoAction(list({
+    movie->addObject(new FSDoAction(actionList({
         new FSPush(values),
         new FSAction(FSAction::SetVariable),
         new FSTable(names),
         new FSNewFunction2("PlayIt", 3, 0x0102, arguments,
-                           list({new FSWith(list({new FSAction(FSAction::Play)})), new FSIf(-3), new FSJump(1)})),
-        new FSExceptionHandler(0, "e", list({new FSAction(FSAction::Stop)}),
-                               list({new FSNewFunction("", noArguments, list({new FSAction(FSAction::Return)}))}),
-                               list({new FSGetUrl("music_list.xml", "")})),
+                           actionList({new FSWith(actionList({new FSAction(FSAction::Play)})), new FSIf(-3), new FSJump(1)})),
+        new FSExceptionHandler(0, "e", actionList({new FSAction(FSAction::Stop)}),
+                               actionList({new FSNewFunction("", noArguments, actionList({new FSAction(FSAction::Return)}))}),
+                               actionList({new FSGetUrl("music_list.xml", "")})),
         new FSGotoFrame2(true, 2),
         new FSUnknownAction(0xC4, copyOf({9, 8}).get(), 2),
     })));

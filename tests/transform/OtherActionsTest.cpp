@@ -7,12 +7,6 @@ using namespace testing_support;
 
 namespace {
 
-FSActionList list(std::initializer_list<FSActionObject*> actions) {
-    FSActionList array;
-    for (FSActionObject* action : actions)
-        array.append(action);
-    return array;
-}
 
 FSPush* pushString(const char* text) {
     FSArray<FSValue*> values;
@@ -42,7 +36,7 @@ TEST(OtherActionsTest, FixedEncodings) {
     FSIf branch(-10);
     FSCall call;
     FSGotoFrame2 play(true, 0), biased(true, 3);
-    FSWith with(list({new FSAction(FSAction::Play)}));
+    FSWith with(actionList({new FSAction(FSAction::Play)}));
     EXPECT_EQ(hex(roundTrip(gotoFrame)), "81 02 00 05 00");
     EXPECT_EQ(hex(roundTrip(branch)), "9D 02 00 F6 FF");
     EXPECT_EQ(hex(roundTrip(call)), "9E 00 00");
@@ -60,13 +54,13 @@ TEST(OtherActionsTest, GetUrlCarriesBothStrings) {
 }
 
 TEST(OtherActionsTest, ExceptionHandlerWithARegisterAndOnlyATryList) {
-    FSExceptionHandler handler(1, "", list({new FSAction(FSAction::Stop)}), FSActionList(), FSActionList());
+    FSExceptionHandler handler(1, "", actionList({new FSAction(FSAction::Stop)}), FSActionList(), FSActionList());
     EXPECT_EQ(hex(roundTrip(handler)), "8F 09 00 04 01 00 00 00 00 00 01 07");
 }
 
 TEST(OtherActionsTest, ExceptionHandlerWithANameAndAllThreeLists) {
-    FSExceptionHandler handler(0, "e", list({new FSAction(FSAction::Play), pushString("x")}),
-                               list({new FSAction(FSAction::Trace)}), list({new FSAction(FSAction::Stop)}));
+    FSExceptionHandler handler(0, "e", actionList({new FSAction(FSAction::Play), pushString("x")}),
+                               actionList({new FSAction(FSAction::Trace)}), actionList({new FSAction(FSAction::Stop)}));
     Bytes bytes = roundTrip(handler);
     EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.begin() + 12)), "8F 12 00 03 07 00 01 00 01 00 65 00");
     auto decoded = decodeOneAction(bytes);
@@ -110,7 +104,7 @@ TEST(OtherActionsTest, TableCountsItsStrings) {
 TEST(OtherActionsTest, NewFunctionHeaderLeavesOutItsBody) {
     FSArray<FSString> arguments;
     arguments.append(FSString("x"));
-    FSNewFunction function("f", arguments, list({new FSAction(FSAction::Return)}));
+    FSNewFunction function("f", arguments, actionList({new FSAction(FSAction::Return)}));
     Bytes bytes = roundTrip(function);
     EXPECT_EQ(hex(bytes), "9B 08 00 66 00 01 00 78 00 01 00 3E");
     EXPECT_EQ(function.bodyLength, 9);
@@ -122,8 +116,8 @@ TEST(OtherActionsTest, NewFunction2WithRegisterArgumentsAndNestedActions) {
     arguments.append(FSRegisterVariable(0, "volume"));
     FSArray<FSString> inner;
     FSNewFunction2 function("LoadFile", 4, 0x2A01, arguments,
-                            list({pushString("music_list.xml"),
-                                  new FSWith(list({new FSNewFunction("", inner, list({new FSAction(0x07)}))})),
+                            actionList({pushString("music_list.xml"),
+                                  new FSWith(actionList({new FSNewFunction("", inner, actionList({new FSAction(0x07)}))})),
                                   new FSIf(2), new FSAction(FSAction::Return)}));
     Bytes bytes = roundTrip(function);
     EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.begin() + 3)), "8E 1F 00");
@@ -144,7 +138,7 @@ TEST(OtherActionsTest, NewFunction2WithRegisterArgumentsAndNestedActions) {
 
 TEST(OtherActionsTest, WithHoldingAFunctionDecodesInsideADoAction) {
     FSArray<FSString> arguments;
-    FSActionList actions = list({new FSWith(list({new FSNewFunction("g", arguments, list({new FSAction(0x06)})),
+    FSActionList actions = actionList({new FSWith(actionList({new FSNewFunction("g", arguments, actionList({new FSAction(0x06)})),
                                                   new FSAction(FSAction::Pop)})),
                                  new FSAction(FSAction::Stop)});
     FSDoAction tag(actions);
