@@ -122,6 +122,18 @@ TEST_F(TrackMovieBuilderTest, UnsupportedFilesAreReportedAndNotWritten) {
     EXPECT_EQ(buildTrackMovie(folder.path("none.mp3"), "t", movie, dataLog, observer), TrackOutcome::Unsupported);
 }
 
+TEST_F(TrackMovieBuilderTest, ARateBelowOneSamplePerFrameIsUnsupported) {
+    // A PCM WAV file at 20 Hz loads, but 20 / 38 samples per frame is none.
+    Bytes wav = {'R', 'I', 'F', 'F', 46, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
+                 20, 0, 0, 0, 40, 0, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 10, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::string slow = folder.path("slow.wav");
+    writeFile(slow, wav);
+    EXPECT_EQ(buildTrackMovie(slow, "t", movie, dataLog, observer), TrackOutcome::Unsupported);
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_EQ(observer.alerts[0].first, slow + " \n- unsupported format!");
+    EXPECT_FALSE(std::filesystem::exists(movie));
+}
+
 TEST_F(TrackMovieBuilderTest, AMovieThatCannotBeWrittenIsReported) {
     movie = folder.path("missing/1.swf");
     build("t", TrackOutcome::CannotWrite);
