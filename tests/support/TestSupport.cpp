@@ -72,14 +72,10 @@ TemporaryFolder::~TemporaryFolder() {
 
 std::string TemporaryFolder::path(const std::string& name) const { return root + "/" + name; }
 
-namespace {
-
 void putWord(Bytes& bytes, unsigned value, int size) {
     for (int i = 0; i < size; ++i)
         bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
-
-} // namespace
 
 void writeToneWav(const std::string& path, int rate, int channels, double seconds, double frequency) {
     auto frames = static_cast<unsigned>(rate * seconds);

@@ -32,6 +32,8 @@ transform::FSActionList actionList(std::initializer_list<transform::FSActionObje
 
 std::string hex(const Bytes& bytes);
 Bytes concat(const Bytes& left, const Bytes& right);
+// Appends `size` bytes of `value`, least significant first.
+void putWord(Bytes& bytes, unsigned value, int size);
 
 // A folder of its own under the system's temporary folder, removed again
 // when the test ends.

@@ -42,11 +42,6 @@ Bytes frames(int count, int version, int bitRateIndex, bool mono = false) {
 
 Bytes blockData(const FSSoundStreamBlock& block) { return Bytes(block.getData(), block.getData() + block.getSize()); }
 
-void putWord(Bytes& bytes, unsigned value, int size) {
-    for (int i = 0; i < size; ++i)
-        bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
-}
-
 Bytes chunk(const char* id, const Bytes& body) {
     Bytes bytes(id, id + 4);
     putWord(bytes, static_cast<unsigned>(body.size()), 4);
