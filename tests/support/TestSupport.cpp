@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,12 @@ TemporaryFolder::~TemporaryFolder() {
 }
 
 std::string TemporaryFolder::path(const std::string& name) const { return root + "/" + name; }
+
+std::unique_ptr<unsigned char[]> ownedCopy(const Bytes& bytes) {
+    auto copy = std::make_unique<unsigned char[]>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return copy;
+}
 
 void putWord(Bytes& bytes, unsigned value, int size) {
     for (int i = 0; i < size; ++i)

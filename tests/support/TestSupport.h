@@ -32,6 +32,8 @@ transform::FSActionList actionList(std::initializer_list<transform::FSActionObje
 
 std::string hex(const Bytes& bytes);
 Bytes concat(const Bytes& left, const Bytes& right);
+// A heap copy of the bytes, for the objects that take ownership of data.
+std::unique_ptr<unsigned char[]> ownedCopy(const Bytes& bytes);
 // Appends `size` bytes of `value`, least significant first.
 void putWord(Bytes& bytes, unsigned value, int size);
 

@@ -10,13 +10,6 @@ using namespace testing_support;
 
 namespace {
 
-
-std::unique_ptr<unsigned char[]> copyOf(const Bytes& bytes) {
-    auto copy = std::make_unique<unsigned char[]>(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), copy.get());
-    return copy;
-}
-
 // A movie with one of every tag and action container the library models.
 std::unique_ptr<FSMovie> everyKindOfTag() {
     auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, 6000, 1200), 38.0f);
@@ -46,11 +39,11 @@ std::unique_ptr<FSMovie> everyKindOfTag() {
                                actionList({new FSNewFunction("", noArguments, actionList({new FSAction(FSAction::Return)}))}),
                                actionList({new FSGetUrl("music_list.xml", "")})),
         new FSGotoFrame2(true, 2),
-        new FSUnknownAction(0xC4, copyOf({9, 8}).get(), 2),
+        new FSUnknownAction(0xC4, ownedCopy({9, 8}).get(), 2),
     })));
-    movie->addObject(new FSSoundStreamBlock(copyOf(Bytes(100, 0x33)), 100));
-    movie->addObject(new FSDefineSound(3, FSSoundPCM, 11025, 1, 1, 4, copyOf({1, 2, 3, 4}), 4));
-    movie->addObject(new FSUnknownTag(43, copyOf({'l', 'a', 'b', 'e', 'l', 0}).get(), 6));
+    movie->addObject(new FSSoundStreamBlock(ownedCopy(Bytes(100, 0x33)), 100));
+    movie->addObject(new FSDefineSound(3, FSSoundPCM, 11025, 1, 1, 4, ownedCopy({1, 2, 3, 4}), 4));
+    movie->addObject(new FSUnknownTag(43, ownedCopy({'l', 'a', 'b', 'e', 'l', 0}).get(), 6));
     movie->addObject(new FSShowFrame());
     return movie;
 }

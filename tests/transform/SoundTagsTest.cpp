@@ -5,16 +5,6 @@
 using namespace transform;
 using namespace testing_support;
 
-namespace {
-
-std::unique_ptr<unsigned char[]> bytesOf(const Bytes& bytes) {
-    auto copy = std::make_unique<unsigned char[]>(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), copy.get());
-    return copy;
-}
-
-} // namespace
-
 TEST(FSSoundStreamHead2Test, Mp3HeadCarriesTheLatency) {
     FSSoundStreamHead2 head(FSSoundMP3, 44100, 2, 2, 44100, 2, 2, 1160, 0);
     Bytes bytes = encode(head);
@@ -49,7 +39,7 @@ TEST(FSSoundStreamHead2Test, RatesMapToTheirCodes) {
 }
 
 TEST(FSSoundStreamBlockTest, LongBodiesGetTheLongHeader) {
-    FSSoundStreamBlock block(bytesOf(Bytes(420, 0x5A)), 420);
+    FSSoundStreamBlock block(ownedCopy(Bytes(420, 0x5A)), 420);
     Bytes bytes = encode(block);
     EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.begin() + 6)), "FF 04 A4 01 00 00");
     EXPECT_EQ(bytes.size(), 426u);
@@ -65,7 +55,7 @@ TEST(FSSoundStreamBlockTest, EmptyBlock) {
 }
 
 TEST(FSDefineSoundTest, BodyLayout) {
-    FSDefineSound sound(1, FSSoundMP3, 44100, 2, 2, 1152, bytesOf({0xAB, 0xCD}), 2);
+    FSDefineSound sound(1, FSSoundMP3, 44100, 2, 2, 1152, ownedCopy({0xAB, 0xCD}), 2);
     Bytes bytes = encode(sound);
     EXPECT_EQ(sound.bodyLength, 9);
     EXPECT_EQ(hex(Bytes(bytes.begin() + 2, bytes.end())), "01 00 2F 80 04 00 00 AB CD");
