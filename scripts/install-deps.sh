@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   lame libmp3lame-dev ffmpeg
   libpugixml-dev
+  portaudio19-dev sox
 )
 
 missing=()

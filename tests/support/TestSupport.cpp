@@ -109,6 +109,19 @@ void writeToneWav(const std::string& path, int rate, int channels, double second
 
 bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
+std::string outputOf(const std::string& command) {
+    std::string text;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return text;
+    char piece[4096];
+    size_t read;
+    while ((read = std::fread(piece, 1, sizeof piece, pipe)) > 0)
+        text.append(piece, read);
+    pclose(pipe);
+    return text;
+}
+
 Bytes readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

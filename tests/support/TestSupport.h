@@ -53,6 +53,8 @@ private:
 void writeToneWav(const std::string& path, int rate, int channels, double seconds, double frequency = 440.0);
 // Runs a shell command; true when it exits with 0.
 bool run(const std::string& command);
+// Runs a shell command and returns what it printed on standard output.
+std::string outputOf(const std::string& command);
 Bytes readFile(const std::string& path);
 void writeFile(const std::string& path, const Bytes& bytes);
 

@@ -1,0 +1,17 @@
+#ifndef AUDIO_MP3CONVERTER_H
+#define AUDIO_MP3CONVERTER_H
+
+#include <string>
+
+namespace audio {
+
+// Encodes `inputPath` (WAV, AIFF, raw PCM, or MP3 when `mp3Input`) into the
+// MP3 file `outputPath` with the encoder's default settings. A non-zero
+// `outputSampleRate` fixes the output rate. True when the whole input was
+// encoded and written; on false a line on standard error says why.
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+                  int outputSampleRate);
+
+} // namespace audio
+
+#endif

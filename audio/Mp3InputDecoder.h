@@ -1,0 +1,22 @@
+#ifndef AUDIO_MP3INPUTDECODER_H
+#define AUDIO_MP3INPUTDECODER_H
+
+#include "audio/AudioInput.h"
+
+namespace audio {
+
+// Finds the first Layer III frame (past an ID3v2 tag and an "AiD" header)
+// and lets the decoder read its header into `input.mp3`. False, with
+// `input.error` set, when there is no frame or the decoder fails.
+bool startMp3Input(AudioInput& input);
+
+// Decodes the next frame into 16-bit samples; returns the samples per
+// channel, 0 at the end (or after a decoder error, which ends the input).
+int decodeMp3Block(AudioInput& input, short left[], short right[]);
+
+// The four bytes start a Layer III frame header the decoder can use.
+bool isLayer3FrameHeader(const unsigned char header[4]);
+
+} // namespace audio
+
+#endif

@@ -1,0 +1,232 @@
+#include "audio/AudioByteReader.h"
+#include "audio/AudioInput.h"
+#include "audio/Mp3InputDecoder.h"
+#include "tests/audio/AudioFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace testing_support;
+using audio::AudioFormat;
+using audio::AudioInput;
+
+namespace {
+
+struct EncoderCloser {
+    void operator()(lame_global_flags* encoder) const { lame_close(encoder); }
+};
+
+// A fresh encoder context and reader over one file of the test's own.
+class ReaderTest : public ::testing::Test {
+protected:
+    bool open(const Bytes& bytes, AudioFormat format = AudioFormat::Unknown) {
+        writeFile(path, bytes);
+        return openPath(path, format);
+    }
+    bool openPath(const std::string& file, AudioFormat format = AudioFormat::Unknown) {
+        input.format = format;
+        return audio::OpenAudioInput(input, encoder.get(), file);
+    }
+    int read() { return audio::ReadAudioBlock(input, encoder.get(), left, right); }
+    int channels() { return lame_get_num_channels(encoder.get()); }
+    int rate() { return lame_get_in_samplerate(encoder.get()); }
+    unsigned long sampleCount() { return lame_get_num_samples(encoder.get()); }
+
+    TemporaryFolder folder;
+    std::string path = folder.path("input");
+    std::unique_ptr<lame_global_flags, EncoderCloser> encoder{lame_init()};
+    AudioInput input;
+    int left[audio::BlockSamples];
+    int right[audio::BlockSamples];
+};
+
+TEST_F(ReaderTest, RecorderStyleWavGivesItsFormatAndSampleCount) {
+    WavLayout layout;
+    layout.formatChunkSize = 18;
+    layout.data = toneSamples(5000, 22050);
+    ASSERT_TRUE(open(wavBytes(layout)));
+    EXPECT_EQ(input.format, AudioFormat::Wav);
+    EXPECT_TRUE(input.countCarefully);
+    EXPECT_EQ(channels(), 1);
+    EXPECT_EQ(rate(), 22050);
+    EXPECT_EQ(sampleCount(), 5000u);
+    EXPECT_EQ(read(), 1152);
+    EXPECT_EQ(left[1], (static_cast<int>(12000 * std::sin(2 * M_PI * 440.0 / 22050)) & 0xFFFF) << 16);
+    EXPECT_EQ(right[1], 0);
+}
+
+TEST_F(ReaderTest, CarefulCountStopsBeforeAChunkAfterTheData) {
+    WavLayout layout;
+    layout.chunksBeforeData = {{"LIST", Bytes(26, 'x')}};
+    layout.data = toneSamples(1200, 22050);
+    layout.afterData = Bytes(4000, 0x55);
+    ASSERT_TRUE(open(wavBytes(layout)));
+    int total = 0;
+    for (int samples; (samples = read()) > 0;)
+        total += samples;
+    EXPECT_EQ(total, 1200);
+}
+
+TEST_F(ReaderTest, EightBitSilenceAndWideSamplesAreLeftJustified) {
+    WavLayout layout;
+    layout.bits = 8;
+    layout.data = {0x80, 0xFF, 0x00};
+    ASSERT_TRUE(open(wavBytes(layout)));
+    ASSERT_EQ(read(), 3);
+    EXPECT_EQ(left[0], 8323072);
+    EXPECT_EQ(left[1], static_cast<int>(0x7F7F0000u));
+    EXPECT_EQ(left[2], static_cast<int>(0x807F0000u));
+
+    AudioInput wide;
+    WavLayout layout24;
+    layout24.bits = 24;
+    layout24.channels = 2;
+    layout24.data = {0x01, 0x02, 0x03, 0xAA, 0xBB, 0xCC};
+    writeFile(path, wavBytes(layout24));
+    ASSERT_TRUE(audio::OpenAudioInput(wide, encoder.get(), path));
+    ASSERT_EQ(audio::ReadAudioBlock(wide, encoder.get(), left, right), 1);
+    EXPECT_EQ(left[0], 0x03020100);
+    EXPECT_EQ(right[0], static_cast<int>(0xCCBBAA00u));
+}
+
+TEST_F(ReaderTest, DeclinedWavHeadersAreReadAsBigEndianRawPcm) {
+    WavLayout manyChunks;
+    for (int i = 0; i < 20; ++i)
+        manyChunks.chunksBeforeData.push_back({"junk", Bytes(2, 0)});
+    manyChunks.data = toneSamples(100, 22050);
+    WavLayout adpcm;
+    adpcm.formatTag = 2;
+    for (const WavLayout& layout : {manyChunks, adpcm}) {
+        AudioInput raw;
+        Bytes bytes = wavBytes(layout);
+        writeFile(path, bytes);
+        std::unique_ptr<lame_global_flags, EncoderCloser> fresh{lame_init()};
+        ASSERT_TRUE(audio::OpenAudioInput(raw, fresh.get(), path));
+        EXPECT_EQ(raw.format, AudioFormat::RawPcm);
+        EXPECT_EQ(lame_get_num_channels(fresh.get()), 2);
+        EXPECT_EQ(lame_get_in_samplerate(fresh.get()), 44100);
+        EXPECT_EQ(lame_get_num_samples(fresh.get()), bytes.size() / 4);
+        ASSERT_GT(audio::ReadAudioBlock(raw, fresh.get(), left, right), 0);
+        EXPECT_EQ(left[0], 0x52490000); // "RIFF", big-endian, from byte 0
+        EXPECT_EQ(right[0], 0x46460000);
+    }
+}
+
+TEST_F(ReaderTest, EmptyDataChunkAtTheEndGivesNoSamples) {
+    WavLayout layout;
+    ASSERT_TRUE(open(wavBytes(layout)));
+    EXPECT_EQ(sampleCount(), 0u);
+    EXPECT_EQ(read(), 0);
+}
+
+TEST_F(ReaderTest, AiffAndLittleEndianAiffC) {
+    Bytes tone = toneSamples(4410, 44100);
+    writeFile(folder.path("tone.raw"), tone);
+    std::string raw = "sox -t raw -r 44100 -e signed -b 16 -c 2 -L '" + folder.path("tone.raw") + "' ";
+    ASSERT_TRUE(run(raw + "'" + folder.path("big.aiff") + "'"));
+    ASSERT_TRUE(run(raw + "-t aifc '" + folder.path("big.aifc") + "'"));
+    ASSERT_TRUE(run("ffmpeg -v error -f s16le -ar 44100 -ac 2 -i '" + folder.path("tone.raw") +
+                    "' -c:a pcm_s16le -f aiff '" + folder.path("little.aifc") + "'"));
+    ASSERT_EQ(outputOf("head -c 64 '" + folder.path("little.aifc") + "' | grep -c sowt"), "1\n");
+
+    int firstLeft = 0;
+    for (const char* name : {"big.aiff", "big.aifc", "little.aifc"}) {
+        AudioInput aiff;
+        std::unique_ptr<lame_global_flags, EncoderCloser> fresh{lame_init()};
+        ASSERT_TRUE(audio::OpenAudioInput(aiff, fresh.get(), folder.path(name))) << name;
+        EXPECT_EQ(aiff.format, AudioFormat::Aiff);
+        EXPECT_EQ(lame_get_num_channels(fresh.get()), 2);
+        EXPECT_EQ(lame_get_in_samplerate(fresh.get()), 44100);
+        EXPECT_EQ(lame_get_num_samples(fresh.get()), 2205u);
+        EXPECT_EQ(aiff.swapBytes, std::string(name) == "little.aifc");
+        ASSERT_GT(audio::ReadAudioBlock(aiff, fresh.get(), left, right), 1);
+        if (firstLeft == 0)
+            firstLeft = left[1];
+        EXPECT_EQ(left[1], firstLeft) << name; // same samples whatever the byte order
+        EXPECT_EQ(left[1], ((tone[5] << 8 | tone[4]) << 16)) << name;
+    }
+}
+
+TEST(ExtendedFloat, DecodesRatesZeroInfinityAndSign) {
+    const unsigned char rate44100[10] = {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0};
+    const unsigned char zero[10] = {};
+    const unsigned char infinity[10] = {0x7F, 0xFF, 0x80, 0, 0, 0, 0, 0, 0, 0};
+    const unsigned char minusHalf[10] = {0xBF, 0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(audio::decodeExtendedFloat(rate44100), 44100.0);
+    EXPECT_EQ(audio::decodeExtendedFloat(zero), 0.0);
+    EXPECT_TRUE(std::isinf(audio::decodeExtendedFloat(infinity)));
+    EXPECT_EQ(audio::decodeExtendedFloat(minusHalf), -0.5);
+}
+
+TEST(FrameHeader, AcceptsLayer3AndRefusesOtherLayersAndReservedFields) {
+    const unsigned char layer3[4] = {0xFF, 0xFB, 0x90, 0x64};
+    const unsigned char layer2[4] = {0xFF, 0xFD, 0x90, 0x64};
+    const unsigned char badBitrate[4] = {0xFF, 0xFB, 0xF0, 0x64};
+    const unsigned char badRate[4] = {0xFF, 0xFB, 0x9C, 0x64};
+    const unsigned char badEmphasis[4] = {0xFF, 0xFB, 0x90, 0x66};
+    const unsigned char reservedVersion[4] = {0xFF, 0xEB, 0x90, 0x64};
+    EXPECT_TRUE(audio::isLayer3FrameHeader(layer3));
+    for (auto header : {layer2, badBitrate, badRate, badEmphasis, reservedVersion})
+        EXPECT_FALSE(audio::isLayer3FrameHeader(header));
+}
+
+TEST_F(ReaderTest, Mp3AfterId3AndAidHeadersDecodesFromItsFirstFrame) {
+    writeToneWav(folder.path("tone.wav"), 22050, 1, 1.0);
+    ASSERT_TRUE(run("lame --quiet -t '" + folder.path("tone.wav") + "' '" + folder.path("plain.mp3") + "'"));
+    Bytes mp3 = readFile(folder.path("plain.mp3"));
+    Bytes id3 = {'I', 'D', '3', 3, 0, 0, 0, 0, 1, 0}; // 128 bytes follow
+    id3.resize(10 + 128, 0);
+    Bytes aid = {'A', 'i', 'D', 1, 12, 0, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(open(concat(concat(id3, aid), mp3), AudioFormat::Mp3));
+    EXPECT_EQ(channels(), 1);
+    EXPECT_EQ(rate(), 22050);
+    EXPECT_GT(input.mp3.bitrate, 0);
+    unsigned long expected = static_cast<unsigned long>((10 + 128 + 12 + mp3.size()) * 8.0 /
+                                                        (1000.0 * input.mp3.bitrate) * 22050);
+    EXPECT_EQ(sampleCount(), expected); // no VBR header: estimated from size and bitrate
+    int total = 0;
+    for (int samples; (samples = read()) > 0;)
+        total += samples;
+    EXPECT_GE(total, 22050);
+    EXPECT_LE(total, 22050 + 2 * 576 + 1152);
+}
+
+TEST_F(ReaderTest, BadInputIsAnErrorNotAnExit) {
+    EXPECT_FALSE(openPath(""));
+    EXPECT_EQ(input.error, "no input file was given");
+    EXPECT_FALSE(openPath(folder.path("missing.wav")));
+    EXPECT_NE(input.error.find("cannot be opened"), std::string::npos);
+
+    EXPECT_FALSE(open(Bytes(4000, 0x11), AudioFormat::Mp3));
+    EXPECT_EQ(input.error, "no MPEG Layer III frame was found");
+
+    WavLayout threeChannels;
+    threeChannels.channels = 3;
+    EXPECT_FALSE(open(wavBytes(threeChannels)));
+    EXPECT_NE(input.error.find("3 channels"), std::string::npos);
+
+    WavLayout twelveBits;
+    twelveBits.bits = 12;
+    EXPECT_FALSE(open(wavBytes(twelveBits)));
+    EXPECT_NE(input.error.find("12 bits"), std::string::npos);
+}
+
+TEST_F(ReaderTest, TruncatedAndHugeHeadersFallBackToRawPcm) {
+    WavLayout layout;
+    layout.data = toneSamples(100, 22050);
+    Bytes whole = wavBytes(layout);
+    Bytes hugeChunk = wavBytes(layout);
+    hugeChunk[16] = 0xFF, hugeChunk[17] = 0xFF, hugeChunk[18] = 0xFF, hugeChunk[19] = 0x7F;
+    Bytes formHuge = {'F', 'O', 'R', 'M', 0x7F, 0xFF, 0xFF, 0xFF, 'A', 'I', 'F', 'F', 'C', 'O', 'M', 'M', 0, 0, 0, 2};
+    for (const Bytes& bytes : {Bytes(whole.begin(), whole.begin() + 30), hugeChunk, formHuge, Bytes{'R', 'I', 'F', 'F'}}) {
+        ASSERT_TRUE(open(bytes));
+        EXPECT_EQ(input.format, AudioFormat::RawPcm);
+        for (int guard = 0; read() > 0 && guard < 10000; ++guard) {
+        }
+        EXPECT_TRUE(audio::CloseAudioInput(input));
+    }
+}
+
+} // namespace
