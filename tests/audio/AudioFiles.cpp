@@ -1,5 +1,6 @@
 #include "tests/audio/AudioFiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -50,9 +51,10 @@ Bytes toneSamples(int count, int rate, double frequency) {
 
 std::string probeAudio(const std::string& path) {
     std::string text = outputOf("ffprobe -v error -select_streams a:0 -show_entries stream=codec_name,sample_rate,channels "
-                                "-of csv=p=0:s=' ' '" + path + "'");
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+                                "-of csv=p=0 '" + path + "'");
+    while (!text.empty() && (text.back() == '\n' || text.back() == ','))
         text.pop_back();
+    std::replace(text.begin(), text.end(), ',', ' ');
     return text;
 }
 
