@@ -4,12 +4,14 @@
 #include "cli/ConsoleObserver.h"
 #include "cli/DemoTunes.h"
 #include "cli/PublishArguments.h"
+#include "audio/TrackPreparation.h"
 #include "publish/PublishJob.h"
 #include "publish/PublishOptions.h"
 #include "resources/Resources.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -99,11 +101,41 @@ bool writeSettings(const cli::PublishArguments& arguments, const std::string& pl
     return settings.Save();
 }
 
+// Converts the inputs the players cannot stream (WAV, AIFF, MP3 at other
+// rates) into MP3s in the work folder; returns why each dropped track was
+// dropped.
+std::vector<std::string> prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder) {
+    std::time_t now = std::time(nullptr);
+    std::tm local = *std::localtime(&now);
+    std::vector<std::string> dropped;
+    std::vector<publish::PlaylistItem> prepared;
+    for (publish::PlaylistItem& track : arguments.tracks) {
+        if (!audio::isStreamableMp3(track.path))
+            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", track.path.c_str());
+        std::string path = audio::prepareTrack(track.path, workFolder.string(), local);
+        if (path.empty()) {
+            dropped.push_back(track.path + " \n- cannot be converted to MP3!");
+            continue;
+        }
+        prepared.push_back({path, track.title});
+    }
+    arguments.tracks = std::move(prepared);
+    return dropped;
+}
+
 int publishTracks(cli::PublishArguments& arguments, const fs::path& workFolder) {
     bool badArgument = false;
     std::string player = skinMovie(arguments.skin, workFolder, badArgument);
     if (badArgument)
         return BadArguments;
+    size_t requested = arguments.tracks.size();
+    std::vector<std::string> dropped = prepareTracks(arguments, workFolder);
+    if (arguments.tracks.empty()) {
+        for (const std::string& reason : dropped)
+            std::fprintf(stderr, "  skipped: %s\n", reason.c_str());
+        std::fprintf(stderr, "tunemill-publish: no track could be prepared\n");
+        return SomeSkipped;
+    }
     std::error_code error;
     fs::create_directories(arguments.folder, error);
     if (error || !writeSettings(arguments, player, workFolder)) {
@@ -119,13 +151,14 @@ int publishTracks(cli::PublishArguments& arguments, const fs::path& workFolder) 
 
     fs::path output = fs::absolute(arguments.folder) / "output";
     int published = static_cast<int>(arguments.tracks.size()) - observer.skippedCount();
-    std::fprintf(stderr, "Published %d of %zu tracks into %s\n", published, arguments.tracks.size(),
-                 output.c_str());
+    std::fprintf(stderr, "Published %d of %zu tracks into %s\n", published, requested, output.c_str());
     for (const std::string& reason : observer.skippedTracks())
+        dropped.push_back(reason);
+    for (const std::string& reason : dropped)
         std::fprintf(stderr, "  skipped: %s\n", reason.c_str());
     if (arguments.html)
         std::printf("Open %s\n", (output / "Player.htm").c_str());
-    return observer.skippedCount() == 0 ? AllPublished : SomeSkipped;
+    return dropped.empty() ? AllPublished : SomeSkipped;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "publish/Playlist.h"
 #include "publish/PublishJob.h"
 #include "publish/PublishOptions.h"
+#include "transform/FSMovieReader.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,27 @@ TEST_F(PublishJobTest, TheCommandLineRefusesBadArguments) {
     EXPECT_EQ(exitStatus(publisher + "--folder x --colour red a.mp3"), 2);
     EXPECT_EQ(exitStatus(publisher + "--folder x --skin '" + folder.path("none.swf") + "' a.mp3"), 2);
     EXPECT_EQ(exitStatus(publisher + "--demo --folder x a.mp3"), 2);
+}
+
+TEST_F(PublishJobTest, TheCommandLineConvertsWhatThePlayersCannotStream) {
+    writeToneWav(folder.path("voice.wav"), 22050, 1, 1.0);
+    ASSERT_TRUE(run("sox -n -r 48000 -c 2 '" + folder.path("song48k.wav") + "' synth 1 sine 440"));
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("song48k.wav") + "' '" + folder.path("song48k.mp3") + "'"));
+    ASSERT_TRUE(run("sox -n -r 44100 -c 2 -b 16 '" + folder.path("take.aiff") + "' synth 1 sine 600"));
+    writeFile(folder.path("skin.swf"), {'C', 'W', 'S'});
+    std::string command = std::string(PUBLISHER) + " --folder '" + folder.path("site") + "' --skin '" +
+                          folder.path("skin.swf") + "' 2>/dev/null >/dev/null ";
+    EXPECT_EQ(exitStatus(command + "'" + folder.path("voice.wav") + "' '" + folder.path("song48k.mp3") + "' '" +
+                         folder.path("take.aiff") + "'"),
+              0);
+    for (const char* movie : {"1.swf", "2.swf", "3.swf"}) {
+        transform::FSMovieHeader header;
+        ASSERT_TRUE(transform::decodeMovieFile(output(movie).c_str(), &header)) << movie;
+        // One second at 38 frames per second, with the encoder's padding.
+        EXPECT_GE(header.frameCount, 38) << movie;
+        EXPECT_LE(header.frameCount, 42) << movie;
+    }
+
+    writeFile(folder.path("broken.mp3"), Bytes(100, 0x11));
+    EXPECT_EQ(exitStatus(command + "'" + folder.path("broken.mp3") + "'"), 1);
 }
