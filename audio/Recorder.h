@@ -1,0 +1,102 @@
+#ifndef AUDIO_RECORDER_H
+#define AUDIO_RECORDER_H
+
+#include "audio/RiffWriter.h"
+#include "audio/WaveInput.h"
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace audio {
+
+struct RecordingQuality {
+    std::string text;
+    uint32_t flag;
+};
+
+// "%02d:%02d.%d - Recording..." for the time since recording began.
+std::string recordingTimeText(uint32_t elapsedMilliseconds);
+
+// Records from wave-input device 0 into a mono 16-bit WAV file on a thread
+// of its own. It never waits on whoever shows its texts: the status text
+// (the running time every 100 ms, then "Record stopped.") and error texts
+// arrive through callbacks, from the recording thread or the device's
+// delivery thread, and the callbacks must not block.
+class Recorder {
+public:
+    struct Callbacks {
+        std::function<void(const std::string&)> status;
+        std::function<void(const std::string&)> error;
+    };
+
+    Recorder(WaveInput& device, Callbacks callbacks);
+    ~Recorder();
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    // Offers the qualities device 0 supports and selects the first; returns
+    // how many there are.
+    int fillQualities();
+    const std::vector<RecordingQuality>& qualities() const { return offered; }
+    int selectedQuality() const { return selected; }
+    void selectQuality(int index);
+
+    // Starts recording into `path` (replaced); false when already recording.
+    bool start(const std::string& path);
+    // Stops and waits until the file is complete.
+    void stop();
+    bool isRecording() const { return recording; }
+    std::string lastError() const;
+
+private:
+    void record();
+    bool openRecording();
+    bool openWaveFile();
+    bool queueBuffers();
+    void deliver(WaveBuffer& buffer);
+    void appendSamples(const WaveBuffer& buffer);
+    void stopAndClose();
+    void closeDevice();
+    void closeWaveFile();
+    void waitWhileRecording(uint32_t startTicks);
+
+    std::string lineText(int line) const;
+    std::string makeError(const std::string& line, WaveResult code, bool show);
+    std::string makeFileError(const std::string& line, int errorNumber, bool show);
+    void setError(const std::string& text, bool show);
+    void raise();
+
+    WaveInput& device;
+    Callbacks callbacks;
+    std::vector<RecordingQuality> offered;
+    int selected = -1;
+
+    std::atomic<bool> recording{false};
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> writeFailed{false};
+    bool deviceOpen = false;
+    WaveFormat format;
+    std::array<WaveBuffer, 3> headers;
+    std::array<std::vector<unsigned char>, 3> buffers;
+    std::thread thread;
+    std::mutex wakeMutex;
+    std::condition_variable wake;
+
+    mutable std::mutex errorMutex;
+    std::string errorText;
+
+    RiffWriter file;
+    RiffChunk subChunk;
+    RiffChunk riffChunkRecord;
+    std::string path;
+};
+
+} // namespace audio
+
+#endif

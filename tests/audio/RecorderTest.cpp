@@ -1,0 +1,234 @@
+#include "audio/Mp3Converter.h"
+#include "audio/PortAudioWaveInput.h"
+#include "audio/Recorder.h"
+#include "audio/SyntheticWaveInput.h"
+#include "tests/audio/AudioFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <mutex>
+#include <sys/resource.h>
+#include <thread>
+
+using namespace testing_support;
+using namespace audio;
+
+namespace {
+
+uint32_t little32(const Bytes& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+// Collects what the recorder reports, from whichever thread reports it.
+class RecorderTest : public ::testing::Test {
+protected:
+    Recorder::Callbacks callbacks() {
+        return {[this](const std::string& text) {
+                    std::lock_guard lock(mutex);
+                    statuses.push_back(text);
+                },
+                [this](const std::string& text) {
+                    std::lock_guard lock(mutex);
+                    errors.push_back(text);
+                }};
+    }
+    void recordFor(Recorder& recorder, std::chrono::milliseconds duration) {
+        ASSERT_TRUE(recorder.start(wav));
+        std::this_thread::sleep_for(duration);
+        recorder.stop();
+    }
+    int selectQuality(Recorder& recorder, const std::string& text) {
+        for (size_t i = 0; i < recorder.qualities().size(); ++i)
+            if (recorder.qualities()[i].text == text)
+                recorder.selectQuality(static_cast<int>(i));
+        return recorder.selectedQuality();
+    }
+
+    [[noreturn]] void recordIntoAFullDisk() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{30000, 30000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SyntheticWaveInput device;
+        Recorder recorder(device, callbacks());
+        recorder.fillQualities();
+        selectQuality(recorder, "11kHz - Telephone Quality");
+        recordFor(recorder, std::chrono::milliseconds(2300));
+        std::lock_guard lock(mutex);
+        bool reported = errors.size() == 1 && errors[0].starts_with("Can not write sample data..File: Page1Mp3");
+        std::exit(reported ? 0 : 3);
+    }
+
+    TemporaryFolder folder;
+    std::string wav = folder.path("record.wav");
+    std::mutex mutex;
+    std::vector<std::string> statuses;
+    std::vector<std::string> errors;
+};
+
+TEST(RecordingTimeText, ShowsMinutesSecondsAndTenths) {
+    EXPECT_EQ(recordingTimeText(0), "00:00.0 - Recording...");
+    EXPECT_EQ(recordingTimeText(75400), "01:15.4 - Recording...");
+    EXPECT_EQ(recordingTimeText(100 * 60 * 1000), "100:00.0 - Recording...");
+}
+
+TEST(WaveFormatRecord, IsEighteenBytesEndingWithEighteen) {
+    WaveFormat radio = waveFormatForFlag(Format22kMono16);
+    auto bytes = waveFormatBytes(radio);
+    EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.end())), "01 00 01 00 22 56 00 00 44 AC 00 00 02 00 10 00 12 00");
+    WaveFormat stereo8 = waveFormatForFlag(Format96kStereo8);
+    EXPECT_EQ(stereo8.samplesPerSecond, 96000u);
+    EXPECT_EQ(stereo8.channels, 2);
+    EXPECT_EQ(stereo8.bitsPerSample, 8);
+    EXPECT_EQ(stereo8.averageBytesPerSecond, 192000u);
+    EXPECT_EQ(waveFormatForFlag(0x1000).samplesPerSecond, 0u);
+}
+
+TEST_F(RecorderTest, QualitiesFollowTheDeviceCapabilities) {
+    SyntheticWaveInput full;
+    Recorder recorder(full, callbacks());
+    ASSERT_EQ(recorder.fillQualities(), 3);
+    EXPECT_EQ(recorder.qualities()[0].text, "44kHz - CD Quality");
+    EXPECT_EQ(recorder.qualities()[1].text, "22kHz - Radio Quality");
+    EXPECT_EQ(recorder.qualities()[2].text, "11kHz - Telephone Quality");
+
+    SyntheticDeviceSettings telephone;
+    telephone.formats = Format11kMono16 | Format44kStereo16;
+    SyntheticWaveInput narrow(telephone);
+    Recorder narrowRecorder(narrow, callbacks());
+    ASSERT_EQ(narrowRecorder.fillQualities(), 1);
+    EXPECT_EQ(narrowRecorder.qualities()[0].text, "11kHz - Telephone Quality");
+    EXPECT_EQ(narrowRecorder.selectedQuality(), 0);
+
+    SyntheticDeviceSettings none;
+    none.capabilitiesResult = WaveNoDevice;
+    SyntheticWaveInput missing(none);
+    Recorder missingRecorder(missing, callbacks());
+    EXPECT_EQ(missingRecorder.fillQualities(), 0);
+    EXPECT_EQ(missingRecorder.selectedQuality(), -1);
+}
+
+TEST_F(RecorderTest, TwoAndAHalfSecondsAtRadioQualityMakeTheWavLayout) {
+    SyntheticWaveInput device;
+    Recorder recorder(device, callbacks());
+    recorder.fillQualities();
+    ASSERT_EQ(selectQuality(recorder, "22kHz - Radio Quality"), 1);
+    recordFor(recorder, std::chrono::milliseconds(2500));
+
+    Bytes file = readFile(wav);
+    ASSERT_GE(file.size(), 46u);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(little32(file, 16), 18u);
+    EXPECT_EQ(hex(Bytes(file.begin() + 20, file.begin() + 38)), "01 00 01 00 22 56 00 00 44 AC 00 00 02 00 10 00 12 00");
+    EXPECT_EQ(std::string(file.begin() + 38, file.begin() + 42), "data");
+    uint32_t data = little32(file, 42);
+    EXPECT_EQ(data % 2, 0u);
+    EXPECT_NEAR(static_cast<double>(data), 110250.0, 4410.0);
+    EXPECT_EQ(file.size(), 46u + data);
+    EXPECT_EQ(little32(file, 4), data + 38);
+
+    std::lock_guard lock(mutex);
+    EXPECT_TRUE(errors.empty());
+    ASSERT_GE(statuses.size(), 20u);
+    EXPECT_EQ(statuses.front().substr(0, 5), "00:00");
+    EXPECT_EQ(statuses[statuses.size() - 2].substr(0, 6), "00:02.");
+    EXPECT_EQ(statuses.back(), "Record stopped.");
+}
+
+TEST_F(RecorderTest, StoppingWithinTheFirstSecondKeepsThePartialBuffer) {
+    SyntheticWaveInput device;
+    Recorder recorder(device, callbacks());
+    recorder.fillQualities();
+    selectQuality(recorder, "11kHz - Telephone Quality");
+    recordFor(recorder, std::chrono::milliseconds(300));
+    Bytes file = readFile(wav);
+    ASSERT_GE(file.size(), 46u);
+    uint32_t data = little32(file, 42);
+    EXPECT_GT(data, 2000u);
+    EXPECT_LT(data, 22050u);
+    EXPECT_EQ(file.size(), 46u + data);
+}
+
+TEST_F(RecorderTest, ARecordingConvertsToAnMp3) {
+    SyntheticWaveInput device;
+    Recorder recorder(device, callbacks());
+    recorder.fillQualities();
+    selectQuality(recorder, "11kHz - Telephone Quality");
+    recordFor(recorder, std::chrono::milliseconds(1200));
+    std::string mp3 = folder.path("12061405.mp3");
+    ASSERT_TRUE(ConvertToMp3(wav, mp3, false, 0));
+    EXPECT_EQ(probeAudio(mp3), "mp3 11025 1");
+    EXPECT_NEAR(probeDuration(mp3), 1.2, 0.2);
+}
+
+TEST_F(RecorderTest, DeviceErrorsGiveTheLineAndDeviceTexts) {
+    SyntheticDeviceSettings unknown;
+    unknown.openResult = 77;
+    SyntheticWaveInput failing(unknown);
+    Recorder recorder(failing, callbacks());
+    recorder.fillQualities();
+    recordFor(recorder, std::chrono::milliseconds(50));
+
+    SyntheticDeviceSettings known;
+    known.startResult = 78;
+    known.errorTexts[78] = "The device is busy.";
+    SyntheticWaveInput busy(known);
+    Recorder busyRecorder(busy, callbacks());
+    busyRecorder.fillQualities();
+    recordFor(busyRecorder, std::chrono::milliseconds(50));
+
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_TRUE(errors[0].starts_with("File: Page1Mp3 ,Line Number:")) << errors[0];
+    EXPECT_TRUE(errors[0].ends_with(": Error 1 in querying the error string for error code 77")) << errors[0];
+    EXPECT_TRUE(errors[1].ends_with(": The device is busy.")) << errors[1];
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Record stopped.", "Record stopped."}));
+    EXPECT_EQ(little32(readFile(wav), 42), 0u) << "the file opened before the failed start is complete";
+}
+
+TEST_F(RecorderTest, NoQualityOrNoFileEndsTheRecordingWithAMessage) {
+    SyntheticDeviceSettings none;
+    none.capabilitiesResult = WaveNoDevice;
+    SyntheticWaveInput missing(none);
+    Recorder recorder(missing, callbacks());
+    recorder.fillQualities();
+    recordFor(recorder, std::chrono::milliseconds(20));
+
+    SyntheticWaveInput device;
+    Recorder nowhere(device, callbacks());
+    nowhere.fillQualities();
+    ASSERT_TRUE(nowhere.start(folder.path("no/such/folder/record.wav")));
+    nowhere.stop();
+
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], "No recording quality is selected: no input device offers one.");
+    EXPECT_EQ(errors[1], "Can not open file...");
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Record stopped.", "Record stopped."}));
+}
+
+// A file-size limit makes the disk "full" once the first buffer is in.
+TEST_F(RecorderTest, AFullDiskIsReportedAndTheFileKeepsItsSizes) {
+    EXPECT_EXIT(recordIntoAFullDisk(), ::testing::ExitedWithCode(0), "");
+    Bytes file = readFile(wav);
+    ASSERT_GE(file.size(), 46u);
+    uint32_t data = little32(file, 42);
+    EXPECT_EQ(file.size(), 46u + data);
+    EXPECT_EQ(little32(file, 4), data + 38);
+    EXPECT_GE(data, 22050u);
+    EXPECT_LE(file.size(), 30000u);
+}
+
+TEST_F(RecorderTest, PortAudioWithoutAnInputDeviceOffersNothing) {
+    PortAudioWaveInput device;
+    Recorder recorder(device, callbacks());
+    if (recorder.fillQualities() > 0)
+        GTEST_SKIP() << "this machine has a sound input device";
+    recordFor(recorder, std::chrono::milliseconds(20));
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(statuses, std::vector<std::string>{"Record stopped."});
+}
+
+} // namespace
