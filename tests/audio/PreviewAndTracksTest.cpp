@@ -1,0 +1,187 @@
+#include "audio/PortAudioSoundOutput.h"
+#include "audio/PreviewPlayer.h"
+#include "audio/RiffWriter.h"
+#include "audio/TrackPreparation.h"
+#include "audio/WorkFolder.h"
+#include "tests/audio/AudioFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+using namespace testing_support;
+using namespace audio;
+namespace fs = std::filesystem;
+
+namespace {
+
+// An output with no sound card: it takes samples at the pace it is told.
+class CountingOutput : public SoundOutput {
+public:
+    CountingOutput(std::atomic<size_t>& frames, bool opens = true, std::chrono::microseconds perBlock = {})
+        : frames(frames), opens(opens), perBlock(perBlock) {}
+    bool open(int rate, int channels) override {
+        openedRate = rate;
+        openedChannels = channels;
+        return opens;
+    }
+    bool write(const int16_t*, size_t count) override {
+        std::this_thread::sleep_for(perBlock);
+        frames += count;
+        return true;
+    }
+    void close() override {}
+
+    std::atomic<size_t>& frames;
+    bool opens;
+    std::chrono::microseconds perBlock;
+    int openedRate = 0;
+    int openedChannels = 0;
+};
+
+std::tm december6At1405() {
+    std::tm time{};
+    time.tm_mon = 11;
+    time.tm_mday = 6;
+    time.tm_hour = 14;
+    time.tm_min = 5;
+    return time;
+}
+
+class TracksTest : public ::testing::Test {
+protected:
+    std::string makeMp3(const std::string& name, int rate, double seconds = 1.0) {
+        std::string wav = folder.path(name + ".wav"), mp3 = folder.path(name + ".mp3");
+        writeToneWav(wav, rate, 1, seconds);
+        EXPECT_TRUE(run("lame --quiet '" + wav + "' '" + mp3 + "'"));
+        return mp3;
+    }
+    void waitUntilDone(PreviewPlayer& player) {
+        for (int i = 0; i < 500 && player.isPlaying(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+
+    TemporaryFolder folder;
+    std::atomic<size_t> frames{0};
+};
+
+TEST_F(TracksTest, PreviewDecodesTheWholeFile) {
+    std::string mp3 = makeMp3("song", 22050);
+    auto output = std::make_unique<CountingOutput>(frames);
+    CountingOutput& sink = *output;
+    PreviewPlayer player(std::move(output));
+    ASSERT_TRUE(player.open(mp3));
+    ASSERT_TRUE(player.play());
+    waitUntilDone(player);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(sink.openedRate, 22050);
+    EXPECT_EQ(sink.openedChannels, 1);
+    EXPECT_GE(frames.load(), 22050u);
+    EXPECT_LE(frames.load(), 22050u + 3 * 1152);
+    ASSERT_TRUE(player.open(mp3)) << "a new preview replaces the old one";
+    EXPECT_TRUE(player.play());
+    player.close();
+}
+
+TEST_F(TracksTest, StopEndsAPreviewAtOnce) {
+    std::string mp3 = makeMp3("long", 22050, 3.0);
+    PreviewPlayer player(std::make_unique<CountingOutput>(frames, true, std::chrono::milliseconds(20)));
+    ASSERT_TRUE(player.open(mp3));
+    ASSERT_TRUE(player.play());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    auto before = std::chrono::steady_clock::now();
+    player.stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(200));
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_LT(frames.load(), 66150u);
+}
+
+TEST_F(TracksTest, PreviewsThatCannotPlayPlayNothing) {
+    writeFile(folder.path("noise.mp3"), Bytes(5000, 0x42));
+    PreviewPlayer player(std::make_unique<CountingOutput>(frames));
+    EXPECT_FALSE(player.play()) << "nothing opened";
+    EXPECT_FALSE(player.open(folder.path("noise.mp3")));
+    EXPECT_FALSE(player.open(folder.path("missing.mp3")));
+    EXPECT_FALSE(player.play());
+    player.stop();
+    player.close();
+
+    PreviewPlayer silent(std::make_unique<CountingOutput>(frames, false));
+    ASSERT_TRUE(silent.open(makeMp3("quiet", 11025)));
+    EXPECT_FALSE(silent.play());
+    EXPECT_EQ(frames.load(), 0u);
+
+    PreviewPlayer real(std::make_unique<PortAudioSoundOutput>());
+    if (real.open(makeMp3("real", 11025)) && real.play())
+        real.stop();
+}
+
+TEST_F(TracksTest, WorkFolderIsMadeUnderTheDocumentsFolder) {
+    EXPECT_EQ(workFolder(""), "");
+    std::string documents = folder.path("Documents");
+    EXPECT_EQ(workFolder(documents), (fs::path(documents) / "Tunemill").string());
+    EXPECT_TRUE(fs::is_directory(fs::path(documents) / "Tunemill"));
+    EXPECT_EQ(workFolder(documents), (fs::path(documents) / "Tunemill").string()) << "an existing folder is fine";
+    writeFile(folder.path("file"), {1});
+    EXPECT_EQ(workFolder(folder.path("file")), "");
+}
+
+TEST_F(TracksTest, TimeCodeNamesNeverReplaceAFile) {
+    std::tm time = december6At1405();
+    EXPECT_EQ(timeCode(time), "12061405");
+    std::string first = convertedFileName(folder.path(""), time);
+    EXPECT_EQ(fs::path(first).filename(), "12061405.mp3");
+    writeFile(first, {1});
+    std::string second = convertedFileName(folder.path(""), time);
+    EXPECT_EQ(fs::path(second).filename(), "12061405-2.mp3");
+    writeFile(second, {2});
+    EXPECT_EQ(fs::path(convertedFileName(folder.path(""), time)).filename(), "12061405-3.mp3");
+}
+
+TEST_F(TracksTest, StreamableMp3sAreKeptAndTheRestConverted) {
+    std::tm time = december6At1405();
+    for (int rate : {11025, 22050, 44100}) {
+        std::string mp3 = makeMp3("ok" + std::to_string(rate), rate);
+        EXPECT_TRUE(isStreamableMp3(mp3));
+        EXPECT_EQ(prepareTrack(mp3, folder.path(""), time), mp3);
+    }
+    ASSERT_TRUE(run("sox -n -r 48000 -c 1 -b 16 -t wavpcm '" + folder.path("high.wav") + "' synth 1 sine 440"));
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("high.wav") + "' '" + folder.path("high.mp3") + "'"));
+    EXPECT_FALSE(isStreamableMp3(folder.path("high.mp3")));
+    std::string converted = prepareTrack(folder.path("high.mp3"), folder.path(""), time);
+    EXPECT_EQ(fs::path(converted).filename(), "12061405.mp3");
+    EXPECT_EQ(probeAudio(converted), "mp3 22050 1");
+
+    std::string fromWav = prepareTrack(folder.path("high.wav"), folder.path(""), time);
+    EXPECT_EQ(fs::path(fromWav).filename(), "12061405-2.mp3");
+    EXPECT_EQ(probeAudio(fromWav), "mp3 22050 1");
+    EXPECT_TRUE(isStreamableMp3(fromWav));
+
+    writeFile(folder.path("junk.mp3"), Bytes(3000, 0x42));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(prepareTrack(folder.path("junk.mp3"), folder.path(""), time), "");
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(folder.path("12061405-3.mp3")));
+}
+
+TEST(RiffWriter, AscendingWritesTheSizeAndPadsOddChunks) {
+    TemporaryFolder folder;
+    RiffWriter writer;
+    ASSERT_EQ(writer.open(folder.path("odd.riff")), 0);
+    RiffChunk form = riffChunk("RIFF", 0, "TEST");
+    RiffChunk odd = riffChunk("abc ", 100);
+    ASSERT_EQ(writer.createChunk(form), 0);
+    ASSERT_EQ(writer.createChunk(odd), 0);
+    ASSERT_EQ(writer.write("xyz", 3), 3u);
+    ASSERT_EQ(writer.ascend(odd), 0);
+    ASSERT_EQ(writer.ascend(form), 0);
+    ASSERT_EQ(writer.close(), 0);
+    EXPECT_EQ(hex(readFile(folder.path("odd.riff"))),
+              "52 49 46 46 10 00 00 00 54 45 53 54 61 62 63 20 03 00 00 00 78 79 7A 00");
+    EXPECT_NE(writer.open(folder.path("no/folder/x.riff")), 0);
+}
+
+} // namespace
