@@ -33,6 +33,7 @@ demo: build
 
 bench: build
 	build/bench/publish_benchmark
+	build/bench/convert_benchmark
 
 clean:
 	rm -rf build build-sanitize demo

@@ -31,7 +31,8 @@ TEST(FSStringTest, AssignmentReusesALargeEnoughBuffer) {
     text = "short";
     EXPECT_EQ(text.getText(), buffer);
     EXPECT_STREQ(text.getText(), "short");
-    text = text;
+    FSString& same = text;
+    text = same;
     EXPECT_STREQ(text.getText(), "short");
 }
 
