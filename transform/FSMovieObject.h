@@ -17,6 +17,11 @@ public:
         DefineSound = 14,
         SoundStreamBlock = 19,
         SoundStreamHead2 = 45,
+        DefineShape = 2,
+        PlaceObject2 = 26,
+        DefineEditText = 37,
+        DefineSprite = 39,
+        DefineFont2 = 48,
     };
 
     int length(FSStream& stream) override;

@@ -1,10 +1,15 @@
 #include "transform/FSMovieReader.h"
 
 #include "transform/FSAllocation.h"
+#include "transform/FSDefineEditText.h"
+#include "transform/FSDefineFont2.h"
+#include "transform/FSDefineShape.h"
 #include "transform/FSDefineSound.h"
+#include "transform/FSDefineSprite.h"
 #include "transform/FSDoAction.h"
 #include "transform/FSException.h"
 #include "transform/FSFileReader.h"
+#include "transform/FSPlaceObject2.h"
 #include "transform/FSSetBackgroundColor.h"
 #include "transform/FSShowFrame.h"
 #include "transform/FSSoundStreamBlock.h"
@@ -41,6 +46,11 @@ FSMovieObject* newTagFor(int code) {
     case FSMovieObject::DefineSound: return make<FSDefineSound>();
     case FSMovieObject::SoundStreamBlock: return make<FSSoundStreamBlock>();
     case FSMovieObject::SoundStreamHead2: return make<FSSoundStreamHead2>();
+    case FSMovieObject::DefineShape: return make<FSDefineShape>();
+    case FSMovieObject::PlaceObject2: return make<FSPlaceObject2>();
+    case FSMovieObject::DefineEditText: return make<FSDefineEditText>();
+    case FSMovieObject::DefineSprite: return make<FSDefineSprite>();
+    case FSMovieObject::DefineFont2: return make<FSDefineFont2>();
     default: return make<FSUnknownTag>();
     }
 }
