@@ -7,7 +7,7 @@ namespace cli {
 const char* const PublishUsage =
     "usage: tunemill-publish --folder DIR [--title TEXT] [--skin real-like|wmp-like|simple|FILE.swf]\n"
     "                        [--autostart 0|1] [--autonext 0|1] [--loop 0|1] [--shuffle 0|1]\n"
-    "                        [--html 0|1] FILE[=TITLE]...\n"
+    "                        [--html 0|1] [--runtime 0|1] FILE[=TITLE]...\n"
     "       tunemill-publish --demo --folder DIR\n";
 
 namespace {
@@ -42,7 +42,7 @@ std::optional<PublishArguments> parsePublishArguments(const std::vector<std::str
     };
     const FlagOption flags[] = {{"--autostart", &parsed.autoStart}, {"--autonext", &parsed.autoNext},
                                 {"--loop", &parsed.loop},           {"--shuffle", &parsed.shuffle},
-                                {"--html", &parsed.html}};
+                                {"--html", &parsed.html},           {"--runtime", &parsed.runtime}};
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--demo") {

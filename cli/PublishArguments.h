@@ -20,6 +20,8 @@ struct PublishArguments {
     bool loop = true;
     bool shuffle = false;
     bool html = true;
+    // Bundles the SWF runtime so that the page plays without a plug-in.
+    bool runtime = true;
     bool demo = false;
     std::vector<publish::PlaylistItem> tracks;
 };

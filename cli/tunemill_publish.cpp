@@ -98,6 +98,7 @@ bool writeSettings(const cli::PublishArguments& arguments, const std::string& pl
     settings.SetBool("Loop", arguments.loop);
     settings.SetBool("Random", arguments.shuffle);
     settings.SetBool("HTML", arguments.html);
+    settings.SetBool("Runtime", arguments.runtime);
     return settings.Save();
 }
 
@@ -145,7 +146,7 @@ int publishTracks(cli::PublishArguments& arguments, const fs::path& workFolder) 
 
     cli::ConsoleObserver observer(static_cast<int>(arguments.tracks.size()));
     publish::MusicLibraryAnalyser analyser({programFolder()});
-    publish::PublishJob(workFolder, analyser, observer).run();
+    publish::PublishJob(workFolder, analyser, observer, programFolder() / "ruffle").run();
     if (!observer.succeeded())
         return SomeSkipped;
 

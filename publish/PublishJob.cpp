@@ -1,6 +1,7 @@
 #include "publish/PublishJob.h"
 
 #include "publish/OutputDocuments.h"
+#include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
 #include "publish/PublishOptions.h"
 #include "publish/TrackMovieBuilder.h"
@@ -14,6 +15,15 @@ namespace {
 const char* const DataFileName = "data.log";
 const char* const WaitCaption = "Generate specrum data";
 } // namespace
+
+bool PublishJob::publishRuntime(const std::filesystem::path& outputFolder) {
+    if (copyPlayerRuntime(runtimeFolder, outputFolder / "ruffle"))
+        return true;
+    observer.alert("The player runtime cannot be copied from " + runtimeFolder.string() +
+                       ".\nThe page will need a Flash plug-in.",
+                   "Tunemill");
+    return false;
+}
 
 void PublishJob::run() {
     std::filesystem::path settingsFile = workFolder / SettingsFileName;
@@ -51,8 +61,10 @@ void PublishJob::run() {
     mergePlayerOptions(musicList, {settings.Get("AutoStart"), settings.Get("AutoNext"), settings.Get("Loop"),
                                    settings.Get("Random")});
     copyPlayer(settings.Get("Player"), outputFolder / "Player.swf");
+    // An absent setting means the runtime: pages without it need a plug-in.
+    bool runtime = settings.Get("Runtime") != "0" && publishRuntime(outputFolder);
     if (settings.Get("HTML") == "1")
-        writeResourceToFile("HTM", 216, outputFolder / "Player.htm");
+        writePlayerPage(outputFolder / "Player.htm", runtime);
     observer.done(written, written ? "" : "Cannot write " + musicList.string() + ".");
 }
 

@@ -14,13 +14,20 @@ namespace publish {
 // `workFolder` (the current directory for the wizard).
 class PublishJob {
 public:
-    PublishJob(std::filesystem::path workFolder, SpectrumAnalyser& analyser, PublishObserver& observer)
-        : workFolder(std::move(workFolder)), analyser(analyser), observer(observer) {}
+    // `runtimeFolder` holds the SWF runtime copied next to the player when
+    // the "Runtime" setting asks for it.
+    PublishJob(std::filesystem::path workFolder, SpectrumAnalyser& analyser, PublishObserver& observer,
+               std::filesystem::path runtimeFolder = {})
+        : workFolder(std::move(workFolder)), runtimeFolder(std::move(runtimeFolder)), analyser(analyser),
+          observer(observer) {}
 
     void run();
 
 private:
+    bool publishRuntime(const std::filesystem::path& outputFolder);
+
     std::filesystem::path workFolder;
+    std::filesystem::path runtimeFolder;
     SpectrumAnalyser& analyser;
     PublishObserver& observer;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Idempotent: when
-# every package is present it only checks and returns.
+# Installs the Debian packages and npm packages the build and the tests
+# need. Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
 
 packages=(
@@ -11,21 +11,29 @@ packages=(
   lame libmp3lame-dev ffmpeg
   libpugixml-dev
   portaudio19-dev sox
+  chromium
 )
 
 missing=()
+# Node.js comes with the machine; Debian's packages only when it does not.
+command -v npm >/dev/null || packages+=(nodejs npm)
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
     || missing+=("$package")
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The SWF runtime and the browser driver, at the versions package-lock.json
+# pins; only when they are not there yet.
+cd "$(dirname "$0")/.."
+if ! cmp -s package-lock.json node_modules/.package-lock.json 2>/dev/null; then
+  npm ci --no-audit --no-fund
+fi

@@ -1,0 +1,27 @@
+#ifndef PUBLISH_PLAYERRUNTIME_H
+#define PUBLISH_PLAYERRUNTIME_H
+
+#include <filesystem>
+#include <string>
+
+namespace publish {
+
+// The SWF runtime that plays the skins in browsers without a Flash plug-in:
+// its script, core chunks, WebAssembly files and licences (no source maps).
+
+// The line the page gets so that the runtime plays its movie.
+extern const char* const RuntimeScriptLine;
+
+// Copies the runtime from `runtimeFolder` into `target` (created); false
+// when the folder holds no runtime or a file cannot be copied.
+bool copyPlayerRuntime(const std::filesystem::path& runtimeFolder, const std::filesystem::path& target);
+
+// The stored page with the runtime's script line added to its head.
+std::string pageWithRuntime(const std::string& page);
+
+// Writes the stored player page, with the runtime's line when asked.
+bool writePlayerPage(const std::filesystem::path& path, bool withRuntime);
+
+} // namespace publish
+
+#endif

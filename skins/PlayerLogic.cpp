@@ -1,0 +1,290 @@
+#include "skins/PlayerLogic.h"
+
+#include "skins/ActionScript.h"
+
+#include <string>
+
+namespace skins {
+
+namespace {
+
+const Expr mcMusic = var("mcMusic");
+const Expr nCur = var("nCur");
+const Expr nCount = var("nCount");
+const Expr nPlayFrame = var("nPlayFrame");
+
+void show(Block& code, const char* clip, bool visible) { code.setMember(var(clip), "_visible", boolean(visible)); }
+
+void defineState(Block& code) {
+    code.assign("nCur", 0);
+    code.assign("nCount", 0);
+    for (const char* flag : {"bAutoStart", "bAutoNext", "bLoopList", "bShuffleList"})
+        code.assign(flag, boolean(true));
+    code.assign("nPlayFrame", 0);
+    code.assign("nDelay", 0);
+    code.assign("asFile", newObject("Array", {100}));
+    code.assign("mcMusic", var("this").call("createEmptyMovieClip", {"objMusic", 100}));
+    for (const char* field : {"g_Title", "g_Time", "g_Buffer", "lyric"})
+        code.assign(field, "");
+}
+
+// Starts the loaded track, or resumes it at the paused frame.
+void definePlayback(Block& code, const PlayerOptions& options) {
+    code.define("PlayMusic", {}, [](Block& f) {
+        f.ifThen(!(nCount > 0), [](Block& empty) { empty.returnNothing(); });
+        show(f, "btnPause", true);
+        show(f, "btnPlay", false);
+        f.ifThen(nPlayFrame > 0, [](Block& resume) { resume.evaluate(mcMusic.call("gotoAndPlay", {nPlayFrame})); },
+                 [](Block& load) { load.evaluate(callFunction("LoadFile", {var("asFile")[nCur]})); });
+    });
+    code.define("PauseMusic", {}, [](Block& f) {
+        show(f, "btnPlay", true);
+        show(f, "btnPause", false);
+        f.assign("nPlayFrame", mcMusic["_currentframe"]);
+        f.evaluate(mcMusic.call("stop"));
+    });
+    if (options.stopButton) {
+        code.define("StopMusic", {}, [](Block& f) {
+            show(f, "btnPlay", true);
+            show(f, "btnPause", false);
+            f.assign("nPlayFrame", -1);
+            f.evaluate(mcMusic.call("stop"));
+        });
+    }
+    code.define("PlayNext", {}, [](Block& f) {
+        f.ifThen(nCur < nCount - 1, [](Block& step) { step.assign("nCur", nCur + 1); },
+                 [](Block& last) {
+                     last.ifThen(var("bLoopList"), [](Block& wrap) { wrap.assign("nCur", 0); },
+                                 [](Block& stay) { stay.returnNothing(); });
+                 });
+        f.assign("nPlayFrame", 0);
+        f.evaluate(callFunction("PlayMusic"));
+    });
+    code.define("PlayPrev", {}, [](Block& f) {
+        f.ifThen(!(nCur == 0), [](Block& step) { step.assign("nCur", nCur - 1); },
+                 [](Block& first) {
+                     first.ifThen(var("bLoopList"), [](Block& wrap) { wrap.assign("nCur", nCount - 1); });
+                 });
+        f.assign("nPlayFrame", 0);
+        f.evaluate(callFunction("PlayMusic"));
+    });
+    code.define("PlayIt", {}, [](Block& f) {
+        f.assign("nPlayFrame", 0);
+        f.evaluate(callFunction("PlayMusic"));
+    });
+}
+
+void defineSliders(Block& code, const PlayerOptions& options) {
+    double volumeRange = options.volumeSlotWidth - options.volumeKnobWidth;
+    code.define("SetMusicVol", {"x"}, [volumeRange](Block& f) {
+        f.assign("sndGlobal", newObject("Sound"));
+        f.evaluate(var("sndGlobal").call("setVolume", {toInteger(var("x") / volumeRange * 200 + 0.5)}));
+    });
+    double seekRange = options.seekSlotWidth - options.seekThumbWidth;
+    code.define("SetMusicPos", {"x"}, [seekRange](Block& f) {
+        f.local("ratio", var("x") / seekRange);
+        f.evaluate(callFunction("PauseMusic"));
+        f.assign("nPlayFrame", toInteger(mcMusic["_totalframes"] * var("ratio")));
+        f.evaluate(callFunction("PlayMusic"));
+    });
+}
+
+// The position display, in true seconds of the track movie.
+void defineProcess(Block& code, const PlayerOptions& options) {
+    double rate = options.trackFrameRate;
+    double thumbTravel = options.seekSlotWidth - 1.5 * options.seekThumbWidth;
+    bool sliders = options.sliders;
+    bool lyric = options.lyric;
+    code.define("Process", {}, [=](Block& f) {
+        f.local("total", toInteger(mcMusic["_totalframes"] / rate));
+        f.local("elapsed", toInteger(mcMusic["_currentframe"] / rate));
+        auto clock = [](const char* seconds) {
+            return toInteger(var(seconds) / 60) + ":" + (var(seconds) - toInteger(var(seconds) / 60) * 60);
+        };
+        f.assign("g_Time", clock("elapsed") + " / " + clock("total"));
+        if (sliders) {
+            f.ifThen(!var("bSeeking"), [=](Block& move) {
+                move.setMember(var("mcSeek")["mcThumb"], "_x",
+                               mcMusic["_currentframe"] * thumbTravel / mcMusic["_totalframes"]);
+            });
+        }
+        if (lyric) {
+            f.ifThen(!(mcMusic["LRC"] == undefinedValue()),
+                     [](Block& show) { show.assign("lyric", mcMusic["LRC"]); });
+        }
+    });
+}
+
+void updateSpectrum(Block& f, const PlayerOptions& options) {
+    for (int i = 0; i < 10; ++i) {
+        std::string bar = "mc_sb" + std::to_string(i), value = "s" + std::to_string(i);
+        f.local("v", toInteger(mcMusic[value.c_str()] * 2));
+        f.ifThen(var("v") > 30, [](Block& cap) { cap.local("v", 30); });
+        f.evaluate(var("mcSpectrum")[bar.c_str()].call("gotoAndStop", {var("v")}));
+    }
+    (void)options;
+}
+
+// LoadFile's per-frame step: buffering, the end of a track, the displays.
+void defineTick(Block& code, const PlayerOptions& options) {
+    std::string status = options.statusField;
+    std::string buffering = options.bufferingText;
+    code.define("MusicFrame", {}, [=](Block& f) {
+        f.local("total", mcMusic.call("getBytesTotal"));
+        f.ifThen(!(var("total") > 0), [](Block& wait) { wait.returnNothing(); });
+        f.local("percent", toInteger(mcMusic.call("getBytesLoaded") * 100 / var("total")));
+        f.ifThen(var("percent") > var("nDelay"), [](Block& climb) {
+            climb.local("percent", var("nDelay"));
+            climb.assign("nDelay", var("nDelay") + 10);
+        });
+        f.ifThen(var("percent") < 100, [=](Block& wait) {
+            wait.assign(status.c_str(), Expr(buffering) + var("percent") + "%");
+            wait.returnNothing();
+        });
+        f.assign(status.c_str(), mcMusic["music"]);
+        f.ifThen(mcMusic["_currentframe"] == mcMusic["_totalframes"], [](Block& ended) {
+            ended.ifThen(var("bAutoNext"), [](Block& next) {
+                next.ifThen(var("bShuffleList"),
+                            [](Block& shuffle) {
+                                shuffle.assign("nCur", randomBelow(nCount));
+                                shuffle.evaluate(callFunction("PlayIt"));
+                            },
+                            [](Block& order) { order.evaluate(callFunction("PlayNext")); });
+            });
+        });
+        if (options.barFrames > 0) {
+            show(f, "mcSpectrum", true);
+            updateSpectrum(f, options);
+        }
+        if (options.stopButton)
+            f.ifThen(nPlayFrame == -1, [](Block& blank) { blank.assign("g_Time", ""); },
+                     [](Block& shown) { shown.evaluate(callFunction("Process")); });
+        else
+            f.evaluate(callFunction("Process"));
+    });
+    code.define("LoadFile", {"file"}, [](Block& f) {
+        f.local("url", var("_root")["_url"]);
+        f.local("cut", var("url").call("lastIndexOf", {"\\"}));
+        f.ifThen(var("cut") < 0, [](Block& slash) { slash.local("cut", var("url").call("lastIndexOf", {"/"})); });
+        f.evaluate(mcMusic.call("loadMovie", {var("url").call("substr", {0, var("cut") + 1}) + var("file")}));
+        f.assign("nPlayFrame", 0);
+        f.assign("nDelay", 0);
+        f.setMember(var("this"), "onEnterFrame", var("MusicFrame"));
+    });
+}
+
+Expr handler(const char* functionName) {
+    std::string name = functionName;
+    return function({}, [name](Block& f) { f.evaluate(callFunction(name.c_str())); });
+}
+
+// A slider's knob drags along its slot and applies its position when let go.
+void wireSlider(Block& code, const char* slot, const char* knob, double travel, const char* apply,
+                const char* draggingFlag) {
+    Expr clip = var(slot)[knob];
+    code.setMember(clip, "onPress", function({}, [=](Block& f) {
+                       if (*draggingFlag)
+                           f.assign(draggingFlag, boolean(true));
+                       f.evaluate(var("this").call("startDrag", {boolean(false), 0, var("this")["_y"], travel,
+                                                                 var("this")["_y"]}));
+                   }));
+    Expr release = function({}, [=](Block& f) {
+        f.evaluate(var("this").call("stopDrag"));
+        if (*draggingFlag)
+            f.assign(draggingFlag, boolean(false));
+        f.evaluate(callFunction(apply, {var("this")["_x"]}));
+    });
+    code.setMember(clip, "onRelease", release);
+    code.setMember(clip, "onReleaseOutside", release);
+}
+
+void wireControls(Block& code, const PlayerOptions& options) {
+    code.setMember(var("btnPlay"), "onRelease", handler("PlayMusic"));
+    code.setMember(var("btnPause"), "onRelease", handler("PauseMusic"));
+    code.setMember(var("btnPrev"), "onRelease", handler("PlayPrev"));
+    code.setMember(var("btnNext"), "onRelease", handler("PlayNext"));
+    if (options.stopButton)
+        code.setMember(var("btnStop"), "onRelease", handler("StopMusic"));
+    if (!options.sliders)
+        return;
+    wireSlider(code, "mcVolume", "mcKnob", options.volumeSlotWidth - options.volumeKnobWidth, "SetMusicVol", "");
+    wireSlider(code, "mcSeek", "mcThumb", options.seekSlotWidth - options.seekThumbWidth, "SetMusicPos",
+               "bSeeking");
+    code.assign("bSeeking", boolean(false));
+    bool speaker = options.speakerIcon;
+    code.setMember(var("btnMute"), "onRelease", function({}, [speaker](Block& f) {
+                       Expr knob = var("mcVolume")["mcKnob"];
+                       f.ifThen(knob["_x"] == 0, [=](Block& unmute) { unmute.setMember(knob, "_x", var("nMuteX")); },
+                                [=](Block& mute) {
+                                    mute.assign("nMuteX", knob["_x"]);
+                                    mute.setMember(knob, "_x", 0);
+                                });
+                       if (speaker)
+                           f.setMember(var("mcSpeaker"), "_visible", !(knob["_x"] == 0));
+                       f.evaluate(callFunction("SetMusicVol", {knob["_x"]}));
+                   }));
+    std::string site = options.vendorSite;
+    code.setMember(var("btnLogo"), "onRelease", function({}, [site](Block& f) {
+                       f.append(new transform::FSGetUrl(site.c_str(), ""));
+                   }));
+}
+
+void layOutBars(Block& code, const PlayerOptions& options) {
+    Expr box = var("mcSpectrum");
+    Expr first = box["mc_sb0"];
+    for (int i = 1; i < 10; ++i) {
+        std::string name = "mc_sb" + std::to_string(i);
+        code.evaluate(first.call("duplicateMovieClip", {name.c_str(), i}));
+        code.setMember(box[name.c_str()], "_x", first["_x"] + i * options.barSpacing);
+    }
+    show(code, "mcSpectrum", false);
+}
+
+// The playlist document: its title, options and track files. A document
+// without items leaves the player with nothing to play.
+void loadPlaylist(Block& code) {
+    code.assign("xmlList", newObject("XML"));
+    code.setMember(var("xmlList"), "ignoreWhite", boolean(true));
+    code.setMember(var("xmlList"), "onLoad", function({"success"}, [](Block& f) {
+                       f.local("root", var("this")["firstChild"]);
+                       Expr attributes = var("root")["attributes"];
+                       f.assign("g_Title", attributes["title"]);
+                       f.assign("bAutoStart", toInteger(attributes["autostart"]));
+                       f.assign("bAutoNext", toInteger(attributes["autonext"]));
+                       f.assign("bLoopList", toInteger(attributes["looplist"]));
+                       f.assign("bShuffleList", toInteger(attributes["shufflelist"]));
+                       f.assign("nCount", 0);
+                       f.local("node", var("root")["firstChild"]);
+                       int loop = f.newLabel(), done = f.newLabel();
+                       f.place(loop);
+                       (var("node") == nullValue()).emitTo(f);
+                       f.jumpIfTrue(done);
+                       f.setMember(var("asFile"), nCount, var("node")["firstChild"]["firstChild"]["nodeValue"]);
+                       f.assign("nCount", nCount + 1);
+                       f.local("node", var("node")["nextSibling"]);
+                       f.jumpTo(loop);
+                       f.place(done);
+                       f.ifThen(var("bAutoStart"), [](Block& start) { start.evaluate(callFunction("PlayMusic")); });
+                   }));
+    code.evaluate(var("xmlList").call("load", {"music_list.xml"}));
+}
+
+} // namespace
+
+transform::FSActionList playerLogic(const PlayerOptions& options) {
+    Block code;
+    defineState(code);
+    definePlayback(code, options);
+    defineSliders(code, options);
+    defineProcess(code, options);
+    defineTick(code, options);
+    wireControls(code, options);
+    show(code, "btnPause", false);
+    if (options.barFrames > 0)
+        layOutBars(code, options);
+    loadPlaylist(code);
+    code.action(transform::FSAction::Stop);
+    return code.compile();
+}
+
+} // namespace skins

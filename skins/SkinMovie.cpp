@@ -1,0 +1,269 @@
+#include "skins/SkinMovie.h"
+
+#include "skins/PlayerLogic.h"
+#include "transform/transform.h"
+
+#include <utility>
+#include <vector>
+
+using namespace transform;
+
+namespace skins {
+
+const char* const VendorSite = "https://tunemill.example.org/";
+
+namespace {
+
+constexpr int Twips = 20;
+constexpr int FontId = 1;
+constexpr double TrackFrameRate = 38;
+
+using Points = std::vector<std::pair<double, double>>;
+
+// Builds the movie's definitions and places them, handing out identifiers
+// and depths as it goes.
+class SkinBuilder {
+public:
+    SkinBuilder(const SkinDesign& design, FSMovie& movie) : design(design), movie(movie) {}
+
+    void build();
+
+private:
+    int define(FSDefineObject* definition) {
+        definition->identifier = nextId++;
+        movie.addObject(definition);
+        return definition->identifier;
+    }
+    int rectangle(int width, int height, const FSColor& fill, int outline = 0, const FSColor& line = FSColor()) {
+        return define(FSDefineShape::rectangle(0, FSBounds(0, 0, width * Twips, height * Twips), fill,
+                                               outline * Twips / 2, line));
+    }
+    int polygon(const Points& points, const FSColor& fill);
+    int textField(const Box& box, const char* variable, const char* initial, FSDefineEditText::Alignment align);
+    int sprite(const std::vector<std::pair<int, std::pair<double, double>>>& parts,
+               const std::vector<std::pair<int, const char*>>& named = {});
+    void place(int character, const Box& box, const char* name = nullptr) {
+        movie.addObject(new FSPlaceObject2(character, nextDepth++, FSMatrix(box.x * Twips, box.y * Twips), name));
+    }
+    int buttonFace(const Box& box, const Points& icon, const Points& second = {});
+    void placeButtons();
+    void placeSpectrum();
+    void placeSliders();
+    void placeTexts();
+    PlayerOptions logicOptions() const;
+
+    const SkinDesign& design;
+    FSMovie& movie;
+    int nextId = FontId + 1;
+    int nextDepth = 1;
+};
+
+int SkinBuilder::polygon(const Points& points, const FSColor& fill) {
+    auto* shape = new FSDefineShape(0);
+    shape->fillStyles.push_back(fill);
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    int x = static_cast<int>(points[0].first * Twips), y = static_cast<int>(points[0].second * Twips);
+    shape->records.push_back(FSShapeRecord::moveTo(x, y, 1));
+    minX = maxX = x, minY = maxY = y;
+    for (size_t i = 1; i <= points.size(); ++i) {
+        const auto& point = points[i % points.size()];
+        int nextX = static_cast<int>(point.first * Twips), nextY = static_cast<int>(point.second * Twips);
+        shape->records.push_back(FSShapeRecord::lineBy(nextX - x, nextY - y));
+        x = nextX, y = nextY;
+        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+    }
+    shape->bounds = FSBounds(minX, minY, maxX, maxY);
+    return define(shape);
+}
+
+int SkinBuilder::textField(const Box& box, const char* variable, const char* initial,
+                           FSDefineEditText::Alignment align) {
+    auto* text = new FSDefineEditText(0);
+    text->bounds = FSBounds(0, 0, box.width * Twips, box.height * Twips);
+    text->font = FontId;
+    text->fontHeight = (box.height - 4) * Twips;
+    text->hasColor = true;
+    text->color = design.text;
+    text->hasLayout = true;
+    text->alignment = align;
+    text->variable = variable;
+    text->initialText = initial;
+    return define(text);
+}
+
+// A clip of shapes and named clips at offsets (pixels) in its own space.
+int SkinBuilder::sprite(const std::vector<std::pair<int, std::pair<double, double>>>& parts,
+                        const std::vector<std::pair<int, const char*>>& named) {
+    auto* clip = new FSDefineSprite(0);
+    int depth = 1;
+    for (const auto& [character, offset] : parts)
+        clip->add(new FSPlaceObject2(character, depth++,
+                                     FSMatrix(static_cast<int>(offset.first * Twips),
+                                              static_cast<int>(offset.second * Twips))));
+    for (const auto& [character, name] : named)
+        clip->add(new FSPlaceObject2(character, depth++, FSMatrix(), name));
+    clip->add(new FSShowFrame());
+    return define(clip);
+}
+
+int SkinBuilder::buttonFace(const Box& box, const Points& icon, const Points& second) {
+    std::vector<std::pair<int, std::pair<double, double>>> parts = {
+        {rectangle(box.width, box.height, design.control, 1, design.accent), {0, 0}},
+        {polygon(icon, design.symbol), {0, 0}}};
+    if (!second.empty())
+        parts.push_back({polygon(second, design.symbol), {0, 0}});
+    return sprite(parts);
+}
+
+void SkinBuilder::placeButtons() {
+    auto face = [this](const Box& box, auto draw) {
+        double w = box.width, h = box.height;
+        return draw(w, h);
+    };
+    const Box& p = design.play;
+    place(face(p, [&](double w, double h) {
+              return buttonFace(p, {{w * 0.35, h * 0.25}, {w * 0.75, h * 0.5}, {w * 0.35, h * 0.75}});
+          }),
+          p, "btnPlay");
+    place(face(p, [&](double w, double h) {
+              return buttonFace(p, {{w * 0.3, h * 0.25}, {w * 0.45, h * 0.25}, {w * 0.45, h * 0.75}, {w * 0.3, h * 0.75}},
+                                {{w * 0.55, h * 0.25}, {w * 0.7, h * 0.25}, {w * 0.7, h * 0.75}, {w * 0.55, h * 0.75}});
+          }),
+          p, "btnPause");
+    const Box& prev = design.prev;
+    place(face(prev, [&](double w, double h) {
+              return buttonFace(prev, {{w * 0.7, h * 0.25}, {w * 0.35, h * 0.5}, {w * 0.7, h * 0.75}},
+                                {{w * 0.25, h * 0.25}, {w * 0.35, h * 0.25}, {w * 0.35, h * 0.75}, {w * 0.25, h * 0.75}});
+          }),
+          prev, "btnPrev");
+    const Box& next = design.next;
+    place(face(next, [&](double w, double h) {
+              return buttonFace(next, {{w * 0.3, h * 0.25}, {w * 0.65, h * 0.5}, {w * 0.3, h * 0.75}},
+                                {{w * 0.65, h * 0.25}, {w * 0.75, h * 0.25}, {w * 0.75, h * 0.75}, {w * 0.65, h * 0.75}});
+          }),
+          next, "btnNext");
+    if (design.stop.present()) {
+        const Box& stop = design.stop;
+        place(face(stop, [&](double w, double h) {
+                  return buttonFace(stop, {{w * 0.3, h * 0.3}, {w * 0.7, h * 0.3}, {w * 0.7, h * 0.7}, {w * 0.3, h * 0.7}});
+              }),
+              stop, "btnStop");
+    }
+    if (design.mute.present()) {
+        const Box& mute = design.mute;
+        double w = mute.width, h = mute.height;
+        Points speaker = {{w * 0.25, h * 0.4}, {w * 0.45, h * 0.4}, {w * 0.7, h * 0.2},
+                          {w * 0.7, h * 0.8}, {w * 0.45, h * 0.6}, {w * 0.25, h * 0.6}};
+        if (design.speakerIcon) {
+            place(sprite({{rectangle(mute.width, mute.height, design.control, 1, design.accent), {0, 0}}}), mute,
+                  "btnMute");
+            place(sprite({{polygon(speaker, design.symbol), {0, 0}}}), mute, "mcSpeaker");
+        } else {
+            place(buttonFace(mute, speaker), mute, "btnMute");
+        }
+    }
+    if (design.logo.present()) {
+        const Box& logo = design.logo;
+        int face = rectangle(logo.width, logo.height, design.accent, 1, design.symbol);
+        int mark = textField({0, 0, logo.width, logo.height}, "", "tm", FSDefineEditText::Center);
+        place(sprite({{face, {0, 0}}, {mark, {0, 0}}}), logo, "btnLogo");
+    }
+}
+
+// The box holds the first bar, "mc_sb0"; the logic copies it nine times.
+void SkinBuilder::placeSpectrum() {
+    const Box& box = design.spectrum;
+    int inner = box.height - 2;
+    int barShape = rectangle(design.barWidth, inner, design.accent);
+    auto* bar = new FSDefineSprite(0);
+    for (int frame = 1; frame <= design.barFrames; ++frame) {
+        double scale = static_cast<double>(frame) / design.barFrames;
+        FSMatrix matrix(0, static_cast<int>((1 - scale) * inner * Twips), 1.0, scale);
+        if (frame == 1) {
+            bar->add(new FSPlaceObject2(barShape, 1, matrix));
+            bar->add(new FSDoAction(FSActionList(0)));
+            auto* stop = static_cast<FSDoAction*>(bar->objects[bar->objects.getCount() - 1]);
+            stop->actions.append(new FSAction(FSAction::Stop));
+        } else {
+            bar->add(FSPlaceObject2::moveTo(1, matrix));
+        }
+        bar->add(new FSShowFrame());
+    }
+    int barClip = define(bar);
+    auto* spectrumBox = new FSDefineSprite(0);
+    spectrumBox->add(new FSPlaceObject2(rectangle(box.width, box.height, design.background, 1, design.control), 1,
+                                        FSMatrix()));
+    spectrumBox->add(new FSPlaceObject2(barClip, 2, FSMatrix(2 * Twips, 1 * Twips), "mc_sb0"));
+    spectrumBox->add(new FSShowFrame());
+    place(define(spectrumBox), box, "mcSpectrum");
+}
+
+void SkinBuilder::placeSliders() {
+    auto slider = [this](const Box& slot, int knobWidth, const char* name, const char* knobName, double start) {
+        int groove = rectangle(slot.width, slot.height, design.background, 1, design.control);
+        int knob = sprite({{rectangle(knobWidth, slot.height + 6, design.accent, 1, design.symbol), {0, -3}}});
+        auto* clip = new FSDefineSprite(0);
+        clip->add(new FSPlaceObject2(groove, 1, FSMatrix()));
+        clip->add(new FSPlaceObject2(knob, 2, FSMatrix(static_cast<int>(start * Twips), 0), knobName));
+        clip->add(new FSShowFrame());
+        place(define(clip), slot, name);
+    };
+    slider(design.seekSlot, design.seekThumbWidth, "mcSeek", "mcThumb", 0);
+    // Half way along is 100 %: the slider runs from silence to twice as loud.
+    slider(design.volumeSlot, design.volumeKnobWidth, "mcVolume", "mcKnob",
+           (design.volumeSlot.width - design.volumeKnobWidth) / 2.0);
+}
+
+void SkinBuilder::placeTexts() {
+    place(textField(design.titleField, "g_Title", "", FSDefineEditText::Left), design.titleField);
+    if (design.bufferField.present())
+        place(textField(design.bufferField, "g_Buffer", "", FSDefineEditText::Left), design.bufferField);
+    place(textField(design.timeField, "g_Time", "", FSDefineEditText::Right), design.timeField);
+    if (design.lyricField.present())
+        place(textField(design.lyricField, "lyric", "", FSDefineEditText::Left), design.lyricField);
+}
+
+PlayerOptions SkinBuilder::logicOptions() const {
+    PlayerOptions options;
+    options.barFrames = design.barFrames;
+    options.barSpacing = design.barWidth + 1;
+    options.lyric = design.lyricField.present();
+    options.stopButton = design.stop.present();
+    options.speakerIcon = design.speakerIcon;
+    options.sliders = design.seekSlot.present();
+    options.statusField = design.statusField;
+    options.bufferingText = design.bufferingText;
+    options.trackFrameRate = TrackFrameRate;
+    options.seekSlotWidth = design.seekSlot.width;
+    options.seekThumbWidth = design.seekThumbWidth;
+    options.volumeSlotWidth = design.volumeSlot.width;
+    options.volumeKnobWidth = design.volumeKnobWidth;
+    options.vendorSite = VendorSite;
+    return options;
+}
+
+void SkinBuilder::build() {
+    movie.addObject(new FSSetBackgroundColor(design.background));
+    movie.addObject(new FSDefineFont2(FontId, "_sans"));
+    place(rectangle(design.width - 2, design.height - 2, design.panel, 1, design.control), {1, 1, 0, 0});
+    placeTexts();
+    placeButtons();
+    if (design.spectrum.present())
+        placeSpectrum();
+    if (design.seekSlot.present())
+        placeSliders();
+    movie.addObject(new FSDoAction(playerLogic(logicOptions())));
+    movie.addObject(new FSShowFrame());
+}
+
+} // namespace
+
+std::unique_ptr<FSMovie> buildSkinMovie(const SkinDesign& design) {
+    auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, design.width * Twips, design.height * Twips),
+                                           design.frameRate, 7);
+    movie->setCompressed(true);
+    SkinBuilder(design, *movie).build();
+    return movie;
+}
+
+} // namespace skins
