@@ -2,11 +2,13 @@
 #include "publish/Playlist.h"
 #include "publish/PublishJob.h"
 #include "publish/PublishOptions.h"
+#include "resources/Resources.h"
 #include "transform/FSMovieReader.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/wait.h>
 
@@ -39,20 +41,31 @@ protected:
         settings.Set("Loop", "1");
         settings.Set("Random", "0");
         settings.Set("HTML", html);
+        settings.Set("Runtime", runtime);
         ASSERT_TRUE(settings.Save());
         fs::create_directory(folder.path("site"));
         writeFile(folder.path("skin.swf"), {'F', 'W', 'S'});
     }
 
-    void runJob() {
+    void runJob(const std::string& runtimeFolder = "") {
         NoSpectrumAnalyser analyser;
-        PublishJob(folder.path(""), analyser, observer).run();
+        PublishJob(folder.path(""), analyser, observer, runtimeFolder).run();
+    }
+
+    // A runtime package as npm lays it out, source maps included.
+    std::string makeRuntime() {
+        fs::create_directory(folder.path("runtime"));
+        for (const char* name : {"ruffle.js", "ruffle.js.map", "core.ruffle.ab12.js", "core.ruffle.ab12.js.map",
+                                 "cd34.wasm", "LICENSE_MIT", "package.json"})
+            writeFile(folder.path(std::string("runtime/") + name), {'x'});
+        return folder.path("runtime");
     }
 
     std::string output(const std::string& name) { return folder.path("site/output/" + name); }
 
     TemporaryFolder folder;
     RecordingObserver observer;
+    std::string runtime = "0";
 };
 
 int exitStatus(const std::string& command) {
@@ -145,4 +158,37 @@ TEST_F(PublishJobTest, TheCommandLineConvertsWhatThePlayersCannotStream) {
 
     writeFile(folder.path("broken.mp3"), Bytes(100, 0x11));
     EXPECT_EQ(exitStatus(command + "'" + folder.path("broken.mp3") + "'"), 1);
+}
+
+TEST_F(PublishJobTest, TheRuntimeIsBundledAndLoadedByThePage) {
+    runtime = ""; // absent reads as "1"
+    writeSettings({makeMp3("a", 22050)}, "1");
+    runJob(makeRuntime());
+    EXPECT_TRUE(observer.alerts.empty());
+    std::vector<std::string> copied;
+    for (const auto& entry : fs::directory_iterator(output("ruffle")))
+        copied.push_back(entry.path().filename().string());
+    std::sort(copied.begin(), copied.end());
+    EXPECT_EQ(copied, (std::vector<std::string>{"LICENSE_MIT", "cd34.wasm", "core.ruffle.ab12.js", "ruffle.js"}));
+    auto stored = resources::findResource("HTM", 216);
+    std::string page(stored.begin(), stored.end());
+    Bytes written = readFile(output("Player.htm"));
+    size_t head = page.find("</head>");
+    EXPECT_EQ(std::string(written.begin(), written.end()),
+              page.substr(0, head) + "<script src=\"ruffle/ruffle.js\"></script>\r\n" + page.substr(head));
+}
+
+TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
+    writeSettings({makeMp3("a", 22050)}, "1");
+    runJob(makeRuntime());
+    auto stored = resources::findResource("HTM", 216);
+    EXPECT_EQ(readFile(output("Player.htm")), Bytes(stored.begin(), stored.end()));
+    EXPECT_FALSE(fs::exists(output("ruffle")));
+
+    runtime = "1";
+    writeSettings({makeMp3("a", 22050)}, "1");
+    runJob(folder.path("no-runtime-here"));
+    ASSERT_EQ(observer.alerts.size(), 1u);
+    EXPECT_NE(observer.alerts[0].first.find("runtime cannot be copied"), std::string::npos);
+    EXPECT_EQ(readFile(output("Player.htm")), Bytes(stored.begin(), stored.end()));
 }
