@@ -142,7 +142,9 @@ void defineTick(Block& code, const PlayerOptions& options) {
             wait.returnNothing();
         });
         f.assign(status.c_str(), mcMusic["music"]);
+        // A finished track stays on its last frame unless another follows.
         f.ifThen(mcMusic["_currentframe"] == mcMusic["_totalframes"], [](Block& ended) {
+            ended.evaluate(mcMusic.call("stop"));
             ended.ifThen(var("bAutoNext"), [](Block& next) {
                 next.ifThen(var("bShuffleList"),
                             [](Block& shuffle) {

@@ -41,13 +41,22 @@ function serveFolder(folder) {
 // A page that plays `movie` through the runtime and hands its traces to the
 // test.
 function probePage(movie, width, height) {
-  return `<!DOCTYPE html><html><head><script>
-window.RufflePlayer = window.RufflePlayer || {};
-window.RufflePlayer.config = { autoplay: 'on', unmuteOverlay: 'hidden', splashScreen: false,
-  logLevel: 'warn', traceObserver: (message) => window.reportTrace(message) };
-</script><script src="ruffle/ruffle.js"></script></head><body style="margin:0">
-<embed id="player" src="${movie}" width="${width}" height="${height}" type="application/x-shockwave-flash">
-</body></html>`;
+  return `<!DOCTYPE html><html><head><script src="ruffle/ruffle.js"></script></head>
+<body style="margin:0"><div id="stage"></div><script>
+window.addEventListener('load', () => {
+  const player = window.RufflePlayer.newest().createPlayer();
+  player.style.width = '${width}px';
+  player.style.height = '${height}px';
+  document.getElementById('stage').appendChild(player);
+  const api = player.ruffle ? player.ruffle() : player;
+  // The observer reaches the runtime's instance, which exists once loading
+  // has begun.
+  // The canvas renderer: with WebGL in software the runtime covers the stage
+  // with a warning.
+  Promise.resolve(api.load({ url: '${movie}', autoplay: 'on', unmuteOverlay: 'hidden', splashScreen: false,
+    preferredRenderer: 'canvas', logLevel: 'warn' })).then(() => { player.traceObserver = (message) => window.reportTrace(message); });
+});
+</script></body></html>`;
 }
 
 async function openSession(folder) {
@@ -68,7 +77,7 @@ async function openSession(folder) {
 }
 
 // Waits until `predicate` holds for the traces or the requests.
-async function waitFor(predicate, timeout = 20000) {
+async function waitFor(predicate, timeout = 45000) {
   const end = Date.now() + timeout;
   while (Date.now() < end) {
     if (predicate()) return true;
