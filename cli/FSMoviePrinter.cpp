@@ -34,12 +34,42 @@ void FSMoviePrinter::indent(int depth) {
         out << "  ";
 }
 
-void FSMoviePrinter::printTag(const FSMovieObject& tag) {
+void FSMoviePrinter::printTag(const FSMovieObject& tag, int depth) {
+    indent(depth);
     out << tag.className() << " (tag " << tag.type << ") length " << tag.bodyLength;
     printTagDetails(tag);
+    printDisplayTagDetails(tag);
     out << '\n';
     if (auto* doAction = dynamic_cast<const FSDoAction*>(&tag))
-        printActions(doAction->actions, 1);
+        printActions(doAction->actions, depth + 1);
+    if (auto* sprite = dynamic_cast<const FSDefineSprite*>(&tag))
+        for (const FSMovieObject* inner : sprite->objects)
+            printTag(*inner, depth + 1);
+}
+
+void FSMoviePrinter::printDisplayTagDetails(const FSMovieObject& tag) {
+    if (auto* shape = dynamic_cast<const FSDefineShape*>(&tag)) {
+        out << ": identifier " << shape->identifier << ", " << shape->fillStyles.size() << " fills, "
+            << shape->lineStyles.size() << " lines, " << shape->records.size() << " records";
+    } else if (auto* sprite = dynamic_cast<const FSDefineSprite*>(&tag)) {
+        out << ": identifier " << sprite->identifier << ", " << sprite->declaredFrameCount << " frames";
+    } else if (auto* place = dynamic_cast<const FSPlaceObject2*>(&tag)) {
+        out << ": depth " << place->depth;
+        if (place->flags & FSPlaceObject2::HasCharacter)
+            out << ", character " << place->character;
+        if (place->flags & FSPlaceObject2::Move)
+            out << ", moved";
+        if (place->flags & FSPlaceObject2::HasMatrix)
+            out << ", at (" << place->matrix.translateX << ", " << place->matrix.translateY << ") scaled ("
+                << place->matrix.scaleX / 65536.0 << ", " << place->matrix.scaleY / 65536.0 << ")";
+        if (place->flags & FSPlaceObject2::HasName)
+            out << ", named \"" << place->name.getText() << '"';
+    } else if (auto* text = dynamic_cast<const FSDefineEditText*>(&tag)) {
+        out << ": identifier " << text->identifier << ", variable \"" << text->variable.getText() << "\", font "
+            << text->font << ", text \"" << text->initialText.getText() << '"';
+    } else if (auto* font = dynamic_cast<const FSDefineFont2*>(&tag)) {
+        out << ": identifier " << font->identifier << ", \"" << font->name << '"';
+    }
 }
 
 void FSMoviePrinter::printTagDetails(const FSMovieObject& tag) {

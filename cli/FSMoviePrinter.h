@@ -16,11 +16,12 @@ public:
     void print(const FSMovie& movie, const FSMovieHeader& header);
 
 private:
-    void printTag(const FSMovieObject& tag);
+    void printTag(const FSMovieObject& tag, int depth = 0);
     void printActions(const FSActionList& actions, int depth);
     void printAction(const FSActionObject& action, int depth);
     void printValue(const FSValue& value);
     void printTagDetails(const FSMovieObject& tag);
+    void printDisplayTagDetails(const FSMovieObject& tag);
     void printActionDetails(const FSActionObject& action);
     void indent(int depth);
 
