@@ -46,6 +46,7 @@ private:
         movie.addObject(new FSPlaceObject2(character, nextDepth++, FSMatrix(box.x * Twips, box.y * Twips), name));
     }
     int buttonFace(const Box& box, const Points& icon, const Points& second = {});
+    void placeButton(const Box& box, const char* name, const Points& icon, const Points& second = {});
     void placeButtons();
     void placeSpectrum();
     void placeSliders();
@@ -115,45 +116,31 @@ int SkinBuilder::buttonFace(const Box& box, const Points& icon, const Points& se
     return sprite(parts);
 }
 
+// Icons are drawn in fractions of their button's size.
+Points scaled(const Box& box, const Points& fractions) {
+    Points points;
+    for (const auto& [x, y] : fractions)
+        points.push_back({x * box.width, y * box.height});
+    return points;
+}
+
+void SkinBuilder::placeButton(const Box& box, const char* name, const Points& icon, const Points& second) {
+    place(buttonFace(box, scaled(box, icon), second.empty() ? Points() : scaled(box, second)), box, name);
+}
+
 void SkinBuilder::placeButtons() {
-    auto face = [this](const Box& box, auto draw) {
-        double w = box.width, h = box.height;
-        return draw(w, h);
-    };
-    const Box& p = design.play;
-    place(face(p, [&](double w, double h) {
-              return buttonFace(p, {{w * 0.35, h * 0.25}, {w * 0.75, h * 0.5}, {w * 0.35, h * 0.75}});
-          }),
-          p, "btnPlay");
-    place(face(p, [&](double w, double h) {
-              return buttonFace(p, {{w * 0.3, h * 0.25}, {w * 0.45, h * 0.25}, {w * 0.45, h * 0.75}, {w * 0.3, h * 0.75}},
-                                {{w * 0.55, h * 0.25}, {w * 0.7, h * 0.25}, {w * 0.7, h * 0.75}, {w * 0.55, h * 0.75}});
-          }),
-          p, "btnPause");
-    const Box& prev = design.prev;
-    place(face(prev, [&](double w, double h) {
-              return buttonFace(prev, {{w * 0.7, h * 0.25}, {w * 0.35, h * 0.5}, {w * 0.7, h * 0.75}},
-                                {{w * 0.25, h * 0.25}, {w * 0.35, h * 0.25}, {w * 0.35, h * 0.75}, {w * 0.25, h * 0.75}});
-          }),
-          prev, "btnPrev");
-    const Box& next = design.next;
-    place(face(next, [&](double w, double h) {
-              return buttonFace(next, {{w * 0.3, h * 0.25}, {w * 0.65, h * 0.5}, {w * 0.3, h * 0.75}},
-                                {{w * 0.65, h * 0.25}, {w * 0.75, h * 0.25}, {w * 0.75, h * 0.75}, {w * 0.65, h * 0.75}});
-          }),
-          next, "btnNext");
-    if (design.stop.present()) {
-        const Box& stop = design.stop;
-        place(face(stop, [&](double w, double h) {
-                  return buttonFace(stop, {{w * 0.3, h * 0.3}, {w * 0.7, h * 0.3}, {w * 0.7, h * 0.7}, {w * 0.3, h * 0.7}});
-              }),
-              stop, "btnStop");
-    }
+    placeButton(design.play, "btnPlay", {{0.35, 0.25}, {0.75, 0.5}, {0.35, 0.75}});
+    placeButton(design.play, "btnPause", {{0.3, 0.25}, {0.45, 0.25}, {0.45, 0.75}, {0.3, 0.75}},
+                {{0.55, 0.25}, {0.7, 0.25}, {0.7, 0.75}, {0.55, 0.75}});
+    placeButton(design.prev, "btnPrev", {{0.7, 0.25}, {0.35, 0.5}, {0.7, 0.75}},
+                {{0.25, 0.25}, {0.35, 0.25}, {0.35, 0.75}, {0.25, 0.75}});
+    placeButton(design.next, "btnNext", {{0.3, 0.25}, {0.65, 0.5}, {0.3, 0.75}},
+                {{0.65, 0.25}, {0.75, 0.25}, {0.75, 0.75}, {0.65, 0.75}});
+    if (design.stop.present())
+        placeButton(design.stop, "btnStop", {{0.3, 0.3}, {0.7, 0.3}, {0.7, 0.7}, {0.3, 0.7}});
     if (design.mute.present()) {
         const Box& mute = design.mute;
-        double w = mute.width, h = mute.height;
-        Points speaker = {{w * 0.25, h * 0.4}, {w * 0.45, h * 0.4}, {w * 0.7, h * 0.2},
-                          {w * 0.7, h * 0.8}, {w * 0.45, h * 0.6}, {w * 0.25, h * 0.6}};
+        Points speaker = scaled(mute, {{0.25, 0.4}, {0.45, 0.4}, {0.7, 0.2}, {0.7, 0.8}, {0.45, 0.6}, {0.25, 0.6}});
         if (design.speakerIcon) {
             place(sprite({{rectangle(mute.width, mute.height, design.control, 1, design.accent), {0, 0}}}), mute,
                   "btnMute");
