@@ -34,7 +34,9 @@ const char* outcomeText(publish::TrackOutcome outcome) {
 
 } // namespace
 
-ConsoleObserver::ConsoleObserver(int trackCount) : trackCount(trackCount), terminal(isatty(STDERR_FILENO) != 0) {}
+ConsoleObserver::ConsoleObserver(std::vector<std::string> names)
+    : trackNames(std::move(names)), trackCount(static_cast<int>(trackNames.size())),
+      terminal(isatty(STDERR_FILENO) != 0) {}
 
 void ConsoleObserver::drawBar(int position) {
     int filled = position * BarWidth / ProgressRange;
@@ -63,7 +65,8 @@ void ConsoleObserver::waitBegins(const std::string&) {
 
 void ConsoleObserver::alert(const std::string& text, const std::string&) { lastAlert = oneLine(text); }
 
-void ConsoleObserver::trackDone(int number, const std::string& path, publish::TrackOutcome outcome) {
+void ConsoleObserver::trackDone(int number, const std::string& published, publish::TrackOutcome outcome) {
+    const std::string& path = number >= 1 && number <= trackCount ? trackNames[number - 1] : published;
     if (outcome != publish::TrackOutcome::Published)
         skipped.push_back(lastAlert.empty() ? path : lastAlert);
     if (!terminal || outcome != publish::TrackOutcome::Published) {

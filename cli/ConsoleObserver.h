@@ -13,7 +13,9 @@ namespace cli {
 // one line per track otherwise. Keeps what was skipped and why.
 class ConsoleObserver : public publish::PublishObserver {
 public:
-    explicit ConsoleObserver(int trackCount);
+    // `trackNames` are the files as the user named them, in playlist order
+    // (a converted track is published from a copy elsewhere).
+    explicit ConsoleObserver(std::vector<std::string> trackNames);
 
     void progress(int position) override;
     void waitBegins(const std::string& caption) override;
@@ -30,6 +32,7 @@ private:
     void drawBar(int position);
     void clearBar();
 
+    std::vector<std::string> trackNames;
     int trackCount;
     int current = 0;
     bool terminal;

@@ -103,9 +103,10 @@ bool writeSettings(const cli::PublishArguments& arguments, const std::string& pl
 }
 
 // Converts the inputs the players cannot stream (WAV, AIFF, MP3 at other
-// rates) into MP3s in the work folder; returns why each dropped track was
-// dropped.
-std::vector<std::string> prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder) {
+// rates) into MP3s in the work folder; `sources` keeps each kept track's
+// file as the user named it. Returns why each dropped track was dropped.
+std::vector<std::string> prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
+                                       std::vector<std::string>& sources) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
     std::vector<std::string> dropped;
@@ -119,6 +120,7 @@ std::vector<std::string> prepareTracks(cli::PublishArguments& arguments, const f
             continue;
         }
         prepared.push_back({path, track.title});
+        sources.push_back(track.path);
     }
     arguments.tracks = std::move(prepared);
     return dropped;
@@ -130,7 +132,8 @@ int publishTracks(cli::PublishArguments& arguments, const fs::path& workFolder) 
     if (badArgument)
         return BadArguments;
     size_t requested = arguments.tracks.size();
-    std::vector<std::string> dropped = prepareTracks(arguments, workFolder);
+    std::vector<std::string> sources;
+    std::vector<std::string> dropped = prepareTracks(arguments, workFolder, sources);
     if (arguments.tracks.empty()) {
         for (const std::string& reason : dropped)
             std::fprintf(stderr, "  skipped: %s\n", reason.c_str());
@@ -144,7 +147,7 @@ int publishTracks(cli::PublishArguments& arguments, const fs::path& workFolder) 
         return SomeSkipped;
     }
 
-    cli::ConsoleObserver observer(static_cast<int>(arguments.tracks.size()));
+    cli::ConsoleObserver observer(sources);
     publish::MusicLibraryAnalyser analyser({programFolder()});
     publish::PublishJob(workFolder, analyser, observer, programFolder() / "ruffle").run();
     if (!observer.succeeded())
