@@ -200,3 +200,20 @@ test('an empty playlist shows its title and requests nothing', async () => {
     assert.strictEqual(last().nCount, 0);
   });
 });
+
+test('dragging the seek thumb moves playback to that share of the track', async () => {
+  const long = path.join(work, 'long.mp3');
+  // wmp-like: slot at x 66, 120 wide, centre line y 48; thumb 8 wide.
+  await withPlayer('wmp-like', publish('wmp-like', {}, [long]), async ({ session, last }) => {
+    assert.ok(await waitFor(() => last().frame > 5 && last().frames > 0));
+    const state = last();
+    const thumbX = 66 + Math.floor((state.frame * (120 - 12)) / state.frames) + 4;
+    await session.page.mouse.move(thumbX, 48);
+    await session.page.mouse.down();
+    await session.page.mouse.move(66 + 56 + 4, 48, { steps: 5 });
+    await session.page.mouse.up();
+    assert.ok(await waitFor(() => Math.abs(last().nPlayFrame - state.frames / 2) < state.frames / 10, 10000),
+      `resumed at ${last().nPlayFrame} of ${state.frames}`);
+    assert.ok(await waitFor(() => last().frame >= last().nPlayFrame && !last().playShown, 10000));
+  });
+});
