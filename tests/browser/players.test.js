@@ -204,8 +204,12 @@ test('an empty playlist shows its title and requests nothing', async () => {
 test('dragging the seek thumb moves playback to that share of the track', async () => {
   const long = path.join(work, 'long.mp3');
   // wmp-like: slot at x 66, 120 wide, centre line y 48; thumb 8 wide.
-  await withPlayer('wmp-like', publish('wmp-like', {}, [long]), async ({ session, last }) => {
+  await withPlayer('wmp-like', publish('wmp-like', {}, [long]), async ({ session, last, click }) => {
     assert.ok(await waitFor(() => last().frame > 5 && last().frames > 0));
+    // Paused, the thumb stays where the test aims.
+    await click('play');
+    assert.ok(await waitFor(() => last().playShown));
+    await new Promise((resolve) => setTimeout(resolve, 300));
     const state = last();
     const thumbX = 66 + Math.floor((state.frame * (120 - 12)) / state.frames) + 4;
     await session.page.mouse.move(thumbX, 48);
