@@ -86,10 +86,9 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
         !isUsableRate(format.sampleRate))
         return HeaderResult::Declined;
 
-    if (!setEncoderChannels(input, encoder, static_cast<int>(format.channels)))
+    if (!acceptPcmFormat(input, encoder, static_cast<int>(format.channels), static_cast<int>(format.sampleRate),
+                         static_cast<int>(format.sampleSize)))
         return HeaderResult::Failed;
-    lame_set_in_samplerate(encoder, static_cast<int>(format.sampleRate));
-    input.pcmBitWidth = static_cast<int>(format.sampleSize);
     lame_set_num_samples(encoder, format.sampleFrames);
     return HeaderResult::Accepted;
 }

@@ -15,6 +15,9 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder);
 
 // Hands a channel count to the encoder; only 1 and 2 are taken.
 bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels);
+// Takes a parsed PCM header's channels, rate and sample width; false (with
+// the reason in `input.error`) for what cannot be read.
+bool acceptPcmFormat(AudioInput& input, lame_t encoder, int channels, int sampleRate, int bitWidth);
 
 } // namespace audio
 

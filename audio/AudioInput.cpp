@@ -154,6 +154,18 @@ bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels) {
     return false;
 }
 
+bool acceptPcmFormat(AudioInput& input, lame_t encoder, int channels, int sampleRate, int bitWidth) {
+    if (!setEncoderChannels(input, encoder, channels))
+        return false;
+    if (bitWidth != 8 && bitWidth != 16 && bitWidth != 24 && bitWidth != 32) {
+        input.error = "samples of " + std::to_string(bitWidth) + " bits are not supported";
+        return false;
+    }
+    lame_set_in_samplerate(encoder, sampleRate);
+    input.pcmBitWidth = bitWidth;
+    return true;
+}
+
 bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) {
     resetForOpening(input, encoder);
     if (!openStream(input, path))

@@ -1,9 +1,9 @@
 #include "audio/Mp3Converter.h"
 
 #include "audio/AudioInput.h"
+#include "audio/LameEncoder.h"
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace audio {
@@ -11,11 +11,6 @@ namespace audio {
 namespace {
 
 constexpr int Mp3BufferSize = 16384;
-
-struct EncoderCloser {
-    void operator()(lame_global_flags* encoder) const { lame_close(encoder); }
-};
-using Encoder = std::unique_ptr<lame_global_flags, EncoderCloser>;
 
 // "-" is standard output, which stays open.
 std::FILE* openOutput(const std::string& path) {

@@ -5,7 +5,7 @@
 namespace audio {
 
 PreviewPlayer::PreviewPlayer(std::unique_ptr<SoundOutput> output)
-    : output(std::move(output)), facts(nullptr, lame_close) {}
+    : output(std::move(output)) {}
 
 PreviewPlayer::~PreviewPlayer() { close(); }
 

@@ -2,6 +2,7 @@
 #define AUDIO_PREVIEWPLAYER_H
 
 #include "audio/AudioInput.h"
+#include "audio/LameEncoder.h"
 #include "audio/SoundOutput.h"
 
 #include <atomic>
@@ -34,7 +35,7 @@ private:
 
     std::unique_ptr<SoundOutput> output;
     std::unique_ptr<AudioInput> input;
-    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags*)> facts;
+    Encoder facts;
     std::atomic<bool> playing{false};
     std::atomic<bool> stopRequested{false};
     std::thread player;

@@ -1,11 +1,11 @@
 #include "audio/TrackPreparation.h"
 
+#include "audio/AudioByteReader.h"
 #include "audio/Mp3Converter.h"
 #include "audio/WorkFolder.h"
 #include "transform/transform.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace audio {
@@ -33,18 +33,20 @@ bool isStreamableMp3(const std::string& path) {
 }
 
 bool isPcmAudioFile(const std::string& path) {
-    char tag[4] = {};
+    unsigned char tag[4] = {};
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
     bool read = std::fread(tag, 1, 4, file) == 4;
     std::fclose(file);
-    return read && (std::memcmp(tag, "RIFF", 4) == 0 || std::memcmp(tag, "FORM", 4) == 0);
+    return read && (hasTag(tag, "RIFF") || hasTag(tag, "FORM"));
 }
 
 std::string prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now) {
-    if (isStreamableMp3(path))
-        return path;
+    return isStreamableMp3(path) ? path : convertForPlayers(path, workFolder, now);
+}
+
+std::string convertForPlayers(const std::string& path, const std::string& workFolder, const std::tm& now) {
     std::string converted = convertedFileName(workFolder, now);
     if (!ConvertToMp3(path, converted, !isPcmAudioFile(path), ConvertedSampleRate))
         return "";

@@ -19,6 +19,8 @@ bool isPcmAudioFile(const std::string& path);
 // in `workFolder`. Returns the path to add, or empty when the conversion
 // failed (the converter has said why on standard error).
 std::string prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now);
+// The conversion alone, for callers that have already checked the file.
+std::string convertForPlayers(const std::string& path, const std::string& workFolder, const std::tm& now);
 
 } // namespace audio
 

@@ -25,8 +25,6 @@ bool readFormatChunk(std::FILE* file, WavFormat& format) {
     return read && (size == 16 || skipBytes(file, static_cast<long>(size - 16)));
 }
 
-bool isSupportedWidth(uint32_t bits) { return bits == 8 || bits == 16 || bits == 24 || bits == 32; }
-
 } // namespace
 
 HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
@@ -58,14 +56,9 @@ HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
     if (format.formatTag != 1 || !foundData)
         return HeaderResult::Declined;
 
-    if (!setEncoderChannels(input, encoder, static_cast<int>(format.channels)))
+    if (!acceptPcmFormat(input, encoder, static_cast<int>(format.channels), static_cast<int>(format.sampleRate),
+                         static_cast<int>(format.bitsPerSample)))
         return HeaderResult::Failed;
-    if (!isSupportedWidth(format.bitsPerSample)) {
-        input.error = "samples of " + std::to_string(format.bitsPerSample) + " bits are not supported";
-        return HeaderResult::Failed;
-    }
-    lame_set_in_samplerate(encoder, static_cast<int>(format.sampleRate));
-    input.pcmBitWidth = static_cast<int>(format.bitsPerSample);
     lame_set_num_samples(encoder, dataLength / (format.channels * ((format.bitsPerSample + 7) / 8)));
     return HeaderResult::Accepted;
 }

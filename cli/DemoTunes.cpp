@@ -1,8 +1,9 @@
 #include "cli/DemoTunes.h"
 
+#include "audio/LameEncoder.h"
+
 #include <cmath>
 #include <cstdio>
-#include <lame/lame.h>
 #include <memory>
 #include <string>
 
@@ -18,10 +19,6 @@ struct Tune {
     int bitRate;
     double seconds;
     std::vector<int> notes;
-};
-
-struct EncoderCloser {
-    void operator()(lame_global_flags* encoder) const { lame_close(encoder); }
 };
 
 double noteFrequency(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
@@ -47,7 +44,7 @@ std::vector<short> synthesise(const Tune& tune, int channel) {
 }
 
 bool encode(const Tune& tune, const std::filesystem::path& path) {
-    std::unique_ptr<lame_global_flags, EncoderCloser> encoder(lame_init());
+    audio::Encoder encoder(lame_init());
     if (!encoder)
         return false;
     lame_set_num_channels(encoder.get(), tune.channels);

@@ -112,9 +112,11 @@ std::vector<std::string> prepareTracks(cli::PublishArguments& arguments, const f
     std::vector<std::string> dropped;
     std::vector<publish::PlaylistItem> prepared;
     for (publish::PlaylistItem& track : arguments.tracks) {
-        if (!audio::isStreamableMp3(track.path))
-            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", track.path.c_str());
-        std::string path = audio::prepareTrack(track.path, workFolder.string(), local);
+        std::string path = track.path;
+        if (!audio::isStreamableMp3(path)) {
+            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", path.c_str());
+            path = audio::convertForPlayers(path, workFolder.string(), local);
+        }
         if (path.empty()) {
             dropped.push_back(track.path + " \n- cannot be converted to MP3!");
             continue;

@@ -1,5 +1,6 @@
 #include "audio/AudioByteReader.h"
 #include "audio/AudioInput.h"
+#include "audio/LameEncoder.h"
 #include "audio/Mp3InputDecoder.h"
 #include "tests/audio/AudioFiles.h"
 
@@ -13,10 +14,6 @@ using audio::AudioFormat;
 using audio::AudioInput;
 
 namespace {
-
-struct EncoderCloser {
-    void operator()(lame_global_flags* encoder) const { lame_close(encoder); }
-};
 
 // A fresh encoder context and reader over one file of the test's own.
 class ReaderTest : public ::testing::Test {
@@ -36,7 +33,7 @@ protected:
 
     TemporaryFolder folder;
     std::string path = folder.path("input");
-    std::unique_ptr<lame_global_flags, EncoderCloser> encoder{lame_init()};
+    audio::Encoder encoder{lame_init()};
     AudioInput input;
     int left[audio::BlockSamples];
     int right[audio::BlockSamples];
@@ -102,7 +99,7 @@ TEST_F(ReaderTest, DeclinedWavHeadersAreReadAsBigEndianRawPcm) {
         AudioInput raw;
         Bytes bytes = wavBytes(layout);
         writeFile(path, bytes);
-        std::unique_ptr<lame_global_flags, EncoderCloser> fresh{lame_init()};
+        audio::Encoder fresh{lame_init()};
         ASSERT_TRUE(audio::OpenAudioInput(raw, fresh.get(), path));
         EXPECT_EQ(raw.format, AudioFormat::RawPcm);
         EXPECT_EQ(lame_get_num_channels(fresh.get()), 2);
@@ -134,7 +131,7 @@ TEST_F(ReaderTest, AiffAndLittleEndianAiffC) {
     int firstLeft = 0;
     for (const char* name : {"big.aiff", "big.aifc", "little.aifc"}) {
         AudioInput aiff;
-        std::unique_ptr<lame_global_flags, EncoderCloser> fresh{lame_init()};
+        audio::Encoder fresh{lame_init()};
         ASSERT_TRUE(audio::OpenAudioInput(aiff, fresh.get(), folder.path(name))) << name;
         EXPECT_EQ(aiff.format, AudioFormat::Aiff);
         EXPECT_EQ(lame_get_num_channels(fresh.get()), 2);

@@ -2,6 +2,7 @@
 // audio or as MP3, opens or fails with a message, and reads to its end.
 
 #include "audio/AudioInput.h"
+#include "audio/LameEncoder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,10 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct EncoderCloser {
-    void operator()(lame_global_flags* encoder) const { lame_close(encoder); }
-};
 
 const std::string& inputPath() {
     static const std::string path = "/tmp/fuzz-audio-input-" + std::to_string(getpid());
@@ -30,7 +27,7 @@ bool writeInput(const uint8_t* data, size_t size) {
 }
 
 void readAll(audio::AudioFormat format) {
-    std::unique_ptr<lame_global_flags, EncoderCloser> encoder(lame_init());
+    audio::Encoder encoder(lame_init());
     audio::AudioInput input;
     input.format = format;
     if (!audio::OpenAudioInput(input, encoder.get(), inputPath())) {
