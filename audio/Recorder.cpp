@@ -248,11 +248,9 @@ std::string Recorder::lineText(int line) const {
     return formatted("File: %s ,Line Number:%d", ErrorSourceName, line);
 }
 
-std::string Recorder::makeError(const std::string& line, WaveResult code, bool show) {
-    if (!recording) {
-        setError("", false);
-        return "";
-    }
+void Recorder::makeError(const std::string& line, WaveResult code, bool show) {
+    if (!recording)
+        return setError("", false);
     std::string deviceText;
     if (WaveResult query = device.errorText(code, deviceText); query != WaveNoError) {
         char text[128];
@@ -260,16 +258,12 @@ std::string Recorder::makeError(const std::string& line, WaveResult code, bool s
         deviceText = text;
     }
     setError(line + ": " + deviceText, show);
-    return lastError();
 }
 
-std::string Recorder::makeFileError(const std::string& line, int errorNumber, bool show) {
-    if (!recording) {
-        setError("", false);
-        return "";
-    }
+void Recorder::makeFileError(const std::string& line, int errorNumber, bool show) {
+    if (!recording)
+        return setError("", false);
     setError(line + ": " + std::strerror(errorNumber), show);
-    return lastError();
 }
 
 void Recorder::setError(const std::string& text, bool show) {

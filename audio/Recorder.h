@@ -67,8 +67,9 @@ private:
     void waitWhileRecording(uint32_t startTicks);
 
     std::string lineText(int line) const;
-    std::string makeError(const std::string& line, WaveResult code, bool show);
-    std::string makeFileError(const std::string& line, int errorNumber, bool show);
+    // "line: device text" and "line: system text", only while recording.
+    void makeError(const std::string& line, WaveResult code, bool show);
+    void makeFileError(const std::string& line, int errorNumber, bool show);
     void setError(const std::string& text, bool show);
     void raise();
 
