@@ -3,6 +3,7 @@
 // LAME's decoder alone (goal: at most 1.5 times), on a 5-minute 128 kbit/s
 // MP3 made at start-up.
 
+#include "publish/AlertsOnlyObserver.h"
 #include "publish/SpectrumAnalyser.h"
 #include "publish/TrackMovieBuilder.h"
 #include "tests/support/TestSupport.h"
@@ -17,21 +18,12 @@
 
 namespace {
 
-struct SilentObserver : publish::PublishObserver {
-    void progress(int) override {}
-    void waitBegins(const std::string&) override {}
-    void waitEnds() override {}
-    void alert(const std::string& text, const std::string&) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    void trackDone(int, const std::string&, publish::TrackOutcome) override {}
-    void done(bool, const std::string&) override {}
-};
-
 testing_support::TemporaryFolder* folder;
 std::string mp3Path;
 testing_support::Bytes mp3Bytes;
 
 void BM_BuildTrackMovie(benchmark::State& state) {
-    SilentObserver observer;
+    publish::AlertsOnlyObserver observer;
     std::string movie = folder->path("1.swf");
     for (auto _ : state)
         publish::buildTrackMovie(mp3Path, "Five minutes", movie, folder->path("none.log"), observer);

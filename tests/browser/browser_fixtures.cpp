@@ -5,6 +5,7 @@
 //                             12.5 on every frame.
 // usage: browser_fixtures FOLDER TRACK.mp3
 
+#include "publish/AlertsOnlyObserver.h"
 #include "publish/TrackMovieBuilder.h"
 #include "skins/ActionScript.h"
 #include "transform/transform.h"
@@ -16,15 +17,6 @@
 using namespace skins;
 
 namespace {
-
-struct QuietObserver : publish::PublishObserver {
-    void progress(int) override {}
-    void waitBegins(const std::string&) override {}
-    void waitEnds() override {}
-    void alert(const std::string& text, const std::string&) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    void trackDone(int, const std::string&, publish::TrackOutcome) override {}
-    void done(bool, const std::string&) override {}
-};
 
 // "state|nCur|nCount|nPlayFrame|frame|frames|g_Time|g_Buffer|bar 3|Play shown|g_Title"
 Expr stateLine() {
@@ -62,7 +54,7 @@ bool writeSpectrumTrack(const std::string& folder, const std::string& mp3) {
         for (int frame = 0; frame < 4000; ++frame)
             log << frame << ":0;0;0;25;0;0;0;0;0;0;\n";
     }
-    QuietObserver observer;
+    publish::AlertsOnlyObserver observer;
     return publish::buildTrackMovie(mp3, "Bars", folder + "/spectrum.swf", data, observer) ==
            publish::TrackOutcome::Published;
 }
