@@ -7,10 +7,17 @@ namespace transform {
 
 namespace {
 
-int pairBits(int first, int second) {
-    const int values[] = {first, second};
-    int bits = maxBitsFor(values, 2, true);
+// Bits of each coordinate of an edge: the edge's header cannot say fewer
+// than 2.
+int edgeFieldBits(const FSShapeRecord& record) {
+    const int values[] = {record.x, record.y, record.controlX, record.controlY};
+    int bits = maxBitsFor(values, record.kind == FSShapeRecord::Curve ? 4 : 2, true);
     return bits < 2 ? 2 : bits;
+}
+
+int moveFieldBits(const FSShapeRecord& record) {
+    const int values[] = {record.x, record.y};
+    return maxBitsFor(values, 2, true);
 }
 
 int indexBits(size_t count) { return bitsFor(static_cast<int>(count), false); }
@@ -63,17 +70,12 @@ int FSDefineShape::stylesSize() const { return 1 + 4 * fillStyles.size() + 1 + 5
 
 int FSDefineShape::recordBits(const FSShapeRecord& record) const {
     if (record.kind == FSShapeRecord::Line)
-        return 2 + 4 + 1 + 2 * pairBits(record.x, record.y);
-    if (record.kind == FSShapeRecord::Curve) {
-        const int values[] = {record.controlX, record.controlY, record.x, record.y};
-        int n = maxBitsFor(values, 4, true);
-        return 2 + 4 + 4 * (n < 2 ? 2 : n);
-    }
+        return 2 + 4 + 1 + 2 * edgeFieldBits(record);
+    if (record.kind == FSShapeRecord::Curve)
+        return 2 + 4 + 4 * edgeFieldBits(record);
     int bits = 6;
-    if (record.moves) {
-        const int values[] = {record.x, record.y};
-        bits += 5 + 2 * maxBitsFor(values, 2, true);
-    }
+    if (record.moves)
+        bits += 5 + 2 * moveFieldBits(record);
     if (record.fill0 >= 0)
         bits += fillBits();
     if (record.fill1 >= 0)
@@ -95,7 +97,7 @@ int FSDefineShape::length(FSStream& stream) {
 
 void FSDefineShape::encodeRecord(FSStream& stream, const FSShapeRecord& record) const {
     if (record.kind == FSShapeRecord::Line) {
-        int n = pairBits(record.x, record.y);
+        int n = edgeFieldBits(record);
         stream.writeBits(3, 2);
         stream.writeBits(n - 2, 4);
         stream.writeBits(1, 1);
@@ -105,8 +107,7 @@ void FSDefineShape::encodeRecord(FSStream& stream, const FSShapeRecord& record) 
     }
     if (record.kind == FSShapeRecord::Curve) {
         const int values[] = {record.controlX, record.controlY, record.x, record.y};
-        int n = maxBitsFor(values, 4, true);
-        n = n < 2 ? 2 : n;
+        int n = edgeFieldBits(record);
         stream.writeBits(2, 2);
         stream.writeBits(n - 2, 4);
         for (int value : values)
@@ -119,8 +120,7 @@ void FSDefineShape::encodeRecord(FSStream& stream, const FSShapeRecord& record) 
     stream.writeBits(record.fill0 >= 0, 1);
     stream.writeBits(record.moves, 1);
     if (record.moves) {
-        const int values[] = {record.x, record.y};
-        int n = maxBitsFor(values, 2, true);
+        int n = moveFieldBits(record);
         stream.writeBits(n, 5);
         stream.writeBits(record.x, n);
         stream.writeBits(record.y, n);
