@@ -115,14 +115,13 @@ void defineProcess(Block& code, const PlayerOptions& options) {
     });
 }
 
-void updateSpectrum(Block& f, const PlayerOptions& options) {
+void updateSpectrum(Block& f) {
     for (int i = 0; i < 10; ++i) {
         std::string bar = "mc_sb" + std::to_string(i), value = "s" + std::to_string(i);
         f.local("v", toInteger(mcMusic[value.c_str()] * 2));
         f.ifThen(var("v") > 30, [](Block& cap) { cap.local("v", 30); });
         f.evaluate(var("mcSpectrum")[bar.c_str()].call("gotoAndStop", {var("v")}));
     }
-    (void)options;
 }
 
 // LoadFile's per-frame step: buffering, the end of a track, the displays.
@@ -156,7 +155,7 @@ void defineTick(Block& code, const PlayerOptions& options) {
         });
         if (options.barFrames > 0) {
             show(f, "mcSpectrum", true);
-            updateSpectrum(f, options);
+            updateSpectrum(f);
         }
         if (options.stopButton)
             f.ifThen(nPlayFrame == -1, [](Block& blank) { blank.assign("g_Time", ""); },

@@ -167,10 +167,10 @@ void SkinBuilder::placeSpectrum() {
         double scale = static_cast<double>(frame) / design.barFrames;
         FSMatrix matrix(0, static_cast<int>((1 - scale) * inner * Twips), 1.0, scale);
         if (frame == 1) {
+            FSActionList stop;
+            stop.append(new FSAction(FSAction::Stop));
             bar->add(new FSPlaceObject2(barShape, 1, matrix));
-            bar->add(new FSDoAction(FSActionList(0)));
-            auto* stop = static_cast<FSDoAction*>(bar->objects[bar->objects.getCount() - 1]);
-            stop->actions.append(new FSAction(FSAction::Stop));
+            bar->add(new FSDoAction(stop));
         } else {
             bar->add(FSPlaceObject2::moveTo(1, matrix));
         }
