@@ -35,13 +35,12 @@ const char* outcomeText(publish::TrackOutcome outcome) {
 } // namespace
 
 ConsoleObserver::ConsoleObserver(std::vector<std::string> names)
-    : trackNames(std::move(names)), trackCount(static_cast<int>(trackNames.size())),
-      terminal(isatty(STDERR_FILENO) != 0) {}
+    : trackNames(std::move(names)), terminal(isatty(STDERR_FILENO) != 0) {}
 
 void ConsoleObserver::drawBar(int position) {
     int filled = position * BarWidth / ProgressRange;
     std::fprintf(stderr, "\r[%s%s] %3d%%  track %d of %d", std::string(filled, '#').c_str(),
-                 std::string(BarWidth - filled, ' ').c_str(), position * 100 / ProgressRange, current, trackCount);
+                 std::string(BarWidth - filled, ' ').c_str(), position * 100 / ProgressRange, current, trackCount());
     std::fflush(stderr);
     barShown = true;
 }
@@ -60,18 +59,18 @@ void ConsoleObserver::progress(int position) {
 void ConsoleObserver::waitBegins(const std::string&) {
     ++current;
     if (terminal)
-        drawBar((current - 1) * ProgressRange / (trackCount > 0 ? trackCount : 1));
+        drawBar((current - 1) * ProgressRange / (trackCount() > 0 ? trackCount() : 1));
 }
 
 void ConsoleObserver::alert(const std::string& text, const std::string&) { lastAlert = oneLine(text); }
 
 void ConsoleObserver::trackDone(int number, const std::string& published, publish::TrackOutcome outcome) {
-    const std::string& path = number >= 1 && number <= trackCount ? trackNames[number - 1] : published;
+    const std::string& path = number >= 1 && number <= trackCount() ? trackNames[number - 1] : published;
     if (outcome != publish::TrackOutcome::Published)
         skipped.push_back(lastAlert.empty() ? path : lastAlert);
     if (!terminal || outcome != publish::TrackOutcome::Published) {
         clearBar();
-        std::fprintf(stderr, "track %d of %d: %s: %s\n", number, trackCount, path.c_str(), outcomeText(outcome));
+        std::fprintf(stderr, "track %d of %d: %s: %s\n", number, trackCount(), path.c_str(), outcomeText(outcome));
         if (outcome != publish::TrackOutcome::Published && !lastAlert.empty())
             std::fprintf(stderr, "  %s\n", lastAlert.c_str());
     }

@@ -32,8 +32,9 @@ private:
     void drawBar(int position);
     void clearBar();
 
+    int trackCount() const { return static_cast<int>(trackNames.size()); }
+
     std::vector<std::string> trackNames;
-    int trackCount;
     int current = 0;
     bool terminal;
     bool barShown = false;
