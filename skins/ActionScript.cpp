@@ -44,11 +44,22 @@ void pushArguments(Block& block, const std::vector<Expr>& arguments) {
     block.push(new FSInteger(static_cast<int>(arguments.size())));
 }
 
-FSArray<FSString> argumentNames(std::initializer_list<const char*> arguments) {
+FSArray<FSString> argumentNames(const std::vector<std::string>& arguments) {
     FSArray<FSString> names;
-    for (const char* argument : arguments)
-        names.append(FSString(argument));
+    for (const std::string& argument : arguments)
+        names.append(FSString(argument.c_str()));
     return names;
+}
+
+// A call of a function or constructor by name: arguments, then the name.
+Expr callByName(const char* name, std::initializer_list<Expr> arguments, int code) {
+    std::vector<Expr> list(arguments);
+    std::string text = name;
+    return Expr::literal([=](Block& block) {
+        pushArguments(block, list);
+        block.push(new FSString(text.c_str()));
+        block.action(code);
+    });
 }
 
 int measure(FSActionObject* action) {
@@ -102,32 +113,17 @@ Expr nullValue() {
 }
 
 Expr callFunction(const char* name, std::initializer_list<Expr> arguments) {
-    std::vector<Expr> list(arguments);
-    std::string text = name;
-    return Expr::literal([=](Block& block) {
-        pushArguments(block, list);
-        block.push(new FSString(text.c_str()));
-        block.action(CallFunction);
-    });
+    return callByName(name, arguments, CallFunction);
 }
 
 Expr newObject(const char* type, std::initializer_list<Expr> arguments) {
-    std::vector<Expr> list(arguments);
-    std::string text = type;
-    return Expr::literal([=](Block& block) {
-        pushArguments(block, list);
-        block.push(new FSString(text.c_str()));
-        block.action(NewObject);
-    });
+    return callByName(type, arguments, NewObject);
 }
 
 Expr function(std::initializer_list<const char*> arguments, const std::function<void(Block&)>& body) {
     std::vector<std::string> names(arguments.begin(), arguments.end());
     return Expr::literal([=](Block& block) {
-        FSArray<FSString> list;
-        for (const std::string& name : names)
-            list.append(FSString(name.c_str()));
-        block.append(new FSNewFunction("", list, compileBody(body)));
+        block.append(new FSNewFunction("", argumentNames(names), compileBody(body)));
     });
 }
 
@@ -210,7 +206,7 @@ void Block::returnNothing() {
 
 void Block::define(const char* name, std::initializer_list<const char*> arguments,
                    const std::function<void(Block&)>& body) {
-    append(new FSNewFunction(name, argumentNames(arguments), compileBody(body)));
+    append(new FSNewFunction(name, argumentNames({arguments.begin(), arguments.end()}), compileBody(body)));
 }
 
 void Block::action(int code) { append(new FSAction(code)); }
