@@ -185,7 +185,6 @@ bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) 
 }
 
 int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
-    int wanted = samplesToRead(input, encoder);
     int samples;
     if (input.format == AudioFormat::Mp3) {
         samples = readMp3Block(input, left, right);
@@ -194,7 +193,7 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
             return -1;
         }
     } else {
-        samples = readPcmBlock(input, encoder, wanted, left, right);
+        samples = readPcmBlock(input, encoder, samplesToRead(input, encoder), left, right);
         if (samples < 0)
             return -1;
     }
