@@ -1,5 +1,7 @@
 #include "analyser/SpectrumLines.h"
 
+#include "publish/PlayerContract.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,22 +9,23 @@ namespace analyser {
 
 namespace {
 
-const int FramesPerSecond = 38;
-const int FramesPerExtraLine = 77;
+using publish::contract::FramesPerExtraLine;
+const int FramesPerSecond = publish::contract::TrackFrameRate;
 const size_t WindowSize = 1024;
 const float LowestFrequency = 60.0f;
 const float HighestFrequency = 16000.0f;
 // Band levels from this many decibels below full scale up to full scale
 // become the bar heights 0..30.
 const float DecibelRange = 60.0f;
-const int HighestBar = 30;
+const int HighestBar = publish::contract::BarCap;
 
 // Band edges spaced evenly on a logarithmic frequency scale.
-std::array<float, 11> bandEdges(int sampleRate) {
+BandEdges bandEdges(int sampleRate) {
     float highest = std::min(HighestFrequency, sampleRate / 2.0f);
-    std::array<float, 11> edges;
-    for (int i = 0; i <= 10; ++i)
-        edges[i] = LowestFrequency * std::pow(highest / LowestFrequency, i / 10.0f);
+    BandEdges edges;
+    const int bars = publish::contract::SpectrumBars;
+    for (int i = 0; i <= bars; ++i)
+        edges[i] = LowestFrequency * std::pow(highest / LowestFrequency, static_cast<float>(i) / bars);
     return edges;
 }
 
@@ -79,7 +82,7 @@ Bars BarsAnalysis::barsAt(size_t start) {
 
     Bars bars{};
     float binWidth = static_cast<float>(sampleRate) / WindowSize;
-    for (int band = 0; band < 10; ++band) {
+    for (int band = 0; band < publish::contract::SpectrumBars; ++band) {
         size_t first = static_cast<size_t>(edges[band] / binWidth);
         size_t last = std::max(first + 1, static_cast<size_t>(edges[band + 1] / binWidth));
         float strongest = 0.0f;

@@ -2,6 +2,7 @@
 #define ANALYSER_SPECTRUMLINES_H
 
 #include "analyser/Fft.h"
+#include "publish/PlayerContract.h"
 
 #include <array>
 #include <complex>
@@ -10,10 +11,12 @@
 
 namespace analyser {
 
-// Ten bar heights, 0 for silence up to 30 for a full-scale band.
-using Bars = std::array<int, 10>;
+// The bar heights, 0 for silence up to the players' cap for a full-scale band.
+using Bars = std::array<int, publish::contract::SpectrumBars>;
+// Each bar's band lies between two neighbouring edges, in hertz.
+using BandEdges = std::array<float, publish::contract::SpectrumBars + 1>;
 
-// The bars of a sound at each movie frame, 38 frames per second, worked
+// The bars of a sound at each track movie frame, worked
 // out as the samples arrive so that the whole sound is never held.
 class BarsAnalysis {
 public:
@@ -28,7 +31,7 @@ private:
     Bars barsAt(size_t start);
 
     int sampleRate;
-    std::array<float, 11> edges;
+    BandEdges edges;
     Fft fft;
     std::vector<float> window;
     std::vector<std::complex<float>> spectrum;
@@ -39,8 +42,8 @@ private:
 };
 
 // The data file's lines for those frames, in the order the track movie
-// builder reads them: it passes over the first line and one more every 77
-// frames, so those lines repeat the frame that follows them.
+// builder reads them: it passes over the first line and one more every
+// FramesPerExtraLine frames, so those lines repeat the frame that follows them.
 std::vector<std::string> spectrumLines(const std::vector<Bars>& frames);
 
 } // namespace analyser

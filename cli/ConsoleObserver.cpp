@@ -1,37 +1,12 @@
 #include "cli/ConsoleObserver.h"
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace cli {
 
 namespace {
-
 const int BarWidth = 30;
-
-// Alerts are written for message boxes; on one line their break reads ": ".
-std::string oneLine(const std::string& text) {
-    std::string line;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 4, " \n- ") == 0) {
-            line += ": ";
-            i += 3;
-        } else {
-            line += text[i] == '\n' ? ' ' : text[i];
-        }
-    }
-    return line;
-}
-
-const char* outcomeText(publish::TrackOutcome outcome) {
-    switch (outcome) {
-    case publish::TrackOutcome::Published: return "published";
-    case publish::TrackOutcome::Unsupported: return "skipped, unsupported format";
-    case publish::TrackOutcome::CannotWrite: return "skipped, its movie cannot be written";
-    case publish::TrackOutcome::TooLong: return "skipped, too long";
-    }
-    return "skipped";
-}
-
 } // namespace
 
 ConsoleObserver::ConsoleObserver(std::vector<std::string> names)
@@ -62,26 +37,31 @@ void ConsoleObserver::waitBegins(const std::string&) {
         drawBar((current - 1) * ProgressRange / (trackCount() > 0 ? trackCount() : 1));
 }
 
-void ConsoleObserver::alert(const std::string& text, const std::string&) { lastAlert = oneLine(text); }
-
-void ConsoleObserver::trackDone(int number, const std::string& published, publish::TrackOutcome outcome) {
-    const std::string& path = number >= 1 && number <= trackCount() ? trackNames[number - 1] : published;
-    if (outcome != publish::TrackOutcome::Published)
-        skipped.push_back(lastAlert.empty() ? path : lastAlert);
-    if (!terminal || outcome != publish::TrackOutcome::Published) {
-        clearBar();
-        std::fprintf(stderr, "track %d of %d: %s: %s\n", number, trackCount(), path.c_str(), outcomeText(outcome));
-        if (outcome != publish::TrackOutcome::Published && !lastAlert.empty())
-            std::fprintf(stderr, "  %s\n", lastAlert.c_str());
-    }
-    lastAlert.clear();
+void ConsoleObserver::trackDone(const publish::TrackReport& report) {
+    bool named = report.number >= 1 && report.number <= trackCount();
+    const std::string& name = named ? trackNames[report.number - 1] : report.source;
+    std::string outcome = publish::describe(report);
+    if (report.outcome == publish::TrackOutcome::Published)
+        ++published;
+    else
+        skipped.push_back(name + ": " + outcome);
+    if (terminal && report.outcome == publish::TrackOutcome::Published)
+        return;
+    clearBar();
+    std::fprintf(stderr, "track %d of %d: %s: %s\n", report.number, trackCount(), name.c_str(), outcome.c_str());
 }
 
-void ConsoleObserver::done(bool succeeded, const std::string& failure) {
+void ConsoleObserver::stepFailed(const publish::StepFailure& failure) {
+    ++stepFailures;
     clearBar();
-    success = succeeded;
-    if (!succeeded)
-        std::fprintf(stderr, "tunemill-publish: %s\n", failure.c_str());
+    std::fprintf(stderr, "tunemill-publish: %s\n", publish::describe(failure).c_str());
+}
+
+void ConsoleObserver::done(bool ranToTheEnd, const std::string& whyNot) {
+    clearBar();
+    jobRan = ranToTheEnd;
+    if (!ranToTheEnd)
+        std::fprintf(stderr, "tunemill-publish: %s\n", whyNot.c_str());
 }
 
 } // namespace cli

@@ -3,14 +3,13 @@
 
 #include "publish/PublishObserver.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace cli {
 
 // Shows the publish job on standard error: a progress bar on a terminal,
-// one line per track otherwise. Keeps what was skipped and why.
+// one line per track otherwise, and a line for every failure.
 class ConsoleObserver : public publish::PublishObserver {
 public:
     // `trackNames` are the files as the user named them, in playlist order
@@ -20,26 +19,28 @@ public:
     void progress(int position) override;
     void waitBegins(const std::string& caption) override;
     void waitEnds() override {}
-    void alert(const std::string& text, const std::string& caption) override;
-    void trackDone(int number, const std::string& path, publish::TrackOutcome outcome) override;
-    void done(bool success, const std::string& failure) override;
+    void trackDone(const publish::TrackReport& report) override;
+    void stepFailed(const publish::StepFailure& failure) override;
+    void done(bool ran, const std::string& whyNot) override;
 
-    bool succeeded() const { return success; }
-    int skippedCount() const { return static_cast<int>(skipped.size()); }
+    bool ran() const { return jobRan; }
+    int publishedCount() const { return published; }
+    int failedSteps() const { return stepFailures; }
+    // Each skipped track's name and why, in one line each.
     const std::vector<std::string>& skippedTracks() const { return skipped; }
 
 private:
     void drawBar(int position);
     void clearBar();
-
     int trackCount() const { return static_cast<int>(trackNames.size()); }
 
     std::vector<std::string> trackNames;
     int current = 0;
     bool terminal;
     bool barShown = false;
-    bool success = false;
-    std::string lastAlert;
+    bool jobRan = false;
+    int published = 0;
+    int stepFailures = 0;
     std::vector<std::string> skipped;
 };
 

@@ -1,16 +1,26 @@
 #include "cli/PublishArguments.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 namespace cli {
 
 const char* const PublishUsage =
     "usage: tunemill-publish --folder DIR [--title TEXT] [--skin real-like|wmp-like|simple|FILE.swf]\n"
     "                        [--autostart 0|1] [--autonext 0|1] [--loop 0|1] [--shuffle 0|1]\n"
-    "                        [--html 0|1] [--runtime 0|1] FILE[=TITLE]...\n"
-    "       tunemill-publish --demo --folder DIR\n";
+    "                        [--html 0|1] [--runtime 0|1] [--serve [--port N] [--open]] [--] FILE[=TITLE]...\n"
+    "       tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
+    "       tunemill-publish --serve --folder DIR [--port N] [--open]\n";
 
 namespace {
+
+bool parsePort(const std::string& text, int& port) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    port = std::stoi(text);
+    return port <= 65535;
+}
 
 bool parseFlag(const std::string& text, bool& flag) {
     if (text != "0" && text != "1")
@@ -43,14 +53,22 @@ std::optional<PublishArguments> parsePublishArguments(const std::vector<std::str
     const FlagOption flags[] = {{"--autostart", &parsed.autoStart}, {"--autonext", &parsed.autoNext},
                                 {"--loop", &parsed.loop},           {"--shuffle", &parsed.shuffle},
                                 {"--html", &parsed.html},           {"--runtime", &parsed.runtime}};
+    // Options that take no value.
+    const FlagOption switches[] = {{"--demo", &parsed.demo}, {"--serve", &parsed.serve}, {"--open", &parsed.open}};
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--demo") {
-            parsed.demo = true;
+        if (optionsEnded || argument.rfind("--", 0) != 0) {
+            parsed.tracks.push_back(trackFor(argument));
             continue;
         }
-        if (argument.rfind("--", 0) != 0) {
-            parsed.tracks.push_back(trackFor(argument));
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        auto isSwitch = [&argument](const FlagOption& option) { return argument == option.name; };
+        if (auto found = std::find_if(std::begin(switches), std::end(switches), isSwitch); found != std::end(switches)) {
+            *found->flag = true;
             continue;
         }
         if (i + 1 >= arguments.size()) {
@@ -65,7 +83,12 @@ std::optional<PublishArguments> parsePublishArguments(const std::vector<std::str
             parsed.title = value;
         else if (argument == "--skin")
             parsed.skin = value;
-        else
+        else if (argument == "--port") {
+            if (!parsePort(value, parsed.port)) {
+                error = "--port takes a port number from 0 to 65535, not \"" + value + "\"";
+                return std::nullopt;
+            }
+        } else
             known = false;
         for (const FlagOption& option : flags) {
             if (argument != option.name)
@@ -85,8 +108,10 @@ std::optional<PublishArguments> parsePublishArguments(const std::vector<std::str
         error = "--folder is missing";
     else if (parsed.demo && !parsed.tracks.empty())
         error = "--demo makes its own tracks; give no files with it";
-    else if (!parsed.demo && parsed.tracks.empty())
+    else if (!parsed.demo && !parsed.serve && parsed.tracks.empty())
         error = "no files to publish";
+    else if ((parsed.open || parsed.port != 0) && !parsed.serve)
+        error = "--open and --port go with --serve";
     if (!error.empty())
         return std::nullopt;
     return parsed;

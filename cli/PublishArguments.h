@@ -23,6 +23,11 @@ struct PublishArguments {
     // Bundles the SWF runtime so that the page plays without a plug-in.
     bool runtime = true;
     bool demo = false;
+    // Serve the output folder on loopback after publishing, until stopped.
+    bool serve = false;
+    int port = 0;  // 0: any free port
+    // Also open the page in the desktop's browser.
+    bool open = false;
     std::vector<publish::PlaylistItem> tracks;
 };
 

@@ -1,7 +1,9 @@
 #include "publish/OutputDocuments.h"
 
 #include "publish/AtomicFile.h"
+#include "publish/PlayerContract.h"
 #include "publish/PublishOptions.h"
+#include "publish/PublishSettings.h"
 #include "resources/Resources.h"
 
 #include <fstream>
@@ -27,10 +29,14 @@ std::string attributeText(const std::string& text) {
 
 } // namespace
 
-std::string musicListItem(int number) { return "<item><file>" + std::to_string(number) + ".swf</file></item>"; }
+std::string musicListItem(int number) {
+    return std::string("<") + contract::MusicListItem + "><" + contract::MusicListFile + ">" + std::to_string(number) +
+           ".swf</" + contract::MusicListFile + "></" + contract::MusicListItem + ">";
+}
 
 std::string musicListText(const std::string& title, const std::string& items) {
-    return "<data title=\"" + attributeText(title) + "\">" + items + "</data>";
+    return std::string("<") + contract::MusicListRoot + " " + contract::TitleAttribute + "=\"" + attributeText(title) +
+           "\">" + items + "</" + contract::MusicListRoot + ">";
 }
 
 bool writeTextFile(const std::filesystem::path& path, const std::string& text) {
@@ -39,10 +45,14 @@ bool writeTextFile(const std::filesystem::path& path, const std::string& text) {
 
 bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options) {
     PublishOptions document(musicList);
-    document.Set("autostart", options.autoStart);
-    document.Set("autonext", options.autoNext);
-    document.Set("looplist", options.loop);
-    document.Set("shufflelist", options.random);
+    auto set = [&document](const char* attribute, std::optional<bool> flag) {
+        if (flag)
+            document.Set(attribute, flagText(*flag));
+    };
+    set(contract::AutoStartAttribute, options.autoStart);
+    set(contract::AutoNextAttribute, options.autoNext);
+    set(contract::LoopAttribute, options.loop);
+    set(contract::ShuffleAttribute, options.random);
     return document.Save();
 }
 

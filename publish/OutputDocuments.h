@@ -2,6 +2,7 @@
 #define PUBLISH_OUTPUTDOCUMENTS_H
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace publish {
@@ -14,11 +15,12 @@ std::string musicListText(const std::string& title, const std::string& items);
 // Creates or replaces the file with the text as it is.
 bool writeTextFile(const std::filesystem::path& path, const std::string& text);
 
+// An unset option is left out of the document.
 struct PlayerOptions {
-    std::string autoStart;
-    std::string autoNext;
-    std::string loop;
-    std::string random;
+    std::optional<bool> autoStart;
+    std::optional<bool> autoNext;
+    std::optional<bool> loop;
+    std::optional<bool> random;
 };
 // Puts the player options onto the root of the playlist document.
 bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options);

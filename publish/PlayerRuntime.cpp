@@ -1,30 +1,57 @@
 #include "publish/PlayerRuntime.h"
 
 #include "publish/OutputDocuments.h"
+#include "publish/PlayerContract.h"
 #include "resources/Resources.h"
 
 namespace fs = std::filesystem;
 
 namespace publish {
 
-const char* const RuntimeScriptLine = "<script src=\"ruffle/ruffle.js\"></script>\r\n";
+// Browsers refuse the runtime's WebAssembly and data requests on file://,
+// so a page opened from disk says how to play it instead of failing.
+const char* const RuntimeScript =
+    "<script type=\"text/javascript\">\r\n"
+    "if (location.protocol == \"file:\") {\r\n"
+    "  document.addEventListener(\"DOMContentLoaded\", function () {\r\n"
+    "    var player = document.getElementById(\"RealPlayer\");\r\n"
+    "    var note = document.createElement(\"p\");\r\n"
+    "    note.id = \"ServeNote\";\r\n"
+    "    note.style.cssText = \"width:300px;margin:0;font:13px sans-serif\";\r\n"
+    "    note.textContent = \"This player works only from a web server. Upload this folder to your web site, \" +\r\n"
+    "      \"or run: tunemill-publish --serve --folder FOLDER (the folder that holds this output folder).\";\r\n"
+    "    player.parentNode.replaceChild(note, player);\r\n"
+    "  });\r\n"
+    "} else {\r\n"
+    "  var runtime = document.createElement(\"script\");\r\n"
+    "  runtime.src = \"ruffle/ruffle.js\";\r\n"
+    "  document.head.appendChild(runtime);\r\n"
+    "}\r\n"
+    "</script>\r\n";
 
 namespace {
+
+const char* const RuntimeScriptName = "ruffle.js";
 
 bool isRuntimeFile(const fs::path& file) {
     std::string name = file.filename().string();
     if (file.extension() == ".map")
         return false;
-    return name == "ruffle.js" || file.extension() == ".wasm" || name.starts_with("LICENSE") ||
+    return name == RuntimeScriptName || file.extension() == ".wasm" || name.starts_with("LICENSE") ||
            (name.starts_with("core.ruffle.") && file.extension() == ".js");
 }
 
 } // namespace
 
-bool copyPlayerRuntime(const fs::path& runtimeFolder, const fs::path& target) {
+bool holdsPlayerRuntime(const fs::path& folder) {
     std::error_code error;
-    if (!fs::is_regular_file(runtimeFolder / "ruffle.js", error))
+    return fs::is_regular_file(folder / RuntimeScriptName, error);
+}
+
+bool copyPlayerRuntime(const fs::path& runtimeFolder, const fs::path& target) {
+    if (!holdsPlayerRuntime(runtimeFolder))
         return false;
+    std::error_code error;
     fs::create_directories(target, error);
     if (error)
         return false;
@@ -42,13 +69,13 @@ std::string pageWithRuntime(const std::string& page) {
     size_t head = page.find("</head>");
     if (head == std::string::npos)
         return page;
-    return page.substr(0, head) + RuntimeScriptLine + page.substr(head);
+    return page.substr(0, head) + RuntimeScript + page.substr(head);
 }
 
 bool writePlayerPage(const fs::path& path, bool withRuntime) {
     if (!withRuntime)
-        return writeResourceToFile("HTM", 216, path);
-    auto stored = resources::findResource("HTM", 216);
+        return writeResourceToFile("HTM", contract::PlayerPageResource, path);
+    auto stored = resources::findResource("HTM", contract::PlayerPageResource);
     if (stored.empty())
         return false;
     std::string page(reinterpret_cast<const char*>(stored.data()), stored.size());

@@ -9,14 +9,18 @@ namespace publish {
 // The SWF runtime that plays the skins in browsers without a Flash plug-in:
 // its script, core chunks, WebAssembly files and licences (no source maps).
 
-// The line the page gets so that the runtime plays its movie.
-extern const char* const RuntimeScriptLine;
+// What the page's head gets so that the runtime plays its movie when the
+// page is served, and a note where the player would be when it is not.
+extern const char* const RuntimeScript;
+
+// True when `folder` holds the runtime's script.
+bool holdsPlayerRuntime(const std::filesystem::path& folder);
 
 // Copies the runtime from `runtimeFolder` into `target` (created); false
 // when the folder holds no runtime or a file cannot be copied.
 bool copyPlayerRuntime(const std::filesystem::path& runtimeFolder, const std::filesystem::path& target);
 
-// The stored page with the runtime's script line added to its head.
+// The stored page with the runtime's script added to its head.
 std::string pageWithRuntime(const std::string& page);
 
 // Writes the stored player page, with the runtime's line when asked.

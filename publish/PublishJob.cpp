@@ -1,71 +1,97 @@
 #include "publish/PublishJob.h"
 
 #include "publish/OutputDocuments.h"
+#include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
-#include "publish/PublishOptions.h"
 #include "publish/TrackMovieBuilder.h"
 
-#include <string>
+#include <cerrno>
+#include <system_error>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace publish {
 
 namespace {
-const char* const DataFileName = "data.log";
 const char* const WaitCaption = "Generate specrum data";
 } // namespace
 
-bool PublishJob::publishRuntime(const std::filesystem::path& outputFolder) {
-    if (copyPlayerRuntime(runtimeFolder, outputFolder / "ruffle"))
-        return true;
-    observer.alert("The player runtime cannot be copied from " + runtimeFolder.string() +
-                       ".\nThe page will need a Flash plug-in.",
-                   "Tunemill");
-    return false;
+void PublishJob::check(bool succeeded, PublishStep step, const fs::path& target, const fs::path& source) {
+    if (succeeded)
+        return;
+    // The writers leave the system's reason in errno.
+    observer.stepFailed({step, target, source, errno != 0 ? std::generic_category().message(errno) : ""});
 }
 
-void PublishJob::run() {
-    std::filesystem::path settingsFile = workFolder / SettingsFileName;
-    PublishOptions settings(settingsFile);
-    if (!settings.Load()) {
-        observer.done(false, "Cannot read the settings file " + settingsFile.string() + ".");
-        return;
-    }
-
-    std::filesystem::path outputFolder = std::filesystem::path(settings.Get("Folder")) / "output";
-    std::error_code ignored;
-    std::filesystem::create_directory(outputFolder, ignored);
-
+std::string PublishJob::publishTracks(const fs::path& outputFolder) {
     std::vector<std::string> paths, titles;
-    LoadPlaylist(paths, titles, settingsFile);
+    LoadPlaylist(paths, titles, folder.settingsFile());
     int trackCount = static_cast<int>(paths.size());
     int step = trackCount > 0 ? PublishObserver::ProgressRange / trackCount : 0;
 
-    std::filesystem::path dataFile = workFolder / DataFileName;
     std::string items;
     for (int n = 1; n <= trackCount; ++n) {
         std::string moviePath = (outputFolder / (std::to_string(n) + ".swf")).string();
+        std::error_code ignored;
+        // An analysis that writes nothing must not leave the previous
+        // track's bars to this one.
+        fs::remove(folder.dataFile(), ignored);
         observer.waitBegins(WaitCaption);
-        analyser.run(paths[n - 1], dataFile);
+        analyser.run(paths[n - 1], folder.dataFile());
         observer.waitEnds();
-        TrackOutcome outcome = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, dataFile, observer);
-        if (outcome == TrackOutcome::Published)
+        TrackResult result = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, folder.dataFile());
+        if (result.outcome == TrackOutcome::Published)
             items += musicListItem(n);
-        observer.trackDone(n, paths[n - 1], outcome);
+        observer.trackDone({n, paths[n - 1], moviePath, result.outcome, result.detail});
         observer.progress(step * n);
     }
+    return items;
+}
 
-    std::filesystem::path musicList = outputFolder / "music_list.xml";
-    bool written = writeTextFile(musicList, musicListText(settings.Get("Title"), items));
-    mergePlayerOptions(musicList, {settings.Get("AutoStart"), settings.Get("AutoNext"), settings.Get("Loop"),
-                                   settings.Get("Random")});
-    copyPlayer(settings.Get("Player"), outputFolder / "Player.swf");
-    // An absent setting means the runtime: pages without it need a plug-in.
-    bool runtime = settings.Get("Runtime") != "0" && publishRuntime(outputFolder);
-    if (settings.Get("HTML") == "1")
-        writePlayerPage(outputFolder / "Player.htm", runtime);
-    observer.done(written, written ? "" : "Cannot write " + musicList.string() + ".");
+void PublishJob::writeDocuments(const PublishSettings& settings, const fs::path& outputFolder,
+                                const std::string& items) {
+    fs::path musicList = outputFolder / contract::MusicListFileName;
+    errno = 0;
+    bool listWritten = writeTextFile(musicList, musicListText(settings.title, items));
+    check(listWritten, PublishStep::MusicList, musicList);
+    if (listWritten) {
+        errno = 0;
+        check(mergePlayerOptions(musicList, {settings.autoStart, settings.autoNext, settings.loop, settings.random}),
+              PublishStep::PlayerOptions, musicList);
+    }
+
+    fs::path playerMovie = outputFolder / contract::PlayerMovieFileName;
+    errno = 0;
+    check(copyPlayer(settings.player, playerMovie), PublishStep::PlayerMovie, playerMovie, settings.player);
+
+    bool runtime = false;
+    if (settings.runtime) {
+        errno = 0;
+        runtime = copyPlayerRuntime(runtimeFolder, outputFolder / "ruffle");
+        check(runtime, PublishStep::Runtime, outputFolder / "ruffle", runtimeFolder);
+    }
+    if (settings.html) {
+        fs::path page = outputFolder / contract::PlayerPageFileName;
+        errno = 0;
+        check(writePlayerPage(page, runtime), PublishStep::PlayerPage, page);
+    }
+}
+
+void PublishJob::run() {
+    std::optional<PublishSettings> settings = loadPublishSettings(folder.settingsFile());
+    if (!settings) {
+        observer.done(false, "Cannot read the settings file " + folder.settingsFile().string() + ".");
+        return;
+    }
+    fs::path outputFolder = fs::path(settings->folder) / "output";
+    std::error_code ignored;
+    fs::create_directory(outputFolder, ignored);
+
+    std::string items = publishTracks(outputFolder);
+    writeDocuments(*settings, outputFolder, items);
+    observer.done(true, "");
 }
 
 } // namespace publish

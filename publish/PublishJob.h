@@ -2,31 +2,39 @@
 #define PUBLISH_PUBLISHJOB_H
 
 #include "publish/PublishObserver.h"
+#include "publish/PublishSettings.h"
+#include "publish/SettingsFolder.h"
 #include "publish/SpectrumAnalyser.h"
 
 #include <filesystem>
+#include <string>
 
 namespace publish {
 
 // Publishes the settings file's playlist into the output folder: a track
 // movie per entry, the playlist document, the player movie and, when asked
-// for, the web page. The settings file and the analyser's data file lie in
-// `workFolder` (the current directory for the wizard).
+// for, the web page and the runtime. Everything it does is told to the
+// observer; it stops early only when the settings cannot be read.
 class PublishJob {
 public:
     // `runtimeFolder` holds the SWF runtime copied next to the player when
-    // the "Runtime" setting asks for it.
-    PublishJob(std::filesystem::path workFolder, SpectrumAnalyser& analyser, PublishObserver& observer,
+    // the settings ask for it.
+    PublishJob(SettingsFolder folder, SpectrumAnalyser& analyser, PublishObserver& observer,
                std::filesystem::path runtimeFolder = {})
-        : workFolder(std::move(workFolder)), runtimeFolder(std::move(runtimeFolder)), analyser(analyser),
+        : folder(std::move(folder)), runtimeFolder(std::move(runtimeFolder)), analyser(analyser),
           observer(observer) {}
 
     void run();
 
 private:
-    bool publishRuntime(const std::filesystem::path& outputFolder);
+    // The playlist document's items for the movies that were built.
+    std::string publishTracks(const std::filesystem::path& outputFolder);
+    void writeDocuments(const PublishSettings& settings, const std::filesystem::path& outputFolder,
+                        const std::string& items);
+    void check(bool succeeded, PublishStep step, const std::filesystem::path& target,
+               const std::filesystem::path& source = {});
 
-    std::filesystem::path workFolder;
+    SettingsFolder folder;
     std::filesystem::path runtimeFolder;
     SpectrumAnalyser& analyser;
     PublishObserver& observer;

@@ -1,15 +1,15 @@
 #ifndef PUBLISH_PUBLISHOBSERVER_H
 #define PUBLISH_PUBLISHOBSERVER_H
 
+#include "publish/PublishReports.h"
+
 #include <string>
 
 namespace publish {
 
-// Why a track has no movie.
-enum class TrackOutcome { Published, Unsupported, CannotWrite, TooLong };
-
-// Whoever runs the publish job hears from it through this interface. The
-// calls come from the job's thread.
+// Whoever runs the publish job hears from it through this interface, as
+// data; the front end decides how to show it. The calls come from the
+// job's thread.
 class PublishObserver {
 public:
     static const int ProgressRange = 300;
@@ -19,12 +19,11 @@ public:
     virtual void progress(int position) = 0;
     virtual void waitBegins(const std::string& caption) = 0;
     virtual void waitEnds() = 0;
-    // Something the user must know, with the caption of its message box.
-    virtual void alert(const std::string& text, const std::string& caption) = 0;
-    virtual void trackDone(int number, const std::string& path, TrackOutcome outcome) = 0;
-    // The job's last call: whether the output folder was written, and if not
-    // why.
-    virtual void done(bool success, const std::string& failure) = 0;
+    virtual void trackDone(const TrackReport& report) = 0;
+    // A step after the tracks left its file missing or unchanged.
+    virtual void stepFailed(const StepFailure& failure) = 0;
+    // The job's last call: whether it ran at all, and if not why.
+    virtual void done(bool ran, const std::string& whyNot) = 0;
 };
 
 } // namespace publish

@@ -6,7 +6,7 @@ namespace publish {
 
 namespace {
 const char* const LibraryName = "libmusic.so";
-using ExportFunction = int (*)(const char*, const char*);
+const char* const EntryPointName = "export";
 } // namespace
 
 void* MusicLibraryAnalyser::load() const {
@@ -18,11 +18,24 @@ void* MusicLibraryAnalyser::load() const {
     return dlopen(LibraryName, RTLD_NOW | RTLD_LOCAL);
 }
 
+MusicLibraryAnalyser::ExportFunction MusicLibraryAnalyser::entryPoint(void* library) const {
+    return reinterpret_cast<ExportFunction>(dlsym(library, EntryPointName));
+}
+
+bool MusicLibraryAnalyser::available() const {
+    void* library = load();
+    if (library == nullptr)
+        return false;
+    bool found = entryPoint(library) != nullptr;
+    dlclose(library);
+    return found;
+}
+
 bool MusicLibraryAnalyser::run(const std::string& mp3Path, const std::filesystem::path& dataPath) {
     void* library = load();
     if (library == nullptr)
         return false;
-    auto analyse = reinterpret_cast<ExportFunction>(dlsym(library, "export"));
+    ExportFunction analyse = entryPoint(library);
     if (analyse == nullptr) {
         dlclose(library);
         return false;

@@ -23,8 +23,12 @@ class MusicLibraryAnalyser : public SpectrumAnalyser {
 public:
     explicit MusicLibraryAnalyser(std::vector<std::filesystem::path> folders = {}) : folders(std::move(folders)) {}
     bool run(const std::string& mp3Path, const std::filesystem::path& dataPath) override;
+    // True when the library loads and has its entry point.
+    bool available() const;
 
 private:
+    using ExportFunction = int (*)(const char*, const char*);
+    ExportFunction entryPoint(void* library) const;
     void* load() const;
 
     std::vector<std::filesystem::path> folders;

@@ -1,12 +1,14 @@
 #include "publish/SpectrumData.h"
 
+#include "publish/PlayerContract.h"
+
 #include <cctype>
 #include <cstdlib>
 
 namespace publish {
 
 namespace {
-const int FramesPerExtraLine = 77;
+using contract::FramesPerExtraLine;
 const size_t LongestToken = 127;
 
 bool isSpace(int c) { return c != EOF && std::isspace(c); }
@@ -91,7 +93,7 @@ int SpectrumData::scanToken(const std::string& token) {
     if (*at == '\0')
         return EndOfFile;
     int count = 0;
-    while (count < Bars) {
+    while (count < contract::SpectrumBars) {
         char* end;
         long value = std::strtol(at, &end, 10);
         if (end == at)

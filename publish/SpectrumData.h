@@ -1,6 +1,8 @@
 #ifndef PUBLISH_SPECTRUMDATA_H
 #define PUBLISH_SPECTRUMDATA_H
 
+#include "publish/PlayerContract.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -10,13 +12,12 @@ namespace publish {
 
 // Reads the analyser's data file frame by frame, the way the players were
 // fed from the start: each line is "%d:%s" (the token ten "%d;" values); the
-// first line is passed over, one extra line is read every 77 frames, values
-// a line does not give keep the previous frame's. A line that does not begin
-// with an integer stops the bars: the read never moves past it.
+// first line is passed over, one extra line is read every FramesPerExtraLine
+// frames, values a line does not give keep the previous frame's. A line that
+// does not begin with an integer stops the bars: the read never moves past it.
 class SpectrumData {
 public:
-    static const int Bars = 10;
-    using Values = std::array<int, Bars>;
+    using Values = std::array<int, contract::SpectrumBars>;
 
     explicit SpectrumData(const std::filesystem::path& path);
     ~SpectrumData();

@@ -8,9 +8,14 @@ packages=(
   zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  lame libmp3lame-dev ffmpeg
+  lame libmp3lame-dev libmpg123-dev ffmpeg flac sox
+  libsndfile1-dev libtag1-dev
   libpugixml-dev
-  portaudio19-dev sox
+  portaudio19-dev
+  libcpp-httplib-dev
+  qt6-base-dev qt6-webengine-dev
+  xvfb xdotool imagemagick xdg-utils
+  desktop-file-utils dpkg-dev
   chromium
 )
 

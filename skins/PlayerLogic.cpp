@@ -1,5 +1,6 @@
 #include "skins/PlayerLogic.h"
 
+#include "publish/PlayerContract.h"
 #include "skins/ActionScript.h"
 
 #include <string>
@@ -7,6 +8,8 @@
 namespace skins {
 
 namespace {
+
+namespace contract = publish::contract;
 
 const Expr mcMusic = var("mcMusic");
 const Expr nCur = var("nCur");
@@ -91,7 +94,7 @@ void defineSliders(Block& code, const PlayerOptions& options) {
 
 // The position display, in true seconds of the track movie.
 void defineProcess(Block& code, const PlayerOptions& options) {
-    double rate = options.trackFrameRate;
+    double rate = contract::TrackFrameRate;
     double thumbTravel = options.seekSlotWidth - 1.5 * options.seekThumbWidth;
     bool sliders = options.sliders;
     bool lyric = options.lyric;
@@ -116,10 +119,10 @@ void defineProcess(Block& code, const PlayerOptions& options) {
 }
 
 void updateSpectrum(Block& f) {
-    for (int i = 0; i < 10; ++i) {
-        std::string bar = "mc_sb" + std::to_string(i), value = "s" + std::to_string(i);
-        f.local("v", toInteger(mcMusic[value.c_str()] * 2));
-        f.ifThen(var("v") > 30, [](Block& cap) { cap.local("v", 30); });
+    for (int i = 0; i < contract::SpectrumBars; ++i) {
+        std::string bar = "mc_sb" + std::to_string(i), value = contract::BarVariablePrefix + std::to_string(i);
+        f.local("v", toInteger(mcMusic[value.c_str()] / contract::BarScale));
+        f.ifThen(var("v") > contract::BarCap, [](Block& cap) { cap.local("v", contract::BarCap); });
         f.evaluate(var("mcSpectrum")[bar.c_str()].call("gotoAndStop", {var("v")}));
     }
 }
@@ -140,7 +143,7 @@ void defineTick(Block& code, const PlayerOptions& options) {
             wait.assign(status.c_str(), Expr(buffering) + var("percent") + "%");
             wait.returnNothing();
         });
-        f.assign(status.c_str(), mcMusic["music"]);
+        f.assign(status.c_str(), mcMusic[contract::TitleVariable]);
         // A finished track stays on its last frame unless another follows.
         f.ifThen(mcMusic["_currentframe"] == mcMusic["_totalframes"], [](Block& ended) {
             ended.evaluate(mcMusic.call("stop"));
@@ -249,11 +252,11 @@ void loadPlaylist(Block& code) {
     code.setMember(var("xmlList"), "onLoad", function({"success"}, [](Block& f) {
                        f.local("root", var("this")["firstChild"]);
                        Expr attributes = var("root")["attributes"];
-                       f.assign("g_Title", attributes["title"]);
-                       f.assign("bAutoStart", toInteger(attributes["autostart"]));
-                       f.assign("bAutoNext", toInteger(attributes["autonext"]));
-                       f.assign("bLoopList", toInteger(attributes["looplist"]));
-                       f.assign("bShuffleList", toInteger(attributes["shufflelist"]));
+                       f.assign("g_Title", attributes[contract::TitleAttribute]);
+                       f.assign("bAutoStart", toInteger(attributes[contract::AutoStartAttribute]));
+                       f.assign("bAutoNext", toInteger(attributes[contract::AutoNextAttribute]));
+                       f.assign("bLoopList", toInteger(attributes[contract::LoopAttribute]));
+                       f.assign("bShuffleList", toInteger(attributes[contract::ShuffleAttribute]));
                        f.assign("nCount", 0);
                        f.local("node", var("root")["firstChild"]);
                        int loop = f.newLabel(), done = f.newLabel();
@@ -267,7 +270,7 @@ void loadPlaylist(Block& code) {
                        f.place(done);
                        f.ifThen(var("bAutoStart"), [](Block& start) { start.evaluate(callFunction("PlayMusic")); });
                    }));
-    code.evaluate(var("xmlList").call("load", {"music_list.xml"}));
+    code.evaluate(var("xmlList").call("load", {contract::MusicListFileName}));
 }
 
 } // namespace

@@ -15,7 +15,6 @@ struct PlayerOptions {
     bool sliders = true;            // volume and seek sliders
     const char* statusField = "g_Buffer";        // buffering text, then the title
     const char* bufferingText = "Buffering... ";
-    double trackFrameRate = 38;     // frames per second of the track movies
     double seekSlotWidth = 0, seekThumbWidth = 0;
     double volumeSlotWidth = 0, volumeKnobWidth = 0;
     const char* vendorSite = "";

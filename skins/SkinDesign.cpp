@@ -1,5 +1,7 @@
 #include "skins/SkinDesign.h"
 
+#include "publish/PlayerContract.h"
+
 #include <initializer_list>
 
 namespace skins {
@@ -8,11 +10,18 @@ namespace {
 
 using transform::FSColor;
 
-SkinDesign base(int resource, const char* name, int width, int height, float frameRate,
+const char* builtInSkinName(int resource) {
+    for (const publish::contract::BuiltInSkin& skin : publish::contract::BuiltInSkins)
+        if (skin.resource == resource)
+            return skin.name;
+    return "";
+}
+
+SkinDesign base(int resource, int width, int height, float frameRate,
                 std::initializer_list<FSColor> colours) {
     SkinDesign design;
     design.resource = resource;
-    design.name = name;
+    design.name = builtInSkinName(resource);
     design.width = width;
     design.height = height;
     design.frameRate = frameRate;
@@ -28,7 +37,7 @@ SkinDesign base(int resource, const char* name, int width, int height, float fra
 
 // Dark glass with green highlights: a media-player look.
 SkinDesign wmpLike() {
-    SkinDesign design = base(208, "WMP-like  Player", 300, 60, 12.0f,
+    SkinDesign design = base(208, 300, 60, 12.0f,
                              {FSColor(16, 24, 48), FSColor(28, 44, 84), FSColor(60, 90, 150), FSColor(230, 240, 255), FSColor(200, 220, 255), FSColor(110, 230, 120)});
     design.titleField = {4, 2, 190, 16};
     design.bufferField = {4, 19, 190, 16};
@@ -51,7 +60,7 @@ SkinDesign wmpLike() {
 
 // Light metal with warm highlights, a lyric line and a fast spectrum.
 SkinDesign realLike() {
-    SkinDesign design = base(209, "Real-like Player", 300, 60, 38.0f,
+    SkinDesign design = base(209, 300, 60, 38.0f,
                              {FSColor(60, 64, 72), FSColor(196, 202, 212), FSColor(150, 158, 172), FSColor(30, 34, 44), FSColor(20, 24, 32), FSColor(230, 120, 40)});
     design.titleField = {4, 1, 190, 14};
     design.bufferField = {4, 15, 190, 14};
@@ -74,7 +83,7 @@ SkinDesign realLike() {
 
 // One slim bar: four buttons, the title and the time.
 SkinDesign simple() {
-    SkinDesign design = base(217, "simple player", 205, 25, 12.0f,
+    SkinDesign design = base(217, 205, 25, 12.0f,
                              {FSColor(255, 255, 255), FSColor(236, 238, 242), FSColor(70, 110, 190), FSColor(255, 255, 255), FSColor(30, 40, 60), FSColor(70, 110, 190)});
     design.prev = {3, 4, 17, 17};
     design.play = {22, 4, 17, 17};

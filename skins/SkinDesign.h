@@ -36,7 +36,7 @@ struct SkinDesign {
     const char* bufferingText = "Buffering... ";
 };
 
-// 208 "WMP-like  Player", 209 "Real-like Player", 217 "simple player".
+// The built-in skins 208, 209 and 217, named as the player page lists them.
 std::vector<SkinDesign> skinDesigns();
 
 } // namespace skins

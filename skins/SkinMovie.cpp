@@ -16,7 +16,6 @@ namespace {
 
 constexpr int Twips = 20;
 constexpr int FontId = 1;
-constexpr double TrackFrameRate = 38;
 
 using Points = std::vector<std::pair<double, double>>;
 
@@ -220,7 +219,6 @@ PlayerOptions SkinBuilder::logicOptions() const {
     options.sliders = design.seekSlot.present();
     options.statusField = design.statusField;
     options.bufferingText = design.bufferingText;
-    options.trackFrameRate = TrackFrameRate;
     options.seekSlotWidth = design.seekSlot.width;
     options.seekThumbWidth = design.seekThumbWidth;
     options.volumeSlotWidth = design.volumeSlot.width;

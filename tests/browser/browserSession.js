@@ -1,17 +1,14 @@
-// Serves a published folder on loopback and opens a page of it in Debian's
-// chromium through the bundled SWF runtime; collects the runtime's traces and
-// the requests the player makes.
+// Serves a published folder on loopback with the command line's own server
+// and opens a page of it in Debian's chromium through the bundled SWF
+// runtime; collects the runtime's traces and the requests the player makes.
 'use strict';
 
-const http = require('node:http');
-const fs = require('node:fs');
+const { spawn } = require('node:child_process');
 const path = require('node:path');
+const readline = require('node:readline');
 const { chromium } = require('playwright-core');
 
-const ContentTypes = {
-  '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.swf': 'application/x-shockwave-flash', '.xml': 'text/xml',
-};
+const build = process.env.TUNEMILL_BUILD || path.join(__dirname, '../../build');
 
 // The flags this machine's closed network needs, besides headless running.
 const ChromiumFlags = [
@@ -19,22 +16,25 @@ const ChromiumFlags = [
   '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-function serveFolder(folder) {
-  const requests = [];
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    requests.push(name);
-    const file = path.join(folder, path.normalize(name));
-    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      response.writeHead(404);
-      response.end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': ContentTypes[path.extname(file)] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(response);
+// Serves `output` (a published output folder) the way users do:
+// `tunemill-publish --serve`, on a free loopback port.
+function serveFolder(output) {
+  const server = spawn(path.join(build, 'tunemill-publish'), ['--serve', '--folder', path.dirname(output)],
+    { stdio: ['ignore', 'pipe', 'inherit'] });
+  const lines = readline.createInterface({ input: server.stdout });
+  return new Promise((resolve, reject) => {
+    server.once('exit', (code) => reject(new Error(`tunemill-publish --serve ended with ${code}`)));
+    lines.once('line', (address) => {
+      server.removeAllListeners('exit');
+      resolve({ server, base: new URL('/', address).href });
+    });
   });
+}
+
+function stopServing(server) {
   return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => resolve({ server, requests, port: server.address().port }));
+    server.once('exit', resolve);
+    server.kill('SIGTERM');
   });
 }
 
@@ -65,15 +65,26 @@ async function openSession(folder) {
   const context = await browser.newContext();
   const page = await context.newPage();
   const traces = [];
+  const requests = [];
+  page.on('request', (request) => {
+    const url = new URL(request.url());
+    if (url.origin === new URL(served.base).origin) requests.push(decodeURIComponent(url.pathname));
+  });
   await page.exposeFunction('reportTrace', (message) => traces.push(message));
-  const base = `http://127.0.0.1:${served.port}/`;
   return {
-    page, traces, requests: served.requests, base,
+    page, traces, requests, base: served.base,
     async close() {
       await browser.close();
-      await new Promise((resolve) => served.server.close(resolve));
+      await stopServing(served.server);
     },
   };
+}
+
+// A browser with no server, for pages opened from disk.
+async function openBrowser() {
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args: ChromiumFlags });
+  const page = await (await browser.newContext()).newPage();
+  return { page, close: () => browser.close() };
 }
 
 // Waits until `predicate` holds for the traces or the requests.
@@ -86,4 +97,4 @@ async function waitFor(predicate, timeout = 45000) {
   return false;
 }
 
-module.exports = { openSession, probePage, waitFor };
+module.exports = { openSession, openBrowser, probePage, waitFor };

@@ -5,7 +5,6 @@
 //                             12.5 on every frame.
 // usage: browser_fixtures FOLDER TRACK.mp3
 
-#include "publish/AlertsOnlyObserver.h"
 #include "publish/TrackMovieBuilder.h"
 #include "skins/ActionScript.h"
 #include "transform/transform.h"
@@ -54,8 +53,7 @@ bool writeSpectrumTrack(const std::string& folder, const std::string& mp3) {
         for (int frame = 0; frame < 4000; ++frame)
             log << frame << ":0;0;0;25;0;0;0;0;0;0;\n";
     }
-    publish::AlertsOnlyObserver observer;
-    return publish::buildTrackMovie(mp3, "Bars", folder + "/spectrum.swf", data, observer) ==
+    return publish::buildTrackMovie(mp3, "Bars", folder + "/spectrum.swf", data).outcome ==
            publish::TrackOutcome::Published;
 }
 

@@ -8,7 +8,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { openSession, probePage, waitFor } = require('./browserSession.js');
+const { openBrowser, openSession, probePage, waitFor } = require('./browserSession.js');
 
 const build = process.env.TUNEMILL_BUILD || path.join(__dirname, '../../build');
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tunemill-browser-'));
@@ -220,4 +220,30 @@ test('dragging the seek thumb moves playback to that share of the track', async 
       `resumed at ${last().nPlayFrame} of ${state.frames}`);
     assert.ok(await waitFor(() => last().frame >= last().nPlayFrame && !last().playShown, 10000));
   });
+});
+
+test('the published page plays when served and explains itself when opened from disk', async () => {
+  const output = publish('real-like');
+  const served = await openSession(output);
+  try {
+    await served.page.goto(served.base + 'Player.htm');
+    const loaded = await served.page.waitForFunction(() => {
+      const player = document.querySelector('ruffle-object, ruffle-embed, ruffle-player');
+      return player && player.readyState === 2;
+    }, null, { timeout: 30000 }).then(() => true, () => false);
+    assert.ok(loaded, 'the runtime loaded Player.swf');
+    assert.ok(await waitFor(() => served.requests.includes('/1.swf')), 'the player asked for the first track');
+  } finally {
+    await served.close();
+  }
+
+  const browser = await openBrowser();
+  try {
+    await browser.page.goto('file://' + path.join(output, 'Player.htm'));
+    const note = await browser.page.waitForSelector('#ServeNote', { timeout: 10000 });
+    assert.match(await note.textContent(), /works only from a web server.*tunemill-publish --serve/);
+    assert.strictEqual(await browser.page.$('ruffle-object, ruffle-embed, ruffle-player'), null);
+  } finally {
+    await browser.close();
+  }
 });

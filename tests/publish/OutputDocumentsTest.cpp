@@ -19,7 +19,7 @@ TEST(MusicListTest, TitleIsEscapedAndOptionsFollowInKeyOrder) {
     ASSERT_TRUE(writeTextFile(path, musicListText(title, musicListItem(1) + musicListItem(3))));
     EXPECT_EQ(text(readFile(path)), "<data title=\"Rock &amp; &quot;Roll&quot; &lt;100%&gt;\">"
                                     "<item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
-    ASSERT_TRUE(mergePlayerOptions(path, {"1", "0", "1", "0"}));
+    ASSERT_TRUE(mergePlayerOptions(path, {true, false, true, false}));
     EXPECT_EQ(text(readFile(path)),
               "<data title=\"Rock &amp; &quot;Roll&quot; &lt;100%>\" autonext=\"0\" autostart=\"1\" looplist=\"1\" "
               "shufflelist=\"0\"><item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
@@ -32,7 +32,7 @@ TEST(MusicListTest, EmptyOptionsAreLeftOutAndNoTracksLeaveAnEmptyRoot) {
     TemporaryFolder folder;
     std::string path = folder.path("music_list.xml");
     ASSERT_TRUE(writeTextFile(path, musicListText("T", "")));
-    mergePlayerOptions(path, {"", "1", "1", "1"});
+    mergePlayerOptions(path, {std::nullopt, true, true, true});
     EXPECT_EQ(text(readFile(path)), "<data title=\"T\" autonext=\"1\" looplist=\"1\" shufflelist=\"1\"/>");
 }
 

@@ -1,6 +1,7 @@
 #include "RecordingObserver.h"
 #include "publish/Playlist.h"
 #include "publish/PublishJob.h"
+#include "publish/PlayerRuntime.h"
 #include "publish/PublishOptions.h"
 #include "resources/Resources.h"
 #include "transform/FSMovieReader.h"
@@ -31,8 +32,8 @@ protected:
         std::vector<std::string> titles;
         for (size_t i = 0; i < paths.size(); ++i)
             titles.push_back("Track " + std::to_string(i + 1));
-        ASSERT_TRUE(SavePlaylist(paths, titles, folder.path("Songbox.sbx")));
-        PublishOptions settings(folder.path("Songbox.sbx"));
+        ASSERT_TRUE(SavePlaylist(paths, titles, settingsFolder.settingsFile()));
+        PublishOptions settings(settingsFolder.settingsFile());
         settings.Set("Folder", folder.path("site"));
         settings.Set("Title", "Mine");
         settings.Set("Player", folder.path("skin.swf"));
@@ -49,7 +50,7 @@ protected:
 
     void runJob(const std::string& runtimeFolder = "") {
         NoSpectrumAnalyser analyser;
-        PublishJob(folder.path(""), analyser, observer, runtimeFolder).run();
+        PublishJob(settingsFolder, analyser, observer, runtimeFolder).run();
     }
 
     // A runtime package as npm lays it out, source maps included.
@@ -64,6 +65,7 @@ protected:
     std::string output(const std::string& name) { return folder.path("site/output/" + name); }
 
     TemporaryFolder folder;
+    SettingsFolder settingsFolder{folder.path("")};
     RecordingObserver observer;
     std::string runtime = "0";
 };
@@ -78,8 +80,8 @@ int exitStatus(const std::string& command) {
 TEST_F(PublishJobTest, WithoutASettingsFileTheJobEndsWithAFailure) {
     runJob();
     EXPECT_EQ(observer.doneCalls, 1);
-    EXPECT_FALSE(observer.success);
-    EXPECT_NE(observer.failure.find("Songbox.sbx"), std::string::npos);
+    EXPECT_FALSE(observer.ran);
+    EXPECT_NE(observer.whyNot.find("Songbox.sbx"), std::string::npos);
 }
 
 TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
@@ -87,7 +89,7 @@ TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
     writeSettings(paths, "0");
     fs::remove(paths[1]);
     runJob();
-    EXPECT_TRUE(observer.success);
+    EXPECT_TRUE(observer.ran);
     EXPECT_TRUE(fs::exists(output("1.swf")));
     EXPECT_FALSE(fs::exists(output("2.swf")));
     EXPECT_TRUE(fs::exists(output("3.swf")));
@@ -98,7 +100,8 @@ TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
               "<data title=\"Mine\" autonext=\"0\" autostart=\"1\" looplist=\"1\" shufflelist=\"0\">"
               "<item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
     ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_EQ(observer.alerts[0].first, paths[1] + " \n- unsupported format!");
+    EXPECT_EQ(observer.alerts[0].text, paths[1] + " \n- unsupported format!");
+    EXPECT_EQ(observer.alerts[0].caption, "Build Swf");
     EXPECT_EQ(observer.positions, (std::vector<int>{100, 200, 300}));
     EXPECT_EQ(observer.events.front(), "wait Generate specrum data");
 }
@@ -175,7 +178,7 @@ TEST_F(PublishJobTest, TheRuntimeIsBundledAndLoadedByThePage) {
     Bytes written = readFile(output("Player.htm"));
     size_t head = page.find("</head>");
     EXPECT_EQ(std::string(written.begin(), written.end()),
-              page.substr(0, head) + "<script src=\"ruffle/ruffle.js\"></script>\r\n" + page.substr(head));
+              page.substr(0, head) + RuntimeScript + page.substr(head));
 }
 
 TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
@@ -188,7 +191,65 @@ TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
     runtime = "1";
     writeSettings({makeMp3("a", 22050)}, "1");
     runJob(folder.path("no-runtime-here"));
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_NE(observer.alerts[0].first.find("runtime cannot be copied"), std::string::npos);
+    ASSERT_EQ(observer.failures.size(), 1u);
+    EXPECT_EQ(observer.failures[0].step, PublishStep::Runtime);
+    EXPECT_EQ(observer.alerts[0].text.rfind("Cannot copy the player runtime from " + folder.path("no-runtime-here"), 0), 0u);
     EXPECT_EQ(readFile(output("Player.htm")), Bytes(stored.begin(), stored.end()));
+}
+
+namespace {
+
+// Writes bars for the first track only, as an analyser that fails on the
+// second would.
+struct FirstTrackOnlyAnalyser : SpectrumAnalyser {
+    int calls = 0;
+    bool run(const std::string&, const fs::path& dataPath) override {
+        if (++calls > 1)
+            return true;
+        std::string lines;
+        for (int i = 0; i < 200; ++i)
+            lines += std::to_string(i) + ":20;20;20;20;20;20;20;20;20;20;\n";
+        writeFile(dataPath.string(), Bytes(lines.begin(), lines.end()));
+        return true;
+    }
+};
+
+// Without bars only the first frame has actions (its title and length).
+bool hasBars(const std::string& movie) {
+    auto decoded = transform::decodeMovieFile(movie.c_str());
+    int actionTags = 0;
+    for (const transform::FSMovieObject* tag : decoded->getObjects())
+        actionTags += tag->type == transform::FSMovieObject::DoAction ? 1 : 0;
+    return actionTags > 1;
+}
+
+} // namespace
+
+TEST_F(PublishJobTest, ATrackWhoseAnalysisWritesNothingGetsNoEarlierTracksBars) {
+    std::string mp3 = makeMp3("a", 22050);
+    writeSettings({mp3, mp3}, "0");
+    FirstTrackOnlyAnalyser analyser;
+    PublishJob(settingsFolder, analyser, observer).run();
+    EXPECT_TRUE(hasBars(output("1.swf")));
+    EXPECT_FALSE(hasBars(output("2.swf")));
+}
+
+TEST_F(PublishJobTest, EveryStepThatCannotWriteItsFileIsReported) {
+    writeSettings({makeMp3("a", 22050)}, "1");
+    fs::create_directories(output("music_list.xml"));
+    fs::create_directories(output("Player.htm"));
+    fs::remove(folder.path("skin.swf"));
+    runJob(makeRuntime());
+    EXPECT_TRUE(observer.ran);
+    std::vector<PublishStep> steps;
+    for (const StepFailure& failure : observer.failures)
+        steps.push_back(failure.step);
+    EXPECT_EQ(steps, (std::vector<PublishStep>{PublishStep::MusicList, PublishStep::PlayerMovie,
+                                               PublishStep::PlayerPage}));
+    EXPECT_EQ(observer.alerts[0].text, "Cannot write the playlist document " + output("music_list.xml") +
+                                           ".\nIs a directory");
+    EXPECT_EQ(observer.alerts[0].caption, "Tunemill");
+    EXPECT_EQ(describe(observer.failures[1]), "Cannot copy the player movie " + folder.path("skin.swf") + " to " +
+                                                  output("Player.swf") + ". (No such file or directory)");
+    EXPECT_TRUE(fs::exists(output("1.swf"))) << "the tracks are published all the same";
 }

@@ -7,28 +7,35 @@
 #include <utility>
 #include <vector>
 
-// Keeps everything the publish job tells its observer, in order.
+// Keeps everything the publish job tells its observer, in order, with the
+// message boxes the wizard would show for it.
 struct RecordingObserver : publish::PublishObserver {
     std::vector<int> positions;
     std::vector<std::string> events;
-    std::vector<std::pair<std::string, std::string>> alerts;
-    std::vector<publish::TrackOutcome> outcomes;
+    std::vector<publish::Alert> alerts;
+    std::vector<publish::TrackReport> tracks;
+    std::vector<publish::StepFailure> failures;
     int doneCalls = 0;
-    bool success = false;
-    std::string failure;
+    bool ran = false;
+    std::string whyNot;
 
     void progress(int position) override { positions.push_back(position); }
     void waitBegins(const std::string& caption) override { events.push_back("wait " + caption); }
     void waitEnds() override { events.push_back("wait ends"); }
-    void alert(const std::string& text, const std::string& caption) override { alerts.emplace_back(text, caption); }
-    void trackDone(int number, const std::string&, publish::TrackOutcome outcome) override {
-        events.push_back("track " + std::to_string(number));
-        outcomes.push_back(outcome);
+    void trackDone(const publish::TrackReport& report) override {
+        events.push_back("track " + std::to_string(report.number));
+        tracks.push_back(report);
+        if (report.outcome != publish::TrackOutcome::Published)
+            alerts.push_back(publish::alertFor(report));
     }
-    void done(bool succeeded, const std::string& why) override {
+    void stepFailed(const publish::StepFailure& failure) override {
+        failures.push_back(failure);
+        alerts.push_back(publish::alertFor(failure));
+    }
+    void done(bool ranToTheEnd, const std::string& why) override {
         ++doneCalls;
-        success = succeeded;
-        failure = why;
+        ran = ranToTheEnd;
+        whyNot = why;
     }
 };
 

@@ -1,4 +1,3 @@
-#include "RecordingObserver.h"
 #include "publish/TrackMovieBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -20,9 +19,13 @@ protected:
     }
 
     std::unique_ptr<FSMovie> build(const std::string& title, TrackOutcome expected = TrackOutcome::Published) {
-        EXPECT_EQ(buildTrackMovie(mp3, title, movie, dataLog, observer), expected);
+        result = buildTrackMovie(mp3, title, movie, dataLog);
+        EXPECT_EQ(result.outcome, expected);
         return expected == TrackOutcome::Published ? decodeMovieFile(movie.c_str()) : nullptr;
     }
+
+    // The message box the wizard shows for the last build of `source`.
+    Alert alert(const std::string& source) { return alertFor(TrackReport{1, source, movie, result.outcome, result.detail}); }
 
     void writeDataLog(const std::string& text) { writeFile(dataLog, Bytes(text.begin(), text.end())); }
 
@@ -30,7 +33,7 @@ protected:
     std::string mp3 = folder.path("tone.mp3");
     std::string movie = folder.path("1.swf");
     std::string dataLog = folder.path("data.log");
-    RecordingObserver observer;
+    TrackResult result;
 };
 
 // The variables each frame's actions set, as "name=value".
@@ -113,13 +116,13 @@ TEST_F(TrackMovieBuilderTest, UnsupportedFilesAreReportedAndNotWritten) {
     writeDataLog("0:1;\n");
     std::string wav = folder.path("notes.txt");
     writeFile(wav, Bytes(500, 'x'));
-    EXPECT_EQ(buildTrackMovie(wav, "t", movie, dataLog, observer), TrackOutcome::Unsupported);
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_EQ(observer.alerts[0].first, wav + " \n- unsupported format!");
-    EXPECT_EQ(observer.alerts[0].second, "Build Swf");
+    result = buildTrackMovie(wav, "t", movie, dataLog);
+    EXPECT_EQ(result.outcome, TrackOutcome::Unsupported);
+    EXPECT_EQ(alert(wav).text, wav + " \n- unsupported format!");
+    EXPECT_EQ(alert(wav).caption, "Build Swf");
     EXPECT_FALSE(std::filesystem::exists(movie));
     EXPECT_TRUE(std::filesystem::exists(dataLog)) << "left in place after a failure";
-    EXPECT_EQ(buildTrackMovie(folder.path("none.mp3"), "t", movie, dataLog, observer), TrackOutcome::Unsupported);
+    EXPECT_EQ(buildTrackMovie(folder.path("none.mp3"), "t", movie, dataLog).outcome, TrackOutcome::Unsupported);
 }
 
 TEST_F(TrackMovieBuilderTest, ARateBelowOneSamplePerFrameIsUnsupported) {
@@ -128,17 +131,18 @@ TEST_F(TrackMovieBuilderTest, ARateBelowOneSamplePerFrameIsUnsupported) {
                  20, 0, 0, 0, 40, 0, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 10, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     std::string slow = folder.path("slow.wav");
     writeFile(slow, wav);
-    EXPECT_EQ(buildTrackMovie(slow, "t", movie, dataLog, observer), TrackOutcome::Unsupported);
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_EQ(observer.alerts[0].first, slow + " \n- unsupported format!");
+    result = buildTrackMovie(slow, "t", movie, dataLog);
+    EXPECT_EQ(result.outcome, TrackOutcome::Unsupported);
+    EXPECT_EQ(alert(slow).text, slow + " \n- unsupported format!");
     EXPECT_FALSE(std::filesystem::exists(movie));
 }
 
 TEST_F(TrackMovieBuilderTest, AMovieThatCannotBeWrittenIsReported) {
     movie = folder.path("missing/1.swf");
     build("t", TrackOutcome::CannotWrite);
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_EQ(observer.alerts[0].first, movie + " \n- Cannot open file");
+    EXPECT_EQ(alert(mp3).text, movie + " \n- Cannot open file");
+    EXPECT_EQ(describe(TrackReport{1, mp3, movie, result.outcome, result.detail}),
+              "skipped, " + movie + " cannot be written: Cannot open file");
 }
 
 TEST_F(TrackMovieBuilderTest, ASoundTooShortForOneFrameGivesNoFrames) {
@@ -160,7 +164,6 @@ TEST_F(TrackMovieBuilderTest, TooLongForTheFrameCountField) {
         file.insert(file.end(), frame.begin(), frame.end());
     writeFile(mp3, file);
     build("t", TrackOutcome::TooLong);
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_NE(observer.alerts[0].first.find("too long"), std::string::npos);
+    EXPECT_EQ(alert(mp3).text, mp3 + " \n- too long for a track movie (at most 28 min 44 s)!");
     EXPECT_FALSE(std::filesystem::exists(movie));
 }

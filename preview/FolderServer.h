@@ -1,0 +1,44 @@
+#ifndef PREVIEW_FOLDERSERVER_H
+#define PREVIEW_FOLDERSERVER_H
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace httplib {
+class Server;
+}
+
+namespace preview {
+
+// Serves the files of one folder over HTTP on 127.0.0.1 only, so that a
+// browser plays a published player as it would from a web site. Requests
+// for anything outside the folder, and for folders, are answered 404.
+class FolderServer {
+public:
+    explicit FolderServer(std::filesystem::path folder);
+    ~FolderServer();
+    FolderServer(const FolderServer&) = delete;
+    FolderServer& operator=(const FolderServer&) = delete;
+
+    // Listens on `port` (0: any free port) and answers on a thread of its
+    // own; false when the port cannot be had.
+    [[nodiscard]] bool start(int port = 0);
+    // Answers the requests under way and closes; also done on destruction.
+    void stop();
+
+    int port() const { return boundPort; }
+    // "http://127.0.0.1:PORT/" followed by `file`.
+    std::string address(const std::string& file) const;
+
+private:
+    std::filesystem::path root;
+    std::unique_ptr<httplib::Server> server;
+    std::thread listener;
+    int boundPort = 0;
+};
+
+} // namespace preview
+
+#endif

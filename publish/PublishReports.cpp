@@ -1,0 +1,61 @@
+#include "publish/PublishReports.h"
+
+namespace publish {
+
+namespace {
+
+const char* const BuildCaption = "Build Swf";
+const char* const ProgramCaption = "Tunemill";
+const char* const TooLongText = "too long for a track movie (at most 28 min 44 s)";
+
+std::string stepSentence(const StepFailure& failure) {
+    std::string target = failure.target.string(), source = failure.source.string();
+    switch (failure.step) {
+    case PublishStep::MusicList: return "Cannot write the playlist document " + target + ".";
+    case PublishStep::PlayerOptions: return "Cannot put the player options into " + target + ".";
+    case PublishStep::PlayerMovie: return "Cannot copy the player movie " + source + " to " + target + ".";
+    case PublishStep::PlayerPage: return "Cannot write the web page " + target + ".";
+    case PublishStep::Runtime:
+        return "Cannot copy the player runtime from " + source + " to " + target +
+               ". The page will need a Flash plug-in.";
+    }
+    return "";
+}
+
+} // namespace
+
+Alert alertFor(const TrackReport& report) {
+    switch (report.outcome) {
+    case TrackOutcome::Published: return {};
+    case TrackOutcome::Unsupported: return {report.source + " \n- unsupported format!", BuildCaption};
+    case TrackOutcome::TooLong: return {report.source + " \n- " + TooLongText + "!", BuildCaption};
+    case TrackOutcome::CannotWrite: return {report.movie + " \n- " + report.detail, BuildCaption};
+    }
+    return {};
+}
+
+Alert alertFor(const StepFailure& failure) {
+    std::string text = stepSentence(failure);
+    if (!failure.why.empty())
+        text += "\n" + failure.why;
+    return {text, ProgramCaption};
+}
+
+std::string describe(const TrackReport& report) {
+    switch (report.outcome) {
+    case TrackOutcome::Published: return "published";
+    case TrackOutcome::Unsupported: return "skipped, unsupported format";
+    case TrackOutcome::TooLong: return std::string("skipped, ") + TooLongText;
+    case TrackOutcome::CannotWrite: return "skipped, " + report.movie + " cannot be written: " + report.detail;
+    }
+    return "";
+}
+
+std::string describe(const StepFailure& failure) {
+    std::string line = stepSentence(failure);
+    if (!failure.why.empty())
+        line += " (" + failure.why + ")";
+    return line;
+}
+
+} // namespace publish

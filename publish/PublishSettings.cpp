@@ -1,0 +1,68 @@
+#include "publish/PublishSettings.h"
+
+#include "publish/PublishOptions.h"
+
+namespace publish {
+
+namespace {
+
+const char* const FolderKey = "Folder";
+const char* const TitleKey = "Title";
+const char* const PlayerKey = "Player";
+const char* const AutoStartKey = "AutoStart";
+const char* const AutoNextKey = "AutoNext";
+const char* const LoopKey = "Loop";
+const char* const RandomKey = "Random";
+const char* const HtmlKey = "HTML";
+const char* const RuntimeKey = "Runtime";
+
+std::optional<bool> flag(const PublishOptions& options, const char* key) {
+    std::string value = options.Get(key);
+    if (value == "1")
+        return true;
+    if (value == "0")
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string flagText(bool flag) { return flag ? "1" : "0"; }
+
+bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
+    PublishOptions options(settingsFile);
+    options.Set(PlayerKey, choices.player);
+    options.SetBool(AutoStartKey, choices.autoStart);
+    options.SetBool(AutoNextKey, choices.autoNext);
+    options.SetBool(LoopKey, choices.loop);
+    options.SetBool(RandomKey, choices.random);
+    options.Set(TitleKey, choices.title);
+    return options.Save();
+}
+
+bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
+    PublishOptions options(settingsFile);
+    options.Set(FolderKey, choices.folder);
+    options.SetBool(HtmlKey, choices.html);
+    options.SetBool(RuntimeKey, choices.runtime);
+    return options.Save();
+}
+
+std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& settingsFile) {
+    PublishOptions options(settingsFile);
+    if (!options.Load())
+        return std::nullopt;
+    PublishSettings settings;
+    settings.folder = options.Get(FolderKey);
+    settings.title = options.Get(TitleKey);
+    settings.player = options.Get(PlayerKey);
+    settings.autoStart = flag(options, AutoStartKey);
+    settings.autoNext = flag(options, AutoNextKey);
+    settings.loop = flag(options, LoopKey);
+    settings.random = flag(options, RandomKey);
+    settings.html = options.Get(HtmlKey) == "1";
+    settings.runtime = options.Get(RuntimeKey) != "0";
+    return settings;
+}
+
+} // namespace publish

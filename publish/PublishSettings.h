@@ -1,0 +1,54 @@
+#ifndef PUBLISH_PUBLISHSETTINGS_H
+#define PUBLISH_PUBLISHSETTINGS_H
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace publish {
+
+// The typed view over the settings file: every key the pages write and the
+// job reads, with its type. The file itself keeps text, "1" and "0".
+
+// What the player page stores when it is left.
+struct PlayerChoices {
+    std::string player;  // the skin movie's path
+    bool autoStart = true;
+    bool autoNext = true;
+    bool loop = true;
+    bool random = false;
+    std::string title = "Tunemill Player";
+};
+
+// What the folder page stores when it is left.
+struct FolderChoices {
+    std::string folder;
+    bool html = true;
+    // The SWF runtime beside the page, for browsers without a Flash plug-in.
+    bool runtime = true;
+};
+
+// Merge into the file the playlist page wrote; false when there is none
+// or it cannot be written.
+bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices);
+bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
+
+// Everything the job reads. A flag that is absent stays unset, so that the
+// playlist document leaves its option out.
+struct PublishSettings {
+    std::string folder;
+    std::string title;
+    std::string player;
+    std::optional<bool> autoStart, autoNext, loop, random;
+    bool html = false;    // only "1" asks for the page
+    bool runtime = true;  // only "0" leaves the runtime out
+};
+
+std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& settingsFile);
+
+// A flag's text in the settings file and the playlist document.
+std::string flagText(bool flag);
+
+} // namespace publish
+
+#endif

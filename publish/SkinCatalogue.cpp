@@ -1,0 +1,34 @@
+#include "publish/SkinCatalogue.h"
+
+#include "publish/OutputDocuments.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace publish {
+
+const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName) {
+    for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
+        if (commandName == skin.commandName)
+            return &skin;
+    return nullptr;
+}
+
+std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin) {
+    return playersFolder / skin.fileName;
+}
+
+int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
+    std::error_code ignored;
+    std::filesystem::create_directories(playersFolder, ignored);
+    std::vector<const contract::BuiltInSkin*> skins;
+    for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
+        skins.push_back(&skin);
+    std::sort(skins.begin(), skins.end(), [](auto* a, auto* b) { return a->resource < b->resource; });
+    int written = 0;
+    for (const contract::BuiltInSkin* skin : skins)
+        written += writeResourceToFile("SWF", skin->resource, skinMovieFile(playersFolder, *skin)) ? 1 : 0;
+    return written;
+}
+
+} // namespace publish

@@ -1,0 +1,24 @@
+#ifndef PUBLISH_SKINCATALOGUE_H
+#define PUBLISH_SKINCATALOGUE_H
+
+#include "publish/PlayerContract.h"
+
+#include <filesystem>
+#include <string>
+
+namespace publish {
+
+// The built-in skin the command line calls `commandName`, or null.
+const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName);
+
+// Where the skin's movie lies once unpacked into `playersFolder`.
+std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin);
+
+// Writes every built-in skin's movie into `playersFolder` (created), each
+// file replaced whole, in resource order. A skin that cannot be written is
+// skipped; returns how many were written.
+int unpackBuiltInSkins(const std::filesystem::path& playersFolder);
+
+} // namespace publish
+
+#endif

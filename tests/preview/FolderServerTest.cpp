@@ -1,0 +1,127 @@
+#include "HttpRequests.h"
+#include "preview/FolderServer.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ifaddrs.h>
+#include <netinet/in.h>
+#include <arpa/inet.h>
+#include <thread>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FolderServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder.path("site/ruffle"));
+        put("site/Player.htm", "<html></html>");
+        put("site/music_list.xml", "<data/>");
+        put("site/Player.swf", "CWS");
+        put("site/ruffle/ruffle.js", "var x;");
+        put("site/ruffle/core.wasm", std::string("\0asm", 4));
+        put("site/a b.swf", "spaced");
+        put("secret.txt", "outside");
+        ASSERT_TRUE(server.start());
+    }
+
+    void put(const std::string& name, const std::string& text) { std::ofstream(folder.path(name)) << text; }
+
+    TemporaryFolder folder;
+    preview::FolderServer server{folder.path("site")};
+};
+
+// The machine's own IPv4 addresses other than loopback.
+std::vector<std::string> otherAddresses() {
+    std::vector<std::string> addresses;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return addresses;
+    for (ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
+            continue;
+        char text[INET_ADDRSTRLEN];
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(entry->ifa_addr)->sin_addr, text, sizeof text);
+        if (std::string(text).rfind("127.", 0) != 0)
+            addresses.push_back(text);
+    }
+    freeifaddrs(list);
+    return addresses;
+}
+
+} // namespace
+
+TEST_F(FolderServerTest, EachFileComesWithTheTypeABrowserNeeds) {
+    const std::pair<const char*, const char*> expected[] = {
+        {"/Player.htm", "text/html"},
+        {"/music_list.xml", "text/xml"},
+        {"/Player.swf", "application/x-shockwave-flash"},
+        {"/ruffle/ruffle.js", "text/javascript"},
+        {"/ruffle/core.wasm", "application/wasm"},
+    };
+    for (const auto& [target, type] : expected) {
+        HttpResponse response = httpGet(server.port(), target);
+        EXPECT_EQ(response.status, 200) << target;
+        EXPECT_EQ(response.header("Content-Type"), type) << target;
+    }
+    EXPECT_EQ(httpGet(server.port(), "/ruffle/core.wasm").body, std::string("\0asm", 4));
+    EXPECT_EQ(httpGet(server.port(), "/a%20b.swf").body, "spaced");
+    EXPECT_EQ(server.address("Player.htm"), "http://127.0.0.1:" + std::to_string(server.port()) + "/Player.htm");
+}
+
+TEST_F(FolderServerTest, NothingOutsideTheFolderAndNoListings) {
+    for (const char* target : {"/../secret.txt", "/ruffle/../../secret.txt", "/%2e%2e/secret.txt",
+                               "/%2E%2E%2Fsecret.txt", "/ruffle/%2e%2e/%2e%2e/secret.txt", "/..%5csecret.txt",
+                               "/Player.htm%00.txt", "/", "/ruffle", "/ruffle/", "/missing.swf"}) {
+        HttpResponse response = httpGet(server.port(), target);
+        EXPECT_EQ(response.status, 404) << target;
+        EXPECT_EQ(response.body.find("outside"), std::string::npos) << target;
+        EXPECT_EQ(response.body.find("ruffle.js"), std::string::npos) << target;
+    }
+    fs::create_symlink(folder.path("secret.txt"), folder.path("site/link.txt"));
+    EXPECT_EQ(httpGet(server.port(), "/link.txt").status, 404) << "a link must not lead out either";
+}
+
+TEST_F(FolderServerTest, ListensOnLoopbackOnly) {
+    EXPECT_TRUE(accepts("127.0.0.1", server.port()));
+    for (const std::string& address : otherAddresses())
+        EXPECT_FALSE(accepts(address, server.port())) << address;
+}
+
+TEST_F(FolderServerTest, AnswersManyRequestsAtOnce) {
+    std::string big(4 << 20, 'x');
+    for (size_t i = 0; i < big.size(); i += 4096)
+        big[i] = static_cast<char>('a' + i / 4096 % 26);
+    put("site/big.swf", big);
+    std::vector<std::thread> clients;
+    std::vector<HttpResponse> responses(12);
+    for (size_t i = 0; i < responses.size(); ++i)
+        clients.emplace_back([&, i] { responses[i] = httpGet(server.port(), i % 2 ? "/big.swf" : "/Player.htm"); });
+    for (std::thread& client : clients)
+        client.join();
+    for (size_t i = 0; i < responses.size(); ++i) {
+        EXPECT_EQ(responses[i].status, 200);
+        EXPECT_EQ(responses[i].body.size(), i % 2 ? big.size() : 13u);
+    }
+    EXPECT_EQ(responses[1].body, big);
+}
+
+TEST_F(FolderServerTest, StopsCleanlyAndRefusesAfterwards) {
+    int port = server.port();
+    server.stop();
+    EXPECT_FALSE(accepts("127.0.0.1", port));
+    server.stop();
+
+    preview::FolderServer quick(folder.path("site"));
+    ASSERT_TRUE(quick.start());
+    quick.stop(); // at once, before it may have begun to listen
+    preview::FolderServer taken(folder.path("site"));
+    preview::FolderServer second(folder.path("site"));
+    ASSERT_TRUE(taken.start());
+    EXPECT_FALSE(second.start(taken.port())) << "a port in use is refused";
+}

@@ -1,0 +1,23 @@
+#ifndef TESTS_PREVIEW_HTTPREQUESTS_H
+#define TESTS_PREVIEW_HTTPREQUESTS_H
+
+#include <string>
+
+namespace testing_support {
+
+// What a server on 127.0.0.1:`port` answers to `target`, sent exactly as
+// given (no normalising, no encoding): status code, headers, body.
+struct HttpResponse {
+    int status = 0;
+    std::string headers;
+    std::string body;
+    std::string header(const std::string& name) const;
+};
+HttpResponse httpGet(int port, const std::string& target);
+
+// True when something accepts connections on `address`:`port`.
+bool accepts(const std::string& address, int port);
+
+} // namespace testing_support
+
+#endif

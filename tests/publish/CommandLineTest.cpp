@@ -1,0 +1,161 @@
+#include "tests/preview/HttpRequests.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string errors;
+};
+
+// Runs the publisher with `arguments` (shell words) and keeps what it said
+// on standard error.
+Result publish(const std::string& arguments, const std::string& program = PUBLISHER) {
+    TemporaryFolder scratch;
+    std::string errors = scratch.path("errors");
+    int status = std::system((program + " " + arguments + " >/dev/null 2>'" + errors + "'").c_str());
+    Bytes said = readFile(errors);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(said.begin(), said.end())};
+}
+
+// The publisher running in the background; its first line of standard
+// output is read when asked for.
+class Serving {
+public:
+    explicit Serving(const std::vector<std::string>& arguments) {
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        child = fork();
+        if (child == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            std::vector<char*> argv{const_cast<char*>(PUBLISHER)};
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            execv(PUBLISHER, argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        output = fdopen(out[0], "r");
+    }
+    ~Serving() {
+        if (child > 0 && status == -1)
+            stop();
+        if (output)
+            std::fclose(output);
+    }
+    std::string firstLine() {
+        char line[512] = {};
+        if (!output || !std::fgets(line, sizeof line, output))
+            return "";
+        std::string text = line;
+        return text.substr(0, text.find('\n'));
+    }
+    int stop(int signal = SIGTERM) {
+        kill(child, signal);
+        int raw;
+        waitpid(child, &raw, 0);
+        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return status;
+    }
+
+private:
+    pid_t child = -1;
+    std::FILE* output = nullptr;
+    int status = -1;
+};
+
+int portOf(const std::string& address) {
+    size_t colon = address.rfind(':');
+    return colon == std::string::npos ? 0 : std::atoi(address.c_str() + colon + 1);
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeToneWav(folder.path("tone.wav"), 22050, 1, 1.0);
+        ASSERT_TRUE(run("lame --quiet '" + folder.path("tone.wav") + "' '" + mp3 + "'"));
+    }
+
+    TemporaryFolder folder;
+    std::string mp3 = folder.path("tone.mp3");
+    std::string site = folder.path("site");
+};
+
+} // namespace
+
+TEST_F(CommandLineTest, ADocumentThatCannotBeWrittenEndsInFailureWithoutTheInvitation) {
+    fs::create_directories(site + "/output/music_list.xml");
+    Result result = publish("--folder '" + site + "' '" + mp3 + "'");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.errors.find("Cannot write the playlist document " + site + "/output/music_list.xml"),
+              std::string::npos)
+        << result.errors;
+    EXPECT_EQ(result.errors.find("To play it"), std::string::npos);
+
+    fs::remove_all(site);
+    writeFile(site, {'x'}); // the folder's place is taken by a file
+    result = publish("--folder '" + site + "' '" + mp3 + "'");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.errors.find("cannot prepare the folder"), std::string::npos) << result.errors;
+}
+
+TEST_F(CommandLineTest, AProgramWithoutItsRuntimeSaysWhereItLookedAndFails) {
+    fs::create_directories(folder.path("alone/bin"));
+    std::string copy = folder.path("alone/bin/tunemill-publish");
+    fs::copy_file(PUBLISHER, copy);
+    Result result = publish("--folder '" + site + "' '" + mp3 + "'", copy);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.errors.find("the SWF runtime is not found (looked in " + folder.path("alone/bin/ruffle") + ", " +
+                                 folder.path("alone/share/tunemill/ruffle") + ")"),
+              std::string::npos)
+        << result.errors;
+    EXPECT_FALSE(fs::exists(site + "/output")) << "nothing is published that would not play";
+
+    result = publish("--runtime 0 --folder '" + site + "' '" + mp3 + "'", copy);
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_NE(result.errors.find("the tracks get no spectrum bars"), std::string::npos) << result.errors;
+    EXPECT_TRUE(fs::exists(site + "/output/1.swf"));
+}
+
+TEST_F(CommandLineTest, ServesWhatItPublishesUntilStopped) {
+    Serving serving({"--serve", "--folder", site, mp3 + "=Tone"});
+    std::string address = serving.firstLine();
+    ASSERT_EQ(address.rfind("http://127.0.0.1:", 0), 0u) << address;
+    ASSERT_EQ(address.substr(address.size() - 11), "/Player.htm");
+    HttpResponse page = httpGet(portOf(address), "/Player.htm");
+    EXPECT_EQ(page.status, 200);
+    EXPECT_NE(page.body.find("ruffle/ruffle.js"), std::string::npos);
+    EXPECT_EQ(httpGet(portOf(address), "/1.swf").status, 200);
+    EXPECT_EQ(serving.stop(SIGINT), 0);
+    EXPECT_FALSE(accepts("127.0.0.1", portOf(address)));
+}
+
+TEST_F(CommandLineTest, ServesAnEarlierPublishWithoutFilesAndRefusesAnEmptyFolder) {
+    EXPECT_EQ(publish("--serve --folder '" + folder.path("nothing") + "'").status, 1);
+    ASSERT_EQ(publish("--html 0 --folder '" + site + "' '" + mp3 + "'").status, 0);
+    Serving serving({"--serve", "--port", "0", "--folder", site});
+    std::string address = serving.firstLine();
+    ASSERT_EQ(address.substr(address.size() - 11), "/Player.swf") << "no page was asked for";
+    EXPECT_EQ(httpGet(portOf(address), "/music_list.xml").status, 200);
+    EXPECT_EQ(serving.stop(), 0);
+}
+
+TEST_F(CommandLineTest, RefusesServingOptionsWithoutServe) {
+    EXPECT_EQ(publish("--folder x --open '" + mp3 + "'").status, 2);
+    EXPECT_EQ(publish("--folder x --serve --port 70000").status, 2);
+    EXPECT_EQ(publish("--folder x --port 8080 '" + mp3 + "'").status, 2);
+}
