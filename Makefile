@@ -5,7 +5,7 @@
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test build-sanitize test-sanitize demo bench clean
+.PHONY: all deps build test build-sanitize test-sanitize demo package bench clean
 
 all: build
 
@@ -27,9 +27,15 @@ build-sanitize: deps
 test-sanitize: build-sanitize
 	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
+# Publishes the demo, then serves it on loopback until Ctrl+C.
 demo: build
 	rm -rf demo/output
-	build/tunemill-publish --demo --folder demo
+	build/tunemill-publish --demo --serve --folder demo
+
+# The Debian package, build/tunemill_VERSION_ARCH.deb.
+package: build
+	rm -f build/*.deb
+	cd build && cpack
 
 bench: build
 	build/bench/publish_benchmark

@@ -33,20 +33,6 @@ std::string joined(const std::vector<fs::path>& folders) {
     return text;
 }
 
-// The player movie to publish: a built-in skin unpacked into the settings
-// folder, or the user's own file.
-std::optional<std::string> playerMovie(const std::string& skin, const publish::SettingsFolder& settings) {
-    if (const publish::contract::BuiltInSkin* builtIn = publish::findBuiltInSkin(skin)) {
-        publish::unpackBuiltInSkins(settings.playersFolder());
-        return publish::skinMovieFile(settings.playersFolder(), *builtIn).string();
-    }
-    if (!fs::is_regular_file(skin)) {
-        say("the skin " + skin + " is not a known skin or an existing file");
-        return std::nullopt;
-    }
-    return fs::absolute(skin).string();
-}
-
 // Converts what the players cannot stream; `names` keeps each kept track's
 // file as the user named it. Returns how many tracks were dropped.
 int prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, std::vector<std::string>& names) {
@@ -66,31 +52,19 @@ int prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, 
             continue;
         }
         prepared.push_back({fs::absolute(path).string(), track.title});
-        names.push_back(track.path);
+        // The demo's tunes live in a temporary folder the user never sees.
+        names.push_back(arguments.demo ? fs::path(track.path).filename().string() : track.path);
     }
     arguments.tracks = std::move(prepared);
     return dropped;
 }
 
-bool writeSettings(const cli::PublishArguments& arguments, const std::string& player,
-                   const publish::SettingsFolder& settings) {
-    std::vector<std::string> paths, titles;
-    for (const publish::PlaylistItem& track : arguments.tracks) {
-        paths.push_back(track.path);
-        titles.push_back(track.title);
-    }
-    publish::PlayerChoices playerChoices{player, arguments.autoStart, arguments.autoNext, arguments.loop,
-                                         arguments.shuffle, arguments.title};
-    publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
-    return publish::SavePlaylist(paths, titles, settings.settingsFile()) &&
-           publish::savePlayerChoices(settings.settingsFile(), playerChoices) &&
-           publish::saveFolderChoices(settings.settingsFile(), folderChoices);
-}
-
 int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolder& settings) {
-    std::optional<std::string> player = playerMovie(arguments.skin, settings);
-    if (!player)
+    std::optional<fs::path> player = publish::playerMovieFor(arguments.skin, settings.playersFolder());
+    if (!player) {
+        say("the skin " + arguments.skin + " is not a known skin or an existing file");
         return BadArguments;
+    }
     fs::path program = publish::programFolder();
     std::optional<fs::path> runtime;
     if (arguments.runtime) {
@@ -115,7 +89,11 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     }
     std::error_code error;
     fs::create_directories(arguments.folder, error);
-    if (error || !writeSettings(arguments, *player, settings)) {
+    publish::PlayerChoices playerChoices{player->string(), arguments.autoStart, arguments.autoNext, arguments.loop,
+                                         arguments.shuffle, arguments.title};
+    publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
+    if (error ||
+        !publish::savePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices, folderChoices)) {
         say("cannot prepare the folder " + arguments.folder);
         return NotAllPublished;
     }

@@ -1,9 +1,12 @@
 #ifndef PUBLISH_PUBLISHSETTINGS_H
 #define PUBLISH_PUBLISHSETTINGS_H
 
+#include "publish/Playlist.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace publish {
 
@@ -32,6 +35,11 @@ struct FolderChoices {
 // or it cannot be written.
 bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices);
 bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
+
+// A new settings file holding the playlist and every choice, as the pages
+// write it one after another on the way to the progress page.
+bool savePublishSettings(const std::filesystem::path& settingsFile, const std::vector<PlaylistItem>& playlist,
+                         const PlayerChoices& player, const FolderChoices& folder);
 
 // Everything the job reads. A flag that is absent stays unset, so that the
 // playlist document leaves its option out.

@@ -31,4 +31,16 @@ int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
     return written;
 }
 
+std::optional<std::filesystem::path> playerMovieFor(const std::string& skin,
+                                                    const std::filesystem::path& playersFolder) {
+    if (const contract::BuiltInSkin* builtIn = findBuiltInSkin(skin)) {
+        unpackBuiltInSkins(playersFolder);
+        return skinMovieFile(playersFolder, *builtIn);
+    }
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(skin, error))
+        return std::nullopt;
+    return std::filesystem::absolute(skin);
+}
+
 } // namespace publish

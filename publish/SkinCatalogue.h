@@ -4,6 +4,7 @@
 #include "publish/PlayerContract.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace publish {
@@ -18,6 +19,12 @@ std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, 
 // file replaced whole, in resource order. A skin that cannot be written is
 // skipped; returns how many were written.
 int unpackBuiltInSkins(const std::filesystem::path& playersFolder);
+
+// The movie to publish as the player for `skin`: a built-in skin's command
+// name (its movie unpacked into `playersFolder`) or the path of an existing
+// movie file. Nothing when it is neither.
+std::optional<std::filesystem::path> playerMovieFor(const std::string& skin,
+                                                    const std::filesystem::path& playersFolder);
 
 } // namespace publish
 
