@@ -3,75 +3,24 @@
 #include "transform/FSCodec.h"
 #include "transform/FSDefineSound.h"
 #include "transform/FSFileReader.h"
+#include "transform/FSMp3Frames.h"
 #include "transform/FSSoundFormat.h"
 #include "transform/FSSoundStreamBlock.h"
 #include "transform/FSSoundStreamHead2.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <new>
+#include <vector>
 
 namespace transform {
 
 namespace {
 
-const int MaxFrames = 0xFFFFF;
+const size_t MaxFrames = 0xFFFFF;
 const int Mpeg1 = 3;
-const int LayerIII = 1;
-
-const int BitRates[2][16] = {
-    {-1, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, -1},
-    {-1, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, -1},
-};
-// By version (MPEG-2.5, reserved, MPEG-2, MPEG-1), for sample-rate index 0;
-// the other indices name rates that SWF cannot play.
-const int SampleRates[4] = {11025, -1, 22050, 44100};
-const int SamplesPerFrame[4] = {576, 576, 576, 1152};
-
-struct Mp3Header {
-    int version = 0;
-    int layer = 0;
-    int bitRate = -1;
-    int sampleRate = -1;
-    int padding = 0;
-    int channels = 0;
-
-    bool measurable() const { return bitRate > 0 && sampleRate > 0; }
-    int frameLength() const { return (version == Mpeg1 ? 144 : 72) * bitRate * 1000 / sampleRate + padding; }
-};
-
-Mp3Header readHeader(FSCodec& codec) {
-    int start = codec.getPointer();
-    Mp3Header header;
-    codec.readBits(11);
-    header.version = codec.readBits(2);
-    header.layer = codec.readBits(2);
-    codec.readBits(1);
-    int bitRateIndex = codec.readBits(4);
-    int sampleRateIndex = codec.readBits(2);
-    header.padding = codec.readBits(1);
-    codec.readBits(1);
-    int channelMode = codec.readBits(2);
-    codec.setPointer(start);
-
-    header.bitRate = header.version == 1 ? -1 : BitRates[header.version == Mpeg1][bitRateIndex];
-    header.sampleRate = sampleRateIndex == 0 ? SampleRates[header.version] : -1;
-    header.channels = channelMode == 3 ? 1 : 2;
-    return header;
-}
-
-// Finds the next frame header from the pointer and reads it; false at the
-// end of the data or on a header whose frame length cannot be computed.
-bool nextFrame(FSCodec& codec, Mp3Header& header, bool& unsupported) {
-    if (!codec.findBits(0x7FF, 11, 8))
-        return false;
-    header = readHeader(codec);
-    if (header.measurable())
-        return true;
-    unsupported = true;
-    return false;
-}
 
 const unsigned RiffId = 0x46464952;
 const unsigned WaveId = 0x45564157;
@@ -130,51 +79,62 @@ int FSSoundConstructorImpl::decodeSound(const unsigned char* bytes, int size) {
     try {
         codec->setData(bytes, size);
         bool isWav = forceMp3 == 0 && size >= 2 && bytes[0] == 'R' && bytes[1] == 'I';
-        return isWav ? decodeWav(*codec) : decodeMp3(*codec, bytes, size);
+        return isWav ? decodeWav(*codec) : decodeMp3(bytes, size);
     } catch (const std::bad_alloc&) {
         clear();
         return FSUnsupported;
     }
 }
 
-int FSSoundConstructorImpl::decodeMp3(FSCodec& codec, const unsigned char* bytes, int size) {
+int FSSoundConstructorImpl::decodeMp3(const unsigned char* bytes, int size) {
     format = FSSoundMP3;
     sampleSize = 2;
-    if (!codec.findBits(0x7FF, 11, 8))
+    auto total = static_cast<size_t>(size);
+    size_t first = findChainedMp3Frame(bytes, total, mp3AudioStart(bytes, total));
+    FSMp3FrameHeader stream;
+    if (first >= total || !readMp3FrameHeader(bytes + first, total - first, stream))
         return FSUnsupported;
-    int first = codec.getPointer();
-    setData(bytes + first / 8, size - first / 8);
+    setData(bytes + first, size - static_cast<int>(first));
 
-    bool unsupported = false;
-    Mp3Header header;
-    int count = 0;
-    codec.setPointer(first);
-    while (nextFrame(codec, header, unsupported)) {
-        if (++count > MaxFrames)
+    int status = FSLoaded;
+    std::vector<FrameEntry> frames;
+    size_t at = first;
+    while (at < total) {
+        FSMp3FrameHeader header;
+        if (!readMp3FrameHeader(bytes + at, total - at, header) || !header.sameStreamAs(stream)) {
+            // Junk or a trailing tag: the audio goes on only where frames
+            // chain again, and must be the same stream.
+            size_t next = findChainedMp3Frame(bytes, total, at + 1);
+            if (next >= total)
+                break;
+            FSMp3FrameHeader resumed;
+            readMp3FrameHeader(bytes + next, total - next, resumed);
+            if (!resumed.sameStreamAs(stream)) {
+                status = FSUnsupported; // one header cannot describe both
+                break;
+            }
+            at = next;
+            continue;
+        }
+        if (frames.size() >= MaxFrames)
             return FSUnsupported;
-        codec.setPointer(codec.getPointer() + 8 * header.frameLength());
-    }
-    if (count == 0)
-        return FSUnsupported;
-
-    frameTable.reset(new FrameEntry[static_cast<size_t>(count)]);
-    frameCount = count;
-    codec.setPointer(first);
-    for (int i = 0; i < count && nextFrame(codec, header, unsupported); ++i) {
-        int position = codec.getPointer();
-        int offset = (position - first) / 8;
-        samplesPerFrame = SamplesPerFrame[header.version];
-        if (header.layer != LayerIII)
-            unsupported = true;
-        sampleRate = header.sampleRate;
-        channels = header.channels;
-        sampleCount += samplesPerFrame;
-        int length = header.frameLength();
         // A last frame cut short by the end of the file holds only what is there.
-        frameTable[i] = {offset, length < dataSize - offset ? length : dataSize - offset};
-        codec.setPointer(position + 8 * length);
+        size_t length = std::min(static_cast<size_t>(header.frameLength), total - at);
+        frames.push_back({static_cast<int>(at - first), static_cast<int>(length)});
+        at += static_cast<size_t>(header.frameLength);
     }
-    return unsupported ? FSUnsupported : FSLoaded;
+
+    channels = stream.channels();
+    sampleRate = stream.sampleRate;
+    samplesPerFrame = stream.version == Mpeg1 ? 1152 : 576;
+    frameCount = static_cast<int>(frames.size());
+    sampleCount = frameCount * samplesPerFrame;
+    frameTable.reset(new FrameEntry[frames.size()]);
+    std::copy(frames.begin(), frames.end(), frameTable.get());
+    // SWF streams MP3 at these three rates only.
+    if (sampleRate != 11025 && sampleRate != 22050 && sampleRate != 44100)
+        status = FSUnsupported;
+    return status;
 }
 
 int FSSoundConstructorImpl::decodeWav(FSCodec& codec) {

@@ -45,7 +45,7 @@ private:
 
     void clear();
     void setData(const unsigned char* bytes, int count);
-    int decodeMp3(FSCodec& codec, const unsigned char* bytes, int size);
+    int decodeMp3(const unsigned char* bytes, int size);
     int decodeWav(FSCodec& codec);
     FSSoundStreamBlock* mp3Block(long long first, long long last) const;
     FSSoundStreamBlock* pcmBlock(long long blockNumber, long long samplesPerBlock) const;

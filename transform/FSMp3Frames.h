@@ -1,0 +1,47 @@
+#ifndef TRANSFORM_FSMP3FRAMES_H
+#define TRANSFORM_FSMP3FRAMES_H
+
+#include <cstddef>
+
+namespace transform {
+
+// The header of one MPEG audio Layer III frame, at any of its nine rates.
+struct FSMp3FrameHeader {
+    int version = 0;     // 0 MPEG-2.5, 2 MPEG-2, 3 MPEG-1
+    int bitRate = 0;     // kbit/s
+    int sampleRate = 0;  // Hz
+    int padding = 0;
+    int channelMode = 0; // 3: mono
+    int frameLength = 0; // bytes, header included
+
+    int channels() const { return channelMode == 3 ? 1 : 2; }
+    // Frames of one stream share version, rate and channel count.
+    bool sameStreamAs(const FSMp3FrameHeader& other) const;
+};
+
+// Reads a Layer III frame header from the first four bytes; false when they
+// are none (no sync, reserved values, free format, other layers).
+bool readMp3FrameHeader(const unsigned char* bytes, size_t available, FSMp3FrameHeader& header);
+
+// The length of the well-formed ID3v2 tag at the start of `bytes` (header,
+// body and footer), or 0 when there is none.
+size_t id3v2TagLength(const unsigned char* bytes, size_t size);
+
+// How many frames must follow one another exactly, each header where the
+// previous frame ends, before a frame sync is believed.
+inline constexpr int FSMp3ChainRun = 4;
+
+// True when a frame starts at `offset` and frames of the same stream follow
+// it back to back for FSMp3ChainRun frames, or up to the end of the data.
+// Tags, pictures and random bytes hold frame syncs, but never such chains.
+bool mp3FramesChainAt(const unsigned char* bytes, size_t size, size_t offset);
+
+// The first offset from `from` on where frames chain; `size` when none.
+size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from);
+
+// Where the audio of an MP3 file starts: past its leading ID3v2 tags.
+size_t mp3AudioStart(const unsigned char* bytes, size_t size);
+
+} // namespace transform
+
+#endif
