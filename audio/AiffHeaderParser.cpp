@@ -12,39 +12,61 @@ struct AiffFormat {
     uint32_t sampleFrames = 0;
     uint32_t sampleSize = 0;
     double sampleRate = 0;
+    unsigned char compression[4] = {'N', 'O', 'N', 'E'};
 };
 
-// The common chunk; an AIFF-C file also names its compression, of which
-// only uncompressed big- and little-endian ("sowt") samples are taken.
-bool readCommonChunk(AudioInput& input, bool compressed, AiffFormat& format, long long& remaining) {
-    std::FILE* file = input.stream;
+// Chunks of odd size are followed by a pad byte.
+bool skipChunkRest(std::FILE* file, long long rest, uint32_t size) {
+    return rest >= 0 && skipBytes(file, static_cast<long>(rest + (size & 1)));
+}
+
+// The common chunk; an AIFF-C file also names its compression.
+bool readCommonChunk(std::FILE* file, bool compressed, AiffFormat& format, long long& remaining) {
     uint32_t size;
     if (!readBig32(file, size) || !readBig16(file, format.channels) || !readBig32(file, format.sampleFrames) ||
         !readBig16(file, format.sampleSize) || !readExtendedFloat(file, format.sampleRate))
         return false;
-    remaining -= size;
+    remaining -= size + (size & 1);
     long long left = static_cast<long long>(size) - 18;
     if (compressed) {
-        unsigned char compression[4];
-        if (readBytes(file, compression, 4) != 4)
+        if (readBytes(file, format.compression, 4) != 4)
             return false;
         left -= 4;
-        if (!hasTag(compression, "NONE") && !hasTag(compression, "twos") && !hasTag(compression, "sowt"))
-            return false;
-        if (format.sampleSize == 16)
-            input.swapBytes = hasTag(compression, "sowt");
     }
     // A chunk shorter than its own fields would send the skip backwards.
-    return left >= 0 && skipBytes(file, static_cast<long>(left));
+    return skipChunkRest(file, left, size);
 }
 
-bool readSoundDataStart(std::FILE* file, uint32_t& blockSize) {
-    uint32_t size, offset;
+bool readSoundDataStart(std::FILE* file) {
+    uint32_t size, offset, blockSize;
     return readBig32(file, size) && readBig32(file, offset) && readBig32(file, blockSize) &&
            skipBytes(file, static_cast<long>(offset));
 }
 
 bool isUsableRate(double rate) { return std::isfinite(rate) && rate >= 1 && rate <= 1e9; }
+
+// The layouts the reader unpacks itself; the rest go to libsndfile.
+bool layoutFor(const AiffFormat& format, PcmLayout& layout) {
+    layout.channels = static_cast<int>(format.channels);
+    layout.bitWidth = static_cast<int>((format.sampleSize + 7) / 8 * 8);
+    layout.encoding = SampleEncoding::SignedInteger;
+    layout.littleEndian = false;
+    const unsigned char* name = format.compression;
+    if (hasTag(name, "NONE") || hasTag(name, "twos"))
+        return true;
+    if (hasTag(name, "sowt")) {
+        layout.littleEndian = true;
+        return true;
+    }
+    layout.encoding = SampleEncoding::Float;
+    if (hasTag(name, "fl32") || hasTag(name, "FL32"))
+        layout.bitWidth = 32;
+    else if (hasTag(name, "fl64") || hasTag(name, "FL64"))
+        layout.bitWidth = 64;
+    else
+        return false;
+    return true;
+}
 
 } // namespace
 
@@ -60,6 +82,7 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
         return HeaderResult::Declined;
 
     AiffFormat format;
+    bool foundCommon = false;
     for (;;) {
         if (readBytes(file, tag, 4) != 4)
             return HeaderResult::Declined;
@@ -67,27 +90,24 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
         if (hasTag(tag, "SSND"))
             break;
         if (hasTag(tag, "COMM")) {
-            if (!readCommonChunk(input, compressed, format, remaining))
+            if (!readCommonChunk(file, compressed, format, remaining))
                 return HeaderResult::Declined;
+            foundCommon = true;
         } else {
             uint32_t size;
-            if (!readBig32(file, size) || !skipBytes(file, static_cast<long>(size)))
+            if (!readBig32(file, size) || !skipChunkRest(file, size, size))
                 return HeaderResult::Declined;
-            remaining -= size;
+            remaining -= size + (size & 1);
         }
         if (remaining < 1)
             return HeaderResult::Declined;
     }
-
-    uint32_t blockSize;
-    if (!readSoundDataStart(file, blockSize))
+    if (!foundCommon || !readSoundDataStart(file) || !isUsableRate(format.sampleRate))
         return HeaderResult::Declined;
-    if (format.sampleSize != 16 || (format.channels != 1 && format.channels != 2) || blockSize != 0 ||
-        !isUsableRate(format.sampleRate))
-        return HeaderResult::Declined;
-
-    if (!acceptPcmFormat(input, encoder, static_cast<int>(format.channels), static_cast<int>(format.sampleRate),
-                         static_cast<int>(format.sampleSize)))
+    PcmLayout layout;
+    if (!layoutFor(format, layout))
+        return HeaderResult::Delegated;
+    if (!acceptPcmFormat(input, encoder, layout, static_cast<int>(std::lround(format.sampleRate))))
         return HeaderResult::Failed;
     lame_set_num_samples(encoder, format.sampleFrames);
     return HeaderResult::Accepted;

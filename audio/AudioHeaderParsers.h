@@ -5,8 +5,9 @@
 
 namespace audio {
 
-// A declined header is no error: the file is then read as raw PCM.
-enum class HeaderResult { Accepted, Declined, Failed };
+// A declined header is no error: the file is then read as raw PCM. A
+// delegated one is left to libsndfile.
+enum class HeaderResult { Accepted, Declined, Delegated, Failed };
 
 // Both run after the 4-byte "RIFF" / "FORM" tag and leave the stream at the
 // first byte of sample data when they accept.
@@ -15,9 +16,12 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder);
 
 // Hands a channel count to the encoder; only 1 and 2 are taken.
 bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels);
-// Takes a parsed PCM header's channels, rate and sample width; false (with
-// the reason in `input.error`) for what cannot be read.
-bool acceptPcmFormat(AudioInput& input, lame_t encoder, int channels, int sampleRate, int bitWidth);
+// Takes a parsed header's layout and rate: the encoder gets mono or stereo
+// (more channels are mixed down). False (with the reason in `input.error`)
+// for what cannot be read.
+bool acceptPcmFormat(AudioInput& input, lame_t encoder, const PcmLayout& layout, int sampleRate);
+// The number of sample frames a data chunk of `bytes` holds.
+unsigned long framesIn(uint64_t bytes, const PcmLayout& layout);
 
 } // namespace audio
 

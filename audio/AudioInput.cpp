@@ -2,6 +2,7 @@
 
 #include "audio/AudioByteReader.h"
 #include "audio/AudioHeaderParsers.h"
+#include "audio/DecodedInput.h"
 #include "audio/Mp3InputDecoder.h"
 #include "audio/PcmUnpacking.h"
 
@@ -14,13 +15,16 @@ namespace audio {
 
 namespace {
 
-constexpr int WidestSampleBytes = 4;
+// More would be a multichannel format nobody records music in.
+constexpr int MostChannels = 64;
+
+// What a file without a header is taken to hold: the encoder's defaults.
+PcmLayout rawLayout() { return {2, 16, SampleEncoding::SignedInteger, false}; }
 
 void resetForOpening(AudioInput& input, lame_t encoder) {
     input.countCarefully = false;
     input.samplesRead = 0;
-    input.pcmBitWidth = 16;
-    input.swapBytes = false;
+    input.pcm = rawLayout();
     input.mp3 = Mp3InputFacts();
     input.error.clear();
     lame_set_num_samples(encoder, UnknownSampleCount);
@@ -48,19 +52,28 @@ bool startMp3(AudioInput& input, lame_t encoder) {
     return true;
 }
 
-bool detectHeader(AudioInput& input, lame_t encoder) {
+bool isTag(uint32_t tag, const char* name) {
+    return tag == (static_cast<uint32_t>(name[0]) << 24 | static_cast<uint32_t>(name[1]) << 16 |
+                   static_cast<uint32_t>(name[2]) << 8 | static_cast<uint32_t>(name[3]));
+}
+
+// WAV and AIFF files the parsers cannot read, and the formats they leave
+// to it, go to libsndfile: never to raw PCM, which would be noise.
+bool detectHeader(AudioInput& input, lame_t encoder, const std::string& path) {
     uint32_t tag = 0;
     bool haveTag = readBig32(input.stream, tag);
     input.countCarefully = false;
     input.format = AudioFormat::RawPcm;
     HeaderResult result = HeaderResult::Declined;
     AudioFormat parsed = AudioFormat::RawPcm;
-    if (haveTag && tag == 0x52494646) { // "RIFF"
+    if (haveTag && isTag(tag, "RIFF")) {
         result = parseWavHeader(input, encoder);
         parsed = AudioFormat::Wav;
-    } else if (haveTag && tag == 0x464F524D) { // "FORM"
+    } else if (haveTag && isTag(tag, "FORM")) {
         result = parseAiffHeader(input, encoder);
         parsed = AudioFormat::Aiff;
+    } else if (haveTag && (isTag(tag, "fLaC") || isTag(tag, "OggS") || isTag(tag, "RF64"))) {
+        result = HeaderResult::Delegated;
     }
     if (result == HeaderResult::Failed)
         return false;
@@ -69,11 +82,13 @@ bool detectHeader(AudioInput& input, lame_t encoder) {
         input.format = parsed;
         return true;
     }
+    if (result == HeaderResult::Delegated || parsed != AudioFormat::RawPcm)
+        return !input.fromStandardInput && openDecodedInput(input, encoder, path);
     if (std::fseek(input.stream, 0, SEEK_SET) != 0) {
         input.error = "the file cannot be read from its start again";
         return false;
     }
-    input.pcmBitWidth = 16;
+    input.pcm = rawLayout();
     return true;
 }
 
@@ -91,7 +106,7 @@ void estimateSampleCount(AudioInput& input, lame_t encoder) {
         input.mp3.sampleCount = count;
         return;
     }
-    lame_set_num_samples(encoder, static_cast<unsigned long>(status.st_size) / (2 * lame_get_num_channels(encoder)));
+    lame_set_num_samples(encoder, framesIn(static_cast<uint64_t>(status.st_size), input.pcm));
 }
 
 int samplesToRead(const AudioInput& input, lame_t encoder) {
@@ -118,21 +133,18 @@ int readMp3Block(AudioInput& input, int left[], int right[]) {
     return samples;
 }
 
-int readPcmBlock(AudioInput& input, lame_t encoder, int wanted, int left[], int right[]) {
-    int channels = lame_get_num_channels(encoder);
-    int width = input.pcmBitWidth / 8;
-    unsigned char bytes[BlockSamples * 2 * WidestSampleBytes];
-    size_t read = readBytes(input.stream, bytes, static_cast<size_t>(channels * wanted * width));
+int readPcmBlock(AudioInput& input, int wanted, int left[], int right[]) {
+    const PcmLayout& layout = input.pcm;
+    input.packed.resize(static_cast<size_t>(wanted) * static_cast<size_t>(layout.frameBytes()));
+    size_t read = readBytes(input.stream, input.packed.data(), input.packed.size());
     if (std::ferror(input.stream)) {
         input.error = "the file cannot be read";
         return -1;
     }
-    size_t values = read / width;
-    int32_t samples[BlockSamples * 2];
-    bool littleEndian = (input.format == AudioFormat::Wav) != input.swapBytes;
-    unpackPcmSamples(bytes, values, input.pcmBitWidth, littleEndian, samples);
-    size_t perChannel = values / channels;
-    splitChannels(samples, perChannel, channels, left, right);
+    size_t perChannel = read / static_cast<size_t>(layout.frameBytes());
+    input.unpacked.resize(perChannel * static_cast<size_t>(layout.channels));
+    unpackPcmSamples(input.packed.data(), input.unpacked.size(), layout, input.unpacked.data());
+    mixToStereo(input.unpacked.data(), perChannel, layout.channels, left, right);
     return static_cast<int>(perChannel);
 }
 
@@ -141,6 +153,7 @@ int readPcmBlock(AudioInput& input, lame_t encoder, int wanted, int left[], int 
 AudioInput::~AudioInput() {
     if (decoder)
         hip_decode_exit(decoder);
+    closeDecodedInput(*this);
     if (stream && !fromStandardInput)
         std::fclose(stream);
 }
@@ -154,16 +167,30 @@ bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels) {
     return false;
 }
 
-bool acceptPcmFormat(AudioInput& input, lame_t encoder, int channels, int sampleRate, int bitWidth) {
-    if (!setEncoderChannels(input, encoder, channels))
-        return false;
-    if (bitWidth != 8 && bitWidth != 16 && bitWidth != 24 && bitWidth != 32) {
-        input.error = "samples of " + std::to_string(bitWidth) + " bits are not supported";
+bool acceptPcmFormat(AudioInput& input, lame_t encoder, const PcmLayout& layout, int sampleRate) {
+    if (layout.channels < 1 || layout.channels > MostChannels) {
+        input.error = std::to_string(layout.channels) + " channels are not supported (at most " +
+                      std::to_string(MostChannels) + ")";
         return false;
     }
+    if (!layout.supported()) {
+        input.error = std::string("samples of ") + std::to_string(layout.bitWidth) + " bits" +
+                      (layout.encoding == SampleEncoding::Float ? " in floating point" : "") + " are not supported";
+        return false;
+    }
+    if (sampleRate <= 0) {
+        input.error = "the sample rate " + std::to_string(sampleRate) + " Hz is not usable";
+        return false;
+    }
+    if (!setEncoderChannels(input, encoder, layout.channels > 2 ? 2 : layout.channels))
+        return false;
     lame_set_in_samplerate(encoder, sampleRate);
-    input.pcmBitWidth = bitWidth;
+    input.pcm = layout;
     return true;
+}
+
+unsigned long framesIn(uint64_t bytes, const PcmLayout& layout) {
+    return static_cast<unsigned long>(bytes / static_cast<uint64_t>(layout.frameBytes()));
 }
 
 bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) {
@@ -174,10 +201,11 @@ bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) 
         if (!startMp3(input, encoder))
             return false;
     } else if (input.format != AudioFormat::RawPcm) {
-        if (!detectHeader(input, encoder))
+        if (!detectHeader(input, encoder, path)) {
+            if (input.error.empty())
+                input.error = "the file's header cannot be read";
             return false;
-        if (input.format == AudioFormat::RawPcm)
-            input.swapBytes = false;
+        }
     }
     if (lame_get_num_samples(encoder) == UnknownSampleCount)
         estimateSampleCount(input, encoder);
@@ -192,8 +220,12 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
             input.error = "the file cannot be read";
             return -1;
         }
+    } else if (input.format == AudioFormat::Decoded) {
+        samples = readDecodedBlock(input, samplesToRead(input, encoder), left, right);
+        if (samples < 0)
+            return -1;
     } else {
-        samples = readPcmBlock(input, encoder, samplesToRead(input, encoder), left, right);
+        samples = readPcmBlock(input, samplesToRead(input, encoder), left, right);
         if (samples < 0)
             return -1;
     }
@@ -203,6 +235,7 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
 }
 
 bool CloseAudioInput(AudioInput& input) {
+    closeDecodedInput(input);
     std::FILE* stream = input.stream;
     input.stream = nullptr;
     if (!stream || input.fromStandardInput)

@@ -1,14 +1,22 @@
 #ifndef AUDIO_AUDIOINPUT_H
 #define AUDIO_AUDIOINPUT_H
 
+#include "audio/PcmUnpacking.h"
+
 #include <lame/lame.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
+
+struct sf_private_tag;
 
 namespace audio {
 
-enum class AudioFormat { Unknown, RawPcm, Wav, Aiff, Mp3 };
+// Decoded: a file the reader's own parsers leave to libsndfile (FLAC, Ogg,
+// RF64, and WAV or AIFF encodings other than plain PCM and floats).
+enum class AudioFormat { Unknown, RawPcm, Wav, Aiff, Mp3, Decoded };
 
 // The encoder's "number of samples" before anything is known.
 constexpr unsigned long UnknownSampleCount = 4294967295UL;
@@ -37,12 +45,15 @@ struct AudioInput {
     AudioFormat format = AudioFormat::Unknown;
     bool countCarefully = false;
     unsigned long samplesRead = 0;
-    int pcmBitWidth = 16;
-    bool swapBytes = false;
+    PcmLayout pcm;
     std::FILE* stream = nullptr;
     bool fromStandardInput = false;
     hip_t decoder = nullptr;
     Mp3InputFacts mp3;
+    sf_private_tag* decoded = nullptr;
+    // Room for one block of packed and of unpacked samples.
+    std::vector<unsigned char> packed;
+    std::vector<int32_t> unpacked;
     std::string error;
 };
 

@@ -19,36 +19,39 @@ std::FILE* openOutput(const std::string& path) {
 
 bool closeOutput(std::FILE* file) { return file == stdout ? std::fflush(file) == 0 : std::fclose(file) == 0; }
 
-bool reportEncoderError(int result) {
-    if (result == -1)
-        std::fprintf(stderr, "mp3 buffer is not big enough... \n");
-    else
-        std::fprintf(stderr, "mp3 internal error:  error code=%i\n", result);
+bool fail(ConversionFailure& failure, const std::string& line, const std::string& cause) {
+    failure.lines += line;
+    if (failure.cause.empty())
+        failure.cause = cause;
     return false;
 }
 
-bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::string& inputPath) {
+bool reportEncoderError(int result, ConversionFailure& failure) {
+    if (result == -1)
+        return fail(failure, "mp3 buffer is not big enough... \n", "the MP3 encoder's buffer is too small");
+    return fail(failure, "mp3 internal error:  error code=" + std::to_string(result) + "\n",
+                "the MP3 encoder failed with error " + std::to_string(result));
+}
+
+bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::string& inputPath,
+               ConversionFailure& failure) {
     int left[BlockSamples], right[BlockSamples];
     unsigned char mp3[Mp3BufferSize];
     for (;;) {
         int samples = ReadAudioBlock(input, encoder, left, right);
-        if (samples < 0) {
-            std::fprintf(stderr, "Error reading input file '%s': %s\n", inputPath.c_str(), input.error.c_str());
-            return false;
-        }
+        if (samples < 0)
+            return fail(failure, "Error reading input file '" + inputPath + "': " + input.error + "\n", input.error);
         int bytes = lame_encode_buffer_int(encoder, left, right, samples, mp3, Mp3BufferSize);
         if (bytes < 0)
-            return reportEncoderError(bytes);
-        if (std::fwrite(mp3, 1, bytes, output) != static_cast<size_t>(bytes)) {
-            std::fprintf(stderr, "Error writing mp3 output \n");
-            return false;
-        }
+            return reportEncoderError(bytes, failure);
+        if (std::fwrite(mp3, 1, bytes, output) != static_cast<size_t>(bytes))
+            return fail(failure, "Error writing mp3 output \n", "the MP3 file cannot be written");
         if (samples == 0)
             break;
     }
     int flushed = lame_encode_flush(encoder, mp3, Mp3BufferSize);
     if (flushed < 0)
-        return reportEncoderError(flushed);
+        return reportEncoderError(flushed, failure);
     std::fwrite(mp3, 1, flushed, output);
     return true;
 }
@@ -56,39 +59,44 @@ bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::
 } // namespace
 
 bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
-                  int outputSampleRate) {
+                  int outputSampleRate, ConversionFailure& failure) {
     AudioInput input;
     input.format = mp3Input ? AudioFormat::Mp3 : AudioFormat::Unknown;
     Encoder encoder(lame_init());
     if (!encoder)
-        return false;
+        return fail(failure, "", "the MP3 encoder cannot be started");
     if (outputSampleRate != 0)
         lame_set_out_samplerate(encoder.get(), outputSampleRate);
-    if (outputPath != "-" && inputPath == outputPath) {
-        std::fprintf(stderr, "Input file and Output file are the same. Abort.\n");
-        return false;
-    }
-    if (!OpenAudioInput(input, encoder.get(), inputPath)) {
-        std::fprintf(stderr, "Can't open input file '%s': %s\n", inputPath.c_str(), input.error.c_str());
-        return false;
-    }
+    if (outputPath != "-" && inputPath == outputPath)
+        return fail(failure, "Input file and Output file are the same. Abort.\n", "the input would be overwritten");
+    if (!OpenAudioInput(input, encoder.get(), inputPath))
+        return fail(failure, "Can't open input file '" + inputPath + "': " + input.error + "\n", input.error);
     std::FILE* output = openOutput(outputPath);
-    if (!output) {
-        std::fprintf(stderr, "Can't init outfile '%s'\n", outputPath.c_str());
-        return false;
-    }
-    bool encoded = lame_init_params(encoder.get()) >= 0 && encodeAll(input, encoder.get(), output, inputPath);
+    if (!output)
+        return fail(failure, "Can't init outfile '" + outputPath + "'\n",
+                    "the MP3 file " + outputPath + " cannot be created");
+    bool encoded = lame_init_params(encoder.get()) >= 0 && encodeAll(input, encoder.get(), output, inputPath, failure);
     // A close that fails may have lost the last bytes.
     bool outputClosed = closeOutput(output);
     if (encoded && !outputClosed)
-        std::fprintf(stderr, "Error writing mp3 output \n");
+        fail(failure, "Error writing mp3 output \n", "the MP3 file cannot be written");
     bool inputClosed = CloseAudioInput(input);
     if (!inputClosed)
-        std::fprintf(stderr, "Can't close input file '%s': %s\n", inputPath.c_str(), input.error.c_str());
+        fail(failure, "Can't close input file '" + inputPath + "': " + input.error + "\n", input.error);
     bool converted = encoded && outputClosed && inputClosed;
     // Half an MP3 would play as if it were the whole track.
     if (!converted && output != stdout)
         std::remove(outputPath.c_str());
+    if (!converted && failure.cause.empty())
+        failure.cause = "the MP3 encoder cannot be set up for this input";
+    return converted;
+}
+
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+                  int outputSampleRate) {
+    ConversionFailure failure;
+    bool converted = ConvertToMp3(inputPath, outputPath, mp3Input, outputSampleRate, failure);
+    std::fputs(failure.lines.c_str(), stderr);
     return converted;
 }
 

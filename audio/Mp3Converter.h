@@ -12,6 +12,18 @@ namespace audio {
 bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
                   int outputSampleRate);
 
+// Why a conversion failed: the converter's lines as it writes them on
+// standard error, and the cause alone in plain words.
+struct ConversionFailure {
+    std::string lines;
+    std::string cause;
+};
+
+// The same, keeping the lines to itself: true on success, otherwise
+// `failure` says why.
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+                  int outputSampleRate, ConversionFailure& failure);
+
 } // namespace audio
 
 #endif

@@ -1,8 +1,12 @@
 #include "audio/Mp3InputDecoder.h"
 
 #include "audio/AudioByteReader.h"
+#include "transform/FSMp3Frames.h"
 
 #include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
 
 namespace audio {
 
@@ -10,6 +14,8 @@ namespace {
 
 constexpr size_t StartupPiece = 100;
 constexpr size_t DecodingPiece = 1024;
+// The longest Layer III frame is 1441 bytes: room for a chain of them.
+constexpr size_t ChainLookahead = 4 + transform::FSMp3ChainRun * 1441;
 
 int bitrateIndex(const unsigned char header[4]) { return header[2] >> 4; }
 
@@ -38,14 +44,15 @@ int decodeChunk(AudioInput& input, unsigned char* bytes, size_t count, short lef
 bool skipLeadingTags(std::FILE* file, unsigned char window[4]) {
     if (readBytes(file, window, 4) != 4)
         return false;
-    if (std::memcmp(window, "ID3", 3) == 0) {
-        unsigned char rest[6];
-        if (readBytes(file, rest, 6) != 6)
+    while (std::memcmp(window, "ID3", 3) == 0) {
+        unsigned char header[10];
+        std::memcpy(header, window, 4);
+        if (readBytes(file, header + 4, 6) != 6)
             return false;
-        long size = 0;
-        for (int i = 2; i < 6; ++i)
-            size = (size << 7) | (rest[i] & 0x7F);
-        if (!skipBytes(file, size) || readBytes(file, window, 4) != 4)
+        size_t length = transform::id3v2TagLength(header, std::numeric_limits<size_t>::max());
+        if (length == 0)
+            break;
+        if (!skipBytes(file, static_cast<long>(length - 10)) || readBytes(file, window, 4) != 4)
             return false;
     }
     if (std::memcmp(window, "AiD\1", 4) == 0) {
@@ -57,8 +64,22 @@ bool skipLeadingTags(std::FILE* file, unsigned char window[4]) {
     return true;
 }
 
+// Whether frames chain from the header in `window`, the file being just
+// past it; the file is left where it was. A stream that cannot seek back
+// is taken at its word.
+bool framesChainFrom(std::FILE* file, const unsigned char window[4]) {
+    long at = std::ftell(file);
+    if (at < 0)
+        return true;
+    unsigned char ahead[ChainLookahead];
+    std::memcpy(ahead, window, 4);
+    size_t count = 4 + readBytes(file, ahead + 4, ChainLookahead - 4);
+    bool chained = transform::mp3FramesChainAt(ahead, count, 0);
+    return std::fseek(file, at, SEEK_SET) == 0 && chained;
+}
+
 bool findFrameHeader(std::FILE* file, unsigned char window[4]) {
-    while (!isLayer3FrameHeader(window)) {
+    while (!isLayer3FrameHeader(window) || !framesChainFrom(file, window)) {
         std::memmove(window, window + 1, 3);
         if (readBytes(file, window + 3, 1) != 1)
             return false;
@@ -80,6 +101,31 @@ bool readDecoderHeader(AudioInput& input, unsigned char window[4]) {
     return true;
 }
 
+std::string describeStream(const transform::FSMp3FrameHeader& header) {
+    return std::to_string(header.sampleRate) + " Hz " + (header.channels() == 1 ? "mono" : "stereo");
+}
+
+// The decoder drops frames of another rate or channel count without a
+// word, so a file that changes part way would lose its second part: such a
+// file is refused. Streams that cannot seek are taken as they come.
+bool holdsOneStream(AudioInput& input) {
+    std::FILE* file = input.stream;
+    long at = std::ftell(file);
+    if (at < 0 || std::fseek(file, 0, SEEK_END) != 0)
+        return true;
+    long size = std::ftell(file);
+    std::vector<unsigned char> bytes(size > 0 ? static_cast<size_t>(size) : 0);
+    bool read = std::fseek(file, 0, SEEK_SET) == 0 && readBytes(file, bytes.data(), bytes.size()) == bytes.size();
+    std::fseek(file, at, SEEK_SET);
+    transform::FSMp3Walk walk;
+    if (!read || !transform::walkMp3Frames(bytes.data(), bytes.size(), std::numeric_limits<size_t>::max(), walk) ||
+        !walk.changes)
+        return true;
+    input.error = "the MP3 changes from " + describeStream(walk.stream) + " to " + describeStream(walk.changedTo) +
+                  " part way";
+    return false;
+}
+
 } // namespace
 
 bool isLayer3FrameHeader(const unsigned char header[4]) {
@@ -92,6 +138,8 @@ bool isLayer3FrameHeader(const unsigned char header[4]) {
 }
 
 bool startMp3Input(AudioInput& input) {
+    if (!holdsOneStream(input))
+        return false;
     unsigned char window[4];
     for (;;) {
         input.mp3 = Mp3InputFacts();

@@ -5,7 +5,9 @@
 
 namespace audio {
 
-// Finds the first Layer III frame (past an ID3v2 tag and an "AiD" header)
+// Refuses a file whose frames change rate or channels part way; finds the
+// first Layer III frame from which frames chain (past ID3v2 tags and an
+// "AiD" header)
 // and lets the decoder read its header into `input.mp3`. False, with
 // `input.error` set, when there is no frame or the decoder fails.
 bool startMp3Input(AudioInput& input);

@@ -1,5 +1,8 @@
 #include "audio/PcmUnpacking.h"
 
+#include <cmath>
+#include <cstring>
+
 namespace audio {
 
 namespace {
@@ -9,27 +12,77 @@ int32_t unpackUnsigned8(unsigned char byte) {
     return static_cast<int32_t>(value);
 }
 
-int32_t unpackWide(const unsigned char* bytes, int width, bool littleEndian) {
-    uint32_t value = 0;
-    for (int i = 0; i < width; ++i) {
-        unsigned char byte = littleEndian ? bytes[width - 1 - i] : bytes[i];
-        value |= static_cast<uint32_t>(byte) << (24 - 8 * i);
+uint64_t unpackWord(const unsigned char* bytes, int width, bool littleEndian) {
+    uint64_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value = (value << 8) | (littleEndian ? bytes[width - 1 - i] : bytes[i]);
+    return value;
+}
+
+int32_t unpackInteger(const unsigned char* bytes, int width, bool littleEndian) {
+    return static_cast<int32_t>(static_cast<uint32_t>(unpackWord(bytes, width, littleEndian)) << (32 - 8 * width));
+}
+
+int32_t unpackFloat(const unsigned char* bytes, int width, bool littleEndian) {
+    uint64_t word = unpackWord(bytes, width, littleEndian);
+    double value;
+    if (width == 4) {
+        float single;
+        auto bits = static_cast<uint32_t>(word);
+        std::memcpy(&single, &bits, sizeof single);
+        value = single;
+    } else {
+        std::memcpy(&value, &word, sizeof value);
     }
-    return static_cast<int32_t>(value);
+    if (std::isnan(value))
+        return 0;
+    if (value >= 1.0)
+        return INT32_MAX;
+    if (value <= -1.0)
+        return INT32_MIN;
+    return static_cast<int32_t>(std::lround(value * 2147483647.0));
 }
 
 } // namespace
 
-void unpackPcmSamples(const unsigned char* bytes, size_t count, int bitWidth, bool littleEndian, int32_t* samples) {
-    int width = bitWidth / 8;
-    for (size_t i = 0; i < count; ++i, bytes += width)
-        samples[i] = width == 1 ? unpackUnsigned8(*bytes) : unpackWide(bytes, width, littleEndian);
+bool PcmLayout::supported() const {
+    if (channels < 1)
+        return false;
+    if (encoding == SampleEncoding::Float)
+        return bitWidth == 32 || bitWidth == 64;
+    if (encoding == SampleEncoding::UnsignedInteger)
+        return bitWidth == 8;
+    return bitWidth == 8 || bitWidth == 16 || bitWidth == 24 || bitWidth == 32;
 }
 
-void splitChannels(const int32_t* samples, size_t perChannel, int channels, int* left, int* right) {
+void unpackPcmSamples(const unsigned char* bytes, size_t count, const PcmLayout& layout, int32_t* samples) {
+    int width = layout.bytesPerSample();
+    for (size_t i = 0; i < count; ++i, bytes += width) {
+        switch (layout.encoding) {
+        case SampleEncoding::UnsignedInteger: samples[i] = unpackUnsigned8(*bytes); break;
+        case SampleEncoding::SignedInteger: samples[i] = unpackInteger(bytes, width, layout.littleEndian); break;
+        case SampleEncoding::Float: samples[i] = unpackFloat(bytes, width, layout.littleEndian); break;
+        }
+    }
+}
+
+void mixToStereo(const int32_t* samples, size_t perChannel, int channels, int* left, int* right) {
+    if (channels <= 2) {
+        for (size_t i = 0; i < perChannel; ++i) {
+            left[i] = channels == 2 ? samples[2 * i] : samples[i];
+            right[i] = channels == 2 ? samples[2 * i + 1] : 0;
+        }
+        return;
+    }
+    // In halves: each side is 2 × (its own) + (every further channel).
+    int64_t weight = 2 + (channels - 2);
     for (size_t i = 0; i < perChannel; ++i) {
-        left[i] = channels == 2 ? samples[2 * i] : samples[i];
-        right[i] = channels == 2 ? samples[2 * i + 1] : 0;
+        const int32_t* frame = samples + i * static_cast<size_t>(channels);
+        int64_t shared = 0;
+        for (int channel = 2; channel < channels; ++channel)
+            shared += frame[channel];
+        left[i] = static_cast<int>((2 * static_cast<int64_t>(frame[0]) + shared) / weight);
+        right[i] = static_cast<int>((2 * static_cast<int64_t>(frame[1]) + shared) / weight);
     }
 }
 

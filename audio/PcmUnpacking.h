@@ -6,14 +6,30 @@
 
 namespace audio {
 
-// Turns `count` packed samples of `bitWidth` bits (8, 16, 24 or 32) into
-// left-justified 32-bit samples. 8-bit samples are unsigned; wider ones are
-// taken least significant byte first when `littleEndian`.
-void unpackPcmSamples(const unsigned char* bytes, size_t count, int bitWidth, bool littleEndian, int32_t* samples);
+enum class SampleEncoding { SignedInteger, UnsignedInteger, Float };
 
-// Splits interleaved samples into left and right; mono goes to the left and
-// the right is zeroed.
-void splitChannels(const int32_t* samples, size_t perChannel, int channels, int* left, int* right);
+// How a PCM file packs its samples.
+struct PcmLayout {
+    int channels = 2;
+    int bitWidth = 16;  // 8, 16, 24 or 32; 32 or 64 for floats
+    SampleEncoding encoding = SampleEncoding::SignedInteger;
+    bool littleEndian = false;
+
+    int bytesPerSample() const { return bitWidth / 8; }
+    int frameBytes() const { return channels * bytesPerSample(); }
+    // Whether the reader can unpack it.
+    bool supported() const;
+};
+
+// Turns `count` packed samples into left-justified 32-bit samples; floats
+// are clipped to full scale.
+void unpackPcmSamples(const unsigned char* bytes, size_t count, const PcmLayout& layout, int32_t* samples);
+
+// Hands interleaved samples of `channels` channels to the encoder's two
+// arrays: mono goes to the left with the right zeroed, stereo is split, and
+// more channels are mixed down to stereo: the first two are left and right,
+// each further one goes to both at half weight, scaled so nothing clips.
+void mixToStereo(const int32_t* samples, size_t perChannel, int channels, int* left, int* right);
 
 } // namespace audio
 

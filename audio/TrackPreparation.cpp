@@ -1,6 +1,5 @@
 #include "audio/TrackPreparation.h"
 
-#include "audio/AudioByteReader.h"
 #include "audio/Mp3Converter.h"
 #include "audio/WorkFolder.h"
 #include "transform/transform.h"
@@ -32,25 +31,39 @@ bool isStreamableMp3(const std::string& path) {
     }
 }
 
-bool isPcmAudioFile(const std::string& path) {
-    unsigned char tag[4] = {};
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    bool read = std::fread(tag, 1, 4, file) == 4;
-    std::fclose(file);
-    return read && (hasTag(tag, "RIFF") || hasTag(tag, "FORM"));
+TrackCheck checkTrack(const std::string& path) {
+    AudioFileInspection inspection = inspectAudioFile(path);
+    switch (inspection.kind) {
+    case AudioFileKind::Foreign:
+    case AudioFileKind::Unreadable: return {TrackNeed::Refusal, inspection.kind, inspection.problem};
+    case AudioFileKind::Mp3:
+        if (isStreamableMp3(path))
+            return {TrackNeed::Nothing, inspection.kind, ""};
+        break;
+    default: break;
+    }
+    return {TrackNeed::Conversion, inspection.kind, ""};
 }
 
-std::string prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now) {
-    return isStreamableMp3(path) ? path : convertForPlayers(path, workFolder, now);
-}
-
-std::string convertForPlayers(const std::string& path, const std::string& workFolder, const std::tm& now) {
+PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
+                                const std::tm& now) {
+    if (workFolder.empty())
+        return {"", "there is no work folder to convert it into"};
     std::string converted = convertedFileName(workFolder, now);
-    if (!ConvertToMp3(path, converted, !isPcmAudioFile(path), ConvertedSampleRate))
-        return "";
-    return converted;
+    ConversionFailure failure;
+    if (!ConvertToMp3(path, converted, check.kind == AudioFileKind::Mp3, ConvertedSampleRate, failure))
+        return {"", "cannot be converted to MP3: " + failure.cause};
+    return {converted, ""};
+}
+
+PreparedTrack prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now) {
+    TrackCheck check = checkTrack(path);
+    switch (check.need) {
+    case TrackNeed::Nothing: return {path, ""};
+    case TrackNeed::Refusal: return {"", check.problem};
+    case TrackNeed::Conversion: break;
+    }
+    return convertForPlayers(path, check, workFolder, now);
 }
 
 } // namespace audio

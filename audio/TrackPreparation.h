@@ -1,6 +1,8 @@
 #ifndef AUDIO_TRACKPREPARATION_H
 #define AUDIO_TRACKPREPARATION_H
 
+#include "audio/AudioFileInspection.h"
+
 #include <ctime>
 #include <string>
 
@@ -10,17 +12,30 @@ namespace audio {
 // sound constructor loads, at 11025, 22050 or 44100 Hz.
 bool isStreamableMp3(const std::string& path);
 
-// True when the file starts like a WAV or AIFF file, so that it is read
-// through its header rather than decoded as MP3.
-bool isPcmAudioFile(const std::string& path);
+enum class TrackNeed { Nothing, Conversion, Refusal };
 
-// Makes a file ready for the playlist: a streamable MP3 is used as it is;
-// anything else is converted to MP3 at 22050 Hz under a new time-code name
-// in `workFolder`. Returns the path to add, or empty when the conversion
-// failed (the converter has said why on standard error).
-std::string prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now);
-// The conversion alone, for callers that have already checked the file.
-std::string convertForPlayers(const std::string& path, const std::string& workFolder, const std::tm& now);
+// What a file needs before it can join the playlist.
+struct TrackCheck {
+    TrackNeed need = TrackNeed::Refusal;
+    AudioFileKind kind = AudioFileKind::Foreign;
+    std::string problem;  // why it is refused
+};
+TrackCheck checkTrack(const std::string& path);
+
+// The file to add to the playlist, or (empty) why there is none.
+struct PreparedTrack {
+    std::string path;
+    std::string problem;
+};
+
+// Converts a checked file to MP3 at 22050 Hz under a new time-code name in
+// `workFolder`.
+PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
+                                const std::tm& now);
+
+// Makes a file ready for the playlist: a streamable MP3 is used as it is,
+// other audio is converted, and anything else is refused.
+PreparedTrack prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now);
 
 } // namespace audio
 

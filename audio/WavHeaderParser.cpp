@@ -1,19 +1,45 @@
 #include "audio/AudioByteReader.h"
 #include "audio/AudioHeaderParsers.h"
 
+#include <sys/stat.h>
 
 namespace audio {
 
 namespace {
 
 constexpr int MostChunksBeforeData = 20;
+constexpr uint32_t PcmTag = 1;
+constexpr uint32_t FloatTag = 3;
+constexpr uint32_t ExtensibleTag = 0xFFFE;
+// What streaming writers put in a size they could not know.
+constexpr uint32_t UnknownLength = 0xFFFFFFFF;
 
 struct WavFormat {
     uint32_t formatTag = 0;
     uint32_t channels = 0;
     uint32_t sampleRate = 0;
     uint32_t bitsPerSample = 0;
+    bool read = false;
 };
+
+// Chunks of odd size are followed by a pad byte.
+bool skipChunkRest(std::FILE* file, uint64_t rest, uint32_t size) {
+    return skipBytes(file, static_cast<long>(rest + (size & 1)));
+}
+
+// WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of
+// its sub-format GUID.
+bool readExtension(std::FILE* file, uint32_t size, WavFormat& format, uint64_t& consumed) {
+    if (format.formatTag != ExtensibleTag || size < 40)
+        return true;
+    uint32_t extensionSize, validBits, channelMask, subFormat;
+    if (!readLittle16(file, extensionSize) || !readLittle16(file, validBits) || !readLittle32(file, channelMask) ||
+        !readLittle16(file, subFormat))
+        return false;
+    format.formatTag = subFormat;
+    consumed += 10;
+    return true;
+}
 
 bool readFormatChunk(std::FILE* file, WavFormat& format) {
     uint32_t size, ignored;
@@ -22,7 +48,34 @@ bool readFormatChunk(std::FILE* file, WavFormat& format) {
     bool read = readLittle16(file, format.formatTag) && readLittle16(file, format.channels) &&
                 readLittle32(file, format.sampleRate) && readLittle32(file, ignored) &&
                 readLittle16(file, ignored) && readLittle16(file, format.bitsPerSample);
-    return read && (size == 16 || skipBytes(file, static_cast<long>(size - 16)));
+    uint64_t consumed = 16;
+    if (!read || !readExtension(file, size, format, consumed))
+        return false;
+    format.read = true;
+    return skipChunkRest(file, size - consumed, size);
+}
+
+// The bytes left in the file from here, for a data chunk whose length the
+// writer could not fill in.
+uint64_t bytesLeft(std::FILE* file) {
+    struct stat status;
+    long at = std::ftell(file);
+    if (at < 0 || fstat(fileno(file), &status) != 0 || status.st_size < at)
+        return 0;
+    return static_cast<uint64_t>(status.st_size - at);
+}
+
+bool layoutFor(const WavFormat& format, PcmLayout& layout) {
+    layout.channels = static_cast<int>(format.channels);
+    layout.bitWidth = static_cast<int>((format.bitsPerSample + 7) / 8 * 8);
+    layout.littleEndian = true;
+    if (format.formatTag == PcmTag)
+        layout.encoding = layout.bitWidth == 8 ? SampleEncoding::UnsignedInteger : SampleEncoding::SignedInteger;
+    else if (format.formatTag == FloatTag)
+        layout.encoding = SampleEncoding::Float;
+    else
+        return false;
+    return true;
 }
 
 } // namespace
@@ -49,17 +102,21 @@ HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
             foundData = true;
         } else {
             uint32_t size;
-            if (!readLittle32(file, size) || !skipBytes(file, static_cast<long>(size)))
+            if (!readLittle32(file, size) || !skipChunkRest(file, size, size))
                 return HeaderResult::Declined;
         }
     }
-    if (format.formatTag != 1 || !foundData)
+    if (!format.read || !foundData)
         return HeaderResult::Declined;
-
-    if (!acceptPcmFormat(input, encoder, static_cast<int>(format.channels), static_cast<int>(format.sampleRate),
-                         static_cast<int>(format.bitsPerSample)))
+    PcmLayout layout;
+    if (!layoutFor(format, layout))
+        return HeaderResult::Delegated;
+    if (!acceptPcmFormat(input, encoder, layout, static_cast<int>(format.sampleRate)))
         return HeaderResult::Failed;
-    lame_set_num_samples(encoder, dataLength / (format.channels * ((format.bitsPerSample + 7) / 8)));
+    uint64_t length = dataLength;
+    if (dataLength == UnknownLength || dataLength == 0)
+        length = bytesLeft(file);
+    lame_set_num_samples(encoder, framesIn(length, layout));
     return HeaderResult::Accepted;
 }
 

@@ -9,13 +9,13 @@ namespace {
 const int BarWidth = 30;
 } // namespace
 
-ConsoleObserver::ConsoleObserver(std::vector<std::string> names)
-    : trackNames(std::move(names)), terminal(isatty(STDERR_FILENO) != 0) {}
+ConsoleObserver::ConsoleObserver(int givenCount) : given(givenCount), terminal(isatty(STDERR_FILENO) != 0) {}
 
 void ConsoleObserver::drawBar(int position) {
     int filled = position * BarWidth / ProgressRange;
+    int track = current >= 1 && current <= static_cast<int>(playlist.size()) ? playlist[current - 1].position : 0;
     std::fprintf(stderr, "\r[%s%s] %3d%%  track %d of %d", std::string(filled, '#').c_str(),
-                 std::string(BarWidth - filled, ' ').c_str(), position * 100 / ProgressRange, current, trackCount());
+                 std::string(BarWidth - filled, ' ').c_str(), position * 100 / ProgressRange, track, given);
     std::fflush(stderr);
     barShown = true;
 }
@@ -26,6 +26,16 @@ void ConsoleObserver::clearBar() {
     barShown = false;
 }
 
+void ConsoleObserver::trackLine(int position, const std::string& name, const std::string& outcome) {
+    clearBar();
+    std::fprintf(stderr, "track %d of %d: %s: %s\n", position, given, name.c_str(), outcome.c_str());
+}
+
+void ConsoleObserver::refused(const GivenFile& file, const std::string& why) {
+    ++skipped;
+    trackLine(file.position, file.name, "skipped, " + why);
+}
+
 void ConsoleObserver::progress(int position) {
     if (terminal)
         drawBar(position);
@@ -34,27 +44,28 @@ void ConsoleObserver::progress(int position) {
 void ConsoleObserver::waitBegins(const std::string&) {
     ++current;
     if (terminal)
-        drawBar((current - 1) * ProgressRange / (trackCount() > 0 ? trackCount() : 1));
+        drawBar((current - 1) * ProgressRange / (playlist.empty() ? 1 : static_cast<int>(playlist.size())));
 }
 
 void ConsoleObserver::trackDone(const publish::TrackReport& report) {
-    bool named = report.number >= 1 && report.number <= trackCount();
-    const std::string& name = named ? trackNames[report.number - 1] : report.source;
-    std::string outcome = publish::describe(report);
-    if (report.outcome == publish::TrackOutcome::Published)
-        ++published;
-    else
-        skipped.push_back(name + ": " + outcome);
-    if (terminal && report.outcome == publish::TrackOutcome::Published)
-        return;
-    clearBar();
-    std::fprintf(stderr, "track %d of %d: %s: %s\n", report.number, trackCount(), name.c_str(), outcome.c_str());
+    bool known = report.number >= 1 && report.number <= static_cast<int>(playlist.size());
+    GivenFile file = known ? playlist[report.number - 1] : GivenFile{report.number, report.source};
+    bool ok = report.outcome == publish::TrackOutcome::Published;
+    ok ? ++published : ++skipped;
+    if (!terminal || !ok)
+        trackLine(file.position, file.name, publish::describe(report));
 }
 
 void ConsoleObserver::stepFailed(const publish::StepFailure& failure) {
     ++stepFailures;
     clearBar();
     std::fprintf(stderr, "tunemill-publish: %s\n", publish::describe(failure).c_str());
+}
+
+void ConsoleObserver::staleMoviesRemoved(int count) {
+    clearBar();
+    std::fprintf(stderr, "Removed %d track movie%s of an earlier publish that %s no longer in the playlist\n", count,
+                 count == 1 ? "" : "s", count == 1 ? "is" : "are");
 }
 
 void ConsoleObserver::done(bool ranToTheEnd, const std::string& whyNot) {

@@ -8,40 +8,52 @@
 
 namespace cli {
 
-// Shows the publish job on standard error: a progress bar on a terminal,
-// one line per track otherwise, and a line for every failure.
+// One file the user gave: its place among them and its name as given.
+struct GivenFile {
+    int position;
+    std::string name;
+};
+
+// Shows the publish on standard error: a progress bar on a terminal, one
+// line per track otherwise, one line for every file skipped (named as the
+// user gave it) and every failed step.
 class ConsoleObserver : public publish::PublishObserver {
 public:
-    // `trackNames` are the files as the user named them, in playlist order
-    // (a converted track is published from a copy elsewhere).
-    explicit ConsoleObserver(std::vector<std::string> trackNames);
+    // `given`: how many files the user gave.
+    explicit ConsoleObserver(int given);
+
+    // A file that joins the playlist, in playlist order.
+    void entered(const GivenFile& file) { playlist.push_back(file); }
+    // A file that never reached the playlist.
+    void refused(const GivenFile& file, const std::string& why);
 
     void progress(int position) override;
     void waitBegins(const std::string& caption) override;
     void waitEnds() override {}
     void trackDone(const publish::TrackReport& report) override;
     void stepFailed(const publish::StepFailure& failure) override;
+    void staleMoviesRemoved(int count) override;
     void done(bool ran, const std::string& whyNot) override;
 
     bool ran() const { return jobRan; }
     int publishedCount() const { return published; }
+    int skippedCount() const { return skipped; }
     int failedSteps() const { return stepFailures; }
-    // Each skipped track's name and why, in one line each.
-    const std::vector<std::string>& skippedTracks() const { return skipped; }
 
 private:
     void drawBar(int position);
     void clearBar();
-    int trackCount() const { return static_cast<int>(trackNames.size()); }
+    void trackLine(int position, const std::string& name, const std::string& outcome);
 
-    std::vector<std::string> trackNames;
+    std::vector<GivenFile> playlist;
+    int given;
     int current = 0;
     bool terminal;
     bool barShown = false;
     bool jobRan = false;
     int published = 0;
+    int skipped = 0;
     int stepFailures = 0;
-    std::vector<std::string> skipped;
 };
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include "cli/PublishArguments.h"
 
+#include "audio/TrackTitle.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -29,20 +31,26 @@ bool parseFlag(const std::string& text, bool& flag) {
     return true;
 }
 
+bool exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+// FILE or FILE=TITLE. A file whose own name holds "=" is found as the
+// shortest part before an "=" that names an existing file.
 publish::PlaylistItem trackFor(const std::string& argument) {
+    if (exists(argument))
+        return {argument, audio::titleForFile(argument)};
+    for (size_t equals = argument.find('='); equals != std::string::npos; equals = argument.find('=', equals + 1))
+        if (exists(argument.substr(0, equals)))
+            return {argument.substr(0, equals), argument.substr(equals + 1)};
     size_t equals = argument.find('=');
-    // A file whose own name holds "=" is taken whole.
-    if (equals == std::string::npos || std::filesystem::exists(argument))
-        return {argument, titleForFile(argument)};
+    if (equals == std::string::npos)
+        return {argument, audio::titleForFile(argument)};
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
 } // namespace
-
-std::string titleForFile(const std::string& path) {
-    std::string name = std::filesystem::path(path).filename().string();
-    return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-}
 
 std::optional<PublishArguments> parsePublishArguments(const std::vector<std::string>& arguments, std::string& error) {
     PublishArguments parsed;

@@ -31,10 +31,6 @@ struct PublishArguments {
     std::vector<publish::PlaylistItem> tracks;
 };
 
-// The title the playlist page gives a file: its name without the last four
-// characters (the extension).
-std::string titleForFile(const std::string& path);
-
 // Parses the arguments after the program name; on failure `error` says why.
 std::optional<PublishArguments> parsePublishArguments(const std::vector<std::string>& arguments, std::string& error);
 

@@ -33,30 +33,34 @@ std::string joined(const std::vector<fs::path>& folders) {
     return text;
 }
 
-// Converts what the players cannot stream; `names` keeps each kept track's
-// file as the user named it. Returns how many tracks were dropped.
-int prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, std::vector<std::string>& names) {
+// Converts what the players cannot stream and refuses what is no sound;
+// the observer learns which file became which playlist entry.
+void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
-    int dropped = 0;
     std::vector<publish::PlaylistItem> prepared;
-    for (const publish::PlaylistItem& track : arguments.tracks) {
-        std::string path = track.path;
-        if (!audio::isStreamableMp3(path)) {
-            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", path.c_str());
-            path = audio::convertForPlayers(path, workFolder.string(), local);
+    for (size_t i = 0; i < arguments.tracks.size(); ++i) {
+        const publish::PlaylistItem& track = arguments.tracks[i];
+        // The demo's tunes live in a temporary folder the user never sees.
+        cli::GivenFile file{static_cast<int>(i) + 1,
+                            arguments.demo ? fs::path(track.path).filename().string() : track.path};
+        audio::TrackCheck check = audio::checkTrack(track.path);
+        audio::PreparedTrack ready{track.path, check.problem};
+        if (check.need == audio::TrackNeed::Conversion) {
+            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", file.name.c_str());
+            ready = audio::convertForPlayers(track.path, check, workFolder.string(), local);
         }
-        if (path.empty()) {
-            std::fprintf(stderr, "  skipped: %s cannot be converted to MP3\n", track.path.c_str());
-            ++dropped;
+        if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
+            observer.refused(file, ready.problem);
             continue;
         }
-        prepared.push_back({fs::absolute(path).string(), track.title});
-        // The demo's tunes live in a temporary folder the user never sees.
-        names.push_back(arguments.demo ? fs::path(track.path).filename().string() : track.path);
+        if (track.title.size() > publish::contract::LongestTitleBytes)
+            std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
+                         file.name.c_str(), publish::contract::LongestTitleBytes);
+        prepared.push_back({fs::absolute(ready.path).string(), track.title});
+        observer.entered(file);
     }
     arguments.tracks = std::move(prepared);
-    return dropped;
 }
 
 int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolder& settings) {
@@ -81,8 +85,8 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
             " and the library path); the tracks get no spectrum bars");
 
     size_t requested = arguments.tracks.size();
-    std::vector<std::string> names;
-    int dropped = prepareTracks(arguments, settings.path(), names);
+    cli::ConsoleObserver observer(static_cast<int>(requested));
+    prepareTracks(arguments, settings.path(), observer);
     if (arguments.tracks.empty()) {
         say("no track could be prepared");
         return NotAllPublished;
@@ -98,14 +102,14 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
         return NotAllPublished;
     }
 
-    cli::ConsoleObserver observer(names);
     publish::PublishJob(settings, analyser, observer, runtime.value_or(fs::path())).run();
     if (!observer.ran())
         return NotAllPublished;
     fs::path output = fs::absolute(arguments.folder) / "output";
-    std::fprintf(stderr, "Published %d of %zu tracks into %s\n", observer.publishedCount(), requested, output.c_str());
-    for (const std::string& skipped : observer.skippedTracks())
-        std::fprintf(stderr, "  skipped: %s\n", skipped.c_str());
+    std::fprintf(stderr, "Published %d of %zu tracks into %s", observer.publishedCount(), requested, output.c_str());
+    if (observer.skippedCount() > 0)
+        std::fprintf(stderr, " (%d skipped: see above)", observer.skippedCount());
+    std::fprintf(stderr, "\n");
     if (observer.failedSteps() > 0) {
         say("the player is incomplete: see the lines above");
         return NotAllPublished;
@@ -113,7 +117,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     if (arguments.html && !arguments.serve)
         std::fprintf(stderr, "To play it, upload %s to your web site, or run: tunemill-publish --serve --folder %s\n",
                      output.c_str(), arguments.folder.c_str());
-    return dropped == 0 && observer.skippedTracks().empty() ? AllPublished : NotAllPublished;
+    return observer.skippedCount() == 0 ? AllPublished : NotAllPublished;
 }
 
 int serve(const cli::PublishArguments& arguments) {

@@ -5,6 +5,8 @@
 // the player skins agree on. Each side includes this header rather than
 // repeating a number, so that none can drift from the others.
 
+#include <cstddef>
+
 namespace publish::contract {
 
 // Track movies play at this rate, and the analyser writes one line per frame.
@@ -24,6 +26,10 @@ inline constexpr int BarValueLimit = 50;
 inline constexpr double BarScale = 0.5;
 // The tallest bar the players show (and the analyser writes).
 inline constexpr int BarCap = 30;
+
+// The longest title, in bytes, that a track movie carries: its action
+// records have 16-bit lengths. Longer titles are shortened.
+inline constexpr size_t LongestTitleBytes = 60000;
 
 // The track movie's variables.
 inline constexpr const char* TitleVariable = "music";

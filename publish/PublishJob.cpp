@@ -4,6 +4,7 @@
 #include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
+#include "publish/StaleMovies.h"
 #include "publish/TrackMovieBuilder.h"
 
 #include <cerrno>
@@ -32,6 +33,7 @@ std::string PublishJob::publishTracks(const fs::path& outputFolder) {
     int step = trackCount > 0 ? PublishObserver::ProgressRange / trackCount : 0;
 
     std::string items;
+    int staleMovies = 0;
     for (int n = 1; n <= trackCount; ++n) {
         std::string moviePath = (outputFolder / (std::to_string(n) + ".swf")).string();
         std::error_code ignored;
@@ -44,9 +46,14 @@ std::string PublishJob::publishTracks(const fs::path& outputFolder) {
         TrackResult result = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, folder.dataFile());
         if (result.outcome == TrackOutcome::Published)
             items += musicListItem(n);
+        else if (fs::remove(moviePath, ignored))
+            ++staleMovies; // an earlier publish's movie for this number
         observer.trackDone({n, paths[n - 1], moviePath, result.outcome, result.detail});
         observer.progress(step * n);
     }
+    staleMovies += removeStaleTrackMovies(outputFolder, trackCount);
+    if (staleMovies > 0)
+        observer.staleMoviesRemoved(staleMovies);
     return items;
 }
 

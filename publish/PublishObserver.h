@@ -22,6 +22,9 @@ public:
     virtual void trackDone(const TrackReport& report) = 0;
     // A step after the tracks left its file missing or unchanged.
     virtual void stepFailed(const StepFailure& failure) = 0;
+    // Track movies of an earlier publish that are no longer in the playlist
+    // were removed from the output folder.
+    virtual void staleMoviesRemoved(int count) = 0;
     // The job's last call: whether it ran at all, and if not why.
     virtual void done(bool ran, const std::string& whyNot) = 0;
 };

@@ -32,6 +32,16 @@ void addBars(FSActionList& actions, const SpectrumData::Values& bars) {
     }
 }
 
+// Cut on a character boundary, never inside a UTF-8 sequence.
+std::string shortenedTitle(const std::string& title) {
+    if (title.size() <= contract::LongestTitleBytes)
+        return title;
+    size_t end = contract::LongestTitleBytes;
+    while (end > 0 && (static_cast<unsigned char>(title[end]) & 0xC0) == 0x80)
+        --end;
+    return title.substr(0, end);
+}
+
 struct TrackFigures {
     int duration;
     int samplesPerFrame;
@@ -47,7 +57,7 @@ std::unique_ptr<FSMovie> trackMovie(FSSoundConstructor& sound, const TrackFigure
         FSActionList actions;
         if (frame == 0) {
             addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
-            addSetVariable(actions, contract::TitleVariable, new FSString(title.c_str()));
+            addSetVariable(actions, contract::TitleVariable, new FSString(shortenedTitle(title).c_str()));
         }
         if (spectrum.readFrame(frame))
             addBars(actions, spectrum.values());

@@ -1,5 +1,6 @@
 #include "transform/FSActionObject.h"
 
+#include "transform/FSException.h"
 #include "transform/FSStream.h"
 
 namespace transform {
@@ -12,6 +13,10 @@ int FSActionObject::length(FSStream&) {
 void FSActionObject::encode(FSStream& stream) { encodeHeader(stream, bodyLength); }
 
 void FSActionObject::encodeHeader(FSStream& stream, int headerLength) const {
+    // The length field is 16 bits wide: a longer body would be read back as
+    // other actions.
+    if (type >= 128 && (headerLength < 0 || headerLength > 0xFFFF))
+        throw FSFormatException("An action record is too long to encode.");
     stream.writeWord(type, 8);
     if (type >= 128)
         stream.writeWord(headerLength, 16);

@@ -106,3 +106,39 @@ size_t mp3AudioStart(const unsigned char* bytes, size_t size) {
 }
 
 } // namespace transform
+
+namespace transform {
+
+bool walkMp3Frames(const unsigned char* bytes, size_t size, size_t mostFrames, FSMp3Walk& walk) {
+    walk = FSMp3Walk();
+    size_t at = findChainedMp3Frame(bytes, size, mp3AudioStart(bytes, size));
+    if (at >= size || !readMp3FrameHeader(bytes + at, size - at, walk.stream))
+        return false;
+    while (at < size) {
+        FSMp3FrameHeader header;
+        if (!readMp3FrameHeader(bytes + at, size - at, header) || !header.sameStreamAs(walk.stream)) {
+            size_t next = findChainedMp3Frame(bytes, size, at + 1);
+            if (next >= size)
+                break;
+            FSMp3FrameHeader resumed;
+            readMp3FrameHeader(bytes + next, size - next, resumed);
+            if (!resumed.sameStreamAs(walk.stream)) {
+                walk.changes = true;
+                walk.changedTo = resumed;
+                break;
+            }
+            at = next;
+            continue;
+        }
+        if (walk.frames.size() >= mostFrames) {
+            walk.tooManyFrames = true;
+            break;
+        }
+        size_t length = static_cast<size_t>(header.frameLength);
+        walk.frames.push_back({at, length < size - at ? length : size - at});
+        at += length;
+    }
+    return true;
+}
+
+} // namespace transform

@@ -2,6 +2,7 @@
 #define TRANSFORM_FSMP3FRAMES_H
 
 #include <cstddef>
+#include <vector>
 
 namespace transform {
 
@@ -41,6 +42,24 @@ size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from)
 
 // Where the audio of an MP3 file starts: past its leading ID3v2 tags.
 size_t mp3AudioStart(const unsigned char* bytes, size_t size);
+
+// The frames of an MP3 file, from the first that chains after its tags to
+// the last of the same stream. Junk and tags between and after them are
+// passed over; the walk goes on only where frames chain again.
+struct FSMp3Walk {
+    struct Frame {
+        size_t offset;  // from the start of the file
+        size_t size;    // cut short at the end of the file
+    };
+    std::vector<Frame> frames;
+    FSMp3FrameHeader stream;    // the first frame's header
+    bool changes = false;       // frames of another rate or channel count follow
+    FSMp3FrameHeader changedTo; // the first of them
+    bool tooManyFrames = false;
+};
+
+// False when no frames chain anywhere in the data. Stops at `mostFrames`.
+bool walkMp3Frames(const unsigned char* bytes, size_t size, size_t mostFrames, FSMp3Walk& walk);
 
 } // namespace transform
 

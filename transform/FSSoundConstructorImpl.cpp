@@ -8,12 +8,10 @@
 #include "transform/FSSoundStreamBlock.h"
 #include "transform/FSSoundStreamHead2.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <new>
-#include <vector>
 
 namespace transform {
 
@@ -89,52 +87,23 @@ int FSSoundConstructorImpl::decodeSound(const unsigned char* bytes, int size) {
 int FSSoundConstructorImpl::decodeMp3(const unsigned char* bytes, int size) {
     format = FSSoundMP3;
     sampleSize = 2;
-    auto total = static_cast<size_t>(size);
-    size_t first = findChainedMp3Frame(bytes, total, mp3AudioStart(bytes, total));
-    FSMp3FrameHeader stream;
-    if (first >= total || !readMp3FrameHeader(bytes + first, total - first, stream))
+    FSMp3Walk walk;
+    if (!walkMp3Frames(bytes, static_cast<size_t>(size), MaxFrames, walk) || walk.tooManyFrames)
         return FSUnsupported;
+    size_t first = walk.frames.front().offset;
     setData(bytes + first, size - static_cast<int>(first));
-
-    int status = FSLoaded;
-    std::vector<FrameEntry> frames;
-    size_t at = first;
-    while (at < total) {
-        FSMp3FrameHeader header;
-        if (!readMp3FrameHeader(bytes + at, total - at, header) || !header.sameStreamAs(stream)) {
-            // Junk or a trailing tag: the audio goes on only where frames
-            // chain again, and must be the same stream.
-            size_t next = findChainedMp3Frame(bytes, total, at + 1);
-            if (next >= total)
-                break;
-            FSMp3FrameHeader resumed;
-            readMp3FrameHeader(bytes + next, total - next, resumed);
-            if (!resumed.sameStreamAs(stream)) {
-                status = FSUnsupported; // one header cannot describe both
-                break;
-            }
-            at = next;
-            continue;
-        }
-        if (frames.size() >= MaxFrames)
-            return FSUnsupported;
-        // A last frame cut short by the end of the file holds only what is there.
-        size_t length = std::min(static_cast<size_t>(header.frameLength), total - at);
-        frames.push_back({static_cast<int>(at - first), static_cast<int>(length)});
-        at += static_cast<size_t>(header.frameLength);
-    }
-
-    channels = stream.channels();
-    sampleRate = stream.sampleRate;
-    samplesPerFrame = stream.version == Mpeg1 ? 1152 : 576;
-    frameCount = static_cast<int>(frames.size());
+    channels = walk.stream.channels();
+    sampleRate = walk.stream.sampleRate;
+    samplesPerFrame = walk.stream.version == Mpeg1 ? 1152 : 576;
+    frameCount = static_cast<int>(walk.frames.size());
     sampleCount = frameCount * samplesPerFrame;
-    frameTable.reset(new FrameEntry[frames.size()]);
-    std::copy(frames.begin(), frames.end(), frameTable.get());
-    // SWF streams MP3 at these three rates only.
-    if (sampleRate != 11025 && sampleRate != 22050 && sampleRate != 44100)
-        status = FSUnsupported;
-    return status;
+    frameTable.reset(new FrameEntry[walk.frames.size()]);
+    for (size_t i = 0; i < walk.frames.size(); ++i)
+        frameTable[i] = {static_cast<int>(walk.frames[i].offset - first), static_cast<int>(walk.frames[i].size)};
+    // One stream header cannot describe two streams; and SWF streams MP3
+    // at these three rates only.
+    bool streamable = sampleRate == 11025 || sampleRate == 22050 || sampleRate == 44100;
+    return walk.changes || !streamable ? FSUnsupported : FSLoaded;
 }
 
 int FSSoundConstructorImpl::decodeWav(FSCodec& codec) {

@@ -146,24 +146,24 @@ TEST_F(TracksTest, StreamableMp3sAreKeptAndTheRestConverted) {
     for (int rate : {11025, 22050, 44100}) {
         std::string mp3 = makeMp3("ok" + std::to_string(rate), rate);
         EXPECT_TRUE(isStreamableMp3(mp3));
-        EXPECT_EQ(prepareTrack(mp3, folder.path(""), time), mp3);
+        EXPECT_EQ(prepareTrack(mp3, folder.path(""), time).path, mp3);
     }
     ASSERT_TRUE(run("sox -n -r 48000 -c 1 -b 16 -t wavpcm '" + folder.path("high.wav") + "' synth 1 sine 440"));
     ASSERT_TRUE(run("lame --quiet '" + folder.path("high.wav") + "' '" + folder.path("high.mp3") + "'"));
     EXPECT_FALSE(isStreamableMp3(folder.path("high.mp3")));
-    std::string converted = prepareTrack(folder.path("high.mp3"), folder.path(""), time);
+    std::string converted = prepareTrack(folder.path("high.mp3"), folder.path(""), time).path;
     EXPECT_EQ(fs::path(converted).filename(), "12061405.mp3");
     EXPECT_EQ(probeAudio(converted), "mp3 22050 1");
 
-    std::string fromWav = prepareTrack(folder.path("high.wav"), folder.path(""), time);
+    std::string fromWav = prepareTrack(folder.path("high.wav"), folder.path(""), time).path;
     EXPECT_EQ(fs::path(fromWav).filename(), "12061405-2.mp3");
     EXPECT_EQ(probeAudio(fromWav), "mp3 22050 1");
     EXPECT_TRUE(isStreamableMp3(fromWav));
 
     writeFile(folder.path("junk.mp3"), Bytes(3000, 0x42));
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(prepareTrack(folder.path("junk.mp3"), folder.path(""), time), "");
-    ::testing::internal::GetCapturedStderr();
+    PreparedTrack junk = prepareTrack(folder.path("junk.mp3"), folder.path(""), time);
+    EXPECT_EQ(junk.path, "");
+    EXPECT_EQ(junk.problem, "not a sound file Tunemill can read: it is text");
     EXPECT_FALSE(fs::exists(folder.path("12061405-3.mp3")));
 }
 

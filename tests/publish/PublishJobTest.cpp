@@ -122,7 +122,7 @@ TEST_F(PublishJobTest, TheCommandLinePublishesTwiceIntoOneFolder) {
                          "' --html 0 2>/dev/null >/dev/null ";
     EXPECT_EQ(exitStatus(common + "'" + a + "=First' '" + b + "'"), 0);
     EXPECT_EQ(exitStatus(common + "'" + b + "' '" + folder.path("missing.mp3") + "'"), 1);
-    EXPECT_TRUE(fs::exists(output("2.swf"))) << "a longer earlier playlist's movies stay";
+    EXPECT_FALSE(fs::exists(output("2.swf"))) << "a longer earlier playlist's movie is removed";
     Bytes list = readFile(output("music_list.xml"));
     EXPECT_EQ(std::string(list.begin(), list.end()).find("<item><file>1.swf</file></item></data>") != std::string::npos,
               true);

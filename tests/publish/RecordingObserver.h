@@ -15,6 +15,7 @@ struct RecordingObserver : publish::PublishObserver {
     std::vector<publish::Alert> alerts;
     std::vector<publish::TrackReport> tracks;
     std::vector<publish::StepFailure> failures;
+    int staleMovies = 0;
     int doneCalls = 0;
     bool ran = false;
     std::string whyNot;
@@ -32,6 +33,7 @@ struct RecordingObserver : publish::PublishObserver {
         failures.push_back(failure);
         alerts.push_back(publish::alertFor(failure));
     }
+    void staleMoviesRemoved(int count) override { staleMovies += count; }
     void done(bool ranToTheEnd, const std::string& why) override {
         ++doneCalls;
         ran = ranToTheEnd;

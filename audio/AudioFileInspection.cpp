@@ -1,0 +1,136 @@
+#include "audio/AudioFileInspection.h"
+
+#include "transform/FSMp3Frames.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace audio {
+
+namespace {
+
+// Enough to see past a leading ID3v2 tag into the first frames, and to
+// recognise other kinds of files by their first bytes.
+constexpr size_t AudioLookahead = 1 << 20;
+
+using Bytes = std::vector<unsigned char>;
+
+bool startsWith(const Bytes& bytes, size_t at, const char* text, size_t length) {
+    return bytes.size() >= at + length && std::memcmp(bytes.data() + at, text, length) == 0;
+}
+
+bool readSlice(std::ifstream& file, size_t from, size_t count, Bytes& bytes) {
+    bytes.assign(count, 0);
+    file.clear();
+    file.seekg(static_cast<std::streamoff>(from));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<size_t>(file.gcount()));
+    return !file.bad();
+}
+
+bool looksLikeText(const Bytes& bytes) {
+    size_t count = std::min<size_t>(bytes.size(), 4096);
+    if (count == 0)
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        unsigned char c = bytes[i];
+        if (c < 0x20 && c != '\n' && c != '\r' && c != '\t')
+            return false;
+    }
+    return true;
+}
+
+struct Signature {
+    size_t offset;
+    const char* bytes;
+    size_t length;
+    const char* name;
+};
+
+// Files people keep beside their music, by their first bytes.
+const Signature ForeignSignatures[] = {
+    {4, "ftyp", 4, "an MP4 or M4A file (AAC audio or video)"},
+    {0, "\xFF\xF1", 2, "an AAC (ADTS) file"},
+    {0, "\xFF\xF9", 2, "an AAC (ADTS) file"},
+    {0, "\x1A\x45\xDF\xA3", 4, "a Matroska or WebM file"},
+    {0, "\x30\x26\xB2\x75\x8E\x66\xCF\x11", 8, "a Windows Media file"},
+    {0, "MThd", 4, "a MIDI file (notes, not recorded sound)"},
+    {8, "AVI ", 4, "an AVI video"},
+    {8, "WEBP", 4, "a WebP picture"},
+    {0, "\x89PNG", 4, "a PNG picture"},
+    {0, "\xFF\xD8\xFF", 3, "a JPEG picture"},
+    {0, "GIF8", 4, "a GIF picture"},
+    {0, "%PDF", 4, "a PDF document"},
+    {0, "PK\x03\x04", 4, "a ZIP archive"},
+    {0, "\x1F\x8B", 2, "a gzip archive"},
+    {0, "Rar!", 4, "a RAR archive"},
+    {0, "7z\xBC\xAF", 4, "a 7-Zip archive"},
+    {0, "BZh", 3, "a bzip2 archive"},
+    {0, "\x7F" "ELF", 4, "a program"},
+};
+
+std::string foreignProblem(const Bytes& start) {
+    for (const Signature& signature : ForeignSignatures)
+        if (startsWith(start, signature.offset, signature.bytes, signature.length))
+            return std::string("not a sound file Tunemill can read: it is ") + signature.name;
+    if (start.empty())
+        return "the file is empty";
+    if (looksLikeText(start))
+        return "not a sound file Tunemill can read: it is text";
+    return "not a sound file Tunemill can read: no MP3, WAV, AIFF, FLAC or Ogg audio was found in it";
+}
+
+bool isRawPcmName(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".raw" || extension == ".pcm";
+}
+
+// Frames that chain within the lookahead after the leading tags.
+bool holdsMp3Frames(std::ifstream& file, const Bytes& start) {
+    size_t audio = 0;
+    Bytes header = start;
+    for (;;) {
+        size_t tag = transform::id3v2TagLength(header.data(), std::numeric_limits<size_t>::max());
+        if (tag == 0)
+            break;
+        audio += tag;
+        if (!readSlice(file, audio, 10, header))
+            return false;
+    }
+    Bytes window;
+    if (!readSlice(file, audio, AudioLookahead, window))
+        return false;
+    return transform::findChainedMp3Frame(window.data(), window.size(), 0) < window.size();
+}
+
+} // namespace
+
+AudioFileInspection inspectAudioFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {AudioFileKind::Unreadable, std::string("the file cannot be opened: ") + std::strerror(errno)};
+    Bytes start;
+    if (!readSlice(file, 0, 4096, start))
+        return {AudioFileKind::Unreadable, "the file cannot be read"};
+    if (startsWith(start, 0, "RIFF", 4) && startsWith(start, 8, "WAVE", 4))
+        return {AudioFileKind::Wav, ""};
+    if (startsWith(start, 0, "FORM", 4) && (startsWith(start, 8, "AIFF", 4) || startsWith(start, 8, "AIFC", 4)))
+        return {AudioFileKind::Aiff, ""};
+    if (startsWith(start, 0, "fLaC", 4) || startsWith(start, 0, "OggS", 4) || startsWith(start, 0, "RF64", 4))
+        return {AudioFileKind::Decodable, ""};
+    if (holdsMp3Frames(file, start))
+        return {AudioFileKind::Mp3, ""};
+    if (file.bad())
+        return {AudioFileKind::Unreadable, "the file cannot be read"};
+    if (isRawPcmName(path))
+        return {AudioFileKind::RawPcm, ""};
+    return {AudioFileKind::Foreign, foreignProblem(start)};
+}
+
+} // namespace audio

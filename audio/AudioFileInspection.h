@@ -1,0 +1,30 @@
+#ifndef AUDIO_AUDIOFILEINSPECTION_H
+#define AUDIO_AUDIOFILEINSPECTION_H
+
+#include <string>
+
+namespace audio {
+
+// What a file holds, as far as turning it into a track goes.
+enum class AudioFileKind {
+    Mp3,        // MPEG Layer III frames that chain, after any ID3v2 tags
+    Wav,        // RIFF WAVE
+    Aiff,       // AIFF or AIFF-C
+    Decodable,  // FLAC, Ogg (Vorbis, Opus), RF64: decoded through libsndfile
+    RawPcm,     // no header, named .raw or .pcm: 16-bit stereo at 44100 Hz
+    Foreign,    // anything else: never published
+    Unreadable, // cannot be opened or read
+};
+
+struct AudioFileInspection {
+    AudioFileKind kind = AudioFileKind::Foreign;
+    // For Foreign and Unreadable files: why, in plain words.
+    std::string problem;
+};
+
+// Looks at the file's first bytes (and, for MP3, at its frames).
+AudioFileInspection inspectAudioFile(const std::string& path);
+
+} // namespace audio
+
+#endif

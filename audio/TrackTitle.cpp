@@ -1,0 +1,33 @@
+#include "audio/TrackTitle.h"
+
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+
+#include <filesystem>
+
+namespace audio {
+
+namespace {
+
+std::string tagTitle(const std::string& path) {
+    TagLib::FileRef file(path.c_str(), false);
+    if (file.isNull() || file.tag() == nullptr)
+        return "";
+    std::string title = file.tag()->title().to8Bit(true);
+    // Tags padded with blanks or line ends are no title.
+    size_t first = title.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return "";
+    return title.substr(first, title.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+} // namespace
+
+std::string titleForFile(const std::string& path) {
+    std::string title = tagTitle(path);
+    if (!title.empty())
+        return title;
+    return std::filesystem::path(path).stem().string();
+}
+
+} // namespace audio

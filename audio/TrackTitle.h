@@ -1,0 +1,15 @@
+#ifndef AUDIO_TRACKTITLE_H
+#define AUDIO_TRACKTITLE_H
+
+#include <string>
+
+namespace audio {
+
+// The title a new playlist entry gets: the file's tag title (ID3v2, ID3v1,
+// APE or Vorbis comment) when it has one, otherwise its file name without
+// the extension, whatever the extension's length.
+std::string titleForFile(const std::string& path);
+
+} // namespace audio
+
+#endif
