@@ -40,6 +40,7 @@ package: build
 bench: build
 	build/bench/publish_benchmark
 	build/bench/convert_benchmark
+	build/bench/album_benchmark build/tunemill-publish
 
 clean:
 	rm -rf build build-sanitize demo

@@ -10,8 +10,8 @@ namespace analyser {
 // Receives the decoded sound piece by piece, both channels mixed to one.
 using SampleSink = std::function<void(int sampleRate, const std::vector<float>& samples)>;
 
-// Decodes an MP3 file with LAME's decoder; false when the file cannot be
-// read or holds no MP3 audio.
+// Decodes an MP3 file with libmpg123; false when the file cannot be read or
+// holds no MP3 audio.
 bool decodeMp3File(const std::string& path, const SampleSink& sink);
 
 } // namespace analyser

@@ -1,6 +1,8 @@
-// libFuzzer target: any file given to the audio input reader, as detected
-// audio or as MP3, opens or fails with a message, and reads to its end.
+// libFuzzer target: any file is inspected, and given to the audio input
+// reader, as detected audio or as MP3, opens or fails with a message, and
+// reads to its end.
 
+#include "audio/AudioFileInspection.h"
 #include "audio/AudioInput.h"
 #include "audio/LameEncoder.h"
 
@@ -46,6 +48,10 @@ void readAll(audio::AudioFormat format) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > (1u << 16) || !writeInput(data, size))
         return 0;
+    audio::AudioFileInspection inspection = audio::inspectAudioFile(inputPath());
+    bool refused = inspection.kind == audio::AudioFileKind::Foreign || inspection.kind == audio::AudioFileKind::Unreadable;
+    if (refused == inspection.problem.empty())
+        __builtin_trap();
     readAll(audio::AudioFormat::Unknown);
     readAll(audio::AudioFormat::Mp3);
     return 0;
