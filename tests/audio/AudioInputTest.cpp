@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 using namespace testing_support;
@@ -222,3 +225,75 @@ TEST_F(ReaderTest, TruncatedAndHugeHeadersAreRefusedNotReadAsNoise) {
 }
 
 } // namespace
+
+namespace {
+
+Bytes floatBytes(std::initializer_list<float> values) {
+    Bytes bytes;
+    for (float value : values) {
+        unsigned char raw[4];
+        std::memcpy(raw, &value, 4);
+        bytes.insert(bytes.end(), raw, raw + 4);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(ReaderTest, FloatSamplesAreClippedToFullScaleAndNanIsSilence) {
+    WavLayout floats;
+    floats.formatTag = 3;
+    floats.bits = 32;
+    floats.data = floatBytes({2.0f, -2.0f, std::nanf(""), 0.5f});
+    ASSERT_TRUE(open(wavBytes(floats)));
+    ASSERT_EQ(read(), 4);
+    EXPECT_EQ(left[0], INT32_MAX);
+    EXPECT_EQ(left[1], INT32_MIN);
+    EXPECT_EQ(left[2], 0);
+    EXPECT_EQ(left[3], 1073741824);
+}
+
+TEST_F(ReaderTest, MoreThanTwoChannelsAreMixedDownToStereo) {
+    WavLayout six;
+    six.channels = 6;
+    // Left 0x1000, right 0x2000, the other four 0x0400 each (16-bit).
+    six.data = {0x00, 0x10, 0x00, 0x20, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04};
+    ASSERT_TRUE(open(wavBytes(six)));
+    EXPECT_EQ(channels(), 2);
+    ASSERT_EQ(read(), 1);
+    // (2 × own + the rest) / (2 + 4), in left-justified 32-bit samples.
+    EXPECT_EQ(left[0], (2 * 0x1000 + 4 * 0x400) * 65536 / 6);
+    EXPECT_EQ(right[0], (2 * 0x2000 + 4 * 0x400) * 65536 / 6);
+}
+
+TEST_F(ReaderTest, Mp3StartUpBelievesOnlyFramesThatChain) {
+    Bytes noise(20000);
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
+    // Lone frame headers among the noise, as pictures and tags hold them.
+    for (size_t at = 100; at + 4 < noise.size(); at += 997) {
+        const unsigned char header[4] = {0xFF, 0xFB, 0x90, 0x64};
+        std::copy(header, header + 4, noise.begin() + static_cast<long>(at));
+    }
+    EXPECT_FALSE(open(noise, AudioFormat::Mp3));
+    EXPECT_EQ(input.error, "no MPEG Layer III frame was found");
+
+    writeToneWav(folder.path("tone.wav"), 22050, 1, 1.0);
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("tone.wav") + "' '" + folder.path("plain.mp3") + "'"));
+    ASSERT_TRUE(open(concat(Bytes(noise.begin(), noise.begin() + 3000), readFile(folder.path("plain.mp3"))),
+                     AudioFormat::Mp3));
+    EXPECT_EQ(rate(), 22050);
+    int total = 0;
+    for (int samples; (samples = read()) > 0;)
+        total += samples;
+    EXPECT_GE(total, 22050) << "the whole tone, from its first real frame";
+}
+
+TEST_F(ReaderTest, AnMp3ThatChangesRatePartWayIsRefused) {
+    writeToneWav(folder.path("a.wav"), 44100, 2, 1.0);
+    writeToneWav(folder.path("b.wav"), 22050, 2, 1.0);
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("a.wav") + "' '" + folder.path("a.mp3") + "'"));
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("b.wav") + "' '" + folder.path("b.mp3") + "'"));
+    EXPECT_FALSE(open(concat(readFile(folder.path("a.mp3")), readFile(folder.path("b.mp3"))), AudioFormat::Mp3));
+    EXPECT_EQ(input.error, "the MP3 changes from 44100 Hz stereo to 22050 Hz stereo part way");
+}
