@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 namespace audio {
@@ -95,7 +96,8 @@ bool isRawPcmName(const std::string& path) {
 bool holdsMp3Frames(std::ifstream& file, const Bytes& start) {
     size_t audio = 0;
     Bytes header = start;
-    for (;;) {
+    // The tag's own header says how long it is; the file may hold less.
+    while (header.size() >= 10) {
         size_t tag = transform::id3v2TagLength(header.data(), std::numeric_limits<size_t>::max());
         if (tag == 0)
             break;
