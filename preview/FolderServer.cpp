@@ -37,29 +37,41 @@ std::optional<fs::path> fileFor(const fs::path& root, const std::string& request
     return file;
 }
 
-void answer(const fs::path& root, const httplib::Request& request, httplib::Response& response) {
-    std::optional<fs::path> file = fileFor(root, request.path);
-    std::ifstream in;
-    if (file)
-        in.open(*file, std::ios::binary);
-    if (!file || !in.is_open()) {
-        response.status = 404;
-        response.set_content("Not found\n", "text/plain");
-        return;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // A republished folder must show its new files, not the browser's copies.
-    response.set_header("Cache-Control", "no-cache");
-    response.set_content(bytes, contentTypeFor(*file));
+fs::path canonicalFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::path root = fs::canonical(folder, error);
+    return error ? fs::absolute(folder).lexically_normal() : root;
 }
 
 } // namespace
 
+void FolderServer::answer(const std::string& path, int& status, std::string& body, std::string& type) const {
+    for (const Mount& mount : mounts) {
+        if (path.compare(0, mount.prefix.size(), mount.prefix) != 0)
+            continue;
+        std::optional<fs::path> file = fileFor(mount.root, path.substr(mount.prefix.size() - 1));
+        std::ifstream in;
+        if (file)
+            in.open(*file, std::ios::binary);
+        if (file && in.is_open()) {
+            body.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            type = contentTypeFor(*file);
+            status = 200;
+            return;
+        }
+        break;
+    }
+    status = 404;
+    body = "Not found\n";
+    type = "text/plain";
+}
+
+void FolderServer::mount(const std::string& name, const fs::path& folder) {
+    mounts.insert(mounts.begin(), {"/" + name + "/", canonicalFolder(folder)});
+}
+
 FolderServer::FolderServer(fs::path folder) : server(std::make_unique<httplib::Server>()) {
-    std::error_code error;
-    root = fs::canonical(folder, error);
-    if (error)
-        root = fs::absolute(folder).lexically_normal();
+    mounts.push_back({"/", canonicalFolder(folder)});
     // The library also sets SO_REUSEPORT, which would let two previews share
     // one port and answer for each other's folders.
     server->set_socket_options([](int socket) {
@@ -67,7 +79,12 @@ FolderServer::FolderServer(fs::path folder) : server(std::make_unique<httplib::S
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     });
     server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        answer(root, request, response);
+        std::string body, type;
+        answer(request.path, response.status, body, type);
+        // A republished folder must show its new files, not the browser's copies.
+        if (response.status == 200)
+            response.set_header("Cache-Control", "no-cache");
+        response.set_content(body, type.c_str());
     });
 }
 

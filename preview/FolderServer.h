@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace httplib {
 class Server;
@@ -18,6 +19,9 @@ namespace preview {
 class FolderServer {
 public:
     explicit FolderServer(std::filesystem::path folder);
+    // Also serves `folder` under "/`name`/", ahead of the main folder. Call
+    // before start().
+    void mount(const std::string& name, const std::filesystem::path& folder);
     ~FolderServer();
     FolderServer(const FolderServer&) = delete;
     FolderServer& operator=(const FolderServer&) = delete;
@@ -33,7 +37,13 @@ public:
     std::string address(const std::string& file) const;
 
 private:
-    std::filesystem::path root;
+    struct Mount {
+        std::string prefix;  // "/name/", or "/" for the main folder
+        std::filesystem::path root;
+    };
+    void answer(const std::string& path, int& status, std::string& body, std::string& type) const;
+
+    std::vector<Mount> mounts;
     std::unique_ptr<httplib::Server> server;
     std::thread listener;
     int boundPort = 0;

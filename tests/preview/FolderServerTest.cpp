@@ -125,3 +125,15 @@ TEST_F(FolderServerTest, StopsCleanlyAndRefusesAfterwards) {
     ASSERT_TRUE(taken.start());
     EXPECT_FALSE(second.start(taken.port())) << "a port in use is refused";
 }
+
+TEST_F(FolderServerTest, AMountedFolderIsServedUnderItsName) {
+    fs::create_directories(folder.path("runtime"));
+    put("runtime/ruffle.js", "mounted");
+    preview::FolderServer mounted(folder.path("site"));
+    mounted.mount("ruffle", folder.path("runtime"));
+    ASSERT_TRUE(mounted.start());
+    EXPECT_EQ(httpGet(mounted.port(), "/ruffle/ruffle.js").body, "mounted");
+    EXPECT_EQ(httpGet(mounted.port(), "/Player.htm").status, 200);
+    EXPECT_EQ(httpGet(mounted.port(), "/ruffle/../secret.txt").status, 404);
+    EXPECT_EQ(httpGet(mounted.port(), "/ruffle/core.wasm").status, 404) << "the mount hides the main folder's";
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Starts the real wizard under Xvfb with a stored playlist of three tunes,
+# walks through its five pages with the keyboard and writes a picture of
+# each into the folder given (default build/screenshots).
+# usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+shots=$(realpath -m "${2:-$build/screenshots}")
+mkdir -p "$shots"
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
+# A user of our own: documents, Tunemill's folder and a playlist in it.
+mkdir -p "$home/Documents" "$home/.local/share/Tunemill" "$home/Music"
+for tune in "Morning 440" "Walk 550" "Night 330"; do
+  set -- $tune
+  sox -n -r 44100 -c 2 -b 16 "$home/Music/$1.wav" synth 120 pluck "$2" 2>/dev/null
+  lame --quiet "$home/Music/$1.wav" "$home/Music/$1.mp3"
+done
+# Four rounds of the three, so that the progress page stays long enough.
+{
+  printf '<data>'
+  for round in 1 2 3 4; do
+    for name in Morning Walk Night; do
+      printf '<item><file text="%s">%s</file></item>' "$name" "$home/Music/$name.mp3"
+    done
+  done
+  printf '</data>'
+} >"$home/.local/share/Tunemill/Songbox.sbx"
+
+export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_DOCUMENTS_DIR=$home/Documents
+export QTWEBENGINE_DISABLE_SANDBOX=1
+xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
+  set -e
+  shots=$1; build=$2
+  "$build/tunemill" >/dev/null 2>&1 &
+  wizard=$!
+  window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+  snap() { sleep "$2"; import -window root "$shots/$1.png"; }
+  # No window manager here: focus the window ourselves, then type. No
+  # sound card either: the playlist page says so first, and Return closes
+  # that box.
+  press() { xdotool windowfocus --sync "$1" 2>/dev/null || true; xdotool key "$2"; }
+  wizardKey() { press "$(window "Tunemill v1.2.2")" "$1"; }
+  window "Tunemill v1.2.2" >/dev/null
+  sleep 2
+  xdotool key Return
+  snap 1-playlist 1
+  wizardKey alt+n; snap 2-player 6
+  wizardKey alt+n; snap 3-folder 1
+  wizardKey alt+n; snap 4-progress 1
+  # Twelve two-minute tunes publish in a few seconds; the page moves on.
+  snap 5-finish 15
+  wizardKey alt+f
+  wait $wizard || true
+' _ "$shots" "$build"
+echo "Screenshots in $shots"

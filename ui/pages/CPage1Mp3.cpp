@@ -1,0 +1,368 @@
+#include "ui/pages/CPage1Mp3.h"
+
+#include "audio/Mp3Converter.h"
+#include "audio/TrackPreparation.h"
+#include "audio/TrackTitle.h"
+#include "audio/WorkFolder.h"
+#include "ui/pages/CChangeTextDlg.h"
+#include "ui/wait/RunWithWaitDialog.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <ctime>
+
+namespace ui {
+
+namespace {
+
+enum Column { NumberColumn, TitleColumn, FileColumn };
+
+const char* const FileFilters =
+    "Mp3 file(*.mp3);;"
+    "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm);;"
+    "All files (*)";
+
+std::tm localNow() {
+    std::time_t now = std::time(nullptr);
+    return *std::localtime(&now);
+}
+
+QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style) {
+    return QIcon::fromTheme(name, style->standardIcon(fallback));
+}
+
+} // namespace
+
+CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
+    : WizardPage(parent), context(shared), rows(new QTreeWidget(this)), tools(new QToolBar(this)),
+      recordGroup(new QGroupBox("Record", this)), qualities(new QComboBox(recordGroup)),
+      record(new QPushButton("&Record", recordGroup)), playRecording(new QPushButton("&Play", recordGroup)) {
+    rows->setObjectName("playlist");
+    rows->setColumnCount(3);
+    rows->setHeaderLabels({"", "Title", "File"});
+    rows->setRootIsDecorated(false);
+    rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    rows->setAllColumnsShowFocus(true);
+    rows->setContextMenuPolicy(Qt::CustomContextMenu);
+    rows->header()->resizeSection(NumberColumn, 28);
+    rows->header()->resizeSection(TitleColumn, 160);
+    rows->headerItem()->setTextAlignment(TitleColumn, Qt::AlignCenter);
+    setAcceptDrops(true);
+    buildToolBar();
+    buildContextMenu();
+
+    playRecording->setEnabled(false);
+    auto* recordLayout = new QHBoxLayout(recordGroup);
+    recordLayout->addWidget(qualities, 1);
+    recordLayout->addWidget(record);
+    recordLayout->addWidget(playRecording);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(new QLabel("Playlist:", this));
+    header->addStretch();
+    header->addWidget(tools);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(rows, 1);
+    layout->addWidget(recordGroup);
+
+    connect(rows, &QTreeWidget::itemDoubleClicked, this, &CPage1Mp3::playSelected);
+    connect(record, &QPushButton::clicked, this, &CPage1Mp3::recordOrStop);
+    connect(playRecording, &QPushButton::clicked, this, &CPage1Mp3::playSelected);
+}
+
+CPage1Mp3::~CPage1Mp3() {
+    if (recorder && recorder->isRecording())
+        recorder->stop();
+}
+
+void CPage1Mp3::buildToolBar() {
+    tools->setObjectName("playlistTools");
+    tools->setIconSize(QSize(16, 16));
+    const QStyle* look = style();
+    struct Tool {
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        const char* text;
+        const char* tip;
+        void (CPage1Mp3::*slot)();
+    };
+    const Tool toolList[] = {
+        {"list-add", QStyle::SP_FileDialogNewFolder, "Add", "Add one or more mp3 files", &CPage1Mp3::addFromDialog},
+        {"list-remove", QStyle::SP_TrashIcon, "Delete", "Delete selected items", &CPage1Mp3::deleteSelected},
+        {"go-up", QStyle::SP_ArrowUp, "Up", "move up current item", &CPage1Mp3::moveUp},
+        {"go-down", QStyle::SP_ArrowDown, "Down", "move down item", &CPage1Mp3::moveDown},
+        {"document-edit", QStyle::SP_FileDialogDetailedView, "Change title",
+         "Change item title, title will be showed in playlist", &CPage1Mp3::changeTitle},
+        {"media-playback-start", QStyle::SP_MediaPlay, "Play", "Play", &CPage1Mp3::playSelected},
+        {"media-playback-stop", QStyle::SP_MediaStop, "Stop", "Stop", &CPage1Mp3::stopPlaying},
+    };
+    for (const Tool& tool : toolList) {
+        QAction* action = tools->addAction(themedIcon(tool.theme, tool.fallback, look), tool.text);
+        action->setToolTip(tool.tip);
+        connect(action, &QAction::triggered, this, tool.slot);
+        QString text = tool.text;
+        if (text == "Delete" || text == "Down" || text == "Change title")
+            tools->addSeparator();
+    }
+}
+
+void CPage1Mp3::buildContextMenu() {
+    connect(rows, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction("&Play", this, &CPage1Mp3::playSelected);
+        menu.addSeparator();
+        menu.addAction("&Up", this, &CPage1Mp3::moveUp);
+        menu.addAction("&Down", this, &CPage1Mp3::moveDown);
+        menu.addSeparator();
+        menu.addAction("&Add...", this, &CPage1Mp3::addFromDialog);
+        menu.addAction("D&elete", this, &CPage1Mp3::deleteSelected);
+        menu.addSeparator();
+        menu.addAction("Change Title...", this, &CPage1Mp3::changeTitle);
+        menu.exec(rows->viewport()->mapToGlobal(at));
+    });
+}
+
+void CPage1Mp3::initializePage() {
+    if (initialised)
+        return;
+    initialised = true;
+    loadStoredPlaylist();
+    fillQualities();
+}
+
+void CPage1Mp3::loadStoredPlaylist() {
+    std::vector<std::string> paths, titles;
+    publish::LoadPlaylist(paths, titles, context.settings.settingsFile());
+    for (size_t i = 0; i < paths.size(); ++i)
+        addEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
+}
+
+void CPage1Mp3::fillQualities() {
+    device = context.makeWaveInput ? context.makeWaveInput() : nullptr;
+    if (device) {
+        audio::Recorder::Callbacks callbacks;
+        callbacks.status = [this](const std::string& text) {
+            QMetaObject::invokeMethod(this, [this, text] { recordGroup->setTitle(QString::fromStdString(text)); },
+                                      Qt::QueuedConnection);
+        };
+        callbacks.error = [this](const std::string& text) {
+            QMetaObject::invokeMethod(
+                this, [this, text] { QMessageBox::critical(this, "Tunemill", QString::fromStdString(text)); },
+                Qt::QueuedConnection);
+        };
+        recorder = std::make_unique<audio::Recorder>(*device, callbacks);
+    }
+    if (!recorder || recorder->fillQualities() == 0) {
+        record->setEnabled(false);
+        // Once the wizard is on screen, so that the box has a window to sit on.
+        QTimer::singleShot(0, this, [this] { QMessageBox::information(this, "", "NO Input Devices Found.."); });
+        return;
+    }
+    for (const audio::RecordingQuality& quality : recorder->qualities())
+        qualities->addItem(QString::fromStdString(quality.text));
+    std::string work = audio::workFolder(context.documentsFolder);
+    recordingPath = work.empty() ? "" : work + "/record.wav";
+}
+
+void CPage1Mp3::addEntry(int row, const QString& path, const QString& title) {
+    QString shown = title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
+    auto* item = new QTreeWidgetItem({QString::number(row + 1), shown, path});
+    item->setTextAlignment(TitleColumn, Qt::AlignCenter);
+    rows->insertTopLevelItem(row, item);
+    renumber();
+}
+
+void CPage1Mp3::renumber() {
+    for (int i = 0; i < rows->topLevelItemCount(); ++i)
+        rows->topLevelItem(i)->setText(NumberColumn, QString::number(i + 1));
+}
+
+std::vector<publish::PlaylistItem> CPage1Mp3::playlist() const {
+    std::vector<publish::PlaylistItem> items;
+    for (int i = 0; i < rows->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = rows->topLevelItem(i);
+        items.push_back({item->text(FileColumn).toStdString(), item->text(TitleColumn).toStdString()});
+    }
+    return items;
+}
+
+void CPage1Mp3::addFromDialog() {
+    QStringList files = QFileDialog::getOpenFileNames(this, "Add", QString::fromStdString(context.documentsFolder),
+                                                      FileFilters);
+    addFiles(files);
+}
+
+void CPage1Mp3::addFiles(const QStringList& files) {
+    QString caption = files.size() == 1 ? "Converting mp3" : "Convert mp3";
+    QStringList refused;
+    std::tm now = localNow();
+    std::string work = audio::workFolder(context.documentsFolder);
+    for (const QString& file : files) {
+        std::string path = file.toStdString();
+        QString title = QString::fromStdString(audio::titleForFile(path));
+        audio::TrackCheck check = audio::checkTrack(path);
+        audio::PreparedTrack ready{path, check.problem};
+        if (check.need == audio::TrackNeed::Conversion)
+            ready = runWithWaitDialog(caption, window(),
+                                      [&] { return audio::convertForPlayers(path, check, work, now); });
+        if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
+            refused << file + ": " + QString::fromStdString(ready.problem);
+            continue;
+        }
+        addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title);
+    }
+    if (!refused.isEmpty())
+        QMessageBox::warning(this, "Tunemill", "These files were not added:\n\n" + refused.join("\n"));
+}
+
+void CPage1Mp3::deleteSelected() {
+    for (QTreeWidgetItem* item : rows->selectedItems())
+        delete item;
+    if (QTreeWidgetItem* first = rows->topLevelItem(0)) {
+        rows->setCurrentItem(first);
+        first->setSelected(true);
+    }
+    renumber();
+}
+
+void CPage1Mp3::move(int offset) {
+    QTreeWidgetItem* item = rows->currentItem();
+    if (!item)
+        return;
+    int row = rows->indexOfTopLevelItem(item);
+    int target = row + offset;
+    if (target < 0 || target >= rows->topLevelItemCount())
+        return;
+    QString title = item->text(TitleColumn), path = item->text(FileColumn);
+    delete rows->takeTopLevelItem(row);
+    addEntry(target, path, title);
+    rows->clearSelection();
+    rows->setCurrentItem(rows->topLevelItem(target));
+    rows->topLevelItem(target)->setSelected(true);
+}
+
+void CPage1Mp3::moveUp() { move(-1); }
+void CPage1Mp3::moveDown() { move(1); }
+
+void CPage1Mp3::changeTitle() {
+    QList<QTreeWidgetItem*> selected = rows->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QTreeWidgetItem* item = selected.front();
+    CChangeTextDlg dialog(item->text(TitleColumn), this);
+    if (dialog.exec() == QDialog::Accepted)
+        item->setText(TitleColumn, dialog.text());
+}
+
+void CPage1Mp3::playSelected() {
+    if (preview)
+        preview->close();
+    QTreeWidgetItem* item = rows->currentItem();
+    if (!item || !context.makeSoundOutput)
+        return;
+    if (!preview)
+        preview = std::make_unique<audio::PreviewPlayer>(context.makeSoundOutput());
+    if (preview->open(item->text(FileColumn).toStdString()))
+        preview->play();
+}
+
+void CPage1Mp3::stopPlaying() {
+    if (!preview || !rows->currentItem())
+        return;
+    preview->stop();
+    preview->close();
+}
+
+void CPage1Mp3::recordOrStop() {
+    record->setEnabled(false);
+    if (recorder && recorder->isRecording())
+        stopRecording();
+    else
+        startRecording();
+    record->setEnabled(true);
+}
+
+void CPage1Mp3::startRecording() {
+    if (!recorder || recordingPath.empty())
+        return;
+    recorder->selectQuality(qualities->currentIndex());
+    if (!recorder->start(recordingPath))
+        return;
+    record->setText("&Stop");
+    qualities->setEnabled(false);
+}
+
+void CPage1Mp3::stopRecording() {
+    recorder->stop();
+    record->setText("&Record");
+    std::string work = audio::workFolder(context.documentsFolder);
+    std::string converted = audio::convertedFileName(work, localNow());
+    audio::ConversionFailure failure;
+    bool done = runWithWaitDialog("Converting mp3", window(), [&] {
+        return audio::ConvertToMp3(recordingPath, converted, false, 0, failure);
+    });
+    if (done)
+        addConverted(converted, "");
+    else
+        QMessageBox::warning(this, "Tunemill",
+                             "The recording cannot be converted to MP3: " + QString::fromStdString(failure.cause));
+    playRecording->setEnabled(true);
+    qualities->setEnabled(true);
+}
+
+void CPage1Mp3::addConverted(const std::string& converted, const QString& title) {
+    int row = rows->topLevelItemCount();
+    addEntry(row, QString::fromStdString(converted), title);
+    rows->clearSelection();
+    rows->setCurrentItem(rows->topLevelItem(row));
+    rows->topLevelItem(row)->setSelected(true);
+}
+
+bool CPage1Mp3::validatePage() {
+    if (rows->topLevelItemCount() > 0)
+        return true;
+    QMessageBox::warning(this, "Tunemill", "Please add some mp3 files to the playlist!");
+    return false;
+}
+
+void CPage1Mp3::pageLeft() {
+    if (preview)
+        preview->close();
+    std::vector<std::string> paths, titles;
+    for (const publish::PlaylistItem& item : playlist()) {
+        paths.push_back(item.path);
+        titles.push_back(item.title);
+    }
+    publish::SavePlaylist(paths, titles, context.settings.settingsFile());
+}
+
+void CPage1Mp3::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CPage1Mp3::dropEvent(QDropEvent* event) {
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    addFiles(files);
+}
+
+} // namespace ui

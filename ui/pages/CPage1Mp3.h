@@ -1,0 +1,88 @@
+#ifndef UI_PAGES_CPAGE1MP3_H
+#define UI_PAGES_CPAGE1MP3_H
+
+#include "audio/PreviewPlayer.h"
+#include "audio/Recorder.h"
+#include "publish/Playlist.h"
+#include "ui/WizardContext.h"
+#include "ui/pages/WizardPage.h"
+
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QToolBar;
+class QTreeWidget;
+
+namespace ui {
+
+// The playlist: files added from disk (converted when the players cannot
+// stream them) or recorded from the sound card, with their titles, in
+// order. Loaded from the settings file when the page is made, saved there
+// whenever the page is left.
+class CPage1Mp3 : public WizardPage {
+    Q_OBJECT
+public:
+    CPage1Mp3(const WizardContext& context, QWidget* parent = nullptr);
+    ~CPage1Mp3() override;
+
+    void initializePage() override;
+    bool validatePage() override;
+    void pageLeft() override;
+
+    std::vector<publish::PlaylistItem> playlist() const;
+    // Adds the files as the Add command does, converting where needed.
+    void addFiles(const QStringList& files);
+
+    QTreeWidget* list() const { return rows; }
+    QToolBar* toolBar() const { return tools; }
+    QPushButton* recordButton() const { return record; }
+    QPushButton* playButton() const { return playRecording; }
+    QComboBox* qualityList() const { return qualities; }
+    QGroupBox* recordBox() const { return recordGroup; }
+
+public slots:
+    void addFromDialog();
+    void deleteSelected();
+    void moveUp();
+    void moveDown();
+    void changeTitle();
+    void playSelected();
+    void stopPlaying();
+    void recordOrStop();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildToolBar();
+    void buildContextMenu();
+    void addEntry(int row, const QString& path, const QString& title);
+    void renumber();
+    void move(int offset);
+    void loadStoredPlaylist();
+    void fillQualities();
+    void startRecording();
+    void stopRecording();
+    void addConverted(const std::string& converted, const QString& title);
+
+    WizardContext context;
+    QTreeWidget* rows;
+    QToolBar* tools;
+    QGroupBox* recordGroup;
+    QComboBox* qualities;
+    QPushButton* record;
+    QPushButton* playRecording;
+    std::unique_ptr<audio::WaveInput> device;
+    std::unique_ptr<audio::Recorder> recorder;
+    std::unique_ptr<audio::PreviewPlayer> preview;
+    std::string recordingPath;
+    bool initialised = false;
+};
+
+} // namespace ui
+
+#endif

@@ -1,0 +1,47 @@
+#ifndef UI_PAGES_CPAGE4FOLDER_H
+#define UI_PAGES_CPAGE4FOLDER_H
+
+#include "publish/PublishSettings.h"
+#include "ui/WizardContext.h"
+#include "ui/pages/WizardPage.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+// The publish folder (always a "Tunemill" folder inside one the user
+// picks), whether a web page is made, and whether the runtime goes with it.
+class CPage4Folder : public WizardPage {
+    Q_OBJECT
+public:
+    CPage4Folder(const WizardContext& context, QWidget* parent = nullptr);
+
+    void initializePage() override;
+    void pageLeft() override;
+
+    publish::FolderChoices choices() const;
+    // Uses `parent` + "/Tunemill", creating it, as Browse does.
+    void chooseParentFolder(const QString& parent);
+
+    QLineEdit* folderEdit() const { return folder; }
+    QPushButton* browseButton() const { return browse; }
+    QCheckBox* htmlBox() const { return html; }
+    QCheckBox* runtimeBox() const { return runtime; }
+
+public slots:
+    void browseForFolder();
+
+private:
+    WizardContext context;
+    QLineEdit* folder;
+    QPushButton* browse;
+    QCheckBox* html;
+    QCheckBox* runtime;
+    bool initialised = false;
+};
+
+} // namespace ui
+
+#endif

@@ -1,0 +1,51 @@
+#ifndef UI_PAGES_CPAGE5PROGRESS_H
+#define UI_PAGES_CPAGE5PROGRESS_H
+
+#include "ui/WizardContext.h"
+#include "ui/pages/PublishWorker.h"
+#include "ui/pages/WizardPage.h"
+
+#include <QBasicTimer>
+
+class QLabel;
+class QProgressBar;
+
+namespace ui {
+
+// Publishes: the job starts on the first tick after the page is shown; the
+// bar moves by itself ten units a second and jumps as tracks finish; when
+// the job ends the page presses Next.
+class CPage5Progress : public WizardPage {
+    Q_OBJECT
+public:
+    CPage5Progress(const WizardContext& context, QWidget* parent = nullptr);
+
+    void initializePage() override;
+    bool isComplete() const override;
+    bool publishing() const { return started && !jobEnded; }
+
+    QProgressBar* bar() const { return progressBar; }
+    QLabel* percentLabel() const { return percent; }
+
+    static const int TickMilliseconds = 100;
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void tick();
+    void jobFinished();
+    void setPosition(int position);
+    void lockWizard(bool locked);
+
+    PublishWorker worker;
+    QProgressBar* progressBar;
+    QLabel* percent;
+    QBasicTimer timer;
+    bool started = false;
+    bool jobEnded = false;
+};
+
+} // namespace ui
+
+#endif

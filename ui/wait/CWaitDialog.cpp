@@ -1,0 +1,33 @@
+#include "ui/wait/CWaitDialog.h"
+
+#include "ui/wait/Spinner.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+
+namespace ui {
+
+const char* const CWaitDialog::Text = "It make take several minutes\n\nPlease be patient.";
+
+CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent) : dialog(new QDialog(parent)) {
+    dialog->setWindowTitle(caption);
+    dialog->setObjectName("waitDialog");
+    auto* layout = new QHBoxLayout(dialog);
+    layout->addWidget(new Spinner(dialog), 0, Qt::AlignTop);
+    auto* text = new QLabel(Text, dialog);
+    text->setObjectName("waitText");
+    layout->addWidget(text, 1);
+    dialog->setMinimumWidth(320);
+    dialog->adjustSize();
+    // Centred on the screen, so that one per track appears at the same place.
+    QRect screen = QApplication::primaryScreen()->availableGeometry();
+    dialog->move(screen.center() - dialog->rect().center());
+    dialog->show();
+    dialog->repaint();
+}
+
+CWaitDialog::~CWaitDialog() { delete dialog; }
+
+} // namespace ui

@@ -1,0 +1,114 @@
+#include "ui/wizard/CWizard.h"
+
+#include "ui/controls/CHyperLink.h"
+#include "ui/pages/CPage1Mp3.h"
+#include "ui/pages/CPage2Player.h"
+#include "ui/pages/CPage4Folder.h"
+#include "ui/pages/CPage5Progress.h"
+#include "ui/pages/CPage6Finish.h"
+#include "ui/wizard/Watermark.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+
+namespace ui {
+
+const char* const CWizard::Caption = "Tunemill v1.2.2";
+const char* const CWizard::VendorSite = "https://tunemill.example.org/";
+
+CWizard::CWizard(const WizardContext& context, QWidget* parent)
+    : QWizard(parent), playlist(new CPage1Mp3(context)), player(new CPage2Player(context)),
+      folder(new CPage4Folder(context)), progress(new CPage5Progress(context)), finish(new CPage6Finish(context)),
+      link(new CHyperLink(this)) {
+    setWindowTitle(Caption);
+    setWizardStyle(QWizard::ClassicStyle);
+    setOption(QWizard::IndependentPages);
+    setPixmap(QWizard::WatermarkPixmap, watermarkPicture());
+    setPage(PlaylistPage, playlist);
+    setPage(PlayerPage, player);
+    setPage(FolderPage, folder);
+    setPage(ProgressPage, progress);
+    setPage(FinishPage, finish);
+    setMinimumSize(720, 460);
+
+    // Back on the finish page leads to the playlist, not to the progress page.
+    setButtonText(QWizard::CustomButton1, buttonText(QWizard::BackButton));
+    connect(this, &QWizard::customButtonClicked, this, [this](int which) {
+        if (which == QWizard::CustomButton1)
+            backToPlaylist();
+    });
+
+    link->setObjectName("websiteLink");
+    link->setTarget(VendorSite);
+    link->setLabel("Visit Website");
+    connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
+}
+
+void CWizard::pageChanged(int id) {
+    if (auto* left = qobject_cast<WizardPage*>(page(shownPage)))
+        left->pageLeft();
+    shownPage = id;
+    QList<QWizard::WizardButton> buttons{QWizard::Stretch, QWizard::BackButton, QWizard::NextButton,
+                                         QWizard::FinishButton, QWizard::CancelButton};
+    if (id == FinishPage)
+        buttons[1] = QWizard::CustomButton1;
+    setOption(QWizard::HaveCustomButton1, id == FinishPage);
+    setButtonLayout(buttons);
+    placeLink();
+}
+
+void CWizard::backToPlaylist() {
+    button(QWizard::CancelButton)->setEnabled(true);
+    restart();
+}
+
+void CWizard::reject() {
+    if (progress->publishing())
+        return;
+    QWizard::reject();
+}
+
+void CWizard::done(int result) {
+    // Whatever was on the page the user closes from is kept too.
+    if (auto* current = qobject_cast<WizardPage*>(page(shownPage)))
+        current->pageLeft();
+    shownPage = -1;
+    QWizard::done(result);
+}
+
+void CWizard::showEvent(QShowEvent* event) {
+    QWizard::showEvent(event);
+    centreOnce();
+    placeLink();
+}
+
+void CWizard::resizeEvent(QResizeEvent* event) {
+    QWizard::resizeEvent(event);
+    placeLink();
+}
+
+void CWizard::centreOnce() {
+    if (centred)
+        return;
+    centred = true;
+    QRect area = (screen() ? screen() : QApplication::primaryScreen())->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    // Inside the work area, the top left edges first.
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    move(frame.topLeft());
+}
+
+// At the left end of the button row, level with the buttons.
+void CWizard::placeLink() {
+    QAbstractButton* cancel = button(QWizard::CancelButton);
+    QPoint buttonRow = cancel->mapTo(this, QPoint(0, 0));
+    link->setGeometry(20, buttonRow.y() + 5, 120, cancel->height() - 5);
+    link->raise();
+}
+
+} // namespace ui

@@ -1,0 +1,63 @@
+#ifndef UI_WIZARD_CWIZARD_H
+#define UI_WIZARD_CWIZARD_H
+
+#include "ui/WizardContext.h"
+
+#include <QWizard>
+
+namespace ui {
+
+class CHyperLink;
+class CPage1Mp3;
+class CPage2Player;
+class CPage4Folder;
+class CPage5Progress;
+class CPage6Finish;
+
+// The five pages in order: playlist, player, folder, progress, finish.
+// Back on the finish page returns to the playlist to publish again.
+class CWizard : public QWizard {
+    Q_OBJECT
+public:
+    enum PageId { PlaylistPage, PlayerPage, FolderPage, ProgressPage, FinishPage };
+
+    explicit CWizard(const WizardContext& context, QWidget* parent = nullptr);
+
+    CPage1Mp3* playlistPage() const { return playlist; }
+    CPage2Player* playerPage() const { return player; }
+    CPage4Folder* folderPage() const { return folder; }
+    CPage5Progress* progressPage() const { return progress; }
+    CPage6Finish* finishPage() const { return finish; }
+    CHyperLink* websiteLink() const { return link; }
+
+    static const char* const Caption;
+    static const char* const VendorSite;
+
+public slots:
+    // Closes the wizard, unless a publish is under way.
+    void reject() override;
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void pageChanged(int id);
+    void backToPlaylist();
+    void placeLink();
+    void centreOnce();
+
+    CPage1Mp3* playlist;
+    CPage2Player* player;
+    CPage4Folder* folder;
+    CPage5Progress* progress;
+    CPage6Finish* finish;
+    CHyperLink* link;
+    int shownPage = -1;
+    bool centred = false;
+};
+
+} // namespace ui
+
+#endif
