@@ -25,6 +25,7 @@ public:
     bool publishing() const { return started && !jobEnded; }
 
     QProgressBar* bar() const { return progressBar; }
+    const PublishWorker& publisher() const { return worker; }
     QLabel* percentLabel() const { return percent; }
 
     static const int TickMilliseconds = 100;

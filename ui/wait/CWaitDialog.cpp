@@ -13,6 +13,8 @@ const char* const CWaitDialog::Text = "It make take several minutes\n\nPlease be
 
 CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent) : dialog(new QDialog(parent)) {
     dialog->setWindowTitle(caption);
+    // It only informs: the keyboard stays with the window the user works in.
+    dialog->setAttribute(Qt::WA_ShowWithoutActivating);
     dialog->setObjectName("waitDialog");
     auto* layout = new QHBoxLayout(dialog);
     layout->addWidget(new Spinner(dialog), 0, Qt::AlignTop);

@@ -1,0 +1,81 @@
+#include "WizardFixture.h"
+
+#include "audio/SyntheticWaveInput.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// Counts what a preview would play; no sound card needed.
+struct SilentOutput : audio::SoundOutput {
+    bool open(int, int) override { return true; }
+    bool write(const int16_t*, size_t) override { return true; }
+    void close() override {}
+};
+
+} // namespace
+
+WizardFixture::WizardFixture() {
+    std::filesystem::create_directories(path("Tunemill"));
+    std::filesystem::create_directories(path("Documents"));
+    context.settings = publish::SettingsFolder(path("Tunemill"));
+    context.documentsFolder = path("Documents");
+    context.runtimeFolder = std::string(TUNEMILL_BUILD) + "/ruffle";
+    context.analyserFolders = {TUNEMILL_BUILD};
+    context.makeWaveInput = [] { return std::make_unique<audio::SyntheticWaveInput>(); };
+    context.makeSoundOutput = [] { return std::make_unique<SilentOutput>(); };
+}
+
+std::string WizardFixture::path(const std::string& name) const { return home.path().toStdString() + "/" + name; }
+
+std::string WizardFixture::makeMp3(const std::string& name, const std::string& lameOptions, double seconds) {
+    std::string wav = path(name + ".wav"), mp3 = path(name + ".mp3");
+    std::string command = "sox -n -r 44100 -c 2 -b 16 '" + wav + "' synth " + std::to_string(seconds) +
+                          " sine 440 && lame --quiet " + lameOptions + " '" + wav + "' '" + mp3 + "'";
+    return std::system(command.c_str()) == 0 ? mp3 : "";
+}
+
+void answerNextModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+    });
+    poll->start(20);
+}
+
+void acceptNextModal(QString* text) {
+    answerNextModal([text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (text)
+                *text = box->text();
+            box->accept();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->accept();
+        }
+    });
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}

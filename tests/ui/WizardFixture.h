@@ -1,0 +1,34 @@
+#ifndef TESTS_UI_WIZARDFIXTURE_H
+#define TESTS_UI_WIZARDFIXTURE_H
+
+#include "ui/WizardContext.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <string>
+
+// A user of the test's own: documents and Tunemill's folder in a temporary
+// folder, a synthetic sound card, and the build's runtime and analyser.
+struct WizardFixture {
+    QTemporaryDir home;
+    ui::WizardContext context;
+
+    WizardFixture();
+    std::string path(const std::string& name) const;
+    // A tone made with sox and lame; `lameOptions` picks the rate and mode.
+    std::string makeMp3(const std::string& name, const std::string& lameOptions = "", double seconds = 1.0);
+};
+
+// Runs `answer` on the next modal box that opens; call before the action
+// that opens it.
+void answerNextModal(std::function<void(QWidget*)> answer);
+// Accepts the next modal box and keeps its text.
+void acceptNextModal(QString* text = nullptr);
+
+// Waits, with the event loop running, until `condition` holds; false after
+// `milliseconds`.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 20000);
+
+#endif
