@@ -5,7 +5,7 @@
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test build-sanitize test-sanitize demo package bench clean
+.PHONY: all deps build test build-sanitize test-sanitize demo package screenshots bench clean
 
 all: build
 
@@ -31,6 +31,10 @@ test-sanitize: build-sanitize
 demo: build
 	rm -rf demo/output
 	build/tunemill-publish --demo --serve --folder demo
+
+# Pictures of the wizard's five pages, taken under Xvfb, into build/screenshots.
+screenshots: build
+	scripts/screenshots.sh build build/screenshots
 
 # The Debian package, build/tunemill_VERSION_ARCH.deb.
 package: build

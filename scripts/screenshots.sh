@@ -36,7 +36,8 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   "$build/tunemill" >/dev/null 2>&1 &
   wizard=$!
   window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
-  snap() { sleep "$2"; import -window root "$shots/$1.png"; }
+  # The whole screen, less the empty black around the windows.
+  snap() { sleep "$2"; import -window root "$shots/$1.png"; convert "$shots/$1.png" -trim +repage "$shots/$1.png"; }
   # No window manager here: focus the window ourselves, then type. No
   # sound card either: the playlist page says so first, and Return closes
   # that box.

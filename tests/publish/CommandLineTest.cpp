@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "tests/preview/HttpRequests.h"
 #include "tests/support/TestSupport.h"
 
@@ -14,19 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string errors;
-};
-
-// Runs the publisher with `arguments` (shell words) and keeps what it said
-// on standard error.
-Result publish(const std::string& arguments, const std::string& program = PUBLISHER) {
-    TemporaryFolder scratch;
-    std::string errors = scratch.path("errors");
-    int status = std::system((program + " " + arguments + " >/dev/null 2>'" + errors + "'").c_str());
-    Bytes said = readFile(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(said.begin(), said.end())};
+CommandResult publish(const std::string& arguments, const std::string& program = PUBLISHER) {
+    return runPublisher(arguments, program);
 }
 
 // The publisher running in the background; its first line of standard
@@ -99,35 +89,35 @@ protected:
 
 TEST_F(CommandLineTest, ADocumentThatCannotBeWrittenEndsInFailureWithoutTheInvitation) {
     fs::create_directories(site + "/output/music_list.xml");
-    Result result = publish("--folder '" + site + "' '" + mp3 + "'");
+    CommandResult result = publish("--folder '" + site + "' '" + mp3 + "'");
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.errors.find("Cannot write the playlist document " + site + "/output/music_list.xml"),
+    EXPECT_NE(result.said.find("Cannot write the playlist document " + site + "/output/music_list.xml"),
               std::string::npos)
-        << result.errors;
-    EXPECT_EQ(result.errors.find("To play it"), std::string::npos);
+        << result.said;
+    EXPECT_EQ(result.said.find("To play it"), std::string::npos);
 
     fs::remove_all(site);
     writeFile(site, {'x'}); // the folder's place is taken by a file
     result = publish("--folder '" + site + "' '" + mp3 + "'");
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.errors.find("cannot prepare the folder"), std::string::npos) << result.errors;
+    EXPECT_NE(result.said.find("cannot prepare the folder"), std::string::npos) << result.said;
 }
 
 TEST_F(CommandLineTest, AProgramWithoutItsRuntimeSaysWhereItLookedAndFails) {
     fs::create_directories(folder.path("alone/bin"));
     std::string copy = folder.path("alone/bin/tunemill-publish");
     fs::copy_file(PUBLISHER, copy);
-    Result result = publish("--folder '" + site + "' '" + mp3 + "'", copy);
+    CommandResult result = publish("--folder '" + site + "' '" + mp3 + "'", copy);
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.errors.find("the SWF runtime is not found (looked in " + folder.path("alone/bin/ruffle") + ", " +
+    EXPECT_NE(result.said.find("the SWF runtime is not found (looked in " + folder.path("alone/bin/ruffle") + ", " +
                                  folder.path("alone/share/tunemill/ruffle") + ")"),
               std::string::npos)
-        << result.errors;
+        << result.said;
     EXPECT_FALSE(fs::exists(site + "/output")) << "nothing is published that would not play";
 
     result = publish("--runtime 0 --folder '" + site + "' '" + mp3 + "'", copy);
-    EXPECT_EQ(result.status, 0) << result.errors;
-    EXPECT_NE(result.errors.find("the tracks get no spectrum bars"), std::string::npos) << result.errors;
+    EXPECT_EQ(result.status, 0) << result.said;
+    EXPECT_NE(result.said.find("the tracks get no spectrum bars"), std::string::npos) << result.said;
     EXPECT_TRUE(fs::exists(site + "/output/1.swf"));
 }
 

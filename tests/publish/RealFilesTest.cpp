@@ -2,6 +2,7 @@
 // the command line: streamed as they are, converted with the right sound
 // and length, or refused with a clear reason.
 
+#include "CommandLine.h"
 #include "tests/support/TestSupport.h"
 #include "transform/FSMp3Frames.h"
 #include "transform/FSMovieReader.h"
@@ -19,20 +20,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Published {
-    int status = -1;
-    std::string said;
-};
-
 class RealFilesTest : public ::testing::Test {
 protected:
-    Published publish(const std::string& files) {
-        std::string log = folder.path("said.txt");
-        int status = std::system((std::string(PUBLISHER) + " --runtime 0 --html 0 --folder '" + site + "' " + files +
-                                  " >/dev/null 2>'" + log + "'")
-                                     .c_str());
-        Bytes said = readFile(log);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(said.begin(), said.end())};
+    CommandResult publish(const std::string& files) {
+        return runPublisher("--runtime 0 --html 0 --folder '" + site + "' " + files);
     }
 
     std::string movie(int number) { return site + "/output/" + std::to_string(number) + ".swf"; }
@@ -138,7 +129,7 @@ TEST_F(RealFilesTest, EditorsWavAndAiffFilesConvertWithTheRightSoundAndLength) {
     std::string arguments;
     for (const auto& [name, command] : files)
         arguments += "'" + make(name, command) + "' ";
-    Published published = publish(arguments);
+    CommandResult published = publish(arguments);
     EXPECT_EQ(published.status, 0) << published.said;
     for (size_t i = 0; i < std::size(files); ++i) {
         Measured measured = measureStream(movie(static_cast<int>(i) + 1), folder);
@@ -173,7 +164,7 @@ TEST_F(RealFilesTest, TaggedMp3sAreStreamedBitForBitAndTitledByTheirTags) {
                     "' -map 0 -map 1 -c copy -id3v2_version 3 -metadata 'title=Caf\xC3\xA9 \xE2\x99\xAA' '" + tagged +
                     "'"));
     std::string utf16 = make("utf16.mp3", "lame --quiet -b 128 --id3v2-only --id3v2-utf16 --tt 'Sixteen' IN OUT");
-    Published published = publish("'" + tagged + "' '" + utf16 + "'");
+    CommandResult published = publish("'" + tagged + "' '" + utf16 + "'");
     EXPECT_EQ(published.status, 0) << published.said;
     EXPECT_EQ(published.said.find("Converting"), std::string::npos) << published.said;
     EXPECT_EQ(movieVariable(movie(1), "music"), "Caf\xC3\xA9 \xE2\x99\xAA");
@@ -204,7 +195,7 @@ TEST_F(RealFilesTest, FilesThatAreNoSoundAreRefusedAndNamed) {
     writeFile(random, noise);
     std::string good = make("good.mp3", "lame --quiet IN OUT");
 
-    Published published = publish("'" + m4a + "' '" + picture + "' '" + archive + "' '" + text + "' '" + random +
+    CommandResult published = publish("'" + m4a + "' '" + picture + "' '" + archive + "' '" + text + "' '" + random +
                                   "' '" + good + "'");
     EXPECT_EQ(published.status, 1);
     for (const auto& [file, reason] :
@@ -225,7 +216,7 @@ TEST_F(RealFilesTest, AnMp3ThatChangesRatePartWayIsRefusedWithItsReason) {
                           readFile(make("radio.mp3", "lame --quiet -b 64 --resample 22.05 IN OUT")));
     std::string path = folder.path("joined.mp3");
     writeFile(path, joined);
-    Published published = publish("'" + path + "'");
+    CommandResult published = publish("'" + path + "'");
     EXPECT_EQ(published.status, 1);
     EXPECT_NE(published.said.find(path + ": skipped, cannot be converted to MP3: the MP3 changes from 44100 Hz "
                                          "stereo to 22050 Hz stereo part way\n"),
@@ -262,7 +253,7 @@ TEST_F(RealFilesTest, RepublishingRemovesTheMoviesOfALongerEarlierPlaylist) {
     std::string mp3 = make("one.mp3", "lame --quiet IN OUT");
     ASSERT_EQ(publish("'" + mp3 + "' '" + mp3 + "' '" + mp3 + "'").status, 0);
     writeFile(site + "/output/notes.swf", {'x'});
-    Published published = publish("'" + mp3 + "'");
+    CommandResult published = publish("'" + mp3 + "'");
     EXPECT_EQ(published.status, 0);
     EXPECT_TRUE(fs::exists(movie(1)));
     EXPECT_FALSE(fs::exists(movie(2)));
