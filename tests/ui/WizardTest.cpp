@@ -323,6 +323,17 @@ private slots:
         QCOMPARE(broken.currentId(), int(ui::CWizard::ProgressPage));
         QVERIFY(broken.button(QWizard::BackButton)->isEnabled());
         QVERIFY(broken.button(QWizard::CancelButton)->isEnabled());
+
+        // Back to the playlist, which writes the settings file again, and
+        // through the pages once more: a new job runs.
+        broken.back();
+        broken.back();
+        broken.back();
+        QCOMPARE(broken.currentId(), int(ui::CWizard::PlaylistPage));
+        broken.next();
+        broken.next();
+        broken.next();
+        QVERIFY(waitFor([&] { return broken.currentId() == ui::CWizard::FinishPage; }, 60000));
     }
 
     // Presses `key` with Alt where the keyboard's input goes; the button it

@@ -30,7 +30,7 @@ CPage5Progress::CPage5Progress(const WizardContext& context, QWidget* parent)
     connect(&worker, &PublishWorker::progressed, this, &CPage5Progress::setPosition);
 }
 
-void CPage5Progress::initializePage() {
+void CPage5Progress::begin() {
     setPosition(0);
     percent->clear();
     started = false;

@@ -20,7 +20,9 @@ class CPage5Progress : public WizardPage {
 public:
     CPage5Progress(const WizardContext& context, QWidget* parent = nullptr);
 
-    void initializePage() override;
+    // Starts the cycle anew each time the page is shown: bar at 0, the job
+    // on the first tick.
+    void begin();
     bool isComplete() const override;
     bool publishing() const { return started && !jobEnded; }
 

@@ -49,6 +49,8 @@ void CWizard::pageChanged(int id) {
     if (auto* left = qobject_cast<WizardPage*>(page(shownPage)))
         left->pageLeft();
     shownPage = id;
+    if (id == ProgressPage)
+        progress->begin();
     QList<QWizard::WizardButton> buttons{QWizard::Stretch, QWizard::BackButton, QWizard::NextButton,
                                          QWizard::FinishButton, QWizard::CancelButton};
     if (id == FinishPage)
