@@ -15,11 +15,6 @@ struct AiffFormat {
     unsigned char compression[4] = {'N', 'O', 'N', 'E'};
 };
 
-// Chunks of odd size are followed by a pad byte.
-bool skipChunkRest(std::FILE* file, long long rest, uint32_t size) {
-    return rest >= 0 && skipBytes(file, static_cast<long>(rest + (size & 1)));
-}
-
 // The common chunk; an AIFF-C file also names its compression.
 bool readCommonChunk(std::FILE* file, bool compressed, AiffFormat& format, long long& remaining) {
     uint32_t size;

@@ -75,4 +75,8 @@ bool skipBytes(std::FILE* file, long offset) {
     return true;
 }
 
+bool skipChunkRest(std::FILE* file, long long rest, uint32_t chunkSize) {
+    return rest >= 0 && skipBytes(file, static_cast<long>(rest + (chunkSize & 1)));
+}
+
 } // namespace audio

@@ -21,6 +21,10 @@ double decodeExtendedFloat(const unsigned char bytes[10]);
 bool hasTag(const unsigned char tag[4], const char* expected);
 // Skips forward: seeks, or reads and discards when the stream cannot seek.
 bool skipBytes(std::FILE* file, long offset);
+// Skips the `rest` unread bytes of a RIFF or IFF chunk of `chunkSize`
+// bytes, and the pad byte that follows a chunk of odd size. False for a
+// negative rest (a chunk shorter than its own fields).
+bool skipChunkRest(std::FILE* file, long long rest, uint32_t chunkSize);
 
 } // namespace audio
 

@@ -17,8 +17,6 @@ constexpr size_t DecodingPiece = 1024;
 // The longest Layer III frame is 1441 bytes: room for a chain of them.
 constexpr size_t ChainLookahead = 4 + transform::FSMp3ChainRun * 1441;
 
-int bitrateIndex(const unsigned char header[4]) { return header[2] >> 4; }
-
 void releaseDecoder(AudioInput& input) {
     if (input.decoder)
         hip_decode_exit(input.decoder);
@@ -78,8 +76,11 @@ bool framesChainFrom(std::FILE* file, const unsigned char window[4]) {
     return std::fseek(file, at, SEEK_SET) == 0 && chained;
 }
 
+// The first header from which frames chain; a header that does not read as
+// one is passed over before looking ahead.
 bool findFrameHeader(std::FILE* file, unsigned char window[4]) {
-    while (!isLayer3FrameHeader(window) || !framesChainFrom(file, window)) {
+    transform::FSMp3FrameHeader header;
+    while (!transform::readMp3FrameHeader(window, 4, header) || !framesChainFrom(file, window)) {
         std::memmove(window, window + 1, 3);
         if (readBytes(file, window + 3, 1) != 1)
             return false;
@@ -128,15 +129,6 @@ bool holdsOneStream(AudioInput& input) {
 
 } // namespace
 
-bool isLayer3FrameHeader(const unsigned char header[4]) {
-    int version = (header[1] >> 3) & 3;
-    int layer = (header[1] >> 1) & 3;
-    int rateIndex = (header[2] >> 2) & 3;
-    int emphasis = header[3] & 3;
-    return header[0] == 0xFF && (header[1] & 0xE0) == 0xE0 && version != 1 && layer == 1 &&
-           bitrateIndex(header) != 15 && rateIndex != 3 && emphasis != 2;
-}
-
 bool startMp3Input(AudioInput& input) {
     if (!holdsOneStream(input))
         return false;
@@ -157,8 +149,9 @@ bool startMp3Input(AudioInput& input) {
             input.error = "the MP3 decoder cannot read the first frame";
             return false;
         }
-        // A frame whose bitrate the decoder cannot tell was a false header.
-        if (input.mp3.bitrate != 0 || bitrateIndex(window) == 0)
+        // A frame whose bitrate the decoder cannot tell was a false header
+        // (chained frames are never of free format).
+        if (input.mp3.bitrate != 0)
             break;
     }
     if (input.mp3.totalFrames <= 0)

@@ -7,17 +7,13 @@ namespace audio {
 
 // Refuses a file whose frames change rate or channels part way; finds the
 // first Layer III frame from which frames chain (past ID3v2 tags and an
-// "AiD" header)
-// and lets the decoder read its header into `input.mp3`. False, with
+// "AiD" header) and lets the decoder read its header into `input.mp3`. False, with
 // `input.error` set, when there is no frame or the decoder fails.
 bool startMp3Input(AudioInput& input);
 
 // Decodes the next frame into 16-bit samples; returns the samples per
 // channel, 0 at the end (or after a decoder error, which ends the input).
 int decodeMp3Block(AudioInput& input, short left[], short right[]);
-
-// The four bytes start a Layer III frame header the decoder can use.
-bool isLayer3FrameHeader(const unsigned char header[4]);
 
 } // namespace audio
 

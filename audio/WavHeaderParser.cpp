@@ -22,11 +22,6 @@ struct WavFormat {
     bool read = false;
 };
 
-// Chunks of odd size are followed by a pad byte.
-bool skipChunkRest(std::FILE* file, uint64_t rest, uint32_t size) {
-    return skipBytes(file, static_cast<long>(rest + (size & 1)));
-}
-
 // WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of
 // its sub-format GUID.
 bool readExtension(std::FILE* file, uint32_t size, WavFormat& format, uint64_t& consumed) {
@@ -52,7 +47,7 @@ bool readFormatChunk(std::FILE* file, WavFormat& format) {
     if (!read || !readExtension(file, size, format, consumed))
         return false;
     format.read = true;
-    return skipChunkRest(file, size - consumed, size);
+    return skipChunkRest(file, static_cast<long long>(size - consumed), size);
 }
 
 // The bytes left in the file from here, for a data chunk whose length the

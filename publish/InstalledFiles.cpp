@@ -10,7 +10,6 @@ namespace {
 // Beside the programs' bin folder; the build sets them with the install rules.
 const char* const InstalledLibraryFolder = TUNEMILL_INSTALLED_LIBRARY_FOLDER;
 const char* const InstalledDataFolder = TUNEMILL_INSTALLED_DATA_FOLDER;
-const char* const RuntimeFolderName = "ruffle";
 } // namespace
 
 fs::path programFolder() {

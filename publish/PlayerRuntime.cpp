@@ -10,6 +10,8 @@ namespace publish {
 
 // Browsers refuse the runtime's WebAssembly and data requests on file://,
 // so a page opened from disk says how to play it instead of failing.
+const char* const RuntimeFolderName = "ruffle";
+
 const char* const RuntimeScript =
     "<script type=\"text/javascript\">\r\n"
     "if (location.protocol == \"file:\") {\r\n"

@@ -9,6 +9,10 @@ namespace publish {
 // The SWF runtime that plays the skins in browsers without a Flash plug-in:
 // its script, core chunks, WebAssembly files and licences (no source maps).
 
+// The runtime's folder beside the player, and in the build and install
+// trees.
+extern const char* const RuntimeFolderName;
+
 // What the page's head gets so that the runtime plays its movie when the
 // page is served, and a note where the player would be when it is not.
 extern const char* const RuntimeScript;

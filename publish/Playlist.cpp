@@ -20,6 +20,15 @@ bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::
     return saveXmlDocument(document, settingsFile);
 }
 
+bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
+    std::vector<std::string> paths, titles;
+    for (const PlaylistItem& item : playlist) {
+        paths.push_back(item.path);
+        titles.push_back(item.title);
+    }
+    return SavePlaylist(paths, titles, settingsFile);
+}
+
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile) {
     pugi::xml_document document;

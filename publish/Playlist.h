@@ -23,6 +23,9 @@ struct PlaylistItem {
 bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);
 
+// The same for a playlist of entries.
+bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
+
 // Appends the stored entries to the lists; true when at least one was read.
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);

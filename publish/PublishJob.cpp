@@ -8,6 +8,7 @@
 #include "publish/TrackMovieBuilder.h"
 
 #include <cerrno>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -19,11 +20,14 @@ namespace {
 const char* const WaitCaption = "Generate specrum data";
 } // namespace
 
-void PublishJob::check(bool succeeded, PublishStep step, const fs::path& target, const fs::path& source) {
-    if (succeeded)
-        return;
+bool PublishJob::attempt(PublishStep step, const fs::path& target, const fs::path& source,
+                         const std::function<bool()>& write) {
     // The writers leave the system's reason in errno.
+    errno = 0;
+    if (write())
+        return true;
     observer.stepFailed({step, target, source, errno != 0 ? std::generic_category().message(errno) : ""});
+    return false;
 }
 
 std::string PublishJob::publishTracks(const fs::path& outputFolder) {
@@ -60,29 +64,23 @@ std::string PublishJob::publishTracks(const fs::path& outputFolder) {
 void PublishJob::writeDocuments(const PublishSettings& settings, const fs::path& outputFolder,
                                 const std::string& items) {
     fs::path musicList = outputFolder / contract::MusicListFileName;
-    errno = 0;
-    bool listWritten = writeTextFile(musicList, musicListText(settings.title, items));
-    check(listWritten, PublishStep::MusicList, musicList);
-    if (listWritten) {
-        errno = 0;
-        check(mergePlayerOptions(musicList, {settings.autoStart, settings.autoNext, settings.loop, settings.random}),
-              PublishStep::PlayerOptions, musicList);
-    }
+    if (attempt(PublishStep::MusicList, musicList, {},
+                [&] { return writeTextFile(musicList, musicListText(settings.title, items)); }))
+        attempt(PublishStep::PlayerOptions, musicList, {}, [&] {
+            return mergePlayerOptions(musicList, {settings.autoStart, settings.autoNext, settings.loop, settings.random});
+        });
 
     fs::path playerMovie = outputFolder / contract::PlayerMovieFileName;
-    errno = 0;
-    check(copyPlayer(settings.player, playerMovie), PublishStep::PlayerMovie, playerMovie, settings.player);
+    attempt(PublishStep::PlayerMovie, playerMovie, settings.player,
+            [&] { return copyPlayer(settings.player, playerMovie); });
 
-    bool runtime = false;
-    if (settings.runtime) {
-        errno = 0;
-        runtime = copyPlayerRuntime(runtimeFolder, outputFolder / "ruffle");
-        check(runtime, PublishStep::Runtime, outputFolder / "ruffle", runtimeFolder);
-    }
+    fs::path runtimeCopy = outputFolder / RuntimeFolderName;
+    bool runtime = settings.runtime && attempt(PublishStep::Runtime, runtimeCopy, runtimeFolder, [&] {
+                       return copyPlayerRuntime(runtimeFolder, runtimeCopy);
+                   });
     if (settings.html) {
         fs::path page = outputFolder / contract::PlayerPageFileName;
-        errno = 0;
-        check(writePlayerPage(page, runtime), PublishStep::PlayerPage, page);
+        attempt(PublishStep::PlayerPage, page, {}, [&] { return writePlayerPage(page, runtime); });
     }
 }
 

@@ -7,6 +7,7 @@
 #include "publish/SpectrumAnalyser.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace publish {
@@ -31,8 +32,9 @@ private:
     std::string publishTracks(const std::filesystem::path& outputFolder);
     void writeDocuments(const PublishSettings& settings, const std::filesystem::path& outputFolder,
                         const std::string& items);
-    void check(bool succeeded, PublishStep step, const std::filesystem::path& target,
-               const std::filesystem::path& source = {});
+    // Runs one step's `write`; a failure is told to the observer.
+    bool attempt(PublishStep step, const std::filesystem::path& target, const std::filesystem::path& source,
+                 const std::function<bool()>& write);
 
     SettingsFolder folder;
     std::filesystem::path runtimeFolder;

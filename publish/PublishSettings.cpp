@@ -50,12 +50,7 @@ bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderCh
 
 bool savePublishSettings(const std::filesystem::path& settingsFile, const std::vector<PlaylistItem>& playlist,
                          const PlayerChoices& player, const FolderChoices& folder) {
-    std::vector<std::string> paths, titles;
-    for (const PlaylistItem& item : playlist) {
-        paths.push_back(item.path);
-        titles.push_back(item.title);
-    }
-    return SavePlaylist(paths, titles, settingsFile) && savePlayerChoices(settingsFile, player) &&
+    return SavePlaylist(playlist, settingsFile) && savePlayerChoices(settingsFile, player) &&
            saveFolderChoices(settingsFile, folder);
 }
 

@@ -2,9 +2,6 @@
 
 #include "publish/OutputDocuments.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace publish {
 
 const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName) {
@@ -21,13 +18,9 @@ std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, 
 int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
     std::error_code ignored;
     std::filesystem::create_directories(playersFolder, ignored);
-    std::vector<const contract::BuiltInSkin*> skins;
-    for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
-        skins.push_back(&skin);
-    std::sort(skins.begin(), skins.end(), [](auto* a, auto* b) { return a->resource < b->resource; });
     int written = 0;
-    for (const contract::BuiltInSkin* skin : skins)
-        written += writeResourceToFile("SWF", skin->resource, skinMovieFile(playersFolder, *skin)) ? 1 : 0;
+    for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
+        written += writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin)) ? 1 : 0;
     return written;
 }
 

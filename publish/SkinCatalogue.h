@@ -16,7 +16,7 @@ const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName);
 std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin);
 
 // Writes every built-in skin's movie into `playersFolder` (created), each
-// file replaced whole, in resource order. A skin that cannot be written is
+// file replaced whole. A skin that cannot be written is
 // skipped; returns how many were written.
 int unpackBuiltInSkins(const std::filesystem::path& playersFolder);
 

@@ -3,6 +3,7 @@
 #include "audio/LameEncoder.h"
 #include "audio/Mp3InputDecoder.h"
 #include "tests/audio/AudioFiles.h"
+#include "transform/FSMp3Frames.h"
 
 #include <gtest/gtest.h>
 
@@ -164,9 +165,10 @@ TEST(FrameHeader, AcceptsLayer3AndRefusesOtherLayersAndReservedFields) {
     const unsigned char badRate[4] = {0xFF, 0xFB, 0x9C, 0x64};
     const unsigned char badEmphasis[4] = {0xFF, 0xFB, 0x90, 0x66};
     const unsigned char reservedVersion[4] = {0xFF, 0xEB, 0x90, 0x64};
-    EXPECT_TRUE(audio::isLayer3FrameHeader(layer3));
+    transform::FSMp3FrameHeader read;
+    EXPECT_TRUE(transform::readMp3FrameHeader(layer3, 4, read));
     for (auto header : {layer2, badBitrate, badRate, badEmphasis, reservedVersion})
-        EXPECT_FALSE(audio::isLayer3FrameHeader(header));
+        EXPECT_FALSE(transform::readMp3FrameHeader(header, 4, read));
 }
 
 TEST_F(ReaderTest, Mp3AfterId3AndAidHeadersDecodesFromItsFirstFrame) {

@@ -234,10 +234,8 @@ void CPage1Mp3::addFiles(const QStringList& files) {
 void CPage1Mp3::deleteSelected() {
     for (QTreeWidgetItem* item : rows->selectedItems())
         delete item;
-    if (QTreeWidgetItem* first = rows->topLevelItem(0)) {
-        rows->setCurrentItem(first);
-        first->setSelected(true);
-    }
+    if (rows->topLevelItemCount() > 0)
+        selectOnly(0);
     renumber();
 }
 
@@ -252,9 +250,13 @@ void CPage1Mp3::move(int offset) {
     QString title = item->text(TitleColumn), path = item->text(FileColumn);
     delete rows->takeTopLevelItem(row);
     addEntry(target, path, title);
+    selectOnly(target);
+}
+
+void CPage1Mp3::selectOnly(int row) {
     rows->clearSelection();
-    rows->setCurrentItem(rows->topLevelItem(target));
-    rows->topLevelItem(target)->setSelected(true);
+    rows->setCurrentItem(rows->topLevelItem(row));
+    rows->topLevelItem(row)->setSelected(true);
 }
 
 void CPage1Mp3::moveUp() { move(-1); }
@@ -317,21 +319,14 @@ void CPage1Mp3::stopRecording() {
     bool done = runWithWaitDialog("Converting mp3", window(), [&] {
         return audio::ConvertToMp3(recordingPath, converted, false, 0, failure);
     });
-    if (done)
-        addConverted(converted, "");
-    else
+    if (done) {
+        addEntry(rows->topLevelItemCount(), QString::fromStdString(converted), "");
+        selectOnly(rows->topLevelItemCount() - 1);
+    } else
         QMessageBox::warning(this, "Tunemill",
                              "The recording cannot be converted to MP3: " + QString::fromStdString(failure.cause));
     playRecording->setEnabled(true);
     qualities->setEnabled(true);
-}
-
-void CPage1Mp3::addConverted(const std::string& converted, const QString& title) {
-    int row = rows->topLevelItemCount();
-    addEntry(row, QString::fromStdString(converted), title);
-    rows->clearSelection();
-    rows->setCurrentItem(rows->topLevelItem(row));
-    rows->topLevelItem(row)->setSelected(true);
 }
 
 bool CPage1Mp3::validatePage() {
@@ -344,12 +339,7 @@ bool CPage1Mp3::validatePage() {
 void CPage1Mp3::pageLeft() {
     if (preview)
         preview->close();
-    std::vector<std::string> paths, titles;
-    for (const publish::PlaylistItem& item : playlist()) {
-        paths.push_back(item.path);
-        titles.push_back(item.title);
-    }
-    publish::SavePlaylist(paths, titles, context.settings.settingsFile());
+    publish::SavePlaylist(playlist(), context.settings.settingsFile());
 }
 
 void CPage1Mp3::dragEnterEvent(QDragEnterEvent* event) {

@@ -67,7 +67,8 @@ private:
     void fillQualities();
     void startRecording();
     void stopRecording();
-    void addConverted(const std::string& converted, const QString& title);
+    // Selects `row` alone and makes it current.
+    void selectOnly(int row);
 
     WizardContext context;
     QTreeWidget* rows;

@@ -63,8 +63,6 @@ void CPage5Progress::tick() {
 void CPage5Progress::jobFinished() {
     timer.stop();
     jobEnded = true;
-    // The wait dialogs came and went: the keyboard belongs here again.
-    window()->activateWindow();
     emit completeChanged();
     if (!worker.whyNotRun().isEmpty()) {
         // Nothing was published: say why and let the user go back.

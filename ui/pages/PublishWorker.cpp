@@ -20,12 +20,10 @@ void PublishWorker::start() {
     if (thread.joinable())
         thread.join();
     finished = false;
-    ended = false;
     failure.clear();
     thread = std::thread([this] {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
         publish::PublishJob(context.settings, analyser, *this, context.runtimeFolder).run();
-        ended = true;
         finished = true;
     });
 }

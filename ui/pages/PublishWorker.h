@@ -28,7 +28,6 @@ public:
     void start();
     // True once, the first time it is asked after the job ended.
     bool takeFinished();
-    bool running() const { return thread.joinable() && !ended; }
     // Why the job could not run; empty when it ran.
     QString whyNotRun() const { return failure; }
 
@@ -52,7 +51,6 @@ private:
     QPointer<QWidget> owner;
     std::thread thread;
     std::atomic<bool> finished{false};
-    std::atomic<bool> ended{false};
     std::unique_ptr<CWaitDialog> waitDialog;
     QString failure;
 };

@@ -2,6 +2,7 @@
 
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
+#include "publish/PlayerRuntime.h"
 
 namespace ui {
 
@@ -31,7 +32,7 @@ window.addEventListener('load', function () {
 
 SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std::filesystem::path& runtimeFolder)
     : playersFolder(players), server(players) {
-    server.mount("ruffle", runtimeFolder);
+    server.mount(publish::RuntimeFolderName, runtimeFolder);
 }
 
 bool SkinPreviewSite::start() {

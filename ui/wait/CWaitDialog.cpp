@@ -11,7 +11,8 @@ namespace ui {
 
 const char* const CWaitDialog::Text = "It make take several minutes\n\nPlease be patient.";
 
-CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent) : dialog(new QDialog(parent)) {
+CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent)
+    : dialog(new QDialog(parent)), previous(QApplication::activeWindow()) {
     dialog->setWindowTitle(caption);
     // It only informs: the keyboard stays with the window the user works in.
     dialog->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -30,6 +31,10 @@ CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent) : dialog(new Q
     dialog->repaint();
 }
 
-CWaitDialog::~CWaitDialog() { delete dialog; }
+CWaitDialog::~CWaitDialog() {
+    delete dialog;
+    if (previous)
+        previous->activateWindow();
+}
 
 } // namespace ui

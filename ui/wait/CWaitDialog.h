@@ -2,6 +2,7 @@
 #define UI_WAIT_CWAITDIALOG_H
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 namespace ui {
@@ -22,6 +23,8 @@ public:
 
 private:
     QDialog* dialog;
+    // The window that had the keyboard, which gets it back at the end.
+    QPointer<QWidget> previous;
 };
 
 } // namespace ui

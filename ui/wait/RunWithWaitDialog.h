@@ -14,16 +14,13 @@ namespace ui {
 // back meanwhile.
 template <typename Work>
 auto runWithWaitDialog(const QString& caption, QWidget* window, Work work) -> decltype(work()) {
+    CWaitDialog wait(caption, window);
     QFutureWatcher<decltype(work())> watcher;
-    {
-        CWaitDialog wait(caption, window);
-        QEventLoop loop;
-        QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-        watcher.setFuture(QtConcurrent::run(work));
-        if (!watcher.isFinished())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    window->activateWindow();
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(work));
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     return watcher.result();
 }
 
