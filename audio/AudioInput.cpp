@@ -52,27 +52,22 @@ bool startMp3(AudioInput& input, lame_t encoder) {
     return true;
 }
 
-bool isTag(uint32_t tag, const char* name) {
-    return tag == (static_cast<uint32_t>(name[0]) << 24 | static_cast<uint32_t>(name[1]) << 16 |
-                   static_cast<uint32_t>(name[2]) << 8 | static_cast<uint32_t>(name[3]));
-}
-
 // WAV and AIFF files the parsers cannot read, and the formats they leave
 // to it, go to libsndfile: never to raw PCM, which would be noise.
 bool detectHeader(AudioInput& input, lame_t encoder, const std::string& path) {
-    uint32_t tag = 0;
-    bool haveTag = readBig32(input.stream, tag);
+    unsigned char tag[4];
+    bool haveTag = readBytes(input.stream, tag, 4) == 4;
     input.countCarefully = false;
     input.format = AudioFormat::RawPcm;
     HeaderResult result = HeaderResult::Declined;
     AudioFormat parsed = AudioFormat::RawPcm;
-    if (haveTag && isTag(tag, "RIFF")) {
+    if (haveTag && hasTag(tag, "RIFF")) {
         result = parseWavHeader(input, encoder);
         parsed = AudioFormat::Wav;
-    } else if (haveTag && isTag(tag, "FORM")) {
+    } else if (haveTag && hasTag(tag, "FORM")) {
         result = parseAiffHeader(input, encoder);
         parsed = AudioFormat::Aiff;
-    } else if (haveTag && (isTag(tag, "fLaC") || isTag(tag, "OggS") || isTag(tag, "RF64"))) {
+    } else if (haveTag && (hasTag(tag, "fLaC") || hasTag(tag, "OggS") || hasTag(tag, "RF64"))) {
         result = HeaderResult::Delegated;
     }
     if (result == HeaderResult::Failed)
