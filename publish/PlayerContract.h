@@ -52,6 +52,9 @@ inline constexpr const char* PlayerMovieFileName = "Player.swf";
 inline constexpr const char* PlayerPageFileName = "Player.htm";
 inline constexpr int PlayerPageResource = 216; // of type "HTM"
 
+// The vendor's web site: behind the skins' logo button and the wizard's link.
+inline constexpr const char* VendorSite = "https://tunemill.example.org/";
+
 // The built-in skins, of resource type "SWF", in the order the player page
 // lists them: the name it shows, the file it unpacks the movie to inside
 // its "players" folder, and the name the command line takes.

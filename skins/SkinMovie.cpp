@@ -1,5 +1,6 @@
 #include "skins/SkinMovie.h"
 
+#include "publish/PlayerContract.h"
 #include "skins/PlayerLogic.h"
 #include "transform/transform.h"
 
@@ -10,7 +11,6 @@ using namespace transform;
 
 namespace skins {
 
-const char* const VendorSite = "https://tunemill.example.org/";
 
 namespace {
 
@@ -223,7 +223,7 @@ PlayerOptions SkinBuilder::logicOptions() const {
     options.seekThumbWidth = design.seekThumbWidth;
     options.volumeSlotWidth = design.volumeSlot.width;
     options.volumeKnobWidth = design.volumeKnobWidth;
-    options.vendorSite = VendorSite;
+    options.vendorSite = publish::contract::VendorSite;
     return options;
 }
 

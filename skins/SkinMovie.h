@@ -8,9 +8,6 @@
 
 namespace skins {
 
-// The web address behind the logo button.
-extern const char* const VendorSite;
-
 // The skin's movie: its artwork on one frame with the shared playlist
 // logic, compressed, version 7.
 std::unique_ptr<transform::FSMovie> buildSkinMovie(const SkinDesign& design);

@@ -1,5 +1,6 @@
 #include "ui/wizard/CWizard.h"
 
+#include "publish/PlayerContract.h"
 #include "ui/controls/CHyperLink.h"
 #include "ui/pages/CPage1Mp3.h"
 #include "ui/pages/CPage2Player.h"
@@ -15,7 +16,6 @@
 namespace ui {
 
 const char* const CWizard::Caption = "Tunemill v1.2.2";
-const char* const CWizard::VendorSite = "https://tunemill.example.org/";
 
 CWizard::CWizard(const WizardContext& context, QWidget* parent)
     : QWizard(parent), playlist(new CPage1Mp3(context)), player(new CPage2Player(context)),
@@ -40,7 +40,7 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
     });
 
     link->setObjectName("websiteLink");
-    link->setTarget(VendorSite);
+    link->setTarget(publish::contract::VendorSite);
     link->setLabel("Visit Website");
     connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
 }

@@ -31,7 +31,6 @@ public:
     CHyperLink* websiteLink() const { return link; }
 
     static const char* const Caption;
-    static const char* const VendorSite;
 
 public slots:
     // Closes the wizard, unless a publish is under way.
