@@ -1,34 +1,79 @@
 #include "cli/PublishArguments.h"
 
 #include "audio/TrackTitle.h"
+#include "cli/ExitStatus.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <filesystem>
-#include <iterator>
+#include <memory>
 
 namespace cli {
 
-const char* const PublishUsage =
-    "usage: tunemill-publish --folder DIR [--title TEXT] [--skin real-like|wmp-like|simple|FILE.swf]\n"
-    "                        [--autostart 0|1] [--autonext 0|1] [--loop 0|1] [--shuffle 0|1]\n"
-    "                        [--html 0|1] [--runtime 0|1] [--serve [--port N] [--open]] [--] FILE[=TITLE]...\n"
+namespace {
+
+const char* const Program = "tunemill-publish";
+
+const char* const Synopsis =
+    "usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]...\n"
     "       tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
     "       tunemill-publish --serve --folder DIR [--port N] [--open]\n";
 
-namespace {
+const char* const FilesHelp =
+    "FILE[=TITLE] is a music file, titled TITLE or else by its tags or its name.\n"
+    "Options end at --; files whose names begin with - or -- can follow it.\n"
+    "Exit status: 0 all tracks published, 1 some skipped or not written, 2 bad arguments.";
 
-bool parsePort(const std::string& text, int& port) {
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    port = std::stoi(text);
-    return port <= 65535;
+// The help starts with the program's synopsis, where files have their place.
+class PublishHelpFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string) const override { return Synopsis; }
+};
+
+std::string withDefault(const std::string& help, bool value) {
+    return help + " (default " + (value ? "1" : "0") + ")";
 }
 
-bool parseFlag(const std::string& text, bool& flag) {
-    if (text != "0" && text != "1")
-        return false;
-    flag = text == "1";
-    return true;
+// 0 or 1, the way the settings file writes them, rather than CLI11's many
+// spellings of true and false.
+const CLI::Validator ZeroOrOne(
+    [](std::string& value) { return value == "0" || value == "1" ? "" : "takes 0 or 1, not \"" + value + "\""; },
+    "", "0|1");
+
+const CLI::Validator PortNumber(
+    [](std::string& value) {
+        bool digits = !value.empty() && value.size() <= 5 && value.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(value) <= 65535 ? ""
+                                                   : "takes a port number from 0 to 65535, not \"" + value + "\"";
+    },
+    "", "N");
+
+void addChoice(CLI::App& app, const std::string& name, bool& choice, const std::string& help) {
+    app.add_option(name, choice, withDefault(help, choice))->check(ZeroOrOne)->type_name("0|1");
+}
+
+// Every option, each with its one line of help; a new option is one more
+// line here.
+void addOptions(CLI::App& app, PublishArguments& parsed) {
+    app.add_option("--folder", parsed.folder, "the player goes to DIR/output; --serve serves it from there")
+        ->type_name("DIR");
+    app.add_option("--title", parsed.title, "the playlist's title (default \"" + parsed.title + "\")")
+        ->type_name("TEXT");
+    app.add_option("--skin", parsed.skin, "real-like (default), wmp-like, simple, or the path of an SWF movie")
+        ->type_name("SKIN");
+    addChoice(app, "--autostart", parsed.autoStart, "the player starts playing by itself");
+    addChoice(app, "--autonext", parsed.autoNext, "goes on to the next track");
+    addChoice(app, "--loop", parsed.loop, "starts again after the last track");
+    addChoice(app, "--shuffle", parsed.shuffle, "plays the tracks in random order");
+    addChoice(app, "--html", parsed.html, "also writes the web page Player.htm");
+    addChoice(app, "--runtime", parsed.runtime, "copies the SWF runtime, for browsers without Flash");
+    app.add_flag("--demo", parsed.demo, "publishes the built-in demo tunes instead of files");
+    app.add_flag("--serve", parsed.serve, "serves the player on 127.0.0.1 until Ctrl+C");
+    app.add_option("--port", parsed.port, "the port --serve listens on (default any free one)")
+        ->check(PortNumber)
+        ->type_name("N");
+    app.add_flag("--open", parsed.open, "opens the served page in the desktop's browser");
 }
 
 bool exists(const std::string& path) {
@@ -50,78 +95,68 @@ publish::PlaylistItem trackFor(const std::string& argument) {
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
+// CLI11 leaves what no option took in the order given, with "--" where the
+// options ended: before it, anything spelt like a long option is unknown;
+// everything else is a file, also one that begins with a single "-".
+std::string takeFiles(const std::vector<std::string>& leftOver, PublishArguments& parsed) {
+    bool optionsEnded = false;
+    for (const std::string& argument : leftOver) {
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && argument.rfind("--", 0) == 0)
+            return "unknown option " + argument;
+        else
+            parsed.tracks.push_back(trackFor(argument));
+    }
+    return "";
+}
+
+std::string contradiction(const PublishArguments& parsed) {
+    if (parsed.folder.empty())
+        return "--folder is missing";
+    if (parsed.demo && !parsed.tracks.empty())
+        return "--demo makes its own tracks; give no files with it";
+    if (!parsed.demo && !parsed.serve && parsed.tracks.empty())
+        return "no files to publish";
+    if ((parsed.open || parsed.port != 0) && !parsed.serve)
+        return "--open and --port go with --serve";
+    return "";
+}
+
+CommandLineReply mistake(const std::string& what) {
+    return {BadArguments, std::string(Program) + ": " + what + "\nRun with --help for more information.\n", false};
+}
+
 } // namespace
 
-std::optional<PublishArguments> parsePublishArguments(const std::vector<std::string>& arguments, std::string& error) {
+std::variant<PublishArguments, CommandLineReply> parsePublishArguments(const std::vector<std::string>& arguments) {
     PublishArguments parsed;
-    struct FlagOption {
-        const char* name;
-        bool* flag;
-    };
-    const FlagOption flags[] = {{"--autostart", &parsed.autoStart}, {"--autonext", &parsed.autoNext},
-                                {"--loop", &parsed.loop},           {"--shuffle", &parsed.shuffle},
-                                {"--html", &parsed.html},           {"--runtime", &parsed.runtime}};
-    // Options that take no value.
-    const FlagOption switches[] = {{"--demo", &parsed.demo}, {"--serve", &parsed.serve}, {"--open", &parsed.open}};
-    bool optionsEnded = false;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.rfind("--", 0) != 0) {
-            parsed.tracks.push_back(trackFor(argument));
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        auto isSwitch = [&argument](const FlagOption& option) { return argument == option.name; };
-        if (auto found = std::find_if(std::begin(switches), std::end(switches), isSwitch); found != std::end(switches)) {
-            *found->flag = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            error = argument + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = arguments[++i];
-        bool known = true;
-        if (argument == "--folder")
-            parsed.folder = value;
-        else if (argument == "--title")
-            parsed.title = value;
-        else if (argument == "--skin")
-            parsed.skin = value;
-        else if (argument == "--port") {
-            if (!parsePort(value, parsed.port)) {
-                error = "--port takes a port number from 0 to 65535, not \"" + value + "\"";
-                return std::nullopt;
-            }
-        } else
-            known = false;
-        for (const FlagOption& option : flags) {
-            if (argument != option.name)
-                continue;
-            known = true;
-            if (!parseFlag(value, *option.flag)) {
-                error = argument + " takes 0 or 1, not \"" + value + "\"";
-                return std::nullopt;
-            }
-        }
-        if (!known) {
-            error = "unknown option " + argument;
-            return std::nullopt;
-        }
+    CLI::App app("Publishes music files as a web music player: track movies, a playlist, a skin, a page.", Program);
+    app.formatter(std::make_shared<PublishHelpFormatter>());
+    app.get_formatter()->column_width(26);
+    app.set_help_flag("-h,--help", "prints this help and exits");
+    app.set_version_flag("--version", std::string(Program) + " " + TUNEMILL_VERSION, "prints the version and exits");
+    app.footer(FilesHelp);
+    // As before CLI11: a repeated option counts as last given.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.allow_extras();
+    addOptions(app, parsed);
+    try {
+        // CLI11 parses a reversed list, taking arguments from its back.
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        return CommandLineReply{AllPublished, app.help(), true};
+    } catch (const CLI::CallForVersion& version) {
+        return CommandLineReply{AllPublished, std::string(version.what()) + "\n", true};
+    } catch (const CLI::ParseError& error) {
+        return mistake(error.what());
     }
-    if (parsed.folder.empty())
-        error = "--folder is missing";
-    else if (parsed.demo && !parsed.tracks.empty())
-        error = "--demo makes its own tracks; give no files with it";
-    else if (!parsed.demo && !parsed.serve && parsed.tracks.empty())
-        error = "no files to publish";
-    else if ((parsed.open || parsed.port != 0) && !parsed.serve)
-        error = "--open and --port go with --serve";
-    if (!error.empty())
-        return std::nullopt;
+    std::string wrong = takeFiles(app.remaining(), parsed);
+    if (wrong.empty())
+        wrong = contradiction(parsed);
+    if (!wrong.empty())
+        return mistake(wrong);
     return parsed;
 }
 

@@ -3,8 +3,8 @@
 
 #include "publish/Playlist.h"
 
-#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -31,10 +31,16 @@ struct PublishArguments {
     std::vector<publish::PlaylistItem> tracks;
 };
 
-// Parses the arguments after the program name; on failure `error` says why.
-std::optional<PublishArguments> parsePublishArguments(const std::vector<std::string>& arguments, std::string& error);
+// The answer when the command line asks for nothing to be published: the
+// help, the version, or what is wrong with it.
+struct CommandLineReply {
+    int status;
+    std::string text;
+    bool toStandardOutput;
+};
 
-extern const char* const PublishUsage;
+// Parses the arguments after the program name.
+std::variant<PublishArguments, CommandLineReply> parsePublishArguments(const std::vector<std::string>& arguments);
 
 } // namespace cli
 

@@ -5,6 +5,7 @@
 #include "audio/TrackPreparation.h"
 #include "cli/ConsoleObserver.h"
 #include "cli/DemoTunes.h"
+#include "cli/ExitStatus.h"
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
 #include "publish/InstalledFiles.h"
@@ -19,10 +20,9 @@
 #include <string>
 
 namespace fs = std::filesystem;
+using enum cli::ExitStatus;
 
 namespace {
-
-enum ExitStatus { AllPublished = 0, NotAllPublished = 1, BadArguments = 2 };
 
 void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
 
@@ -135,12 +135,12 @@ int serve(const cli::PublishArguments& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
-    auto arguments = cli::parsePublishArguments(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!arguments) {
-        std::fprintf(stderr, "tunemill-publish: %s\n%s", error.c_str(), cli::PublishUsage);
-        return BadArguments;
+    auto parsed = cli::parsePublishArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (auto* reply = std::get_if<cli::CommandLineReply>(&parsed)) {
+        std::fputs(reply->text.c_str(), reply->toStandardOutput ? stdout : stderr);
+        return reply->status;
     }
+    auto arguments = &std::get<cli::PublishArguments>(parsed);
     int status = AllPublished;
     if (arguments->demo || !arguments->tracks.empty()) {
         publish::TemporarySettingsFolder settings;

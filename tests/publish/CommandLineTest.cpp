@@ -149,3 +149,11 @@ TEST_F(CommandLineTest, RefusesServingOptionsWithoutServe) {
     EXPECT_EQ(publish("--folder x --serve --port 70000").status, 2);
     EXPECT_EQ(publish("--folder x --port 8080 '" + mp3 + "'").status, 2);
 }
+
+TEST_F(CommandLineTest, HelpAndVersionGoToStandardOutputAndAMistakeToStandardErrorWithItsStatus) {
+    EXPECT_EQ(publish("--help").status, 0);
+    EXPECT_EQ(outputOf(std::string(PUBLISHER) + " --version 2>&1"), "tunemill-publish 1.2.2\n");
+    CommandResult result = publish("--unknown --folder x '" + mp3 + "'");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.said, "tunemill-publish: unknown option --unknown\nRun with --help for more information.\n");
+}
