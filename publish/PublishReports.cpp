@@ -7,6 +7,9 @@ namespace {
 const char* const BuildCaption = "Build Swf";
 const char* const ProgramCaption = "Tunemill";
 const char* const TooLongText = "too long for a track movie (at most 28 min 44 s)";
+const char* const NoSoundText = "no sound to publish";
+const char* const OutOfMemoryText = "not enough memory to build its movie";
+const char* const CancelledText = "cancelled";
 
 std::string stepSentence(const StepFailure& failure) {
     std::string target = failure.target.string(), source = failure.source.string();
@@ -30,6 +33,9 @@ Alert alertFor(const TrackReport& report) {
     case TrackOutcome::Unsupported: return {report.source + " \n- unsupported format!", BuildCaption};
     case TrackOutcome::TooLong: return {report.source + " \n- " + TooLongText + "!", BuildCaption};
     case TrackOutcome::CannotWrite: return {report.movie + " \n- " + report.detail, BuildCaption};
+    case TrackOutcome::NoSound: return {report.source + " \n- " + NoSoundText + "!", BuildCaption};
+    case TrackOutcome::OutOfMemory: return {report.source + " \n- " + OutOfMemoryText + "!", BuildCaption};
+    case TrackOutcome::Cancelled: return {};
     }
     return {};
 }
@@ -47,6 +53,9 @@ std::string describe(const TrackReport& report) {
     case TrackOutcome::Unsupported: return "skipped, unsupported format";
     case TrackOutcome::TooLong: return std::string("skipped, ") + TooLongText;
     case TrackOutcome::CannotWrite: return "skipped, " + report.movie + " cannot be written: " + report.detail;
+    case TrackOutcome::NoSound: return std::string("skipped, ") + NoSoundText;
+    case TrackOutcome::OutOfMemory: return std::string("skipped, ") + OutOfMemoryText;
+    case TrackOutcome::Cancelled: return CancelledText;
     }
     return "";
 }

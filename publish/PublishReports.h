@@ -7,7 +7,7 @@
 namespace publish {
 
 // Why a track has no movie.
-enum class TrackOutcome { Published, Unsupported, CannotWrite, TooLong };
+enum class TrackOutcome { Published, Unsupported, CannotWrite, TooLong, NoSound, OutOfMemory, Cancelled };
 
 // What became of one playlist entry.
 struct TrackReport {

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace publish {
 
@@ -42,6 +43,9 @@ std::string shortenedTitle(const std::string& title) {
     return title.substr(0, end);
 }
 
+// Thrown out of the frame loop when the build is asked to stop.
+struct BuildStopped {};
+
 struct TrackFigures {
     int duration;
     int samplesPerFrame;
@@ -49,11 +53,13 @@ struct TrackFigures {
 };
 
 std::unique_ptr<FSMovie> trackMovie(FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
-                                    SpectrumData& spectrum) {
+                                    SpectrumData& spectrum, const std::stop_token& stop) {
     auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, 1, 1), static_cast<float>(contract::TrackFrameRate));
     movie->addObject(new FSSetBackgroundColor(FSColor(255, 255, 255, 255)));
     movie->addObject(sound.streamHeader(figures.samplesPerFrame));
     for (int frame = 0; frame < figures.frameCount; ++frame) {
+        if (stop.stop_requested())
+            throw BuildStopped();
         FSActionList actions;
         if (frame == 0) {
             addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
@@ -75,29 +81,48 @@ std::unique_ptr<FSMovie> trackMovie(FSSoundConstructor& sound, const TrackFigure
 } // namespace
 
 TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title, const std::string& moviePath,
-                            const std::filesystem::path& dataPath) {
+                            const std::filesystem::path& dataPath, std::stop_token stop) {
     std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
+    if (!sound)
+        return {TrackOutcome::OutOfMemory, ""};
+    int status = sound->loadFile(mp3Path.c_str());
+    if (status == FSOutOfMemory)
+        return {TrackOutcome::OutOfMemory, ""};
     // A rate below one sample per frame cannot be streamed at all.
-    if (!sound || sound->loadFile(mp3Path.c_str()) != 0 || sound->getSampleRate() < contract::TrackFrameRate)
+    if (status != FSLoaded || sound->getSampleRate() < contract::TrackFrameRate)
         return {TrackOutcome::Unsupported, ""};
 
     TrackFigures figures;
     figures.duration = sound->getSampleCount() / sound->getSampleRate();
     figures.samplesPerFrame = sound->getSampleRate() / contract::TrackFrameRate;
     figures.frameCount = sound->getSampleCount() / figures.samplesPerFrame;
+    if (figures.frameCount == 0)
+        return {TrackOutcome::NoSound, ""};
     if (figures.frameCount > contract::LongestTrackFrames)
         return {TrackOutcome::TooLong, ""};
 
+    // What an error leaves of the movie file is removed: no half-written
+    // movie may stay behind.
+    auto failed = [&](TrackOutcome outcome, const std::string& detail) -> TrackResult {
+        std::error_code ignored;
+        std::filesystem::remove(moviePath, ignored);
+        return {outcome, detail};
+    };
     try {
         SpectrumData spectrum(dataPath);
-        std::unique_ptr<FSMovie> movie = trackMovie(*sound, figures, title, spectrum);
+        std::unique_ptr<FSMovie> movie = trackMovie(*sound, figures, title, spectrum, stop);
         sound.reset();
+        if (stop.stop_requested())
+            return {TrackOutcome::Cancelled, ""};
         movie->encodeToFile(moviePath.c_str());
+    } catch (const BuildStopped&) {
+        return failed(TrackOutcome::Cancelled, "");
+    } catch (const std::bad_alloc&) {
+        return failed(TrackOutcome::OutOfMemory, "");
+    } catch (const FSAllocationException& error) {
+        return failed(TrackOutcome::OutOfMemory, error.message());
     } catch (const FSAccessException& error) {
-        // The file was opened, so what it held is gone already: leave no
-        // half-written movie behind.
-        std::remove(moviePath.c_str());
-        return {TrackOutcome::CannotWrite, error.message()};
+        return failed(TrackOutcome::CannotWrite, error.message());
     } catch (const FSException& error) {
         return {TrackOutcome::CannotWrite, error.message()};
     }

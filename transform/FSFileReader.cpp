@@ -22,7 +22,11 @@ int readWholeFile(const char* path, std::unique_ptr<unsigned char[]>& bytes, int
     }
 
     std::unique_ptr<unsigned char[]> contents(new (std::nothrow) unsigned char[end > 0 ? end : 1]);
-    bool complete = contents && std::fread(contents.get(), 1, static_cast<size_t>(end), file) == static_cast<size_t>(end);
+    if (!contents) {
+        std::fclose(file);
+        return FSOutOfMemory;
+    }
+    bool complete = std::fread(contents.get(), 1, static_cast<size_t>(end), file) == static_cast<size_t>(end);
     if (std::fclose(file) != 0 || !complete)
         return FSCannotRead;
 

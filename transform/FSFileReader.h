@@ -5,7 +5,9 @@
 
 namespace transform {
 
-enum FSLoadStatus { FSLoaded = 0, FSCannotOpen = 1, FSCannotRead = 2, FSUnsupported = 3 };
+// Beyond the four statuses of old, running out of memory has its own, so
+// that it is never taken for a fault of the file.
+enum FSLoadStatus { FSLoaded = 0, FSCannotOpen = 1, FSCannotRead = 2, FSUnsupported = 3, FSOutOfMemory = 4 };
 
 // Reads a whole file ("rb"). Files too large for an int size cannot be read.
 int readWholeFile(const char* path, std::unique_ptr<unsigned char[]>& bytes, int& size);

@@ -9,7 +9,8 @@ class FSSoundStreamHead2;
 
 // Turns an MP3 file (MPEG Layer III at 11025, 22050 or 44100 Hz) or a PCM
 // WAV file into SWF sound tags. Loading returns a status: 0 success,
-// 1 cannot open, 2 cannot size, read or close, 3 unsupported format.
+// 1 cannot open, 2 cannot size, read or close, 3 unsupported format,
+// 4 out of memory.
 // Made by createSoundConstructor; freed by release.
 class FSSoundConstructor {
 public:

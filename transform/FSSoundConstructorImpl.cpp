@@ -80,7 +80,7 @@ int FSSoundConstructorImpl::decodeSound(const unsigned char* bytes, int size) {
         return isWav ? decodeWav(*codec) : decodeMp3(bytes, size);
     } catch (const std::bad_alloc&) {
         clear();
-        return FSUnsupported;
+        return FSOutOfMemory;
     }
 }
 

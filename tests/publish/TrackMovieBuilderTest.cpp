@@ -3,11 +3,30 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <stop_token>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace publish;
 using namespace transform;
 using namespace testing_support;
+
+#if defined(__SANITIZE_ADDRESS__)
+#define UNDER_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef UNDER_ADDRESS_SANITIZER
+#define UNDER_ADDRESS_SANITIZER 0
+#endif
 
 namespace {
 
@@ -145,13 +164,85 @@ TEST_F(TrackMovieBuilderTest, AMovieThatCannotBeWrittenIsReported) {
               "skipped, " + movie + " cannot be written: Cannot open file");
 }
 
-TEST_F(TrackMovieBuilderTest, ASoundTooShortForOneFrameGivesNoFrames) {
+TEST_F(TrackMovieBuilderTest, ASoundWithoutOneWholeFrameIsSkipped) {
+    writeDataLog("0:1;\n");
     Bytes frame = {0xFF, 0xFB, 0x90, 0x00};
     frame.resize(417);
     writeFile(mp3, frame);
-    auto built = build("t");
-    EXPECT_EQ(built->frameCount(), 0);
-    EXPECT_EQ(built->getObjects().getCount(), 2);
+    build("t", TrackOutcome::NoSound);
+    EXPECT_EQ(describe(TrackReport{1, mp3, movie, result.outcome, result.detail}), "skipped, no sound to publish");
+    EXPECT_EQ(alert(mp3).text, mp3 + " \n- no sound to publish!");
+    EXPECT_FALSE(std::filesystem::exists(movie));
+    EXPECT_TRUE(std::filesystem::exists(dataLog));
+
+    Bytes emptyWav = {'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 2, 0,
+                      0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+    std::string wav = folder.path("empty.wav");
+    writeFile(wav, emptyWav);
+    EXPECT_EQ(buildTrackMovie(wav, "t", movie, dataLog).outcome, TrackOutcome::NoSound);
+    EXPECT_FALSE(std::filesystem::exists(movie));
+}
+
+TEST_F(TrackMovieBuilderTest, AStopRequestedBeforeOrDuringTheBuildCancelsIt) {
+    std::stop_source before;
+    before.request_stop();
+    writeDataLog("0:1;\n");
+    EXPECT_EQ(buildTrackMovie(mp3, "t", movie, dataLog, before.get_token()).outcome, TrackOutcome::Cancelled);
+    EXPECT_FALSE(std::filesystem::exists(movie));
+    EXPECT_TRUE(std::filesystem::exists(dataLog));
+
+    // The builder reads the data file frame by frame: from a pipe it waits
+    // for each line, so the stop surely comes part way through.
+    std::filesystem::remove(dataLog);
+    ASSERT_EQ(mkfifo(dataLog.c_str(), 0600), 0);
+    std::stop_source during;
+    std::thread feeder([&] {
+        std::FILE* pipe = std::fopen(dataLog.c_str(), "w");
+        for (int line = 0; line < 20; ++line)
+            std::fprintf(pipe, "%d:1;2;3;\n", line);
+        std::fflush(pipe);
+        during.request_stop();
+        std::fclose(pipe);
+    });
+    result = buildTrackMovie(mp3, "t", movie, dataLog, during.get_token());
+    feeder.join();
+    EXPECT_EQ(result.outcome, TrackOutcome::Cancelled);
+    EXPECT_FALSE(std::filesystem::exists(movie)) << "the partial movie is removed";
+}
+
+TEST_F(TrackMovieBuilderTest, RunningOutOfMemoryIsNamedAsSuch) {
+#if UNDER_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the sanitizer reserves more address space than the limit allows";
+#endif
+    // 60000 MP3 frames at 320 kbit/s: a 62 MB file, more than the limit
+    // below leaves room for.
+    Bytes frame = {0xFF, 0xFB, 0xE0, 0x00};
+    frame.resize(1044);
+    {
+        std::FILE* file = std::fopen(mp3.c_str(), "wb");
+        for (int i = 0; i < 60000; ++i)
+            std::fwrite(frame.data(), 1, frame.size(), file);
+        std::fclose(file);
+    }
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0;
+        std::FILE* statm = std::fopen("/proc/self/statm", "r");
+        if (!statm || std::fscanf(statm, "%ld", &pages) != 1)
+            _exit(100);
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (24 << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        _exit(static_cast<int>(buildTrackMovie(mp3, "t", movie, dataLog).outcome));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(TrackOutcome::OutOfMemory));
+    EXPECT_FALSE(std::filesystem::exists(movie));
+    EXPECT_EQ(describe(TrackReport{1, mp3, movie, TrackOutcome::OutOfMemory, ""}),
+              "skipped, not enough memory to build its movie");
 }
 
 TEST_F(TrackMovieBuilderTest, TooLongForTheFrameCountField) {
