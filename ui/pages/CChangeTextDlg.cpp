@@ -13,12 +13,12 @@ const int LongestTitle = 1023;
 
 CChangeTextDlg::CChangeTextDlg(const QString& title, QWidget* parent)
     : QDialog(parent), edit(new QLineEdit(title, this)), accepted(title) {
-    setWindowTitle("Change item title");
+    setWindowTitle(tr("Change item title"));
     edit->setObjectName("titleEdit");
     edit->setMaxLength(LongestTitle);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("The title will be showed in the playlist of the players.", this));
+    layout->addWidget(new QLabel(tr("The title will be showed in the playlist of the players."), this));
     layout->addWidget(edit);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {

@@ -33,9 +33,10 @@ namespace {
 enum Column { NumberColumn, TitleColumn, FileColumn };
 
 const char* const FileFilters =
-    "Mp3 file(*.mp3);;"
-    "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm);;"
-    "All files (*)";
+    QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Mp3 file(*.mp3);;"
+                                       "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw "
+                                       "*.pcm);;"
+                                       "All files (*)");
 
 std::tm localNow() {
     std::time_t now = std::time(nullptr);
@@ -50,11 +51,11 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle
 
 CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), rows(new QTreeWidget(this)), tools(new QToolBar(this)),
-      recordGroup(new QGroupBox("Record", this)), qualities(new QComboBox(recordGroup)),
-      record(new QPushButton("&Record", recordGroup)), playRecording(new QPushButton("&Play", recordGroup)) {
+      recordGroup(new QGroupBox(tr("Record"), this)), qualities(new QComboBox(recordGroup)),
+      record(new QPushButton(tr("&Record"), recordGroup)), playRecording(new QPushButton(tr("&Play"), recordGroup)) {
     rows->setObjectName("playlist");
     rows->setColumnCount(3);
-    rows->setHeaderLabels({"", "Title", "File"});
+    rows->setHeaderLabels({"", tr("Title"), tr("File")});
     rows->setRootIsDecorated(false);
     rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
     rows->setAllColumnsShowFocus(true);
@@ -73,7 +74,7 @@ CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
     recordLayout->addWidget(playRecording);
 
     auto* header = new QHBoxLayout;
-    header->addWidget(new QLabel("Playlist:", this));
+    header->addWidget(new QLabel(tr("Playlist:"), this));
     header->addStretch();
     header->addWidget(tools);
     auto* layout = new QVBoxLayout(this);
@@ -103,19 +104,24 @@ void CPage1Mp3::buildToolBar() {
         void (CPage1Mp3::*slot)();
     };
     const Tool toolList[] = {
-        {"list-add", QStyle::SP_FileDialogNewFolder, "Add", "Add one or more mp3 files", &CPage1Mp3::addFromDialog},
-        {"list-remove", QStyle::SP_TrashIcon, "Delete", "Delete selected items", &CPage1Mp3::deleteSelected},
-        {"go-up", QStyle::SP_ArrowUp, "Up", "move up current item", &CPage1Mp3::moveUp},
-        {"go-down", QStyle::SP_ArrowDown, "Down", "move down item", &CPage1Mp3::moveDown},
-        {"document-edit", QStyle::SP_FileDialogDetailedView, "Change title",
-         "Change item title, title will be showed in playlist", &CPage1Mp3::changeTitle},
-        {"media-playback-start", QStyle::SP_MediaPlay, "Play", "Play", &CPage1Mp3::playSelected},
-        {"media-playback-stop", QStyle::SP_MediaStop, "Stop", "Stop", &CPage1Mp3::stopPlaying},
+        {"list-add", QStyle::SP_FileDialogNewFolder, QT_TR_NOOP("Add"), QT_TR_NOOP("Add one or more mp3 files"),
+         &CPage1Mp3::addFromDialog},
+        {"list-remove", QStyle::SP_TrashIcon, QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete selected items"),
+         &CPage1Mp3::deleteSelected},
+        {"go-up", QStyle::SP_ArrowUp, QT_TR_NOOP("Up"), QT_TR_NOOP("move up current item"), &CPage1Mp3::moveUp},
+        {"go-down", QStyle::SP_ArrowDown, QT_TR_NOOP("Down"), QT_TR_NOOP("move down item"), &CPage1Mp3::moveDown},
+        {"document-edit", QStyle::SP_FileDialogDetailedView, QT_TR_NOOP("Change title"),
+         QT_TR_NOOP("Change item title, title will be showed in playlist"), &CPage1Mp3::changeTitle},
+        {"media-playback-start", QStyle::SP_MediaPlay, QT_TR_NOOP("Play"), QT_TR_NOOP("Play"),
+         &CPage1Mp3::playSelected},
+        {"media-playback-stop", QStyle::SP_MediaStop, QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop"),
+         &CPage1Mp3::stopPlaying},
     };
     for (const Tool& tool : toolList) {
-        QAction* action = tools->addAction(themedIcon(tool.theme, tool.fallback, look), tool.text);
-        action->setToolTip(tool.tip);
+        QAction* action = tools->addAction(themedIcon(tool.theme, tool.fallback, look), tr(tool.text));
+        action->setToolTip(tr(tool.tip));
         connect(action, &QAction::triggered, this, tool.slot);
+        // Compared untranslated: the groups are the same in every language.
         QString text = tool.text;
         if (text == "Delete" || text == "Down" || text == "Change title")
             tools->addSeparator();
@@ -125,15 +131,15 @@ void CPage1Mp3::buildToolBar() {
 void CPage1Mp3::buildContextMenu() {
     connect(rows, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        menu.addAction("&Play", this, &CPage1Mp3::playSelected);
+        menu.addAction(tr("&Play"), this, &CPage1Mp3::playSelected);
         menu.addSeparator();
-        menu.addAction("&Up", this, &CPage1Mp3::moveUp);
-        menu.addAction("&Down", this, &CPage1Mp3::moveDown);
+        menu.addAction(tr("&Up"), this, &CPage1Mp3::moveUp);
+        menu.addAction(tr("&Down"), this, &CPage1Mp3::moveDown);
         menu.addSeparator();
-        menu.addAction("&Add...", this, &CPage1Mp3::addFromDialog);
-        menu.addAction("D&elete", this, &CPage1Mp3::deleteSelected);
+        menu.addAction(tr("&Add..."), this, &CPage1Mp3::addFromDialog);
+        menu.addAction(tr("D&elete"), this, &CPage1Mp3::deleteSelected);
         menu.addSeparator();
-        menu.addAction("Change Title...", this, &CPage1Mp3::changeTitle);
+        menu.addAction(tr("Change Title..."), this, &CPage1Mp3::changeTitle);
         menu.exec(rows->viewport()->mapToGlobal(at));
     });
 }
@@ -171,7 +177,7 @@ void CPage1Mp3::fillQualities() {
     if (!recorder || recorder->fillQualities() == 0) {
         record->setEnabled(false);
         // Once the wizard is on screen, so that the box has a window to sit on.
-        QTimer::singleShot(0, this, [this] { QMessageBox::information(this, "", "NO Input Devices Found.."); });
+        QTimer::singleShot(0, this, [this] { QMessageBox::information(this, "", tr("NO Input Devices Found..")); });
         return;
     }
     for (const audio::RecordingQuality& quality : recorder->qualities())
@@ -203,13 +209,13 @@ std::vector<publish::PlaylistItem> CPage1Mp3::playlist() const {
 }
 
 void CPage1Mp3::addFromDialog() {
-    QStringList files = QFileDialog::getOpenFileNames(this, "Add", QString::fromStdString(context.documentsFolder),
-                                                      FileFilters);
+    QStringList files = QFileDialog::getOpenFileNames(this, tr("Add"), QString::fromStdString(context.documentsFolder),
+                                                      tr(FileFilters));
     addFiles(files);
 }
 
 void CPage1Mp3::addFiles(const QStringList& files) {
-    QString caption = files.size() == 1 ? "Converting mp3" : "Convert mp3";
+    QString caption = files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3");
     QStringList refused;
     std::tm now = localNow();
     std::string work = audio::workFolder(context.documentsFolder);
@@ -228,7 +234,7 @@ void CPage1Mp3::addFiles(const QStringList& files) {
         addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title);
     }
     if (!refused.isEmpty())
-        QMessageBox::warning(this, "Tunemill", "These files were not added:\n\n" + refused.join("\n"));
+        QMessageBox::warning(this, "Tunemill", tr("These files were not added:") + "\n\n" + refused.join("\n"));
 }
 
 void CPage1Mp3::deleteSelected() {
@@ -306,17 +312,17 @@ void CPage1Mp3::startRecording() {
     recorder->selectQuality(qualities->currentIndex());
     if (!recorder->start(recordingPath))
         return;
-    record->setText("&Stop");
+    record->setText(tr("&Stop"));
     qualities->setEnabled(false);
 }
 
 void CPage1Mp3::stopRecording() {
     recorder->stop();
-    record->setText("&Record");
+    record->setText(tr("&Record"));
     std::string work = audio::workFolder(context.documentsFolder);
     std::string converted = audio::convertedFileName(work, localNow());
     audio::ConversionFailure failure;
-    bool done = runWithWaitDialog("Converting mp3", window(), [&] {
+    bool done = runWithWaitDialog(tr("Converting mp3"), window(), [&] {
         return audio::ConvertToMp3(recordingPath, converted, false, 0, failure);
     });
     if (done) {
@@ -324,7 +330,7 @@ void CPage1Mp3::stopRecording() {
         selectOnly(rows->topLevelItemCount() - 1);
     } else
         QMessageBox::warning(this, "Tunemill",
-                             "The recording cannot be converted to MP3: " + QString::fromStdString(failure.cause));
+                             tr("The recording cannot be converted to MP3: %1").arg(QString::fromStdString(failure.cause)));
     playRecording->setEnabled(true);
     qualities->setEnabled(true);
 }
@@ -332,7 +338,7 @@ void CPage1Mp3::stopRecording() {
 bool CPage1Mp3::validatePage() {
     if (rows->topLevelItemCount() > 0)
         return true;
-    QMessageBox::warning(this, "Tunemill", "Please add some mp3 files to the playlist!");
+    QMessageBox::warning(this, "Tunemill", tr("Please add some mp3 files to the playlist!"));
     return false;
 }
 

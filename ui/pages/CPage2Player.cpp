@@ -20,7 +20,7 @@ namespace contract = publish::contract;
 
 const int LongestTitle = 1023;
 
-QCheckBox* checkBox(const char* text, bool checked, QWidget* parent) {
+QCheckBox* checkBox(const QString& text, bool checked, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
     box->setChecked(checked);
     return box;
@@ -30,8 +30,8 @@ QCheckBox* checkBox(const char* text, bool checked, QWidget* parent) {
 
 CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), skins(new QListWidget(this)),
-      autoStart(checkBox("Play start", true, this)), autoNext(checkBox("Play next auto", true, this)),
-      loop(checkBox("Loop playlist", true, this)), shuffle(checkBox("Shuffle playlist", false, this)),
+      autoStart(checkBox(tr("Play start"), true, this)), autoNext(checkBox(tr("Play next auto"), true, this)),
+      loop(checkBox(tr("Loop playlist"), true, this)), shuffle(checkBox(tr("Shuffle playlist"), false, this)),
       title(new QLineEdit(this)), view(new QWebEngineView(this)) {
     skins->setObjectName("skins");
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
@@ -42,7 +42,7 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     view->setObjectName("skinPreview");
     view->setFixedSize(300, 60);
 
-    auto* options = new QGroupBox("Play && playlist Setting", this);
+    auto* options = new QGroupBox(tr("Play && playlist Setting"), this);
     auto* optionGrid = new QVBoxLayout(options);
     for (QCheckBox* box : {autoStart, autoNext, loop, shuffle})
         optionGrid->addWidget(box);
@@ -51,9 +51,9 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     top->addWidget(skins, 1);
     top->addWidget(options);
     auto* titleRow = new QFormLayout;
-    titleRow->addRow("Title:", title);
+    titleRow->addRow(tr("Title:"), title);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Player:", this));
+    layout->addWidget(new QLabel(tr("Player:"), this));
     layout->addLayout(top);
     layout->addLayout(titleRow);
     layout->addSpacing(8);

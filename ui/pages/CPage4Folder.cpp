@@ -16,9 +16,9 @@ const char* const FolderName = "/Tunemill";
 } // namespace
 
 CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
-    : WizardPage(parent), context(shared), folder(new QLineEdit(this)), browse(new QPushButton("&Browser", this)),
-      html(new QCheckBox("Generate HTML page", this)),
-      runtime(new QCheckBox("Add the player runtime, so that the page plays in browsers without Flash", this)) {
+    : WizardPage(parent), context(shared), folder(new QLineEdit(this)), browse(new QPushButton(tr("&Browser"), this)),
+      html(new QCheckBox(tr("Generate HTML page"), this)),
+      runtime(new QCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"), this)) {
     folder->setObjectName("folder");
     folder->setReadOnly(true);
     html->setChecked(true);
@@ -27,7 +27,7 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     row->addWidget(folder, 1);
     row->addWidget(browse);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Publish Folder:", this));
+    layout->addWidget(new QLabel(tr("Publish Folder:"), this));
     layout->addLayout(row);
     layout->addWidget(html);
     layout->addWidget(runtime);

@@ -23,7 +23,7 @@ CPage5Progress::CPage5Progress(const WizardContext& context, QWidget* parent)
     progressBar->setTextVisible(false);
     percent->setObjectName("percent");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Converting... \nIt make take several minutes, please be patient.", this));
+    layout->addWidget(new QLabel(tr("Converting... \nIt make take several minutes, please be patient."), this));
     layout->addWidget(progressBar);
     layout->addStretch();
     layout->addWidget(percent);

@@ -30,10 +30,10 @@ QFont headingFont() {
 } // namespace
 
 CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
-    : WizardPage(parent), context(shared), label(new CLabel("Conversion Complete!", this)),
-      openFolder(new QPushButton("&Open Folder", this)), preview(new QPushButton("&Preview", this)),
+    : WizardPage(parent), context(shared), label(new CLabel(tr("Conversion Complete!"), this)),
+      openFolder(new QPushButton(tr("&Open Folder"), this)), preview(new QPushButton(tr("&Preview"), this)),
       // "&Feed Back" would take Alt+F from the wizard's Finish button.
-      feedback(new QPushButton("F&eed Back", this)) {
+      feedback(new QPushButton(tr("F&eed Back"), this)) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     startProgram = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
@@ -44,8 +44,8 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     for (QPushButton* button : {openFolder, preview, feedback})
         buttons->addWidget(button);
     buttons->addStretch();
-    auto* note = new QLabel("Are you satisfied with the output quality? if not, please click \"Feedbak\" to send us "
-                            "some suggests.",
+    auto* note = new QLabel(tr("Are you satisfied with the output quality? if not, please click \"Feedbak\" to send us "
+                               "some suggests."),
                             this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);

@@ -9,7 +9,8 @@
 
 namespace ui {
 
-const char* const CWaitDialog::Text = "It make take several minutes\n\nPlease be patient.";
+const char* const CWaitDialog::Text =
+    QT_TRANSLATE_NOOP("ui::CWaitDialog", "It make take several minutes\n\nPlease be patient.");
 
 CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent)
     : dialog(new QDialog(parent)), previous(QApplication::activeWindow()) {
@@ -19,7 +20,7 @@ CWaitDialog::CWaitDialog(const QString& caption, QWidget* parent)
     dialog->setObjectName("waitDialog");
     auto* layout = new QHBoxLayout(dialog);
     layout->addWidget(new Spinner(dialog), 0, Qt::AlignTop);
-    auto* text = new QLabel(Text, dialog);
+    auto* text = new QLabel(QCoreApplication::translate("ui::CWaitDialog", Text), dialog);
     text->setObjectName("waitText");
     layout->addWidget(text, 1);
     dialog->setMinimumWidth(320);

@@ -41,7 +41,7 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
 
     link->setObjectName("websiteLink");
     link->setTarget(publish::contract::VendorSite);
-    link->setLabel("Visit Website");
+    link->setLabel(tr("Visit Website"));
     connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
 }
 

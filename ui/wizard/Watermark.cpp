@@ -1,5 +1,6 @@
 #include "ui/wizard/Watermark.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -39,7 +40,8 @@ QPixmap watermarkPicture() {
     line.setPixelSize(12);
     line.setBold(false);
     painter.setFont(line);
-    painter.drawText(QRect(0, 74, Width, 20), Qt::AlignCenter, "your music on the web");
+    painter.drawText(QRect(0, 74, Width, 20), Qt::AlignCenter,
+                     QCoreApplication::translate("ui::Watermark", "your music on the web"));
     return picture;
 }
 
