@@ -1,27 +1,30 @@
 // tunemill: the wizard that puts a playlist on a web page.
 
+#include "app/WizardCommandLine.h"
 #include "audio/PortAudioSoundOutput.h"
 #include "audio/PortAudioWaveInput.h"
 #include "publish/InstalledFiles.h"
+#include "ui/instance/WizardInstance.h"
+#include "ui/translations/Translations.h"
 #include "ui/wizard/CWizard.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
-// Tunemill's own folder (settings, data file, skins), made on demand.
-std::string ownFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(folder);
-    return folder.toStdString();
-}
+// Tunemill's own folder (settings, data file, skins): one wizard at a time
+// works in it.
+QString ownFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation); }
 
 ui::WizardContext programContext() {
     std::filesystem::path program = publish::programFolder();
     ui::WizardContext context;
-    context.settings = publish::SettingsFolder(ownFolder());
+    context.settings = publish::SettingsFolder(ownFolder().toStdString());
     context.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     auto runtime = publish::findRuntimeFolder(publish::runtimeFolders(program));
     context.runtimeFolder = runtime.value_or(std::filesystem::path());
@@ -31,12 +34,33 @@ ui::WizardContext programContext() {
     return context;
 }
 
+// Hands the files to the wizard already at work in the folder; the exit status.
+int callRunningWizard(const ui::WizardInstance& instance, const QStringList& files) {
+    if (!instance.handOver(files)) {
+        std::fputs("Tunemill is already running but does not answer.\n", stderr);
+        return 1;
+    }
+    if (files.isEmpty())
+        std::fputs("Tunemill is already running.\n", stderr);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("Tunemill");
+    app::StartRequest request = app::parseWizardCommandLine(argc, argv);
+    if (request.exitStatus)
+        return *request.exitStatus;
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Tunemill");
+    ui::WizardInstance instance(ownFolder());
+    if (!instance.claim())
+        return callRunningWizard(instance, request.files);
+    ui::installTranslations(application, publish::translationFolders(publish::programFolder()));
     ui::CWizard wizard(programContext());
+    QObject::connect(&instance, &ui::WizardInstance::called, &wizard, &ui::CWizard::openFiles);
+    // Once the wizard shows its playlist, as the desktop's "Open with" expects.
+    QTimer::singleShot(0, &wizard, [&wizard, &request] { wizard.openFiles(request.files); });
     // The wizard's result: 1 after Finish, 0 after Cancel.
     return wizard.exec();
 }

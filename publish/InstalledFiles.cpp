@@ -10,6 +10,7 @@ namespace {
 // Beside the programs' bin folder; the build sets them with the install rules.
 const char* const InstalledLibraryFolder = TUNEMILL_INSTALLED_LIBRARY_FOLDER;
 const char* const InstalledDataFolder = TUNEMILL_INSTALLED_DATA_FOLDER;
+const char* const TranslationsFolderName = TUNEMILL_TRANSLATIONS_FOLDER_NAME;
 } // namespace
 
 fs::path programFolder() {
@@ -25,6 +26,11 @@ std::vector<fs::path> runtimeFolders(const fs::path& programFolder) {
 
 std::vector<fs::path> analyserFolders(const fs::path& programFolder) {
     return {programFolder, (programFolder.parent_path() / InstalledLibraryFolder).lexically_normal()};
+}
+
+std::vector<fs::path> translationFolders(const fs::path& programFolder) {
+    return {programFolder / TranslationsFolderName,
+            (programFolder.parent_path() / InstalledDataFolder / TranslationsFolderName).lexically_normal()};
 }
 
 std::optional<fs::path> findRuntimeFolder(const std::vector<fs::path>& folders) {

@@ -15,6 +15,7 @@ std::filesystem::path programFolder();
 // program (the build tree), then the install prefix's own places.
 std::vector<std::filesystem::path> runtimeFolders(const std::filesystem::path& programFolder);
 std::vector<std::filesystem::path> analyserFolders(const std::filesystem::path& programFolder);
+std::vector<std::filesystem::path> translationFolders(const std::filesystem::path& programFolder);
 
 // The first of `folders` that holds the SWF runtime.
 std::optional<std::filesystem::path> findRuntimeFolder(const std::vector<std::filesystem::path>& folders);

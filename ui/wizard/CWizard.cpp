@@ -11,11 +11,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace ui {
 
-const char* const CWizard::Caption = "Tunemill v1.2.2";
+const char* const CWizard::Caption = "Tunemill v" TUNEMILL_VERSION;
 
 CWizard::CWizard(const WizardContext& context, QWidget* parent)
     : QWizard(parent), playlist(new CPage1Mp3(context)), player(new CPage2Player(context)),
@@ -58,6 +59,23 @@ void CWizard::pageChanged(int id) {
     setOption(QWizard::HaveCustomButton1, id == FinishPage);
     setButtonLayout(buttons);
     placeLink();
+}
+
+void CWizard::openFiles(const QStringList& files) {
+    show();
+    raise();
+    activateWindow();
+    if (files.isEmpty())
+        return;
+    if (progress->publishing()) {
+        QMessageBox::information(this, "Tunemill",
+                                 tr("Tunemill is publishing. Open the files again when it is done:") + "\n\n" +
+                                     files.join("\n"));
+        return;
+    }
+    if (currentId() != PlaylistPage)
+        backToPlaylist();
+    playlist->addFiles(files);
 }
 
 void CWizard::backToPlaylist() {

@@ -33,6 +33,9 @@ public:
     static const char* const Caption;
 
 public slots:
+    // Adds files to the playlist from outside (the command line, a second
+    // start): the wizard comes to the front on its playlist page.
+    void openFiles(const QStringList& files);
     // Closes the wizard, unless a publish is under way.
     void reject() override;
     void done(int result) override;

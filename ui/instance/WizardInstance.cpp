@@ -1,0 +1,85 @@
+#include "ui/instance/WizardInstance.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QThread>
+
+namespace ui {
+
+namespace {
+
+const char* const LockFileName = "wizard.lock";
+// A wizard that has just taken the lock may not listen yet.
+const int HandOverMilliseconds = 5000;
+const int RetryMilliseconds = 100;
+const char Received = '1';
+
+bool sendFiles(QLocalSocket& socket, const QStringList& files) {
+    QDataStream out(&socket);
+    out << files;
+    if (!socket.waitForBytesWritten(HandOverMilliseconds))
+        return false;
+    while (socket.bytesAvailable() == 0)
+        if (!socket.waitForReadyRead(HandOverMilliseconds))
+            return false;
+    char reply = 0;
+    return socket.getChar(&reply) && reply == Received;
+}
+
+} // namespace
+
+WizardInstance::WizardInstance(const QString& dataFolder, QObject* parent)
+    : QObject(parent), folder(dataFolder), lock(QDir(dataFolder).filePath(LockFileName)) {
+    // A lock left by a wizard that crashed is taken over at once.
+    lock.setStaleLockTime(0);
+    connect(&server, &QLocalServer::newConnection, this, &WizardInstance::answer);
+}
+
+QString WizardInstance::socketName(const QString& dataFolder) {
+    QByteArray hash = QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1);
+    return "tunemill-" + QString::fromLatin1(hash.toHex().left(16));
+}
+
+bool WizardInstance::claim() {
+    QDir().mkpath(folder);
+    if (!lock.tryLock(0))
+        return false;
+    // The socket of a wizard that crashed would be in the way.
+    QLocalServer::removeServer(socketName(folder));
+    return server.listen(socketName(folder));
+}
+
+bool WizardInstance::handOver(const QStringList& files) const {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < HandOverMilliseconds) {
+        QLocalSocket socket;
+        socket.connectToServer(socketName(folder));
+        if (socket.waitForConnected(RetryMilliseconds))
+            return sendFiles(socket, files);
+        QThread::msleep(RetryMilliseconds);
+    }
+    return false;
+}
+
+void WizardInstance::answer() {
+    while (QLocalSocket* socket = server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            QDataStream in(socket);
+            in.startTransaction();
+            QStringList files;
+            in >> files;
+            if (!in.commitTransaction())
+                return;
+            socket->putChar(Received);
+            socket->flush();
+            emit called(files);
+        });
+    }
+}
+
+} // namespace ui
