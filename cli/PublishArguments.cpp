@@ -16,9 +16,9 @@ namespace {
 const char* const Program = "tunemill-publish";
 
 const char* const Synopsis =
-    "usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]...\n"
-    "       tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
-    "       tunemill-publish --serve --folder DIR [--port N] [--open]\n";
+    "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]...\n"
+    "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
+    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]\n";
 
 const char* const FilesHelp =
     "FILE[=TITLE] is a music file, titled TITLE or else by its tags or its name.\n"
