@@ -7,6 +7,8 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include <cstdio>
+
 namespace ui {
 
 namespace {
@@ -46,10 +48,14 @@ QString WizardInstance::socketName(const QString& dataFolder) {
 bool WizardInstance::claim() {
     QDir().mkpath(folder);
     if (!lock.tryLock(0))
-        return false;
+        // Another wizard holds the folder; a folder that cannot hold a lock
+        // at all cannot be shared either, so this wizard runs on its own.
+        return lock.error() != QLockFile::LockFailedError;
     // The socket of a wizard that crashed would be in the way.
     QLocalServer::removeServer(socketName(folder));
-    return server.listen(socketName(folder));
+    if (!server.listen(socketName(folder)))
+        std::fprintf(stderr, "Tunemill cannot hear later starts: %s\n", qPrintable(server.errorString()));
+    return true;
 }
 
 bool WizardInstance::handOver(const QStringList& files) const {

@@ -18,7 +18,8 @@ class WizardInstance : public QObject {
 public:
     explicit WizardInstance(const QString& dataFolder, QObject* parent = nullptr);
 
-    // True when this process holds the folder and listens for others.
+    // True when this process is to run the wizard: it holds the folder and
+    // listens for later starts.
     bool claim();
     // Gives `files` (perhaps none) to the wizard that holds the folder;
     // true once that wizard has them.
