@@ -6,27 +6,51 @@
 
 namespace publish {
 
-bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
-                  const std::filesystem::path& settingsFile) {
-    if (paths.size() != titles.size())
-        return false;
-    pugi::xml_document document;
-    pugi::xml_node root = document.append_child("data");
+namespace {
+
+void appendItems(pugi::xml_node root, const std::vector<std::string>& paths, const std::vector<std::string>& titles) {
     for (size_t i = 0; i < paths.size(); ++i) {
         pugi::xml_node file = root.append_child("item").append_child("file");
         file.append_child(pugi::node_pcdata).set_value(paths[i].c_str());
         file.append_attribute("text").set_value(titles[i].c_str());
     }
+}
+
+void splitPlaylist(const std::vector<PlaylistItem>& playlist, std::vector<std::string>& paths,
+                   std::vector<std::string>& titles) {
+    for (const PlaylistItem& item : playlist) {
+        paths.push_back(item.path);
+        titles.push_back(item.title);
+    }
+}
+
+} // namespace
+
+bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
+                  const std::filesystem::path& settingsFile) {
+    if (paths.size() != titles.size())
+        return false;
+    pugi::xml_document document;
+    appendItems(document.append_child("data"), paths, titles);
     return saveXmlDocument(document, settingsFile);
 }
 
 bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
     std::vector<std::string> paths, titles;
-    for (const PlaylistItem& item : playlist) {
-        paths.push_back(item.path);
-        titles.push_back(item.title);
-    }
+    splitPlaylist(playlist, paths, titles);
     return SavePlaylist(paths, titles, settingsFile);
+}
+
+bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
+    pugi::xml_document stored, document;
+    pugi::xml_node root = document.append_child("data");
+    if (loadXmlDocument(settingsFile, stored))
+        for (pugi::xml_attribute setting : stored.document_element().attributes())
+            root.append_copy(setting);
+    std::vector<std::string> paths, titles;
+    splitPlaylist(playlist, paths, titles);
+    appendItems(root, paths, titles);
+    return saveXmlDocument(document, settingsFile);
 }
 
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,

@@ -26,6 +26,10 @@ bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::
 // The same for a playlist of entries.
 bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
 
+// Replaces the stored playlist with this one, keeping the choices stored
+// beside it (the root's attributes); the file is replaced atomically.
+bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
+
 // Appends the stored entries to the lists; true when at least one was read.
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);

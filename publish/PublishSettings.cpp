@@ -1,6 +1,7 @@
 #include "publish/PublishSettings.h"
 
 #include "publish/PublishOptions.h"
+#include "publish/SkinCatalogue.h"
 
 namespace publish {
 
@@ -23,6 +24,18 @@ std::optional<bool> flag(const PublishOptions& options, const char* key) {
     if (value == "0")
         return false;
     return std::nullopt;
+}
+
+void keepFlag(const PublishOptions& options, const char* key, bool& value) {
+    if (std::optional<bool> stored = flag(options, key))
+        value = *stored;
+}
+
+bool folderOrParentExists(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    return !folder.empty() && folder.is_absolute() &&
+           (std::filesystem::is_directory(folder, ignored) ||
+            std::filesystem::is_directory(folder.parent_path(), ignored));
 }
 
 } // namespace
@@ -52,6 +65,35 @@ bool savePublishSettings(const std::filesystem::path& settingsFile, const std::v
                          const PlayerChoices& player, const FolderChoices& folder) {
     return SavePlaylist(playlist, settingsFile) && savePlayerChoices(settingsFile, player) &&
            saveFolderChoices(settingsFile, folder);
+}
+
+PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile) {
+    PlayerChoices choices;
+    PublishOptions options(settingsFile);
+    if (!options.Load())
+        return choices;
+    std::string player = options.Get(PlayerKey);
+    if (builtInSkinOfMovie(player))
+        choices.player = player;
+    keepFlag(options, AutoStartKey, choices.autoStart);
+    keepFlag(options, AutoNextKey, choices.autoNext);
+    keepFlag(options, LoopKey, choices.loop);
+    keepFlag(options, RandomKey, choices.random);
+    if (!options.Get(TitleKey).empty())
+        choices.title = options.Get(TitleKey);
+    return choices;
+}
+
+FolderChoices storedFolderChoices(const std::filesystem::path& settingsFile, const std::string& defaultFolder) {
+    FolderChoices choices{defaultFolder};
+    PublishOptions options(settingsFile);
+    if (!options.Load())
+        return choices;
+    if (folderOrParentExists(options.Get(FolderKey)))
+        choices.folder = options.Get(FolderKey);
+    keepFlag(options, HtmlKey, choices.html);
+    keepFlag(options, RuntimeKey, choices.runtime);
+    return choices;
 }
 
 std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& settingsFile) {

@@ -52,6 +52,13 @@ struct PublishSettings {
     bool runtime = true;  // only "0" leaves the runtime out
 };
 
+// The choices an earlier run stored, for the pages to start from. A key that
+// is missing or invalid keeps its default: `Player` counts only when its
+// file name is a built-in skin's (wherever it points), `Folder` when it or
+// its parent folder exists, a flag when it is "0" or "1".
+PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile);
+FolderChoices storedFolderChoices(const std::filesystem::path& settingsFile, const std::string& defaultFolder);
+
 std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& settingsFile);
 
 // A flag's text in the settings file and the playlist document.

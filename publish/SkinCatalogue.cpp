@@ -11,6 +11,13 @@ const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName) {
     return nullptr;
 }
 
+const contract::BuiltInSkin* builtInSkinOfMovie(const std::filesystem::path& movie) {
+    for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
+        if (movie.filename() == skin.fileName)
+            return &skin;
+    return nullptr;
+}
+
 std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin) {
     return playersFolder / skin.fileName;
 }

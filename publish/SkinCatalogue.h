@@ -12,6 +12,10 @@ namespace publish {
 // The built-in skin the command line calls `commandName`, or null.
 const contract::BuiltInSkin* findBuiltInSkin(const std::string& commandName);
 
+// The built-in skin whose movie file has the name of `movie`'s, wherever it
+// lies, or null.
+const contract::BuiltInSkin* builtInSkinOfMovie(const std::filesystem::path& movie);
+
 // Where the skin's movie lies once unpacked into `playersFolder`.
 std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin);
 

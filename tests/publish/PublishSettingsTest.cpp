@@ -74,3 +74,66 @@ TEST(SkinCatalogueTest, ListsTheSkinsInThePlayerPagesOrderAndUnpacksTheirMovies)
     }
     EXPECT_EQ(skinMovieFile(players, *findBuiltInSkin("real-like")), players / "2.swf");
 }
+
+TEST(PublishSettingsTest, StoredChoicesCountOnlyWhenValid) {
+    TemporaryFolder folder;
+    std::string file = folder.path("Songbox.sbx");
+    PlayerChoices none = storedPlayerChoices(file);
+    EXPECT_EQ(none.player, "");
+    EXPECT_TRUE(none.autoStart && none.autoNext && none.loop && !none.random);
+    EXPECT_EQ(none.title, "Tunemill Player");
+    EXPECT_EQ(storedFolderChoices(file, "/default/Tunemill").folder, "/default/Tunemill");
+
+    fs::create_directories(folder.path("sites"));
+    ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
+    ASSERT_TRUE(savePlayerChoices(file, {"/moved/away/players/3.swf", false, false, false, true, "Mine"}));
+    ASSERT_TRUE(saveFolderChoices(file, {folder.path("sites/Tunemill"), false, false}));
+    PlayerChoices player = storedPlayerChoices(file);
+    EXPECT_EQ(player.player, "/moved/away/players/3.swf") << "a built-in skin's name, wherever it points";
+    EXPECT_FALSE(player.autoStart || player.autoNext || player.loop);
+    EXPECT_TRUE(player.random);
+    EXPECT_EQ(player.title, "Mine");
+    FolderChoices chosen = storedFolderChoices(file, "/default/Tunemill");
+    EXPECT_EQ(chosen.folder, folder.path("sites/Tunemill")) << "its parent exists";
+    EXPECT_FALSE(chosen.html || chosen.runtime);
+
+    PublishOptions raw(file);
+    ASSERT_TRUE(raw.Load());
+    raw.Set("Player", "/somewhere/custom.swf");
+    raw.Set("AutoStart", "true");
+    raw.Set("Random", "01");
+    raw.Set("Folder", folder.path("gone/away/Tunemill"));
+    raw.Set("HTML", "yes");
+    ASSERT_TRUE(raw.Save());
+    player = storedPlayerChoices(file);
+    EXPECT_EQ(player.player, "");
+    EXPECT_TRUE(player.autoStart);
+    EXPECT_FALSE(player.random);
+    EXPECT_FALSE(player.loop) << "the valid keys still count";
+    chosen = storedFolderChoices(file, "/default/Tunemill");
+    EXPECT_EQ(chosen.folder, "/default/Tunemill");
+    EXPECT_TRUE(chosen.html);
+    EXPECT_FALSE(chosen.runtime);
+    raw.Set("Folder", "relative/Tunemill");
+    ASSERT_TRUE(raw.Save());
+    EXPECT_EQ(storedFolderChoices(file, "/default/Tunemill").folder, "/default/Tunemill");
+}
+
+TEST(PublishSettingsTest, UpdatingThePlaylistKeepsTheChoices) {
+    TemporaryFolder folder;
+    std::string file = folder.path("Songbox.sbx");
+    ASSERT_TRUE(updatePlaylist({{"/music/a.mp3", "A"}}, file)) << "a first save makes the file";
+    ASSERT_TRUE(savePlayerChoices(file, {"players/3.swf", false, true, false, true, "Mine"}));
+    ASSERT_TRUE(updatePlaylist({{"/music/b.mp3", "B & \"C\""}, {"/music/c.mp3", ""}}, file));
+    std::vector<std::string> paths, titles;
+    ASSERT_TRUE(LoadPlaylist(paths, titles, file));
+    EXPECT_EQ(paths, (std::vector<std::string>{"/music/b.mp3", "/music/c.mp3"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"B & \"C\"", ""}));
+    std::optional<PublishSettings> settings = loadPublishSettings(file);
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->player, "players/3.swf");
+    EXPECT_EQ(settings->title, "Mine");
+    EXPECT_EQ(settings->random, true);
+    ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
+    EXPECT_EQ(loadPublishSettings(file)->title, "") << "a new file still starts without them";
+}
