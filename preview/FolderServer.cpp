@@ -46,6 +46,14 @@ fs::path canonicalFolder(const fs::path& folder) {
 } // namespace
 
 void FolderServer::answer(const std::string& path, int& status, std::string& body, std::string& type) const {
+    for (const Text& text : texts) {
+        if (path != text.path)
+            continue;
+        body = text.body;
+        type = text.type;
+        status = 200;
+        return;
+    }
     for (const Mount& mount : mounts) {
         if (path.compare(0, mount.prefix.size(), mount.prefix) != 0)
             continue;
@@ -68,6 +76,10 @@ void FolderServer::answer(const std::string& path, int& status, std::string& bod
 
 void FolderServer::mount(const std::string& name, const fs::path& folder) {
     mounts.insert(mounts.begin(), {"/" + name + "/", canonicalFolder(folder)});
+}
+
+void FolderServer::serveText(const std::string& name, std::string body, std::string type) {
+    texts.push_back({"/" + name, std::move(body), std::move(type)});
 }
 
 FolderServer::FolderServer(fs::path folder) : server(std::make_unique<httplib::Server>()) {

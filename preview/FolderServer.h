@@ -22,6 +22,9 @@ public:
     // Also serves `folder` under "/`name`/", ahead of the main folder. Call
     // before start().
     void mount(const std::string& name, const std::filesystem::path& folder);
+    // Also answers "/`name`" with `body`, made in memory rather than read
+    // from the folder, ahead of the folders. Call before start().
+    void serveText(const std::string& name, std::string body, std::string type);
     ~FolderServer();
     FolderServer(const FolderServer&) = delete;
     FolderServer& operator=(const FolderServer&) = delete;
@@ -41,8 +44,14 @@ private:
         std::string prefix;  // "/name/", or "/" for the main folder
         std::filesystem::path root;
     };
+    struct Text {
+        std::string path;  // "/name"
+        std::string body;
+        std::string type;
+    };
     void answer(const std::string& path, int& status, std::string& body, std::string& type) const;
 
+    std::vector<Text> texts;
     std::vector<Mount> mounts;
     std::unique_ptr<httplib::Server> server;
     std::thread listener;

@@ -74,14 +74,18 @@ std::string pageWithRuntime(const std::string& page) {
     return page.substr(0, head) + RuntimeScript + page.substr(head);
 }
 
+std::string playerPageWithRuntime() {
+    auto stored = resources::findResource("HTM", contract::PlayerPageResource);
+    if (stored.empty())
+        return "";
+    return pageWithRuntime(std::string(reinterpret_cast<const char*>(stored.data()), stored.size()));
+}
+
 bool writePlayerPage(const fs::path& path, bool withRuntime) {
     if (!withRuntime)
         return writeResourceToFile("HTM", contract::PlayerPageResource, path);
-    auto stored = resources::findResource("HTM", contract::PlayerPageResource);
-    if (stored.empty())
-        return false;
-    std::string page(reinterpret_cast<const char*>(stored.data()), stored.size());
-    return writeTextFile(path, pageWithRuntime(page));
+    std::string page = playerPageWithRuntime();
+    return !page.empty() && writeTextFile(path, page);
 }
 
 } // namespace publish

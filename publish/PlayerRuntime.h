@@ -27,6 +27,10 @@ bool copyPlayerRuntime(const std::filesystem::path& runtimeFolder, const std::fi
 // The stored page with the runtime's script added to its head.
 std::string pageWithRuntime(const std::string& page);
 
+// The stored player page with the runtime's script; empty when the program
+// holds no page.
+std::string playerPageWithRuntime();
+
 // Writes the stored player page, with the runtime's line when asked.
 bool writePlayerPage(const std::filesystem::path& path, bool withRuntime);
 

@@ -137,3 +137,16 @@ TEST_F(FolderServerTest, AMountedFolderIsServedUnderItsName) {
     EXPECT_EQ(httpGet(mounted.port(), "/ruffle/../secret.txt").status, 404);
     EXPECT_EQ(httpGet(mounted.port(), "/ruffle/core.wasm").status, 404) << "the mount hides the main folder's";
 }
+
+TEST_F(FolderServerTest, AServedTextIsAnsweredAheadOfTheFolderAndWritesNothing) {
+    preview::FolderServer withText(folder.path("site"));
+    withText.serveText("preview.htm", "<p>made in memory</p>", "text/html");
+    withText.serveText("Player.htm", "shadowed", "text/html");
+    ASSERT_TRUE(withText.start());
+    HttpResponse page = httpGet(withText.port(), "/preview.htm");
+    EXPECT_EQ(page.status, 200);
+    EXPECT_EQ(page.body, "<p>made in memory</p>");
+    EXPECT_EQ(httpGet(withText.port(), "/Player.htm").body, "shadowed");
+    EXPECT_EQ(httpGet(withText.port(), "/preview.htm/x").status, 404);
+    EXPECT_FALSE(fs::exists(folder.path("site/preview.htm")));
+}
