@@ -1,15 +1,17 @@
 #include "audio/PortAudioSoundOutput.h"
 
+#include "audio/QuietStandardError.h"
+
 #include <portaudio.h>
 
 namespace audio {
 
-PortAudioSoundOutput::PortAudioSoundOutput() : initialised(Pa_Initialize()) {}
+PortAudioSoundOutput::PortAudioSoundOutput() : initialised(quietly(Pa_Initialize)) {}
 
 PortAudioSoundOutput::~PortAudioSoundOutput() {
     close();
     if (initialised == paNoError)
-        Pa_Terminate();
+        quietly(Pa_Terminate);
 }
 
 bool PortAudioSoundOutput::open(int sampleRate, int channels) {

@@ -1,5 +1,7 @@
 #include "audio/PortAudioWaveInput.h"
 
+#include "audio/QuietStandardError.h"
+
 #include <portaudio.h>
 
 #include <cstring>
@@ -27,18 +29,19 @@ PaStreamParameters inputParameters(PaDeviceIndex device, const WaveFormat& forma
 
 } // namespace
 
-PortAudioWaveInput::PortAudioWaveInput() : initialised(Pa_Initialize()) {}
+PortAudioWaveInput::PortAudioWaveInput() : initialised(quietly(Pa_Initialize)) {}
 
 PortAudioWaveInput::~PortAudioWaveInput() {
     shutDown();
     if (initialised == paNoError)
-        Pa_Terminate();
+        quietly(Pa_Terminate);
 }
 
 WaveResult PortAudioWaveInput::capabilities(uint32_t& formats) {
     formats = 0;
     if (initialised != paNoError)
         return initialised;
+    QuietStandardError quiet;
     PaDeviceIndex device = Pa_GetDefaultInputDevice();
     if (device == paNoDevice)
         return WaveNoDevice;
