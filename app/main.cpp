@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &ui::WizardInstance::called, &wizard, &ui::CWizard::openFiles);
     // Once the wizard shows its playlist, as the desktop's "Open with" expects.
     QTimer::singleShot(0, &wizard, [&wizard, &request] { wizard.openFiles(request.files); });
-    // The wizard's result: 1 after Finish, 0 after Cancel.
-    return wizard.exec();
+    // Finish and Cancel both end the program normally.
+    wizard.exec();
+    return 0;
 }

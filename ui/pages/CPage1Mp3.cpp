@@ -4,15 +4,18 @@
 #include "audio/TrackPreparation.h"
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
+#include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
 #include "ui/wait/RunWithWaitDialog.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -32,11 +35,12 @@ namespace {
 
 enum Column { NumberColumn, TitleColumn, FileColumn };
 
-const char* const FileFilters =
-    QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Mp3 file(*.mp3);;"
-                                       "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw "
-                                       "*.pcm);;"
-                                       "All files (*)");
+// Every kind of file the reader takes comes first, so that no name typed
+// into the dialog is hidden by a narrower filter.
+const char* const SoundFilesFilter = QT_TRANSLATE_NOOP(
+    "ui::CPage1Mp3", "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)");
+const char* const Mp3Filter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Mp3 file(*.mp3)");
+const char* const AllFilesFilter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "All files (*)");
 
 std::tm localNow() {
     std::time_t now = std::time(nullptr);
@@ -68,6 +72,13 @@ CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
     buildContextMenu();
 
     playRecording->setEnabled(false);
+    setAccessibleText(rows, tr("Playlist"),
+                      tr("The tracks in the order the player plays them. Delete removes, Ctrl+Up and Ctrl+Down move, "
+                         "F2 changes the title, Insert or Ctrl+O adds files."));
+    setAccessibleText(qualities, tr("Recording quality"), tr("The rate and channels of the next recording."));
+    setAccessibleText(record, tr("Record"), tr("Starts recording from the sound card; pressed again, stops and adds "
+                                               "the recording to the playlist."));
+    setAccessibleText(playRecording, tr("Play"), tr("Plays the selected track."));
     auto* recordLayout = new QHBoxLayout(recordGroup);
     recordLayout->addWidget(qualities, 1);
     recordLayout->addWidget(record);
@@ -101,25 +112,38 @@ void CPage1Mp3::buildToolBar() {
         QStyle::StandardPixmap fallback;
         const char* text;
         const char* tip;
+        QList<QKeySequence> keys;
         void (CPage1Mp3::*slot)();
     };
     const Tool toolList[] = {
         {"list-add", QStyle::SP_FileDialogNewFolder, QT_TR_NOOP("Add"), QT_TR_NOOP("Add one or more mp3 files"),
-         &CPage1Mp3::addFromDialog},
+         {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_O)}, &CPage1Mp3::addFromDialog},
         {"list-remove", QStyle::SP_TrashIcon, QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete selected items"),
-         &CPage1Mp3::deleteSelected},
-        {"go-up", QStyle::SP_ArrowUp, QT_TR_NOOP("Up"), QT_TR_NOOP("move up current item"), &CPage1Mp3::moveUp},
-        {"go-down", QStyle::SP_ArrowDown, QT_TR_NOOP("Down"), QT_TR_NOOP("move down item"), &CPage1Mp3::moveDown},
+         {QKeySequence(Qt::Key_Delete)}, &CPage1Mp3::deleteSelected},
+        {"go-up", QStyle::SP_ArrowUp, QT_TR_NOOP("Up"), QT_TR_NOOP("move up current item"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Up)}, &CPage1Mp3::moveUp},
+        {"go-down", QStyle::SP_ArrowDown, QT_TR_NOOP("Down"), QT_TR_NOOP("move down item"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Down)}, &CPage1Mp3::moveDown},
         {"document-edit", QStyle::SP_FileDialogDetailedView, QT_TR_NOOP("Change title"),
-         QT_TR_NOOP("Change item title, title will be showed in playlist"), &CPage1Mp3::changeTitle},
-        {"media-playback-start", QStyle::SP_MediaPlay, QT_TR_NOOP("Play"), QT_TR_NOOP("Play"),
+         QT_TR_NOOP("Change item title, title will be showed in playlist"), {QKeySequence(Qt::Key_F2)},
+         &CPage1Mp3::changeTitle},
+        {"media-playback-start", QStyle::SP_MediaPlay, QT_TR_NOOP("Play"), QT_TR_NOOP("Play"), {},
          &CPage1Mp3::playSelected},
-        {"media-playback-stop", QStyle::SP_MediaStop, QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop"),
+        {"media-playback-stop", QStyle::SP_MediaStop, QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop"), {},
          &CPage1Mp3::stopPlaying},
     };
     for (const Tool& tool : toolList) {
         QAction* action = tools->addAction(themedIcon(tool.theme, tool.fallback, look), tr(tool.text));
         action->setToolTip(tr(tool.tip));
+        // The keys work wherever the page has the keyboard, the list above all.
+        action->setShortcuts(tool.keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        // Reachable with Tab, as the menu's commands are.
+        QWidget* button = tools->widgetForAction(action);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(tr(tool.text));
+        button->setAccessibleDescription(tr(tool.tip));
         connect(action, &QAction::triggered, this, tool.slot);
         // Compared untranslated: the groups are the same in every language.
         QString text = tool.text;
@@ -208,11 +232,25 @@ std::vector<publish::PlaylistItem> CPage1Mp3::playlist() const {
     return items;
 }
 
-void CPage1Mp3::addFromDialog() {
-    QStringList files = QFileDialog::getOpenFileNames(this, tr("Add"), QString::fromStdString(context.documentsFolder),
-                                                      tr(FileFilters));
-    addFiles(files);
+QFileDialog* CPage1Mp3::makeAddDialog() {
+    auto* dialog = new QFileDialog(this, tr("Add"));
+    dialog->setObjectName("addDialog");
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setNameFilters({tr(SoundFilesFilter), tr(Mp3Filter), tr(AllFilesFilter)});
+    dialog->selectNameFilter(tr(SoundFilesFilter));
+    dialog->setDirectory(addFolder.isEmpty() ? QString::fromStdString(context.documentsFolder) : addFolder);
+    return dialog;
 }
+
+void CPage1Mp3::addFromDialog() {
+    std::unique_ptr<QFileDialog> dialog(makeAddDialog());
+    if (dialog->exec() == QDialog::Accepted)
+        addFiles(dialog->selectedFiles());
+}
+
+void CPage1Mp3::rememberFolderOf(const QString& file) { addFolder = QFileInfo(file).absolutePath(); }
+
+void CPage1Mp3::savePlaylist() { publish::updatePlaylist(playlist(), context.settings.settingsFile()); }
 
 void CPage1Mp3::addFiles(const QStringList& files) {
     QString caption = files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3");
@@ -220,6 +258,7 @@ void CPage1Mp3::addFiles(const QStringList& files) {
     std::tm now = localNow();
     std::string work = audio::workFolder(context.documentsFolder);
     for (const QString& file : files) {
+        rememberFolderOf(file);
         std::string path = file.toStdString();
         QString title = QString::fromStdString(audio::titleForFile(path));
         audio::TrackCheck check = audio::checkTrack(path);
@@ -233,16 +272,25 @@ void CPage1Mp3::addFiles(const QStringList& files) {
         }
         addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title);
     }
+    savePlaylist();
     if (!refused.isEmpty())
         QMessageBox::warning(this, "Tunemill", tr("These files were not added:") + "\n\n" + refused.join("\n"));
 }
 
 void CPage1Mp3::deleteSelected() {
-    for (QTreeWidgetItem* item : rows->selectedItems())
+    QList<QTreeWidgetItem*> selected = rows->selectedItems();
+    if (selected.isEmpty())
+        return;
+    int first = rows->topLevelItemCount();
+    for (QTreeWidgetItem* item : selected)
+        first = std::min(first, rows->indexOfTopLevelItem(item));
+    for (QTreeWidgetItem* item : selected)
         delete item;
+    // The row that came after the deleted ones, or the last one.
     if (rows->topLevelItemCount() > 0)
-        selectOnly(0);
+        selectOnly(std::min(first, rows->topLevelItemCount() - 1));
     renumber();
+    savePlaylist();
 }
 
 void CPage1Mp3::move(int offset) {
@@ -257,6 +305,7 @@ void CPage1Mp3::move(int offset) {
     delete rows->takeTopLevelItem(row);
     addEntry(target, path, title);
     selectOnly(target);
+    savePlaylist();
 }
 
 void CPage1Mp3::selectOnly(int row) {
@@ -274,20 +323,27 @@ void CPage1Mp3::changeTitle() {
         return;
     QTreeWidgetItem* item = selected.front();
     CChangeTextDlg dialog(item->text(TitleColumn), this);
-    if (dialog.exec() == QDialog::Accepted)
-        item->setText(TitleColumn, dialog.text());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    item->setText(TitleColumn, dialog.text());
+    savePlaylist();
 }
 
 void CPage1Mp3::playSelected() {
     if (preview)
         preview->close();
     QTreeWidgetItem* item = rows->currentItem();
-    if (!item || !context.makeSoundOutput)
+    if (!item)
         return;
+    if (!context.makeSoundOutput) {
+        QMessageBox::information(this, "Tunemill", tr("There is no sound output to play on."));
+        return;
+    }
     if (!preview)
         preview = std::make_unique<audio::PreviewPlayer>(context.makeSoundOutput());
-    if (preview->open(item->text(FileColumn).toStdString()))
-        preview->play();
+    // A file that cannot be read plays nothing; a missing output is said.
+    if (preview->open(item->text(FileColumn).toStdString()) && !preview->play())
+        QMessageBox::information(this, "Tunemill", tr("There is no sound output to play on."));
 }
 
 void CPage1Mp3::stopPlaying() {
@@ -328,6 +384,7 @@ void CPage1Mp3::stopRecording() {
     if (done) {
         addEntry(rows->topLevelItemCount(), QString::fromStdString(converted), "");
         selectOnly(rows->topLevelItemCount() - 1);
+        savePlaylist();
     } else
         QMessageBox::warning(this, "Tunemill",
                              tr("The recording cannot be converted to MP3: %1").arg(QString::fromStdString(failure.cause)));
@@ -345,7 +402,7 @@ bool CPage1Mp3::validatePage() {
 void CPage1Mp3::pageLeft() {
     if (preview)
         preview->close();
-    publish::SavePlaylist(playlist(), context.settings.settingsFile());
+    savePlaylist();
 }
 
 void CPage1Mp3::dragEnterEvent(QDragEnterEvent* event) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QPushButton;
 class QToolBar;
@@ -21,7 +22,7 @@ namespace ui {
 // The playlist: files added from disk (converted when the players cannot
 // stream them) or recorded from the sound card, with their titles, in
 // order. Loaded from the settings file when the page is made, saved there
-// whenever the page is left.
+// after every change, so that nothing added is lost.
 class CPage1Mp3 : public WizardPage {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     std::vector<publish::PlaylistItem> playlist() const;
     // Adds the files as the Add command does, converting where needed.
     void addFiles(const QStringList& files);
+    // The Add command's dialog, not yet shown: in the folder of the last
+    // file added (the documents folder at first), every sound file shown.
+    QFileDialog* makeAddDialog();
 
     QTreeWidget* list() const { return rows; }
     QToolBar* toolBar() const { return tools; }
@@ -69,6 +73,8 @@ private:
     void stopRecording();
     // Selects `row` alone and makes it current.
     void selectOnly(int row);
+    void savePlaylist();
+    void rememberFolderOf(const QString& file);
 
     WizardContext context;
     QTreeWidget* rows;
@@ -81,6 +87,7 @@ private:
     std::unique_ptr<audio::Recorder> recorder;
     std::unique_ptr<audio::PreviewPlayer> preview;
     std::string recordingPath;
+    QString addFolder;
     bool initialised = false;
 };
 

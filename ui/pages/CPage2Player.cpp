@@ -1,8 +1,10 @@
 #include "ui/pages/CPage2Player.h"
 
 #include "publish/SkinCatalogue.h"
+#include "ui/controls/AccessibleText.h"
 
 #include <QCheckBox>
+#include <QChildEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +28,27 @@ QCheckBox* checkBox(const QString& text, bool checked, QWidget* parent) {
     return box;
 }
 
+// The preview is for the eyes and the mouse: a web page keeps Tab for
+// itself, so neither the view nor the widgets it makes inside take the
+// keyboard.
+class TabKeptOut : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildPolished)
+            if (auto* inside = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                inside->setFocusPolicy(Qt::NoFocus);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void keepTabOutOf(QWebEngineView* view) {
+    view->setFocusPolicy(Qt::NoFocus);
+    view->installEventFilter(new TabKeptOut(view));
+}
+
 } // namespace
 
 CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
@@ -41,6 +64,14 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     title->setMaxLength(LongestTitle);
     view->setObjectName("skinPreview");
     view->setFixedSize(300, 60);
+    keepTabOutOf(view);
+    setAccessibleText(skins, tr("Player skin"), tr("The look of the published player; the preview below shows it."));
+    setAccessibleText(autoStart, tr("Play start"), tr("The player starts playing when its page opens."));
+    setAccessibleText(autoNext, tr("Play next auto"), tr("The player goes on to the next track by itself."));
+    setAccessibleText(loop, tr("Loop playlist"), tr("After the last track the player starts again at the first."));
+    setAccessibleText(shuffle, tr("Shuffle playlist"), tr("The player plays the tracks in a random order."));
+    setAccessibleText(title, tr("Title"), tr("The playlist's title, shown by the player."));
+    setAccessibleText(view, tr("Skin preview"), tr("The chosen skin as it will play."));
 
     auto* options = new QGroupBox(tr("Play && playlist Setting"), this);
     auto* optionGrid = new QVBoxLayout(options);
@@ -71,8 +102,22 @@ void CPage2Player::initializePage() {
     site = std::make_unique<SkinPreviewSite>(context.settings.playersFolder(), context.runtimeFolder);
     if (!site->start())
         site.reset();
-    showSkin(0);
-    title->setText("Tunemill Player");
+    startFromStoredChoices();
+}
+
+// As an earlier run left them; without a stored skin the first is shown
+// and none is selected.
+void CPage2Player::startFromStoredChoices() {
+    publish::PlayerChoices stored = publish::storedPlayerChoices(context.settings.settingsFile());
+    if (const contract::BuiltInSkin* skin = publish::builtInSkinOfMovie(stored.player))
+        skins->setCurrentRow(static_cast<int>(skin - contract::BuiltInSkins));
+    else
+        showSkin(0);
+    title->setText(QString::fromStdString(stored.title));
+    autoStart->setChecked(stored.autoStart);
+    autoNext->setChecked(stored.autoNext);
+    loop->setChecked(stored.loop);
+    shuffle->setChecked(stored.random);
 }
 
 void CPage2Player::showSkin(int position) {

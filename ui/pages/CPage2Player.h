@@ -38,6 +38,7 @@ public:
 
 private:
     void showSkin(int position);
+    void startFromStoredChoices();
 
     WizardContext context;
     QListWidget* skins;

@@ -1,8 +1,10 @@
 #include "ui/pages/CPage4Folder.h"
 
+#include "ui/controls/AccessibleText.h"
+
 #include <QCheckBox>
-#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,13 +18,19 @@ const char* const FolderName = "/Tunemill";
 } // namespace
 
 CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
-    : WizardPage(parent), context(shared), folder(new QLineEdit(this)), browse(new QPushButton(tr("&Browser"), this)),
-      html(new QCheckBox(tr("Generate HTML page"), this)),
+    : WizardPage(parent), context(shared), folder(new QLineEdit(this)),
+      // "&Browser" would take Alt+B from the wizard's Back button.
+      browse(new QPushButton(tr("B&rowser"), this)), html(new QCheckBox(tr("Generate HTML page"), this)),
       runtime(new QCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"), this)) {
     folder->setObjectName("folder");
     folder->setReadOnly(true);
     html->setChecked(true);
     runtime->setChecked(true);
+    setAccessibleText(folder, tr("Publish Folder"), tr("The player is published into this folder."));
+    setAccessibleText(browse, tr("Browser"), tr("Picks the folder inside which the Tunemill folder is published."));
+    setAccessibleText(html, tr("Generate HTML page"), tr("Publishes a web page that shows the player."));
+    setAccessibleText(runtime, tr("Add the player runtime"),
+                      tr("Copies the runtime that plays the player in browsers without Flash beside the page."));
     auto* row = new QHBoxLayout;
     row->addWidget(folder, 1);
     row->addWidget(browse);
@@ -39,17 +47,21 @@ void CPage4Folder::initializePage() {
     if (initialised)
         return;
     initialised = true;
-    chooseParentFolder(QString::fromStdString(context.documentsFolder));
+    publish::FolderChoices stored = publish::storedFolderChoices(context.settings.settingsFile(),
+                                                                 context.documentsFolder + FolderName);
+    folder->setText(QString::fromStdString(stored.folder));
+    html->setChecked(stored.html);
+    runtime->setChecked(stored.runtime);
 }
 
-void CPage4Folder::chooseParentFolder(const QString& parent) {
-    QString chosen = parent + FolderName;
-    QDir().mkpath(chosen);
-    folder->setText(chosen);
-}
+// The folder itself is made when publishing, so that merely looking leaves
+// nothing behind.
+void CPage4Folder::chooseParentFolder(const QString& parent) { folder->setText(parent + FolderName); }
+
+QString CPage4Folder::chosenParentFolder() const { return QFileInfo(folder->text()).path(); }
 
 void CPage4Folder::browseForFolder() {
-    QString parent = QFileDialog::getExistingDirectory(this, "", QString::fromStdString(context.documentsFolder));
+    QString parent = QFileDialog::getExistingDirectory(this, "", chosenParentFolder());
     if (!parent.isEmpty())
         chooseParentFolder(parent);
 }

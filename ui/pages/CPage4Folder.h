@@ -22,8 +22,10 @@ public:
     void pageLeft() override;
 
     publish::FolderChoices choices() const;
-    // Uses `parent` + "/Tunemill", creating it, as Browse does.
+    // Uses `parent` + "/Tunemill", as Browse does.
     void chooseParentFolder(const QString& parent);
+    // Where Browse starts: the folder the Tunemill folder goes into.
+    QString chosenParentFolder() const;
 
     QLineEdit* folderEdit() const { return folder; }
     QPushButton* browseButton() const { return browse; }

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <QWizard>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -17,22 +19,30 @@ const int Range = publish::PublishObserver::ProgressRange;
 } // namespace
 
 CPage5Progress::CPage5Progress(const WizardContext& context, QWidget* parent)
-    : WizardPage(parent), worker(context, this), progressBar(new QProgressBar(this)), percent(new QLabel(this)) {
+    : WizardPage(parent), worker(context), progressBar(new QProgressBar(this)), percent(new QLabel(this)),
+      outcomeLine(new QLabel(this)) {
     progressBar->setObjectName("progress");
     progressBar->setRange(0, Range);
     progressBar->setTextVisible(false);
     percent->setObjectName("percent");
+    outcomeLine->setObjectName("outcome");
+    outcomeLine->setWordWrap(true);
+    outcomeLine->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    progressBar->setAccessibleName(tr("Publishing progress"));
+    progressBar->setAccessibleDescription(tr("How much of the player has been published."));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Converting... \nIt make take several minutes, please be patient."), this));
     layout->addWidget(progressBar);
+    layout->addWidget(outcomeLine);
     layout->addStretch();
     layout->addWidget(percent);
     connect(&worker, &PublishWorker::progressed, this, &CPage5Progress::setPosition);
 }
 
 void CPage5Progress::begin() {
-    setPosition(0);
+    progressBar->setValue(0);
     percent->clear();
+    outcomeLine->clear();
     started = false;
     jobEnded = false;
     timer.start(TickMilliseconds, this);
@@ -40,7 +50,10 @@ void CPage5Progress::begin() {
 
 bool CPage5Progress::isComplete() const { return jobEnded; }
 
-void CPage5Progress::setPosition(int position) { progressBar->setValue(std::min(position, Range)); }
+// The bar only rises: a finished track never takes it below the ticks.
+void CPage5Progress::setPosition(int position) {
+    progressBar->setValue(std::clamp(position, progressBar->value(), Range));
+}
 
 void CPage5Progress::timerEvent(QTimerEvent* event) {
     if (event->timerId() == timer.timerId())
@@ -48,9 +61,8 @@ void CPage5Progress::timerEvent(QTimerEvent* event) {
 }
 
 void CPage5Progress::tick() {
-    int position = std::min(progressBar->value() + 1, Range);
-    progressBar->setValue(position);
-    percent->setText(QString("%1%").arg(position / 3));
+    setPosition(progressBar->value() + 1);
+    percent->setText(QString("%1%").arg(progressBar->value() / 3));
     if (!started) {
         started = true;
         lockWizard(true);
@@ -64,13 +76,37 @@ void CPage5Progress::jobFinished() {
     timer.stop();
     jobEnded = true;
     emit completeChanged();
-    if (!worker.whyNotRun().isEmpty()) {
-        // Nothing was published: say why and let the user go back.
-        lockWizard(false);
-        QMessageBox::critical(this, "Tunemill", worker.whyNotRun());
+    const PublishSummary& summary = worker.summary();
+    if (summary.anythingPublished()) {
+        listFailures(summary);
+        wizard()->next();
         return;
     }
-    wizard()->next();
+    // Nothing was published: say what happened and let the user go back.
+    lockWizard(false);
+    outcomeLine->setText(nothingPublishedSentence(summary));
+    if (!summary.whyNotRun.isEmpty())
+        QMessageBox::critical(this, "Tunemill", summary.whyNotRun);
+    listFailures(summary);
+}
+
+// All failures in one box, after the job.
+void CPage5Progress::listFailures(const PublishSummary& summary) {
+    if (summary.failures.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, "Tunemill", tr("These could not be published:"), QMessageBox::Ok, this);
+    box.setInformativeText(summary.failures.join("\n"));
+    box.exec();
+}
+
+QString CPage5Progress::nothingPublishedSentence(const PublishSummary& summary) {
+    if (!summary.whyNotRun.isEmpty())
+        return tr("Nothing was published: %1").arg(summary.whyNotRun);
+    if (summary.published == 0)
+        return tr("Nothing was published: none of the %n track(s) could be made. Go Back to pick another folder or "
+                  "change the playlist.",
+                  nullptr, summary.tracks);
+    return tr("Nothing was published: the player could not be written. Go Back to pick another folder.");
 }
 
 void CPage5Progress::lockWizard(bool locked) {

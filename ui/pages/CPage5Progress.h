@@ -29,6 +29,8 @@ public:
     QProgressBar* bar() const { return progressBar; }
     const PublishWorker& publisher() const { return worker; }
     QLabel* percentLabel() const { return percent; }
+    // The sentence that says why nothing was published; empty otherwise.
+    QLabel* outcomeLabel() const { return outcomeLine; }
 
     static const int TickMilliseconds = 100;
 
@@ -40,10 +42,13 @@ private:
     void jobFinished();
     void setPosition(int position);
     void lockWizard(bool locked);
+    void listFailures(const PublishSummary& summary);
+    static QString nothingPublishedSentence(const PublishSummary& summary);
 
     PublishWorker worker;
     QProgressBar* progressBar;
     QLabel* percent;
+    QLabel* outcomeLine;
     QBasicTimer timer;
     bool started = false;
     bool jobEnded = false;

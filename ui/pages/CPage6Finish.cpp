@@ -1,10 +1,14 @@
 #include "ui/pages/CPage6Finish.h"
 
 #include "publish/PlayerContract.h"
+#include "publish/PlayerRuntime.h"
 #include "publish/PublishSettings.h"
+#include "ui/controls/AccessibleText.h"
 #include "ui/controls/CLabel.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
@@ -15,6 +19,7 @@
 namespace ui {
 
 const char* const CPage6Finish::FeedbackAddress = "support@tunemill.example.org";
+const char* const CPage6Finish::PreviewPageName = "Player-preview.htm";
 
 namespace {
 
@@ -33,7 +38,8 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), label(new CLabel(tr("Conversion Complete!"), this)),
       openFolder(new QPushButton(tr("&Open Folder"), this)), preview(new QPushButton(tr("&Preview"), this)),
       // "&Feed Back" would take Alt+F from the wizard's Finish button.
-      feedback(new QPushButton(tr("F&eed Back"), this)) {
+      feedback(new QPushButton(tr("F&eed Back"), this)), publishedLine(new QLabel(this)), folderLine(new QLabel(this)),
+      addressLine(new QLabel(this)), copy(new QPushButton(tr("&Copy"), this)), browserNote(new QLabel(this)) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     startProgram = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
@@ -48,15 +54,63 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
                                "some suggests."),
                             this);
     note->setWordWrap(true);
+    buildWhereLines();
+    auto* address = new QHBoxLayout;
+    address->addWidget(addressLine);
+    address->addWidget(copy);
+    address->addWidget(browserNote, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
+    layout->addWidget(publishedLine);
+    layout->addWidget(folderLine);
     layout->addSpacing(12);
     layout->addWidget(note);
     layout->addLayout(buttons);
+    layout->addLayout(address);
     layout->addStretch();
+    setAccessibleText(openFolder, tr("Open Folder"), tr("Shows the publish folder in the file manager."));
+    setAccessibleText(preview, tr("Preview"), tr("Serves the player on this computer and opens it in the browser."));
+    setAccessibleText(feedback, tr("Feed Back"), tr("Writes a mail to us with the player attached."));
+    setAccessibleText(copy, tr("Copy"), tr("Copies the preview's address."));
     connect(openFolder, &QPushButton::clicked, this, &CPage6Finish::openPublishFolder);
     connect(preview, &QPushButton::clicked, this, &CPage6Finish::previewPlayer);
     connect(feedback, &QPushButton::clicked, this, &CPage6Finish::sendFeedback);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(previewAddress); });
+}
+
+void CPage6Finish::buildWhereLines() {
+    publishedLine->setObjectName("published");
+    folderLine->setObjectName("outputFolder");
+    addressLine->setObjectName("address");
+    browserNote->setObjectName("browserNote");
+    for (QLabel* line : {publishedLine, folderLine, addressLine, browserNote})
+        line->setWordWrap(true);
+    folderLine->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    addressLine->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    addressLine->setOpenExternalLinks(false);
+    connect(addressLine, &QLabel::linkActivated, this, [this](const QString& link) { openUrl(QUrl(link)); });
+    setAccessibleText(folderLine, tr("Output folder"), tr("Where the published player is."));
+    setAccessibleText(addressLine, tr("Preview address"), tr("The address the preview is served at."));
+    publishedLine->hide();
+    copy->hide();
+}
+
+void CPage6Finish::showOutcome(const PublishSummary& summary) {
+    publishedLine->setVisible(summary.published < summary.tracks);
+    publishedLine->setText(tr("%1 of %2 tracks were published; the others are listed in the box shown before.")
+                               .arg(summary.published)
+                               .arg(summary.tracks));
+    std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
+    folderLine->setText(settings ? tr("The player is in %1").arg(QString::fromStdString(settings->folder + "/output"))
+                                 : QString());
+}
+
+void CPage6Finish::showAddress(const QString& address, bool browserStarted) {
+    previewAddress = address;
+    addressLine->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+    copy->show();
+    browserNote->setText(browserStarted ? QString() : tr("No browser could be started; open the address yourself."));
 }
 
 void CPage6Finish::openPublishFolder() {
@@ -69,18 +123,33 @@ void CPage6Finish::previewPlayer() {
     std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
     if (!settings)
         return;
-    std::string output = settings->folder + "/output";
-    // One server for the program's life, moved when the folder moves.
-    if (!server || servedFolder != output) {
-        server = std::make_unique<preview::FolderServer>(output);
-        servedFolder = output;
+    // One server for the program's life, made anew when what it serves changes.
+    ServedPlayer wanted{settings->folder + "/output", settings->html, settings->runtime};
+    if (!server || served != wanted) {
+        server = makeServer(wanted);
+        served = wanted;
         if (!server->start()) {
             server.reset();
             return;
         }
     }
-    const char* page = settings->html ? contract::PlayerPageFileName : contract::PlayerMovieFileName;
-    openUrl(QUrl(QString::fromStdString(server->address(page))));
+    const char* page = wanted.html && wanted.runtime ? contract::PlayerPageFileName : PreviewPageName;
+    QString address = QString::fromStdString(server->address(page));
+    showAddress(address, openUrl(QUrl(address)));
+}
+
+// The published page plays when it was published with the runtime. Else a
+// page made in memory plays the player, with the runtime from the output
+// folder or, when that has none, from the program's installation; the
+// published files stay as they are.
+std::unique_ptr<preview::FolderServer> CPage6Finish::makeServer(const ServedPlayer& player) const {
+    auto made = std::make_unique<preview::FolderServer>(player.output);
+    if (player.html && player.runtime)
+        return made;
+    made->serveText(PreviewPageName, publish::playerPageWithRuntime(), "text/html");
+    if (!player.runtime)
+        made->mount(publish::RuntimeFolderName, context.runtimeFolder);
+    return made;
 }
 
 void CPage6Finish::sendFeedback() {

@@ -3,6 +3,7 @@
 
 #include "preview/FolderServer.h"
 #include "ui/WizardContext.h"
+#include "ui/pages/PublishSummary.h"
 #include "ui/pages/WizardPage.h"
 
 #include <QUrl>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace ui {
@@ -32,7 +34,19 @@ public:
     QPushButton* previewButton() const { return preview; }
     QPushButton* feedbackButton() const { return feedback; }
 
+    QLabel* publishedCount() const { return publishedLine; }
+    QLabel* outputFolder() const { return folderLine; }
+    QLabel* address() const { return addressLine; }
+    QPushButton* copyButton() const { return copy; }
+    QLabel* noBrowserNote() const { return browserNote; }
+
+    // Says where the player is and, when some tracks failed, how many of
+    // how many were published.
+    void showOutcome(const PublishSummary& summary);
+
     static const char* const FeedbackAddress;
+    // The page Preview serves when the published one cannot play.
+    static const char* const PreviewPageName;
 
 public slots:
     void openPublishFolder();
@@ -40,13 +54,31 @@ public slots:
     void sendFeedback();
 
 private:
+    // What Preview serves: the output folder, as it was published.
+    struct ServedPlayer {
+        std::string output;
+        bool html = true;
+        bool runtime = true;
+        bool operator==(const ServedPlayer&) const = default;
+    };
+    std::unique_ptr<preview::FolderServer> makeServer(const ServedPlayer& player) const;
+    void buildWhereLines();
+    // The address as a link beside Copy, also when a browser opened it.
+    void showAddress(const QString& address, bool browserStarted);
+
     WizardContext context;
     CLabel* label;
     QPushButton* openFolder;
     QPushButton* preview;
     QPushButton* feedback;
+    QLabel* publishedLine;
+    QLabel* folderLine;
+    QLabel* addressLine;
+    QPushButton* copy;
+    QLabel* browserNote;
+    QString previewAddress;
     std::unique_ptr<preview::FolderServer> server;
-    std::string servedFolder;
+    ServedPlayer served;
 };
 
 } // namespace ui

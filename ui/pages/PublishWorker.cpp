@@ -4,12 +4,13 @@
 #include "publish/SpectrumAnalyser.h"
 #include "ui/wait/CWaitDialog.h"
 
-#include <QMessageBox>
+#include "publish/PublishSettings.h"
+
+#include <filesystem>
 
 namespace ui {
 
-PublishWorker::PublishWorker(const WizardContext& shared, QWidget* ownerWidget)
-    : context(shared), owner(ownerWidget) {}
+PublishWorker::PublishWorker(const WizardContext& shared) : context(shared) {}
 
 PublishWorker::~PublishWorker() {
     if (thread.joinable())
@@ -20,12 +21,21 @@ void PublishWorker::start() {
     if (thread.joinable())
         thread.join();
     finished = false;
-    failure.clear();
+    outcome = {};
+    createPublishFolder();
     thread = std::thread([this] {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
         publish::PublishJob(context.settings, analyser, *this, context.runtimeFolder).run();
         finished = true;
     });
+}
+
+// The chosen folder is made only now, when something goes into it.
+void PublishWorker::createPublishFolder() {
+    std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
+    std::error_code ignored;
+    if (settings && !settings->folder.empty())
+        std::filesystem::create_directories(settings->folder, ignored);
 }
 
 bool PublishWorker::takeFinished() { return finished.exchange(false); }
@@ -45,22 +55,26 @@ void PublishWorker::waitEnds() {
     onInterfaceThread([this] { waitDialog.reset(); });
 }
 
-void PublishWorker::showAlert(const publish::Alert& alert) {
-    onInterfaceThread([this, alert] {
-        QMessageBox::warning(owner, QString::fromStdString(alert.caption), QString::fromStdString(alert.text));
-    });
-}
-
 void PublishWorker::trackDone(const publish::TrackReport& report) {
-    if (report.outcome != publish::TrackOutcome::Published)
-        showAlert(publish::alertFor(report));
+    ++outcome.tracks;
+    if (report.outcome == publish::TrackOutcome::Published) {
+        ++outcome.published;
+        return;
+    }
+    outcome.failures << tr("Track %1, %2: %3")
+                            .arg(report.number)
+                            .arg(QString::fromStdString(report.source), QString::fromStdString(publish::describe(report)));
 }
 
-void PublishWorker::stepFailed(const publish::StepFailure& stepFailure) { showAlert(publish::alertFor(stepFailure)); }
+void PublishWorker::stepFailed(const publish::StepFailure& stepFailure) {
+    if (stepFailure.step == publish::PublishStep::MusicList || stepFailure.step == publish::PublishStep::PlayerMovie)
+        outcome.playerWritten = false;
+    outcome.failures << QString::fromStdString(publish::describe(stepFailure));
+}
 
 void PublishWorker::done(bool ran, const std::string& whyNot) {
     if (!ran)
-        onInterfaceThread([this, whyNot] { failure = QString::fromStdString(whyNot); });
+        outcome.whyNotRun = QString::fromStdString(whyNot);
 }
 
 } // namespace ui

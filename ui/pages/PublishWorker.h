@@ -3,9 +3,9 @@
 
 #include "publish/PublishObserver.h"
 #include "ui/WizardContext.h"
+#include "ui/pages/PublishSummary.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <atomic>
 #include <memory>
@@ -16,20 +16,20 @@ namespace ui {
 class CWaitDialog;
 
 // Runs the publish job on a thread of its own and brings what it tells to
-// the user-interface thread: the progress position at once, message boxes
-// and the wait dialog while the job waits (as a message box on the job's
-// thread made it wait). The end is a flag the page polls.
+// the user-interface thread: the progress position at once, the wait
+// dialog while the job waits. Failures are gathered into the summary, to be
+// shown together at the end. The end is a flag the page polls.
 class PublishWorker : public QObject, public publish::PublishObserver {
     Q_OBJECT
 public:
-    PublishWorker(const WizardContext& context, QWidget* owner);
+    explicit PublishWorker(const WizardContext& context);
     ~PublishWorker() override;
 
     void start();
     // True once, the first time it is asked after the job ended.
     bool takeFinished();
-    // Why the job could not run; empty when it ran.
-    QString whyNotRun() const { return failure; }
+    // What the last job came to; complete once takeFinished() said so.
+    const PublishSummary& summary() const { return outcome; }
 
 signals:
     void progressed(int position);
@@ -43,16 +43,16 @@ private:
     void staleMoviesRemoved(int) override {}
     void done(bool ran, const std::string& whyNot) override;
 
-    void showAlert(const publish::Alert& alert);
     template <typename Step>
     void onInterfaceThread(Step step);
+    void createPublishFolder();
 
     WizardContext context;
-    QPointer<QWidget> owner;
     std::thread thread;
     std::atomic<bool> finished{false};
     std::unique_ptr<CWaitDialog> waitDialog;
-    QString failure;
+    // Written by the job's thread only, read after it has finished.
+    PublishSummary outcome;
 };
 
 } // namespace ui

@@ -40,10 +40,24 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
             backToPlaylist();
     });
 
+    describeButtons();
     link->setObjectName("websiteLink");
+    link->setAccessibleDescription(tr("Opens our web site in the browser."));
     link->setTarget(publish::contract::VendorSite);
     link->setLabel(tr("Visit Website"));
     connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
+}
+
+void CWizard::describeButtons() {
+    const std::pair<QWizard::WizardButton, const char*> descriptions[] = {
+        {QWizard::BackButton, "Goes back to the page before."},
+        {QWizard::NextButton, "Goes on to the next page."},
+        {QWizard::FinishButton, "Closes Tunemill; the published player stays."},
+        {QWizard::CancelButton, "Closes Tunemill."},
+        {QWizard::CustomButton1, "Goes back to the playlist, to publish again."},
+    };
+    for (const auto& [which, description] : descriptions)
+        button(which)->setAccessibleDescription(tr(description));
 }
 
 void CWizard::pageChanged(int id) {
@@ -52,6 +66,8 @@ void CWizard::pageChanged(int id) {
     shownPage = id;
     if (id == ProgressPage)
         progress->begin();
+    if (id == FinishPage)
+        finish->showOutcome(progress->publisher().summary());
     QList<QWizard::WizardButton> buttons{QWizard::Stretch, QWizard::BackButton, QWizard::NextButton,
                                          QWizard::FinishButton, QWizard::CancelButton};
     if (id == FinishPage)

@@ -49,6 +49,7 @@ private:
     void backToPlaylist();
     void placeLink();
     void centreOnce();
+    void describeButtons();
 
     CPage1Mp3* playlist;
     CPage2Player* player;

@@ -1,0 +1,511 @@
+// The wizard as people use it: honest outcomes when publishing fails,
+// choices remembered from an earlier run, a playlist saved after every
+// change, the keyboard alone, what assistive technology reads, and where
+// the finish page says things are.
+
+#include "WizardFixture.h"
+
+#include "publish/Playlist.h"
+#include "publish/PublishOptions.h"
+#include "publish/PublishSettings.h"
+#include "ui/pages/CChangeTextDlg.h"
+#include "ui/pages/CPage1Mp3.h"
+#include "ui/pages/CPage2Player.h"
+#include "ui/pages/CPage4Folder.h"
+#include "ui/pages/CPage5Progress.h"
+#include "ui/pages/CPage6Finish.h"
+#include "ui/wizard/CWizard.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QWebEngineView>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string setting(const WizardFixture& fixture, const char* key) {
+    publish::PublishOptions options(fixture.context.settings.settingsFile());
+    options.Load();
+    return options.Get(key);
+}
+
+QStringList storedTitles(const WizardFixture& fixture) {
+    std::vector<std::string> paths, titles;
+    publish::LoadPlaylist(paths, titles, fixture.context.settings.settingsFile());
+    QStringList list;
+    for (const std::string& title : titles)
+        list << QString::fromStdString(title);
+    return list;
+}
+
+QStringList titlesShown(QTreeWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(1);
+    return texts;
+}
+
+void selectRow(QTreeWidget* list, int row) {
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(row));
+    list->topLevelItem(row)->setSelected(true);
+}
+
+// Counts every message box that opens until the object goes, answering each.
+struct BoxCounter {
+    QTimer poll;
+    QStringList texts;
+    BoxCounter() {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text() + "\n" + box->informativeText();
+                box->accept();
+            }
+        });
+        poll.start(20);
+    }
+};
+
+// The letters after "&" in the visible buttons' and check boxes' texts.
+QStringList mnemonics(const QList<QAbstractButton*>& buttons) {
+    QStringList letters;
+    static const QRegularExpression mnemonic("&([^&])");
+    for (QAbstractButton* button : buttons) {
+        if (!button->isVisible())
+            continue;
+        QString text = button->text();
+        text.replace("&&", "");
+        QRegularExpressionMatch match = mnemonic.match(text);
+        if (match.hasMatch())
+            letters << match.captured(1).toLower();
+    }
+    return letters;
+}
+
+QList<QAbstractButton*> wizardButtons(QWizard& wizard) {
+    QList<QAbstractButton*> buttons;
+    for (QWizard::WizardButton which : {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton,
+                                        QWizard::CancelButton, QWizard::CustomButton1})
+        buttons << wizard.button(which);
+    return buttons;
+}
+
+void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+} // namespace
+
+class WizardUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A plain file where the output folder must go: nothing can be written.
+    void aFolderThatCannotBeWrittenEndsOnTheProgressPageWithOneBox() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        fs::create_directories(fixture.path("blocked"));
+        std::ofstream(fixture.path("blocked/output")) << "a file, not a folder";
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        QStringList files;
+        for (int i = 0; i < 5; ++i)
+            files << QString::fromStdString(mp3);
+        wizard.playlistPage()->addFiles(files);
+        wizard.next();
+        wizard.next();
+        wizard.folderPage()->folderEdit()->setText(QString::fromStdString(fixture.path("blocked")));
+        BoxCounter boxes;
+        QList<int> bar;
+        connect(wizard.progressPage()->bar(), &QProgressBar::valueChanged, [&](int value) { bar << value; });
+        wizard.next();
+        QVERIFY(waitFor([&] { return !wizard.progressPage()->outcomeLabel()->text().isEmpty(); }, 60000));
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }));
+        QTest::qWait(300);
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains("Track 5, " + QString::fromStdString(mp3)));
+        QVERIFY(boxes.texts[0].contains("Cannot write the playlist document"));
+        QVERIFY(wizard.progressPage()->outcomeLabel()->text().startsWith("Nothing was published"));
+        QCOMPARE(wizard.currentId(), int(ui::CWizard::ProgressPage));
+        QVERIFY(wizard.button(QWizard::BackButton)->isEnabled());
+        QVERIFY(wizard.button(QWizard::CancelButton)->isEnabled());
+        for (int i = 1; i < bar.size(); ++i)
+            QVERIFY2(bar[i] >= bar[i - 1] || bar[i] == 0, "the bar only rises");
+
+        // Back to another folder, and the publish goes through.
+        wizard.back();
+        QCOMPARE(wizard.currentId(), int(ui::CWizard::FolderPage));
+        wizard.folderPage()->chooseParentFolder(QString::fromStdString(fixture.path("fine")));
+        wizard.next();
+        QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
+        QVERIFY(wizard.finishPage()->publishedCount()->isHidden());
+    }
+
+    void someTracksFailingAreCountedOnTheFinishPage() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string notes = fixture.path("notes.mp3");
+        std::ofstream(notes) << "just some words";
+        publish::SavePlaylist({mp3, notes, mp3}, {"One", "Words", "Three"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.next();
+        wizard.next();
+        BoxCounter boxes;
+        wizard.next();
+        QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains("Track 2, " + QString::fromStdString(notes) + ": skipped"));
+        QLabel* count = wizard.finishPage()->publishedCount();
+        QVERIFY(!count->isHidden());
+        QVERIFY(count->text().startsWith("2 of 3 tracks were published"));
+        QVERIFY(wizard.finishPage()->outputFolder()->text().contains(
+            QString::fromStdString(fixture.path("Documents/Tunemill/output"))));
+        QVERIFY(wizard.finishPage()->outputFolder()->textInteractionFlags() & Qt::TextSelectableByMouse);
+    }
+
+    void choicesOfAnEarlierRunAreWhereThePagesStart() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        fs::create_directories(fixture.path("sites"));
+        std::string settings = fixture.context.settings.settingsFile().string();
+        publish::SavePlaylist({mp3}, {"One"}, settings);
+        publish::savePlayerChoices(settings, {"/elsewhere/players/3.swf", false, true, false, true, "Stored title"});
+        publish::saveFolderChoices(settings, {fixture.path("sites/Tunemill"), false, false});
+        {
+            ui::CWizard wizard(fixture.context);
+            wizard.show();
+            wizard.next();
+            ui::CPage2Player* player = wizard.playerPage();
+            QCOMPARE(player->skinList()->currentRow(), 2);
+            QVERIFY(!player->autoStartBox()->isChecked());
+            QVERIFY(player->autoNextBox()->isChecked());
+            QVERIFY(!player->loopBox()->isChecked());
+            QVERIFY(player->shuffleBox()->isChecked());
+            QCOMPARE(player->titleEdit()->text(), QString("Stored title"));
+            wizard.next();
+            ui::CPage4Folder* folder = wizard.folderPage();
+            QCOMPARE(folder->folderEdit()->text().toStdString(), fixture.path("sites/Tunemill"));
+            QVERIFY(!fs::exists(fixture.path("sites/Tunemill")));
+            QVERIFY(!folder->htmlBox()->isChecked());
+            QVERIFY(!folder->runtimeBox()->isChecked());
+            QCOMPARE(folder->chosenParentFolder().toStdString(), fixture.path("sites"));
+        }
+        QVERIFY2(setting(fixture, "Player") == fixture.path("Tunemill/players/3.swf"), "the stored skin, unpacked here");
+
+        // Invalid values fall back to the defaults, one by one.
+        publish::PublishOptions options(settings);
+        options.Load();
+        options.Set("Player", "/elsewhere/custom.swf");
+        options.Set("AutoStart", "yes");
+        options.Set("Loop", "2");
+        options.Set("Random", "true");
+        options.Set("Folder", fixture.path("gone/away/Tunemill"));
+        options.Set("HTML", "maybe");
+        options.Set("Runtime", "0");
+        QVERIFY(options.Save());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.next();
+        ui::CPage2Player* player = wizard.playerPage();
+        QCOMPARE(player->skinList()->currentRow(), -1);
+        QVERIFY(player->autoStartBox()->isChecked());
+        QVERIFY(player->loopBox()->isChecked());
+        QVERIFY(!player->shuffleBox()->isChecked());
+        QCOMPARE(player->titleEdit()->text(), QString("Stored title"));
+        wizard.next();
+        ui::CPage4Folder* folder = wizard.folderPage();
+        QCOMPARE(folder->folderEdit()->text().toStdString(), fixture.path("Documents/Tunemill"));
+        QVERIFY(folder->htmlBox()->isChecked());
+        QVERIFY(!folder->runtimeBox()->isChecked());
+    }
+
+    void thePlaylistIsSavedAfterEveryChangeKeepingTheChoices() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string settings = fixture.context.settings.settingsFile().string();
+        publish::SavePlaylist({mp3}, {"One"}, settings);
+        publish::saveFolderChoices(settings, {fixture.path("Documents/Tunemill"), false, true});
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        ui::CPage1Mp3* page = wizard.playlistPage();
+        page->addFiles({QString::fromStdString(mp3), QString::fromStdString(mp3)});
+        QCOMPARE(storedTitles(fixture), QStringList({"One", "a", "a"}));
+        page->list()->topLevelItem(1)->setText(1, "Two");
+        selectRow(page->list(), 1);
+        page->moveUp();
+        QCOMPARE(storedTitles(fixture), QStringList({"Two", "One", "a"}));
+        selectRow(page->list(), 2);
+        page->deleteSelected();
+        QCOMPARE(storedTitles(fixture), QStringList({"Two", "One"}));
+        selectRow(page->list(), 0);
+        answerNextModal([](QWidget* modal) {
+            modal->findChild<QLineEdit*>("titleEdit")->setText("Renamed");
+            qobject_cast<QDialog*>(modal)->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        page->changeTitle();
+        QCOMPARE(storedTitles(fixture), QStringList({"Renamed", "One"}));
+        QCOMPARE(setting(fixture, "HTML"), std::string("0"));
+        QCOMPARE(setting(fixture, "Folder"), fixture.path("Documents/Tunemill"));
+        QVERIFY2(!fs::exists(settings + ".tmp"), "replaced atomically, nothing left beside it");
+    }
+
+    void theListAnswersTheKeyboard() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        publish::SavePlaylist({mp3, mp3, mp3, mp3}, {"1", "2", "3", "4"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        ui::CPage1Mp3* page = wizard.playlistPage();
+        QTreeWidget* list = page->list();
+        list->setFocus();
+        selectRow(list, 1);
+        pressKey(list, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(titlesShown(list), QStringList({"1", "3", "2", "4"}));
+        pressKey(list, Qt::Key_Up, Qt::ControlModifier);
+        pressKey(list, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(titlesShown(list), QStringList({"2", "1", "3", "4"}));
+        selectRow(list, 1);
+        pressKey(list, Qt::Key_Delete);
+        QCOMPARE(titlesShown(list), QStringList({"2", "3", "4"}));
+        QVERIFY2(list->currentItem() == list->topLevelItem(1), "the next row is selected");
+        selectRow(list, 2);
+        pressKey(list, Qt::Key_Delete);
+        QVERIFY2(list->currentItem() == list->topLevelItem(1), "after the last, the new last");
+
+        QString dialogTitle;
+        answerNextModal([&](QWidget* modal) {
+            dialogTitle = modal->windowTitle();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        pressKey(list, Qt::Key_F2);
+        QCOMPARE(dialogTitle, QString("Change item title"));
+        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+            QString opened;
+            answerNextModal([&](QWidget* modal) {
+                opened = modal->objectName();
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            // Shortcuts reach the active window only; offscreen, a closed
+            // dialog does not give it back by itself.
+            wizard.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&wizard));
+            pressKey(list, modifiers == Qt::NoModifier ? Qt::Key_Insert : Qt::Key_O, modifiers);
+            QCOMPARE(opened, QString("addDialog"));
+        }
+
+        // Tab reaches every toolbar button.
+        wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        list->setFocus();
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 30; ++i) {
+            reached << QApplication::focusWidget();
+            pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (QAction* action : page->toolBar()->actions())
+            if (!action->isSeparator())
+                QVERIFY2(reached.contains(page->toolBar()->widgetForAction(action)), qPrintable(action->text()));
+    }
+
+    void noMnemonicTwiceAndTheKeyboardLeavesThePreview() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        publish::SavePlaylist({mp3}, {"One"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        auto checkMnemonics = [&] {
+            QList<QAbstractButton*> buttons = wizard.currentPage()->findChildren<QAbstractButton*>();
+            QStringList letters = mnemonics(buttons + wizardButtons(wizard));
+            QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+        };
+        checkMnemonics();
+        wizard.next();
+        checkMnemonics();
+
+        // From the title, Tab goes past the preview to the wizard's buttons.
+        QWebEngineView* view = wizard.playerPage()->previewView();
+        QVERIFY(waitFor([&] { return !view->url().isEmpty(); }));
+        QTest::qWait(500);
+        wizard.playerPage()->titleEdit()->setFocus();
+        bool reachedNext = false;
+        for (int i = 0; i < 12 && !reachedNext; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && !view->isAncestorOf(focus) && focus != view, "Tab is not kept by the preview");
+            reachedNext = focus == wizard.button(QWizard::NextButton);
+            pressKey(focus, Qt::Key_Tab);
+        }
+        QVERIFY(reachedNext);
+        wizard.next();
+        checkMnemonics();
+        QCOMPARE(wizard.folderPage()->browseButton()->text(), QString("B&rowser"));
+    }
+
+    void everyControlHasAnAccessibleNameAndDescription() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        publish::SavePlaylist({mp3}, {"One"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        QList<QWizardPage*> pages{wizard.playlistPage(), wizard.playerPage(), wizard.folderPage(),
+                                  wizard.finishPage()};
+        for (QWizardPage* page : pages) {
+            QList<QWidget*> controls = page->findChildren<QWidget*>();
+            for (QAbstractButton* button : wizardButtons(wizard))
+                controls << button;
+            for (QWidget* control : controls) {
+                if (!(control->focusPolicy() & Qt::TabFocus) || control->isWindow())
+                    continue;
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY(accessible);
+                QString what = control->metaObject()->className() + QString(" ") + control->objectName() + " " +
+                               accessible->text(QAccessible::Name);
+                QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(what));
+                QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), qPrintable(what));
+            }
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(wizard.playlistPage()->list())->text(QAccessible::Name),
+                 QString("Playlist"));
+    }
+
+    void thePreviewAddressIsShownWhenNoBrowserStarts() {
+        WizardFixture fixture;
+        fs::create_directories(fixture.path("site/output"));
+        std::ofstream(fixture.path("site/output/Player.htm")) << "page";
+        publish::SavePlaylist({}, {}, fixture.context.settings.settingsFile());
+        publish::saveFolderChoices(fixture.context.settings.settingsFile(), {fixture.path("site"), true, true});
+        ui::CPage6Finish page(fixture.context);
+        page.show();
+        page.openUrl = [](const QUrl&) { return false; };
+        page.previewPlayer();
+        QString address = page.address()->text();
+        QVERIFY(address.contains("<a href=\"http://127.0.0.1:"));
+        QVERIFY(address.contains("/Player.htm\">"));
+        QVERIFY(page.copyButton()->isVisible());
+        QCOMPARE(page.noBrowserNote()->text(), QString("No browser could be started; open the address yourself."));
+        page.copyButton()->click();
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("http://127.0.0.1:"));
+        page.openUrl = [](const QUrl&) { return true; };
+        page.previewPlayer();
+        QVERIFY2(page.noBrowserNote()->text().isEmpty(), "the address stays, the note goes");
+        QVERIFY(page.address()->text().contains("http://127.0.0.1:"));
+    }
+
+    // Published without the page and without the runtime: Preview still
+    // plays, from a page served in memory and the program's own runtime.
+    void thePreviewPlaysAPlayerPublishedWithoutPageOrRuntime() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string cli = std::string(TUNEMILL_BUILD) + "/tunemill-publish --html 0 --runtime 0 --folder '" +
+                          fixture.path("site") + "' '" + mp3 + "' 2>/dev/null";
+        QCOMPARE(std::system(cli.c_str()), 0);
+        std::string settings = fixture.context.settings.settingsFile().string();
+        publish::SavePlaylist({mp3}, {"a"}, settings);
+        publish::saveFolderChoices(settings, {fixture.path("site"), false, false});
+        auto before = fs::directory_iterator(fixture.path("site/output"));
+        int published = static_cast<int>(std::distance(fs::begin(before), fs::end(before)));
+        ui::CPage6Finish page(fixture.context);
+        QUrl opened;
+        page.openUrl = [&](const QUrl& url) {
+            opened = url;
+            return true;
+        };
+        page.previewPlayer();
+        QVERIFY(opened.toString().endsWith("/Player-preview.htm"));
+        QWebEngineView view;
+        view.resize(400, 200);
+        view.show();
+        view.load(opened);
+        int readyState = -1;
+        QVERIFY(waitFor(
+            [&] {
+                view.page()->runJavaScript("(function(){var p=document.querySelector('ruffle-object,ruffle-embed');"
+                                           "return p ? p.readyState : -1;})()",
+                                           [&](const QVariant& value) { readyState = value.toInt(); });
+                return readyState == 2;
+            },
+            60000));
+        auto after = fs::directory_iterator(fixture.path("site/output"));
+        QCOMPARE(static_cast<int>(std::distance(fs::begin(after), fs::end(after))), published);
+    }
+
+    void playWithoutASoundOutputSaysSo() {
+        WizardFixture fixture;
+        struct NoOutput : audio::SoundOutput {
+            bool open(int, int) override { return false; }
+            bool write(const int16_t*, size_t) override { return false; }
+            void close() override {}
+        };
+        fixture.context.makeSoundOutput = [] { return std::make_unique<NoOutput>(); };
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        publish::SavePlaylist({mp3}, {"One"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        selectRow(wizard.playlistPage()->list(), 0);
+        QString said;
+        acceptNextModal(&said);
+        wizard.playlistPage()->playSelected();
+        QCOMPARE(said, QString("There is no sound output to play on."));
+    }
+
+    void theAddDialogStartsEmptyWithEverySoundFileAndRemembersItsFolder() {
+        WizardFixture fixture;
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        ui::CPage1Mp3* page = wizard.playlistPage();
+        std::unique_ptr<QFileDialog> first(page->makeAddDialog());
+        QCOMPARE(first->directory().absolutePath().toStdString(), fixture.path("Documents"));
+        QVERIFY(first->selectedNameFilter().startsWith("Sound files ("));
+        for (const char* pattern : {"*.mp3", "*.wav", "*.aiff", "*.flac", "*.ogg", "*.opus", "*.raw"})
+            QVERIFY2(first->selectedNameFilter().contains(pattern), pattern);
+        first->show();
+        auto* name = first->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        QCOMPARE(name->text(), QString());
+
+        fs::create_directories(fixture.path("music"));
+        std::string mp3 = fixture.makeMp3("music/a", "--resample 22.05");
+        page->addFiles({QString::fromStdString(mp3)});
+        std::unique_ptr<QFileDialog> second(page->makeAddDialog());
+        QCOMPARE(second->directory().absolutePath().toStdString(), fixture.path("music"));
+    }
+
+    void choosingAFolderCreatesNothing() {
+        WizardFixture fixture;
+        ui::CPage4Folder page(fixture.context);
+        page.initializePage();
+        page.chooseParentFolder(QString::fromStdString(fixture.path("picked")));
+        QCOMPARE(page.folderEdit()->text().toStdString(), fixture.path("picked/Tunemill"));
+        QVERIFY(!fs::exists(fixture.path("picked")));
+        QCOMPARE(page.chosenParentFolder().toStdString(), fixture.path("picked"));
+    }
+};
+
+QTEST_MAIN(WizardUseTest)
+#include "WizardUseTest.moc"

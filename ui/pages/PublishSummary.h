@@ -1,0 +1,26 @@
+#ifndef UI_PAGES_PUBLISHSUMMARY_H
+#define UI_PAGES_PUBLISHSUMMARY_H
+
+#include <QString>
+#include <QStringList>
+
+namespace ui {
+
+// What one publish came to, gathered while it ran and shown once at its end.
+struct PublishSummary {
+    int tracks = 0;
+    int published = 0;
+    // The playlist document and the player movie were both written.
+    bool playerWritten = true;
+    // One line per track that has no movie and per step that failed.
+    QStringList failures;
+    // Why the job could not run at all; empty when it ran.
+    QString whyNotRun;
+
+    // A player that plays at least one track is in the output folder.
+    bool anythingPublished() const { return whyNotRun.isEmpty() && published > 0 && playerWritten; }
+};
+
+} // namespace ui
+
+#endif
