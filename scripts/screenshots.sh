@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real wizard under Xvfb with a stored playlist of three tunes,
 # walks through its five pages with the keyboard and writes a picture of
-# each into the folder given (default build/screenshots).
+# each into the folder given (default build/screenshots); then publishes
+# into a folder that cannot be written, for the failure box and the
+# progress page that says nothing was published.
 # usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -30,11 +32,11 @@ done
 
 export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_DOCUMENTS_DIR=$home/Documents
 export QTWEBENGINE_DISABLE_SANDBOX=1
+# No browser on this screen: Preview shows its address and says so.
+export BROWSER=false
 xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   set -e
-  shots=$1; build=$2
-  "$build/tunemill" >/dev/null 2>&1 &
-  wizard=$!
+  shots=$1; build=$2; home=$3
   window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
   # The whole screen, less the empty black around the windows.
   snap() { sleep "$2"; import -window root "$shots/$1.png"; convert "$shots/$1.png" -trim +repage "$shots/$1.png"; }
@@ -43,16 +45,41 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   # that box.
   press() { xdotool windowfocus --sync "$1" 2>/dev/null || true; xdotool key "$2"; }
   wizardKey() { press "$(window "Tunemill v1.2.2")" "$1"; }
-  window "Tunemill v1.2.2" >/dev/null
-  sleep 2
-  xdotool key Return
+  start() {
+    "$build/tunemill" >/dev/null 2>>"$shots/stderr.txt" &
+    wizard=$!
+    window "Tunemill v1.2.2" >/dev/null
+    sleep 2
+    xdotool key Return
+  }
+
+  : >"$shots/stderr.txt"
+  start
   snap 1-playlist 1
   wizardKey alt+n; snap 2-player 6
   wizardKey alt+n; snap 3-folder 1
   wizardKey alt+n; snap 4-progress 1
   # Twelve two-minute tunes publish in a few seconds; the page moves on.
-  snap 5-finish 15
+  sleep 15
+  wizardKey alt+p; snap 5-finish 3
   wizardKey alt+f
   wait $wizard || true
-' _ "$shots" "$build"
+
+  # Again, into a folder where a file stands in the way of "output": one
+  # box lists what failed, and the progress page says nothing was published.
+  mkdir -p "$home/blocked"
+  echo "not a folder" >"$home/blocked/output"
+  sed -i "s|Folder=\"[^\"]*\"|Folder=\"$home/blocked\"|" "$home/.local/share/Tunemill/Songbox.sbx"
+  start
+  wizardKey alt+n; sleep 4
+  wizardKey alt+n; sleep 1
+  wizardKey alt+n; snap 6-failures 12
+  xdotool key Return; snap 7-nothing-published 1
+  press "$(window "Tunemill v1.2.2")" Escape
+  wait $wizard || true
+' _ "$shots" "$build" "$home"
 echo "Screenshots in $shots"
+if [ -s "$shots/stderr.txt" ]; then
+  echo "The wizard wrote to standard error:" >&2
+  cat "$shots/stderr.txt" >&2
+fi

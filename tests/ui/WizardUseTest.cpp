@@ -415,6 +415,18 @@ private slots:
         page.previewPlayer();
         QVERIFY2(page.noBrowserNote()->text().isEmpty(), "the address stays, the note goes");
         QVERIFY(page.address()->text().contains("http://127.0.0.1:"));
+
+        // The desktop's opener is there but finds no browser.
+        fs::create_directories(fixture.path("bin"));
+        std::ofstream(fixture.path("bin/xdg-open")) << "#!/bin/sh\nexit 3\n";
+        fs::permissions(fixture.path("bin/xdg-open"), fs::perms::owner_all);
+        QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(fixture.path("bin")) + ":" + path);
+        ui::CPage6Finish failing(fixture.context);
+        failing.previewPlayer();
+        QVERIFY(failing.address()->text().contains("http://127.0.0.1:"));
+        QVERIFY(waitFor([&] { return !failing.noBrowserNote()->text().isEmpty(); }, 10000));
+        qputenv("PATH", path);
     }
 
     // Published without the page and without the runtime: Preview still

@@ -7,7 +7,6 @@
 #include "ui/controls/CLabel.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,7 +39,7 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
       // "&Feed Back" would take Alt+F from the wizard's Finish button.
       feedback(new QPushButton(tr("F&eed Back"), this)), publishedLine(new QLabel(this)), folderLine(new QLabel(this)),
       addressLine(new QLabel(this)), copy(new QPushButton(tr("&Copy"), this)), browserNote(new QLabel(this)) {
-    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    openUrl = [this](const QUrl& url) { return openInBrowser(url); };
     startProgram = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
     };
@@ -110,7 +109,33 @@ void CPage6Finish::showAddress(const QString& address, bool browserStarted) {
     previewAddress = address;
     addressLine->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
     copy->show();
-    browserNote->setText(browserStarted ? QString() : tr("No browser could be started; open the address yourself."));
+    browserNote->clear();
+    if (!browserStarted)
+        sayNoBrowser();
+}
+
+void CPage6Finish::sayNoBrowser() {
+    if (previewAddress.isEmpty())
+        return;
+    browserNote->setText(tr("No browser could be started; open the address yourself."));
+}
+
+// The desktop's opener, watched: when it ends in failure (no browser set
+// up, or none that starts) the page says so beside the address.
+bool CPage6Finish::openInBrowser(const QUrl& url) {
+    QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty())
+        return false;
+    auto* process = new QProcess(this);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::finished, this, [this, process](int status, QProcess::ExitStatus how) {
+        if (how != QProcess::NormalExit || status != 0)
+            sayNoBrowser();
+        process->deleteLater();
+    });
+    process->start(opener, {url.toString()});
+    return process->waitForStarted();
 }
 
 void CPage6Finish::openPublishFolder() {

@@ -65,6 +65,8 @@ private:
     void buildWhereLines();
     // The address as a link beside Copy, also when a browser opened it.
     void showAddress(const QString& address, bool browserStarted);
+    void sayNoBrowser();
+    bool openInBrowser(const QUrl& url);
 
     WizardContext context;
     CLabel* label;
