@@ -29,9 +29,11 @@ std::string attributeText(const std::string& text) {
 
 } // namespace
 
-std::string musicListItem(int number) {
-    return std::string("<") + contract::MusicListItem + "><" + contract::MusicListFile + ">" + std::to_string(number) +
-           ".swf</" + contract::MusicListFile + "></" + contract::MusicListItem + ">";
+std::string musicListItem(int number) { return musicListItem(std::to_string(number) + ".swf"); }
+
+std::string musicListItem(const std::string& movieFile) {
+    return std::string("<") + contract::MusicListItem + "><" + contract::MusicListFile + ">" + movieFile + "</" +
+           contract::MusicListFile + "></" + contract::MusicListItem + ">";
 }
 
 std::string musicListText(const std::string& title, const std::string& items) {

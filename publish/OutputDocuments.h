@@ -9,6 +9,8 @@ namespace publish {
 
 // The playlist document's entry for track movie `number`.
 std::string musicListItem(int number);
+// The entry for the movie at `movieFile`, relative to the player.
+std::string musicListItem(const std::string& movieFile);
 // "<data title=\"...\">items</data>" with the title as XML attribute text.
 std::string musicListText(const std::string& title, const std::string& items);
 

@@ -467,6 +467,37 @@ private slots:
         QCOMPARE(static_cast<int>(std::distance(fs::begin(after), fs::end(after))), published);
     }
 
+    void theSkinPreviewPlaysTheFirstTrackUnderTheTypedTitle() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        publish::SavePlaylist({mp3}, {"First"}, fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.next();
+        ui::CPage2Player* player = wizard.playerPage();
+        fs::path players = fixture.context.settings.playersFolder();
+        QVERIFY(waitFor([&] { return player->previewHasTrack(); }, 30000));
+        QVERIFY(fs::file_size(players / "track/1.swf") > 1000);
+        auto list = [&] {
+            std::ifstream in(players / "music_list.xml");
+            return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        };
+        QCOMPARE(list(), std::string("<data title=\"Tunemill Player\"><item><file>track/1.swf</file></item></data>"));
+        player->titleEdit()->setFocus();
+        QTest::keyClicks(player->titleEdit(), " & Co");
+        QVERIFY(waitFor([&] { return list().find("title=\"Tunemill Player &amp; Co\"") != std::string::npos; }));
+        QWebEngineView* view = player->previewView();
+        int readyState = -1;
+        QVERIFY(waitFor(
+            [&] {
+                view->page()->runJavaScript("(function(){var p=document.getElementById('skin');"
+                                            "return p ? p.readyState : -1;})()",
+                                            [&](const QVariant& value) { readyState = value.toInt(); });
+                return readyState == 2;
+            },
+            60000));
+    }
+
     void playWithoutASoundOutputSaysSo() {
         WizardFixture fixture;
         struct NoOutput : audio::SoundOutput {

@@ -1,6 +1,8 @@
 #include "ui/pages/CPage2Player.h"
 
+#include "publish/Playlist.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/TrackMovieBuilder.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <QtConcurrent>
 
 namespace ui {
 
@@ -92,6 +95,64 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     layout->addStretch();
 
     connect(skins, &QListWidget::currentRowChanged, this, &CPage2Player::showSkin);
+    // The preview follows the typed title once typing pauses.
+    titlePause.setSingleShot(true);
+    titlePause.setInterval(600);
+    connect(title, &QLineEdit::textEdited, this, [this] { titlePause.start(); });
+    connect(&titlePause, &QTimer::timeout, this, &CPage2Player::refreshPreview);
+    connect(&trackBuild, &QFutureWatcher<bool>::finished, this, &CPage2Player::trackBuilt);
+}
+
+CPage2Player::~CPage2Player() { trackBuild.waitForFinished(); }
+
+// The playlist's first track, as its movie will be published, built by
+// the engine on a worker thread while the skin shows.
+void CPage2Player::showFirstTrack() {
+    if (!site)
+        return;
+    std::vector<std::string> paths, titles;
+    publish::LoadPlaylist(paths, titles, context.settings.settingsFile());
+    std::optional<publish::PlaylistItem> first;
+    if (!paths.empty())
+        first = publish::PlaylistItem{paths.front(), titles.front()};
+    if (trackBuild.isRunning()) {
+        wantedTrack = first;
+        return;
+    }
+    if (first && builtTrack && first->path == builtTrack->path && first->title == builtTrack->title)
+        return;
+    builtTrack = first;
+    hasTrack = false;
+    std::filesystem::path movie = site->trackMovie();
+    std::error_code ignored;
+    std::filesystem::remove(movie, ignored);
+    if (!first) {
+        refreshPreview();
+        return;
+    }
+    wantedTrack = first;
+    trackBuild.setFuture(QtConcurrent::run([item = *first, movie] {
+        // No analysis for a preview: the movie plays without bars.
+        std::filesystem::path noBars = movie.parent_path() / "no-bars.log";
+        return publish::buildTrackMovie(item.path, item.title, movie.string(), noBars).outcome ==
+               publish::TrackOutcome::Published;
+    }));
+}
+
+void CPage2Player::trackBuilt() {
+    hasTrack = trackBuild.result();
+    bool changed = wantedTrack.has_value() != builtTrack.has_value() ||
+                   (wantedTrack && (wantedTrack->path != builtTrack->path || wantedTrack->title != builtTrack->title));
+    refreshPreview();
+    if (changed)
+        showFirstTrack();
+}
+
+void CPage2Player::refreshPreview() {
+    if (!site)
+        return;
+    site->writePlaylist(title->text().toStdString(), hasTrack);
+    view->reload();
 }
 
 void CPage2Player::initializePage() {

@@ -1,12 +1,17 @@
 #ifndef UI_PAGES_CPAGE2PLAYER_H
 #define UI_PAGES_CPAGE2PLAYER_H
 
+#include "publish/Playlist.h"
 #include "publish/PublishSettings.h"
 #include "ui/WizardContext.h"
 #include "ui/pages/SkinPreviewSite.h"
 #include "ui/pages/WizardPage.h"
 
+#include <QFutureWatcher>
+#include <QTimer>
+
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -21,12 +26,18 @@ class CPage2Player : public WizardPage {
     Q_OBJECT
 public:
     CPage2Player(const WizardContext& context, QWidget* parent = nullptr);
+    ~CPage2Player() override;
 
     void initializePage() override;
     void pageLeft() override;
 
     // What leaving the page stores now.
     publish::PlayerChoices choices() const;
+    // Builds the stored playlist's first track into the preview (again,
+    // when it changed), off the interface thread.
+    void showFirstTrack();
+    // The preview's playlist holds the track movie.
+    bool previewHasTrack() const { return hasTrack; }
 
     QListWidget* skinList() const { return skins; }
     QWebEngineView* previewView() const { return view; }
@@ -39,6 +50,9 @@ public:
 private:
     void showSkin(int position);
     void startFromStoredChoices();
+    void trackBuilt();
+    // Writes the preview's playlist with the typed title and reloads it.
+    void refreshPreview();
 
     WizardContext context;
     QListWidget* skins;
@@ -49,6 +63,10 @@ private:
     QLineEdit* title;
     QWebEngineView* view;
     std::unique_ptr<SkinPreviewSite> site;
+    QTimer titlePause;
+    QFutureWatcher<bool> trackBuild;
+    std::optional<publish::PlaylistItem> builtTrack, wantedTrack;
+    bool hasTrack = false;
     bool initialised = false;
 };
 

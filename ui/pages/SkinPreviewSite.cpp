@@ -7,6 +7,7 @@
 namespace ui {
 
 const char* const SkinPreviewSite::PageName = "preview.htm";
+const char* const SkinPreviewSite::TrackMovieName = "track/1.swf";
 
 namespace {
 
@@ -36,12 +37,18 @@ SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std
 }
 
 bool SkinPreviewSite::start() {
-    namespace contract = publish::contract;
-    bool written = publish::writeTextFile(playersFolder / PageName, PreviewPage) &&
-                   publish::writeTextFile(playersFolder / contract::MusicListFileName,
-                                          publish::musicListText("Tunemill Player", ""));
+    bool written = publish::writeTextFile(playersFolder / PageName, PreviewPage) && writePlaylist("Tunemill Player", false);
     return written && server.start();
 }
+
+bool SkinPreviewSite::writePlaylist(const std::string& title, bool withTrack) {
+    std::error_code ignored;
+    std::filesystem::create_directories(trackMovie().parent_path(), ignored);
+    return publish::writeTextFile(playersFolder / publish::contract::MusicListFileName,
+                                  publish::musicListText(title, withTrack ? publish::musicListItem(TrackMovieName) : ""));
+}
+
+std::filesystem::path SkinPreviewSite::trackMovie() const { return playersFolder / TrackMovieName; }
 
 std::string SkinPreviewSite::addressOf(const std::string& fileName) const {
     return server.address(std::string(PageName) + "?" + fileName);

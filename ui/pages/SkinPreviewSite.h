@@ -10,7 +10,8 @@
 namespace ui {
 
 // The unpacked skins served on loopback with a page that plays one of them
-// through the bundled runtime, for the player page's preview.
+// through the bundled runtime, for the player page's preview, and a
+// playlist of at most one track, the user's first.
 class SkinPreviewSite {
 public:
     SkinPreviewSite(const std::filesystem::path& playersFolder, const std::filesystem::path& runtimeFolder);
@@ -19,8 +20,14 @@ public:
     bool start();
     // The address that shows the skin movie `fileName` ("2.swf").
     std::string addressOf(const std::string& fileName) const;
+    // The playlist the skins load: the title, and the track movie when
+    // there is one.
+    bool writePlaylist(const std::string& title, bool withTrack);
+    // Where the track movie goes.
+    std::filesystem::path trackMovie() const;
 
     static const char* const PageName;
+    static const char* const TrackMovieName;
 
 private:
     std::filesystem::path playersFolder;

@@ -64,6 +64,8 @@ void CWizard::pageChanged(int id) {
     if (auto* left = qobject_cast<WizardPage*>(page(shownPage)))
         left->pageLeft();
     shownPage = id;
+    if (id == PlayerPage)
+        player->showFirstTrack();
     if (id == ProgressPage)
         progress->begin();
     if (id == FinishPage)
