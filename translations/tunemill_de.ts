@@ -15,10 +15,6 @@
 <context>
     <name>ui::CPage1Mp3</name>
     <message>
-        <source>Mp3 file(*.mp3);;Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm);;All files (*)</source>
-        <translation>MP3-Datei (*.mp3);;Audiodateien (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>Aufnahme</translation>
     </message>
@@ -138,6 +134,46 @@
         <source>Please add some mp3 files to the playlist!</source>
         <translation>Bitte fügen Sie der Wiedergabeliste MP3-Dateien hinzu!</translation>
     </message>
+    <message>
+        <source>Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)</source>
+        <translation>Audiodateien (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)</translation>
+    </message>
+    <message>
+        <source>Mp3 file(*.mp3)</source>
+        <translation>MP3-Datei (*.mp3)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>The tracks in the order the player plays them. Delete removes, Ctrl+Up and Ctrl+Down move, F2 changes the title, Insert or Ctrl+O adds files.</source>
+        <translation>Die Titel in der Reihenfolge, in der der Player sie spielt. Entf entfernt, Strg+Pfeil hoch und Strg+Pfeil runter verschieben, F2 ändert den Titel, Einfg oder Strg+O fügt Dateien hinzu.</translation>
+    </message>
+    <message>
+        <source>Recording quality</source>
+        <translation>Aufnahmequalität</translation>
+    </message>
+    <message>
+        <source>The rate and channels of the next recording.</source>
+        <translation>Abtastrate und Kanäle der nächsten Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Starts recording from the sound card; pressed again, stops and adds the recording to the playlist.</source>
+        <translation>Startet die Aufnahme von der Soundkarte; erneut gedrückt, beendet sie sie und fügt sie der Wiedergabeliste hinzu.</translation>
+    </message>
+    <message>
+        <source>Plays the selected track.</source>
+        <translation>Spielt den ausgewählten Titel.</translation>
+    </message>
+    <message>
+        <source>There is no sound output to play on.</source>
+        <translation>Es gibt keine Tonausgabe, auf der gespielt werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>
@@ -169,13 +205,49 @@
         <source>Player:</source>
         <translation>Player:</translation>
     </message>
+    <message>
+        <source>Player skin</source>
+        <translation>Player-Design</translation>
+    </message>
+    <message>
+        <source>The look of the published player; the preview below shows it.</source>
+        <translation>Das Aussehen des veröffentlichten Players; die Vorschau darunter zeigt es.</translation>
+    </message>
+    <message>
+        <source>The player starts playing when its page opens.</source>
+        <translation>Der Player beginnt zu spielen, wenn seine Seite geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>The player goes on to the next track by itself.</source>
+        <translation>Der Player geht von selbst zum nächsten Titel weiter.</translation>
+    </message>
+    <message>
+        <source>After the last track the player starts again at the first.</source>
+        <translation>Nach dem letzten Titel beginnt der Player wieder beim ersten.</translation>
+    </message>
+    <message>
+        <source>The player plays the tracks in a random order.</source>
+        <translation>Der Player spielt die Titel in zufälliger Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>The playlist&apos;s title, shown by the player.</source>
+        <translation>Der Titel der Wiedergabeliste, den der Player zeigt.</translation>
+    </message>
+    <message>
+        <source>Skin preview</source>
+        <translation>Design-Vorschau</translation>
+    </message>
+    <message>
+        <source>The chosen skin as it will play.</source>
+        <translation>Das gewählte Design, wie es spielen wird.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage4Folder</name>
-    <message>
-        <source>&amp;Browser</source>
-        <translation>&amp;Durchsuchen</translation>
-    </message>
     <message>
         <source>Generate HTML page</source>
         <translation>HTML-Seite erzeugen</translation>
@@ -188,6 +260,38 @@
         <source>Publish Folder:</source>
         <translation>Zielordner:</translation>
     </message>
+    <message>
+        <source>B&amp;rowser</source>
+        <translation>&amp;Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Publish Folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>The player is published into this folder.</source>
+        <translation>Der Player wird in diesen Ordner veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Picks the folder inside which the Tunemill folder is published.</source>
+        <translation>Wählt den Ordner, in dem der Tunemill-Ordner veröffentlicht wird.</translation>
+    </message>
+    <message>
+        <source>Publishes a web page that shows the player.</source>
+        <translation>Veröffentlicht eine Webseite, die den Player zeigt.</translation>
+    </message>
+    <message>
+        <source>Add the player runtime</source>
+        <translation>Laufzeitumgebung beilegen</translation>
+    </message>
+    <message>
+        <source>Copies the runtime that plays the player in browsers without Flash beside the page.</source>
+        <translation>Legt die Laufzeitumgebung, die den Player in Browsern ohne Flash spielt, neben die Seite.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage5Progress</name>
@@ -196,6 +300,33 @@
 It make take several minutes, please be patient.</source>
         <translation>Umwandlung läuft... 
 Das kann einige Minuten dauern, bitte haben Sie etwas Geduld.</translation>
+    </message>
+    <message>
+        <source>Publishing progress</source>
+        <translation>Fortschritt der Veröffentlichung</translation>
+    </message>
+    <message>
+        <source>How much of the player has been published.</source>
+        <translation>Wie viel des Players schon veröffentlicht ist.</translation>
+    </message>
+    <message>
+        <source>These could not be published:</source>
+        <translation>Diese konnten nicht veröffentlicht werden:</translation>
+    </message>
+    <message>
+        <source>Nothing was published: %1</source>
+        <translation>Nichts wurde veröffentlicht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was published: none of the %n track(s) could be made. Go Back to pick another folder or change the playlist.</source>
+        <translation>
+            <numerusform>Nichts wurde veröffentlicht: Der %n Titel konnte nicht erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</numerusform>
+            <numerusform>Nichts wurde veröffentlicht: Keiner der %n Titel konnte erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was published: the player could not be written. Go Back to pick another folder.</source>
+        <translation>Nichts wurde veröffentlicht: Der Player konnte nicht geschrieben werden. Gehen Sie zurück und wählen Sie einen anderen Ordner.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +351,70 @@ Das kann einige Minuten dauern, bitte haben Sie etwas Geduld.</translation>
         <source>Are you satisfied with the output quality? if not, please click &quot;Feedbak&quot; to send us some suggests.</source>
         <translation>Sind Sie mit der Qualität zufrieden? Wenn nicht, klicken Sie auf „Rückmeldung“ und schicken Sie uns Ihre Vorschläge.</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Shows the publish folder in the file manager.</source>
+        <translation>Zeigt den Zielordner in der Dateiverwaltung.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Serves the player on this computer and opens it in the browser.</source>
+        <translation>Stellt den Player auf diesem Rechner bereit und öffnet ihn im Browser.</translation>
+    </message>
+    <message>
+        <source>Feed Back</source>
+        <translation>Rückmeldung</translation>
+    </message>
+    <message>
+        <source>Writes a mail to us with the player attached.</source>
+        <translation>Schreibt uns eine E-Mail mit dem Player im Anhang.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the preview&apos;s address.</source>
+        <translation>Kopiert die Adresse der Vorschau.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Where the published player is.</source>
+        <translation>Wo der veröffentlichte Player liegt.</translation>
+    </message>
+    <message>
+        <source>Preview address</source>
+        <translation>Adresse der Vorschau</translation>
+    </message>
+    <message>
+        <source>The address the preview is served at.</source>
+        <translation>Die Adresse, unter der die Vorschau bereitsteht.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks were published; the others are listed in the box shown before.</source>
+        <translation>%1 von %2 Titeln wurden veröffentlicht; die anderen standen in der Meldung davor.</translation>
+    </message>
+    <message>
+        <source>The player is in %1</source>
+        <translation>Der Player liegt in %1</translation>
+    </message>
+    <message>
+        <source>No browser could be started; open the address yourself.</source>
+        <translation>Es konnte kein Browser gestartet werden; öffnen Sie die Adresse selbst.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CWaitDialog</name>
@@ -241,6 +436,17 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>Tunemill is publishing. Open the files again when it is done:</source>
         <translation>Tunemill veröffentlicht gerade. Öffnen Sie die Dateien noch einmal, wenn es fertig ist:</translation>
+    </message>
+    <message>
+        <source>Opens our web site in the browser.</source>
+        <translation>Öffnet unsere Website im Browser.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PublishWorker</name>
+    <message>
+        <source>Track %1, %2: %3</source>
+        <translation>Titel %1, %2: %3</translation>
     </message>
 </context>
 <context>
