@@ -151,6 +151,7 @@ private slots:
         QCOMPARE(wizard.currentId(), int(ui::CWizard::ProgressPage));
         QVERIFY(wizard.button(QWizard::BackButton)->isEnabled());
         QVERIFY(wizard.button(QWizard::CancelButton)->isEnabled());
+        QVERIFY2(!wizard.button(QWizard::NextButton)->isEnabled(), "no finish page to go to");
         for (int i = 1; i < bar.size(); ++i)
             QVERIFY2(bar[i] >= bar[i - 1] || bar[i] == 0, "the bar only rises");
 

@@ -48,7 +48,8 @@ void CPage5Progress::begin() {
     timer.start(TickMilliseconds, this);
 }
 
-bool CPage5Progress::isComplete() const { return jobEnded; }
+// Next only after a publish that left a player to finish with.
+bool CPage5Progress::isComplete() const { return jobEnded && worker.summary().anythingPublished(); }
 
 // The bar only rises: a finished track never takes it below the ticks.
 void CPage5Progress::setPosition(int position) {
