@@ -53,13 +53,8 @@ FSTransformObject* FSAction::clone() const {
 
 int FSAction::length(FSStream& stream) { return FSActionObject::length(stream); }
 
-void FSAction::encode(FSStream& stream) { FSActionObject::encode(stream); }
+void FSAction::encodeBody(FSStream&) {}
 
-void FSAction::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    if (type >= 128)
-        stream.endAfter(bodyLength, stream.endOfData());
-}
+void FSAction::decodeBody(FSStream&, int) {}
 
 } // namespace transform

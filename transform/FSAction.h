@@ -33,11 +33,13 @@ public:
     const char* className() const override;
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     // The name of a basic action code, or "Action".
     static const char* nameOf(int code);
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

@@ -16,7 +16,7 @@ int FSBounds::fieldSize() const {
 
 int FSBounds::length(FSStream&) { return (5 + 4 * fieldSize() + 7) / 8; }
 
-void FSBounds::encode(FSStream& stream) {
+void FSBounds::encodeRecord(FSStream& stream) {
     int n = fieldSize();
     stream.alignToByte();
     stream.writeBits(n, 5);
@@ -25,8 +25,7 @@ void FSBounds::encode(FSStream& stream) {
     stream.alignToByte();
 }
 
-void FSBounds::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSBounds::decodeRecord(FSStream& stream) {
     stream.alignToByte();
     int n = stream.readBits(5, false);
     minX = stream.readBits(n, true);

@@ -16,13 +16,15 @@ public:
     const char* className() const override { return "FSBounds"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int minX;
     int minY;
     int maxX;
     int maxY;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 
 private:
     int fieldSize() const;

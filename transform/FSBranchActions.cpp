@@ -15,15 +15,11 @@ FSTransformObject* FSJump::clone() const { return allocateObject<FSJump>(CopyFai
 
 int FSJump::length(FSStream&) { return bodyLength = 2; }
 
-void FSJump::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSJump::encodeBody(FSStream& stream) {
     stream.writeWord(offset, 16);
 }
 
-void FSJump::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSJump::decodeBody(FSStream& stream, int end) {
     offset = stream.readWord(16, true);
     stream.requireWithin(end);
 }
@@ -34,15 +30,11 @@ FSTransformObject* FSIf::clone() const { return allocateObject<FSIf>(CopyFailure
 
 int FSIf::length(FSStream&) { return bodyLength = 2; }
 
-void FSIf::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSIf::encodeBody(FSStream& stream) {
     stream.writeWord(offset, 16);
 }
 
-void FSIf::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSIf::decodeBody(FSStream& stream, int end) {
     offset = stream.readWord(16, true);
     stream.requireWithin(end);
 }

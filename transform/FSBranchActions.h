@@ -15,10 +15,12 @@ public:
     const char* className() const override { return "FSJump"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int offset;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 // Branches when the value on the stack is true.
@@ -30,10 +32,12 @@ public:
     const char* className() const override { return "FSIf"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int offset;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

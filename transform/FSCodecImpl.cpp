@@ -20,11 +20,10 @@ int FSCodecImpl::copyData(unsigned char* buffer) const {
 }
 
 int FSCodecImpl::readFile(const char* path) {
-    std::unique_ptr<unsigned char[]> bytes;
-    int count = 0;
-    int status = readWholeFile(path, bytes, count);
+    FSBytes bytes;
+    int status = readWholeFile(path, bytes);
     if (status == FSLoaded)
-        setData(bytes.get(), count);
+        setData(bytes.data(), bytes.size());
     return status;
 }
 

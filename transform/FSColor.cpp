@@ -5,30 +5,25 @@
 
 namespace transform {
 
-namespace {
-const int AlphaContext = 2;
-} // namespace
-
 FSColor::FSColor(FSStream& stream) : FSColor() { decode(stream); }
 
 FSTransformObject* FSColor::clone() const { return allocateObject<FSColor>("Cannot allocate memory", *this); }
 
-int FSColor::length(FSStream& stream) { return stream.getContext(AlphaContext) ? 4 : 3; }
+int FSColor::length(FSStream& stream) { return stream.getContext(FSStream::AlphaContext) ? 4 : 3; }
 
-void FSColor::encode(FSStream& stream) {
+void FSColor::encodeRecord(FSStream& stream) {
     stream.writeWord(red, 8);
     stream.writeWord(green, 8);
     stream.writeWord(blue, 8);
-    if (stream.getContext(AlphaContext))
+    if (stream.getContext(FSStream::AlphaContext))
         stream.writeWord(alpha, 8);
 }
 
-void FSColor::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSColor::decodeRecord(FSStream& stream) {
     red = stream.readWord(8, false);
     green = stream.readWord(8, false);
     blue = stream.readWord(8, false);
-    if (stream.getContext(AlphaContext))
+    if (stream.getContext(FSStream::AlphaContext))
         alpha = stream.readWord(8, false);
 }
 

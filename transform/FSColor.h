@@ -16,13 +16,15 @@ public:
     const char* className() const override { return "FSColor"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int red;
     int green;
     int blue;
     int alpha;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 } // namespace transform

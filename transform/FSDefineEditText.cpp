@@ -10,16 +10,15 @@ namespace {
 enum HasFlags { HasText = 0x8000, HasTextColor = 0x0400, HasMaxLength = 0x0200, HasFont = 0x0100,
                 HasLayout = 0x0020 };
 const int OptionMask = 0x7000 | 0x0800 | 0x0040 | 0x0010 | 0x0008 | 0x0002 | 0x0001;
-const int AlphaContext = 2;
 
 // Text colours carry alpha; the stream's colour context says so while
 // this tag reads or writes its colour.
 class AlphaColours {
 public:
-    explicit AlphaColours(FSStream& stream) : stream(stream), previous(stream.getContext(AlphaContext)) {
-        stream.setContext(AlphaContext, 1);
+    explicit AlphaColours(FSStream& stream) : stream(stream), previous(stream.getContext(FSStream::AlphaContext)) {
+        stream.setContext(FSStream::AlphaContext, 1);
     }
-    ~AlphaColours() { stream.setContext(AlphaContext, previous); }
+    ~AlphaColours() { stream.setContext(FSStream::AlphaContext, previous); }
 
 private:
     FSStream& stream;
@@ -68,9 +67,7 @@ int FSDefineEditText::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSDefineEditText::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSDefineEditText::encodeBody(FSStream& stream) {
     int word = flagWord();
     stream.writeWord(identifier, 16);
     bounds.encode(stream);
@@ -96,14 +93,9 @@ void FSDefineEditText::encode(FSStream& stream) {
     variable.encodeText(stream);
     if (word & HasText)
         initialText.encodeText(stream);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSDefineEditText::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSDefineEditText::decodeBody(FSStream& stream, int end) {
     identifier = stream.readWord(16, false);
     bounds.decode(stream);
     int word = stream.readWord(8, false) << 8;
@@ -133,7 +125,6 @@ void FSDefineEditText::decode(FSStream& stream) {
     if (word & HasText)
         initialText.decodeText(stream);
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

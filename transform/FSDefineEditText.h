@@ -23,8 +23,6 @@ public:
     const char* className() const override { return "FSDefineEditText"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSBounds bounds;
     int options = ReadOnly | NoSelect;
@@ -38,6 +36,10 @@ public:
     int leftMargin = 0, rightMargin = 0, indent = 0, leading = 0;
     FSString variable;
     FSString initialText;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 
 private:
     int flagWord() const;

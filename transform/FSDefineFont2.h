@@ -1,9 +1,9 @@
 #ifndef TRANSFORM_FSDEFINEFONT2_H
 #define TRANSFORM_FSDEFINEFONT2_H
 
+#include "transform/FSBytes.h"
 #include "transform/FSMovieObject.h"
 
-#include <memory>
 #include <string>
 
 namespace transform {
@@ -17,23 +17,24 @@ public:
                  SmallText = 0x20, ShiftJis = 0x40, HasLayout = 0x80 };
 
     explicit FSDefineFont2(int identifier = 0, const char* name = "_sans", int flags = 0);
-    FSDefineFont2(const FSDefineFont2& other);
+    FSDefineFont2(const FSDefineFont2&) = default;
     explicit FSDefineFont2(FSStream& stream);
     FSDefineFont2& operator=(const FSDefineFont2&) = delete;
 
     const char* className() const override { return "FSDefineFont2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int flags;
     int language = 0;
     std::string name;
     // Everything after the name: the glyph count (0 for a device font) and
     // any tables.
-    std::unique_ptr<unsigned char[]> glyphData;
-    int glyphDataLength = 2;
+    FSBytes glyphData;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

@@ -133,9 +133,7 @@ void FSDefineShape::encodeRecord(FSStream& stream, const FSShapeRecord& record) 
         stream.writeBits(record.line, lineBits());
 }
 
-void FSDefineShape::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSDefineShape::encodeBody(FSStream& stream) {
     stream.writeWord(identifier, 16);
     bounds.encode(stream);
     stream.writeWord(static_cast<int>(fillStyles.size()), 8);
@@ -154,7 +152,6 @@ void FSDefineShape::encode(FSStream& stream) {
         encodeRecord(stream, record);
     stream.writeBits(0, 6);
     stream.alignToByte();
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
 // Reads one record into `records`; false at the end record.
@@ -200,11 +197,7 @@ bool FSDefineShape::decodeRecord(FSStream& stream, int fillBitCount, int lineBit
     return true;
 }
 
-void FSDefineShape::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSDefineShape::decodeBody(FSStream& stream, int end) {
     identifier = stream.readWord(16, false);
     bounds.decode(stream);
     fillStyles.assign(stream.readWord(8, false), FSColor());
@@ -225,7 +218,6 @@ void FSDefineShape::decode(FSStream& stream) {
         stream.requireWithin(end);
     stream.alignToByte();
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

@@ -42,13 +42,15 @@ public:
     const char* className() const override { return "FSDefineShape"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSBounds bounds;
     std::vector<FSColor> fillStyles;
     std::vector<FSLineStyle> lineStyles;
     std::vector<FSShapeRecord> records;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 
 private:
     int fillBits() const;

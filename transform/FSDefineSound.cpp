@@ -4,21 +4,22 @@
 #include "transform/FSSoundFormat.h"
 #include "transform/FSStream.h"
 
+#include <utility>
+
 namespace transform {
 
 namespace {
 const char* const CopyFailure = "Could not allocate memory to copy sound data.";
 } // namespace
 
-FSDefineSound::FSDefineSound(int identifier, int format, int rate, int channels, int sampleSize, int sampleCount,
-                             std::unique_ptr<unsigned char[]> bytes, int count)
-    : FSDefineObject(DefineSound, identifier), format(format), rate(rate), channels(channels),
-      sampleSize(sampleSize), sampleCount(sampleCount), data(std::move(bytes)), dataSize(data ? count : 0) {}
+FSDefineSound::FSDefineSound() : FSDefineObject(DefineSound, 0), data(CopyFailure) {}
 
-FSDefineSound::FSDefineSound(const FSDefineSound& other)
-    : FSDefineObject(other), format(other.format), rate(other.rate), channels(other.channels),
-      sampleSize(other.sampleSize), sampleCount(other.sampleCount),
-      data(duplicateBytes(other.data.get(), other.dataSize, CopyFailure)), dataSize(other.dataSize) {}
+FSDefineSound::FSDefineSound(int identifier, int format, int rate, int channels, int sampleSize, int sampleCount,
+                             FSBytes bytes)
+    : FSDefineObject(DefineSound, identifier), format(format), rate(rate), channels(channels),
+      sampleSize(sampleSize), sampleCount(sampleCount), data(CopyFailure) {
+    data = std::move(bytes);
+}
 
 FSDefineSound::FSDefineSound(FSStream& stream) : FSDefineSound() { decode(stream); }
 
@@ -26,27 +27,20 @@ FSTransformObject* FSDefineSound::clone() const { return allocateObject<FSDefine
 
 int FSDefineSound::length(FSStream& stream) {
     FSMovieObject::length(stream);
-    return bodyLength = dataSize + 7;
+    return bodyLength = data.size() + 7;
 }
 
-void FSDefineSound::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSDefineSound::encodeBody(FSStream& stream) {
     stream.writeWord(identifier, 16);
     stream.writeBits(format, 4);
     stream.writeBits(soundRateCode(rate), 2);
     stream.writeBits(sampleSize - 1, 1);
     stream.writeBits(channels - 1, 1);
     stream.writeWord(sampleCount, 32);
-    stream.writeBytes(data.get(), dataSize);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
+    data.writeTo(stream);
 }
 
-void FSDefineSound::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSDefineSound::decodeBody(FSStream& stream, int end) {
     if (bodyLength < 7)
         stream.failDecoding("its length is too short for its fields.");
     identifier = stream.readWord(16, false);
@@ -55,10 +49,8 @@ void FSDefineSound::decode(FSStream& stream) {
     sampleSize = stream.readBits(1, false) + 1;
     channels = stream.readBits(1, false) + 1;
     sampleCount = stream.readWord(32, false);
-    dataSize = bodyLength - 7;
-    data = stream.readBytes(dataSize);
+    data = stream.readBytes(bodyLength - 7);
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

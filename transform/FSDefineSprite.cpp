@@ -37,24 +37,17 @@ int FSDefineSprite::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSDefineSprite::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSDefineSprite::encodeBody(FSStream& stream) {
     stream.writeWord(identifier, 16);
     stream.writeWord(frameCount(), 16);
     for (FSMovieObject* tag : objects)
         stream.checkedEncode(*tag);
     stream.writeWord(0, 16);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSDefineSprite::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
+void FSDefineSprite::decodeBody(FSStream& stream, int end) {
     deleteElements(objects);
     objects = FSArray<FSMovieObject*>();
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
     identifier = stream.readWord(16, false);
     declaredFrameCount = stream.readWord(16, false);
     for (;;) {
@@ -70,7 +63,6 @@ void FSDefineSprite::decode(FSStream& stream) {
         tag.release();
     }
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

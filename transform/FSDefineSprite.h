@@ -19,8 +19,6 @@ public:
     const char* className() const override { return "FSDefineSprite"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     // Takes ownership of the tag.
     void add(FSMovieObject* tag) { objects.append(tag); }
@@ -30,6 +28,10 @@ public:
     FSArray<FSMovieObject*> objects;
     // The frame count as read; encoding writes the ShowFrame count.
     int declaredFrameCount = 0;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

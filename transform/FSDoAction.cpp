@@ -11,15 +11,17 @@ namespace {
 const char* const ActionAllocationFailure = "Cannot allocate memory for action object.";
 } // namespace
 
-FSDoAction::FSDoAction(const unsigned char* bytes, int count)
-    : FSMovieObject(DoAction), encodedActions(duplicateBytes(bytes, count, ActionAllocationFailure)),
-      encodedLength(encodedActions ? count : 0) {}
+FSDoAction::FSDoAction() : FSMovieObject(DoAction), encodedActions(ActionAllocationFailure) {}
 
-FSDoAction::FSDoAction(const FSDoAction& other)
-    : FSMovieObject(other), encodedActions(duplicateBytes(other.encodedActions.get(), other.encodedLength,
-                                                          ActionAllocationFailure)),
-      encodedLength(other.encodedLength) {
-    if (encodedLength == 0)
+FSDoAction::FSDoAction(const FSActionList& actions)
+    : FSMovieObject(DoAction), actions(actions), encodedActions(ActionAllocationFailure) {}
+
+FSDoAction::FSDoAction(const unsigned char* bytes, int count)
+    : FSMovieObject(DoAction), encodedActions(bytes, count, ActionAllocationFailure) {}
+
+// The encoded bytes, when there are any, stand in for the actions.
+FSDoAction::FSDoAction(const FSDoAction& other) : FSMovieObject(other), encodedActions(other.encodedActions) {
+    if (encodedActions.empty())
         actions = cloneElements(other.actions);
 }
 
@@ -31,31 +33,22 @@ FSTransformObject* FSDoAction::clone() const { return allocateObject<FSDoAction>
 
 int FSDoAction::length(FSStream& stream) {
     FSMovieObject::length(stream);
-    bodyLength += (encodedLength != 0 ? encodedLength : actionListSize(actions, stream)) + 1;
+    bodyLength += (!encodedActions.empty() ? encodedActions.size() : actionListSize(actions, stream)) + 1;
     return bodyLength;
 }
 
-void FSDoAction::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
-    if (encodedLength != 0)
-        stream.writeBytes(encodedActions.get(), encodedLength);
+void FSDoAction::encodeBody(FSStream& stream) {
+    if (!encodedActions.empty())
+        encodedActions.writeTo(stream);
     else
         encodeActionList(actions, stream);
     stream.writeWord(0, 8);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSDoAction::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
+void FSDoAction::decodeBody(FSStream& stream, int end) {
     deleteElements(actions);
     actions = FSActionList();
-    encodedActions.reset();
-    encodedLength = 0;
-
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+    encodedActions.clear();
     for (;;) {
         if (!stream.bytesLeft(end))
             stream.failDecoding("its actions run to the end of the tag without an end code.");
@@ -65,7 +58,6 @@ void FSDoAction::decode(FSStream& stream) {
         actions.append(action.get());
         action.release();
     }
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

@@ -2,9 +2,9 @@
 #define TRANSFORM_FSDOACTION_H
 
 #include "transform/FSActionList.h"
+#include "transform/FSBytes.h"
 #include "transform/FSMovieObject.h"
 
-#include <memory>
 
 namespace transform {
 
@@ -12,9 +12,9 @@ namespace transform {
 // when present, stand in for the action list.
 class FSDoAction : public FSMovieObject {
 public:
-    FSDoAction() : FSMovieObject(DoAction) {}
+    FSDoAction();
     // Ownership of the actions passes to the tag.
-    explicit FSDoAction(const FSActionList& actions) : FSMovieObject(DoAction), actions(actions) {}
+    explicit FSDoAction(const FSActionList& actions);
     // The tag keeps a copy of `count` already encoded action bytes (without
     // the end code).
     FSDoAction(const unsigned char* bytes, int count);
@@ -26,12 +26,13 @@ public:
     const char* className() const override { return "FSDoAction"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSActionList actions;
-    std::unique_ptr<unsigned char[]> encodedActions;
-    int encodedLength = 0;
+    FSBytes encodedActions;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

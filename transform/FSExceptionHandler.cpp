@@ -40,9 +40,7 @@ int FSExceptionHandler::length(FSStream& stream) {
     return bodyLength = 7 + name.textSize() + tryLength + catchLength + finallyLength;
 }
 
-void FSExceptionHandler::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSActionObject::encode(stream);
+void FSExceptionHandler::encodeBody(FSStream& stream) {
     stream.writeBits(0, 5);
     stream.writeBits(name.isEmpty() ? 1 : 0, 1);
     stream.writeBits(catchActions.getCount() > 0 ? 1 : 0, 1);
@@ -56,15 +54,10 @@ void FSExceptionHandler::encode(FSStream& stream) {
         name.encodeText(stream);
     for (FSActionList* list : {&tryActions, &catchActions, &finallyActions})
         encodeActionList(*list, stream);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSExceptionHandler::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
+void FSExceptionHandler::decodeBody(FSStream& stream, int end) {
     deleteLists();
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
     stream.readBits(5, false);
     bool toRegister = stream.readBits(1, false) != 0;
     stream.readBits(2, false);
@@ -81,7 +74,6 @@ void FSExceptionHandler::decode(FSStream& stream) {
     decodeActionList(stream, catchActions, stream.endAfter(catchLength, end));
     decodeActionList(stream, finallyActions, stream.endAfter(finallyLength, end));
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

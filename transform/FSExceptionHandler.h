@@ -25,8 +25,6 @@ public:
     const char* className() const override { return "FSExceptionHandler"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int registerNumber = 0;
     FSString name;
@@ -36,6 +34,11 @@ public:
     FSActionList tryActions;
     FSActionList catchActions;
     FSActionList finallyActions;
+
+protected:
+    bool reportsCoding() const override { return true; }
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 
 private:
     void deleteLists();

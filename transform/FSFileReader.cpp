@@ -1,14 +1,14 @@
 #include "transform/FSFileReader.h"
 
+#include "transform/FSException.h"
+
 #include <cstdio>
 #include <limits>
-#include <new>
 
 namespace transform {
 
-int readWholeFile(const char* path, std::unique_ptr<unsigned char[]>& bytes, int& size) {
-    bytes.reset();
-    size = 0;
+int readWholeFile(const char* path, FSBytes& bytes) {
+    bytes.clear();
     std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
     if (file == nullptr)
         return FSCannotOpen;
@@ -21,17 +21,17 @@ int readWholeFile(const char* path, std::unique_ptr<unsigned char[]>& bytes, int
         return FSCannotRead;
     }
 
-    std::unique_ptr<unsigned char[]> contents(new (std::nothrow) unsigned char[end > 0 ? end : 1]);
-    if (!contents) {
+    try {
+        bytes.resize(static_cast<int>(end));
+    } catch (const FSAllocationException&) {
         std::fclose(file);
         return FSOutOfMemory;
     }
-    bool complete = std::fread(contents.get(), 1, static_cast<size_t>(end), file) == static_cast<size_t>(end);
-    if (std::fclose(file) != 0 || !complete)
+    bool complete = std::fread(bytes.writable(), 1, static_cast<size_t>(end), file) == static_cast<size_t>(end);
+    if (std::fclose(file) != 0 || !complete) {
+        bytes.clear();
         return FSCannotRead;
-
-    bytes = std::move(contents);
-    size = static_cast<int>(end);
+    }
     return FSLoaded;
 }
 

@@ -1,7 +1,7 @@
 #ifndef TRANSFORM_FSFILEREADER_H
 #define TRANSFORM_FSFILEREADER_H
 
-#include <memory>
+#include "transform/FSBytes.h"
 
 namespace transform {
 
@@ -10,7 +10,7 @@ namespace transform {
 enum FSLoadStatus { FSLoaded = 0, FSCannotOpen = 1, FSCannotRead = 2, FSUnsupported = 3, FSOutOfMemory = 4 };
 
 // Reads a whole file ("rb"). Files too large for an int size cannot be read.
-int readWholeFile(const char* path, std::unique_ptr<unsigned char[]>& bytes, int& size);
+int readWholeFile(const char* path, FSBytes& bytes);
 
 } // namespace transform
 

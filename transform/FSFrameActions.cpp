@@ -15,15 +15,11 @@ FSTransformObject* FSGotoFrame::clone() const { return allocateObject<FSGotoFram
 
 int FSGotoFrame::length(FSStream&) { return bodyLength = 2; }
 
-void FSGotoFrame::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSGotoFrame::encodeBody(FSStream& stream) {
     stream.writeWord(frameNumber, 16);
 }
 
-void FSGotoFrame::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSGotoFrame::decodeBody(FSStream& stream, int end) {
     frameNumber = stream.readWord(16, false);
     stream.requireWithin(end);
 }
@@ -34,16 +30,12 @@ FSTransformObject* FSWaitForFrame::clone() const { return allocateObject<FSWaitF
 
 int FSWaitForFrame::length(FSStream&) { return bodyLength = 3; }
 
-void FSWaitForFrame::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSWaitForFrame::encodeBody(FSStream& stream) {
     stream.writeWord(frameNumber, 16);
     stream.writeWord(actionCount, 8);
 }
 
-void FSWaitForFrame::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSWaitForFrame::decodeBody(FSStream& stream, int end) {
     frameNumber = stream.readWord(16, false);
     actionCount = stream.readWord(8, false);
     stream.requireWithin(end);
@@ -55,15 +47,11 @@ FSTransformObject* FSSetTarget::clone() const { return allocateObject<FSSetTarge
 
 int FSSetTarget::length(FSStream&) { return bodyLength = target.textSize(); }
 
-void FSSetTarget::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSSetTarget::encodeBody(FSStream& stream) {
     target.encodeText(stream);
 }
 
-void FSSetTarget::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSSetTarget::decodeBody(FSStream& stream, int end) {
     target.decodeText(stream);
     stream.requireWithin(end);
 }
@@ -74,15 +62,11 @@ FSTransformObject* FSGotoLabel::clone() const { return allocateObject<FSGotoLabe
 
 int FSGotoLabel::length(FSStream&) { return bodyLength = label.textSize(); }
 
-void FSGotoLabel::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSGotoLabel::encodeBody(FSStream& stream) {
     label.encodeText(stream);
 }
 
-void FSGotoLabel::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSGotoLabel::decodeBody(FSStream& stream, int end) {
     label.decodeText(stream);
     stream.requireWithin(end);
 }
@@ -93,15 +77,11 @@ FSTransformObject* FSWaitForFrame2::clone() const { return allocateObject<FSWait
 
 int FSWaitForFrame2::length(FSStream&) { return bodyLength = 1; }
 
-void FSWaitForFrame2::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSWaitForFrame2::encodeBody(FSStream& stream) {
     stream.writeWord(actionCount, 8);
 }
 
-void FSWaitForFrame2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSWaitForFrame2::decodeBody(FSStream& stream, int end) {
     actionCount = stream.readWord(8, false);
     stream.requireWithin(end);
 }
@@ -112,13 +92,9 @@ FSTransformObject* FSCall::clone() const { return allocateObject<FSCall>(CopyFai
 
 int FSCall::length(FSStream&) { return bodyLength = 0; }
 
-void FSCall::encode(FSStream& stream) { FSActionObject::encode(stream); }
+void FSCall::encodeBody(FSStream&) {}
 
-void FSCall::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    bodyEnd(stream);
-}
+void FSCall::decodeBody(FSStream&, int) {}
 
 FSGotoFrame2::FSGotoFrame2(FSStream& stream) : FSGotoFrame2() { decode(stream); }
 
@@ -126,8 +102,7 @@ FSTransformObject* FSGotoFrame2::clone() const { return allocateObject<FSGotoFra
 
 int FSGotoFrame2::length(FSStream&) { return bodyLength = sceneBias > 0 ? 3 : 1; }
 
-void FSGotoFrame2::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSGotoFrame2::encodeBody(FSStream& stream) {
     stream.writeBits(0, 6);
     stream.writeBits(sceneBias > 0 ? 1 : 0, 1);
     stream.writeBits(play ? 1 : 0, 1);
@@ -135,10 +110,7 @@ void FSGotoFrame2::encode(FSStream& stream) {
         stream.writeWord(sceneBias, 16);
 }
 
-void FSGotoFrame2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSGotoFrame2::decodeBody(FSStream& stream, int end) {
     stream.readBits(6, false);
     bool hasBias = stream.readBits(1, false) != 0;
     play = stream.readBits(1, false) != 0;

@@ -16,10 +16,12 @@ public:
     const char* className() const override { return "FSGotoFrame"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int frameNumber;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 class FSWaitForFrame : public FSActionObject {
@@ -31,11 +33,13 @@ public:
     const char* className() const override { return "FSWaitForFrame"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int frameNumber;
     int actionCount;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 class FSSetTarget : public FSActionObject {
@@ -46,10 +50,12 @@ public:
     const char* className() const override { return "FSSetTarget"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSString target;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 class FSGotoLabel : public FSActionObject {
@@ -60,10 +66,12 @@ public:
     const char* className() const override { return "FSGotoLabel"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSString label;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 class FSWaitForFrame2 : public FSActionObject {
@@ -74,10 +82,12 @@ public:
     const char* className() const override { return "FSWaitForFrame2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int actionCount;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 // Runs the actions of the frame named on the stack.
@@ -89,8 +99,10 @@ public:
     const char* className() const override { return "FSCall"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 // Goes to the frame named on the stack, with an optional scene bias.
@@ -103,11 +115,13 @@ public:
     const char* className() const override { return "FSGotoFrame2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     bool play;
     int sceneBias;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

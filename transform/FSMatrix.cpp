@@ -42,7 +42,7 @@ int FSMatrix::bitCount() const {
 
 int FSMatrix::length(FSStream&) { return (bitCount() + 7) / 8; }
 
-void FSMatrix::encode(FSStream& stream) {
+void FSMatrix::encodeRecord(FSStream& stream) {
     stream.alignToByte();
     stream.writeBits(hasScale() ? 1 : 0, 1);
     if (hasScale())
@@ -54,8 +54,7 @@ void FSMatrix::encode(FSStream& stream) {
     stream.alignToByte();
 }
 
-void FSMatrix::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSMatrix::decodeRecord(FSStream& stream) {
     stream.alignToByte();
     scaleX = scaleY = 65536;
     rotate0 = rotate1 = 0;

@@ -17,8 +17,6 @@ public:
     const char* className() const override { return "FSMatrix"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     static int fixed(double value) { return static_cast<int>(value * 65536.0 + (value < 0 ? -0.5 : 0.5)); }
 
@@ -28,6 +26,10 @@ public:
     int scaleY;
     int rotate0 = 0;
     int rotate1 = 0;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 
 private:
     bool hasScale() const { return scaleX != 65536 || scaleY != 65536; }

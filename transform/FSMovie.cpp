@@ -15,8 +15,8 @@ namespace {
 
 const char* const StreamFailure = "Could not allocate memory for an FSOutputStream object.";
 const char* const MovieFailure = "Could not allocate memory to encode a movie.";
-const int VersionContext = 0;
 const int HeaderLength = 8;
+const int EndTagSize = 2;
 // The bit pointer is an int: larger images cannot be addressed.
 const int64_t LargestImage = std::numeric_limits<int>::max() / 8;
 
@@ -61,14 +61,7 @@ bool FSMovie::encodeBody(FSStream& stream, int total, FSCodingObserver* observer
     }
     stream.setPointer(0);
     stream.reportBegin(FSCodingEvent::Encoding, "FSMovie");
-    stream.writeBytes(reinterpret_cast<const unsigned char*>(signature), 3);
-    stream.writeWord(version, 8);
-    stream.writeWord(total, 32);
-    frameSize.encode(stream);
-    int whole = static_cast<int>(frameRate);
-    stream.writeWord(static_cast<int>((frameRate - static_cast<float>(whole)) * 256.0f), 8);
-    stream.writeWord(whole & 0xFF, 8);
-    stream.writeWord(frameCount(), 16);
+    encodeMovieHeader(stream, signature, version, total, frameSize, frameRate, frameCount());
     for (FSMovieObject* object : objects)
         stream.checkedEncode(*object);
     stream.writeWord(0, 16);
@@ -76,7 +69,7 @@ bool FSMovie::encodeBody(FSStream& stream, int total, FSCodingObserver* observer
     return true;
 }
 
-std::unique_ptr<unsigned char[]> FSMovie::encodeToMemory(int& outLength, FSCodingObserver* observer) {
+FSBytes FSMovie::encodeToMemory(int& outLength, FSCodingObserver* observer) {
     outLength = 0;
     std::unique_ptr<FSOutputStream> stream;
     try {
@@ -87,25 +80,25 @@ std::unique_ptr<unsigned char[]> FSMovie::encodeToMemory(int& outLength, FSCodin
         FSStream reporter;
         reporter.setObserver(observer);
         reporter.reportError(FSCodingEvent::Encoding, StreamFailure);
-        return nullptr;
+        return FSBytes();
     }
-    stream->setContext(VersionContext, version);
+    stream->setContext(FSStream::VersionContext, version);
     stream->setObserver(observer);
 
-    int64_t total = frameSize.length(*stream) + 14;
+    int64_t total = movieHeaderSize(*stream, frameSize) + EndTagSize;
     for (FSMovieObject* object : objects) {
-        int n = object->length(*stream);
-        total += (object->extendLength || n >= 63) ? n + 6 : n + 2;
+        object->length(*stream);
+        total += object->headerSize() + object->bodyLength;
     }
     if (total > LargestImage)
         throw FSFormatException("FSMovie is too large to encode.");
 
     if (!encodeBody(*stream, static_cast<int>(total), observer))
-        return nullptr;
+        return FSBytes();
 
     if (signature[0] == 'C')
         return compressMovie(stream->getData(), stream->getSize(), HeaderLength, outLength);
-    auto image = stream->copyData();
+    FSBytes image = stream->copyData();
     outLength = stream->getSize();
     return image;
 }
@@ -115,29 +108,48 @@ void FSMovie::encodeToFile(const char* path) {
     if (!file)
         throw FSFileOpenException("Cannot open file");
     int length = 0;
-    auto image = encodeToMemory(length);
-    if (std::fwrite(image.get(), 1, static_cast<size_t>(length), file.get()) != static_cast<size_t>(length))
+    FSBytes image = encodeToMemory(length);
+    if (std::fwrite(image.data(), 1, static_cast<size_t>(length), file.get()) != static_cast<size_t>(length))
         throw FSAccessException("Cannot write to file");
     if (std::fclose(file.release()) != 0)
         throw FSAccessException("Cannot write to file");
 }
 
-std::unique_ptr<unsigned char[]> compressMovie(const unsigned char* image, int length, int headerLength,
-                                               int& outLength) {
+FSBytes compressMovie(const unsigned char* image, int length, int headerLength, int& outLength) {
     auto bound = static_cast<int64_t>(static_cast<double>(length) * 1.100000023841858);
     if (bound <= 64)
         bound = 64;
     // Compressed straight behind the copied header: the image itself is never
     // changed, so it needs no working copy.
-    auto result = allocateBytes(static_cast<size_t>(headerLength + bound), "Cannot allocate memory");
-    std::memcpy(result.get(), image, static_cast<size_t>(headerLength));
+    FSBytes buffer("Cannot allocate memory");
+    buffer.resize(static_cast<int>(headerLength + bound));
+    std::memcpy(buffer.writable(), image, static_cast<size_t>(headerLength));
     uLongf compressedSize = static_cast<uLongf>(bound);
-    int status = compress2(result.get() + headerLength, &compressedSize, image + headerLength,
+    int status = compress2(buffer.writable() + headerLength, &compressedSize, image + headerLength,
                            static_cast<uLong>(length - headerLength), Z_DEFAULT_COMPRESSION);
     if (status != Z_OK)
         throw FSFormatException("Cannot compress data");
     outLength = headerLength + static_cast<int>(compressedSize);
+    FSBytes result("Cannot allocate memory");
+    result.assign(buffer.data(), outLength);
     return result;
+}
+
+int movieHeaderSize(FSStream& stream, FSBounds& frameSize) {
+    // Signature, version and length; frame size; frame rate and frame count.
+    return HeaderLength + frameSize.length(stream) + 4;
+}
+
+void encodeMovieHeader(FSStream& stream, const char* signature, int version, int total, FSBounds& frameSize,
+                       float frameRate, int frameCount) {
+    stream.writeBytes(reinterpret_cast<const unsigned char*>(signature), 3);
+    stream.writeWord(version, 8);
+    stream.writeWord(total, 32);
+    frameSize.encode(stream);
+    int whole = static_cast<int>(frameRate);
+    stream.writeWord(static_cast<int>((frameRate - static_cast<float>(whole)) * 256.0f), 8);
+    stream.writeWord(whole & 0xFF, 8);
+    stream.writeWord(frameCount, 16);
 }
 
 } // namespace transform

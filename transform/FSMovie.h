@@ -3,10 +3,10 @@
 
 #include "transform/FSArray.h"
 #include "transform/FSBounds.h"
+#include "transform/FSBytes.h"
 #include "transform/FSCodingObserver.h"
 #include "transform/FSMovieObject.h"
 
-#include <memory>
 
 namespace transform {
 
@@ -26,7 +26,7 @@ public:
     // The complete image; outLength receives its size. Errors go to the
     // observer when one is given (the result is then null), otherwise they
     // are thrown.
-    std::unique_ptr<unsigned char[]> encodeToMemory(int& outLength, FSCodingObserver* observer = nullptr);
+    FSBytes encodeToMemory(int& outLength, FSCodingObserver* observer = nullptr);
     void encodeToFile(const char* path);
 
     const char* getSignature() const { return signature; }
@@ -49,8 +49,14 @@ private:
 
 // Compresses everything after the first `headerLength` bytes of `image` with
 // zlib into a buffer of 110 % of the input (at least 64 bytes).
-std::unique_ptr<unsigned char[]> compressMovie(const unsigned char* image, int length, int headerLength,
-                                               int& outLength);
+FSBytes compressMovie(const unsigned char* image, int length, int headerLength, int& outLength);
+
+// The size of the file header up to and including the frame count.
+int movieHeaderSize(FSStream& stream, FSBounds& frameSize);
+// Writes that header: signature, version, total length, frame size, frame
+// rate (8.8 fixed point) and frame count.
+void encodeMovieHeader(FSStream& stream, const char* signature, int version, int total, FSBounds& frameSize,
+                       float frameRate, int frameCount);
 
 } // namespace transform
 

@@ -4,28 +4,24 @@
 
 namespace transform {
 
-namespace {
-const int TagCodeContext = 1;
-const int LongLength = 63;
-} // namespace
-
 int FSMovieObject::length(FSStream& stream) {
-    stream.setContext(TagCodeContext, type);
+    stream.setContext(FSStream::TagCodeContext, type);
     bodyLength = 0;
     return 0;
 }
 
-void FSMovieObject::encode(FSStream& stream) {
-    stream.setContext(TagCodeContext, type);
-    if (!extendLength && bodyLength < LongLength) {
+void FSMovieObject::encodeRecord(FSStream& stream) {
+    stream.setContext(FSStream::TagCodeContext, type);
+    if (headerSize() == 2) {
         stream.writeWord(type * 64 + bodyLength, 16);
-        return;
+    } else {
+        stream.writeWord(type * 64 + LongLength, 16);
+        stream.writeWord(bodyLength, 32);
     }
-    stream.writeWord(type * 64 + LongLength, 16);
-    stream.writeWord(bodyLength, 32);
+    encodeBody(stream);
 }
 
-void FSMovieObject::decode(FSStream& stream) {
+void FSMovieObject::decodeRecord(FSStream& stream) {
     int header = stream.readWord(16, false);
     type = header / 64;
     bodyLength = header % 64;
@@ -33,9 +29,8 @@ void FSMovieObject::decode(FSStream& stream) {
         bodyLength = stream.readWord(32, false);
         extendLength = true;
     }
-    stream.setContext(TagCodeContext, type);
+    stream.setContext(FSStream::TagCodeContext, type);
+    decodeBody(stream, stream.endAfter(bodyLength, stream.endOfData()));
 }
-
-int FSMovieObject::bodyEnd(FSStream& stream) const { return stream.endAfter(bodyLength, stream.endOfData()); }
 
 } // namespace transform

@@ -5,8 +5,8 @@
 
 namespace transform {
 
-// A tag of the movie body. Its length, encode and decode handle the tag
-// header; subclasses add their body after calling them.
+// A tag of the movie body. encode and decode write and read the tag header
+// and leave the body to the subclass.
 class FSMovieObject : public FSTransformObject {
 public:
     enum Code {
@@ -24,12 +24,16 @@ public:
         DefineFont2 = 48,
     };
 
+    // The short header's length field holds lengths below this value; this
+    // value itself says that a 32-bit length follows.
+    static constexpr int LongLength = 63;
+
+    // Sets the stream's tag code and resets the cached body length;
+    // subclasses then add their body.
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     // Bytes of the header that encode writes for the cached length.
-    int headerSize() const { return (!extendLength && bodyLength < 63) ? 2 : 6; }
+    int headerSize() const { return (!extendLength && bodyLength < LongLength) ? 2 : 6; }
 
     int type;
     // The body length in bytes, cached by length().
@@ -42,8 +46,15 @@ protected:
     FSMovieObject(const FSMovieObject&) = default;
     FSMovieObject& operator=(const FSMovieObject&) = default;
 
-    // The bit position where the body of a just-decoded header ends.
-    int bodyEnd(FSStream& stream) const;
+    bool reportsCoding() const override { return true; }
+    virtual void encodeBody(FSStream& stream) = 0;
+    // `end` is the bit position where the body ends, already checked to lie
+    // within the data.
+    virtual void decodeBody(FSStream& stream, int end) = 0;
+
+private:
+    void encodeRecord(FSStream& stream) final;
+    void decodeRecord(FSStream& stream) final;
 };
 
 // A tag that defines something under an identifier.

@@ -28,7 +28,6 @@ namespace transform {
 namespace {
 
 const int HeaderLength = 8;
-const int VersionContext = 0;
 const char* const TagFailure = "Cannot allocate memory";
 // The bit pointer is an int: larger images cannot be addressed.
 const unsigned LargestImage = std::numeric_limits<int>::max() / 8;
@@ -100,7 +99,7 @@ std::unique_ptr<FSMovie> decodeImage(FSStream& stream, FSMovieHeader& header) {
         header.signature[i] = static_cast<char>(stream.readWord(8, false));
     header.version = stream.readWord(8, false);
     header.length = static_cast<unsigned>(stream.readWord(32, false));
-    stream.setContext(VersionContext, header.version);
+    stream.setContext(FSStream::VersionContext, header.version);
     FSBounds frameSize(stream);
     int fraction = stream.readWord(8, false);
     int whole = stream.readWord(8, false);
@@ -156,11 +155,10 @@ std::unique_ptr<FSMovie> decodeMovie(const unsigned char* bytes, int size, FSMov
 }
 
 std::unique_ptr<FSMovie> decodeMovieFile(const char* path, FSMovieHeader* header) {
-    std::unique_ptr<unsigned char[]> bytes;
-    int size = 0;
-    if (readWholeFile(path, bytes, size) != FSLoaded)
+    FSBytes bytes;
+    if (readWholeFile(path, bytes) != FSLoaded)
         throw FSFileOpenException("Cannot open file");
-    return decodeMovie(bytes.get(), size, header);
+    return decodeMovie(bytes.data(), bytes.size(), header);
 }
 
 } // namespace transform

@@ -4,7 +4,6 @@ namespace transform {
 
 namespace {
 
-constexpr int Mpeg1 = 3;
 constexpr int LayerIII = 1;
 constexpr size_t HeaderSize = 4;
 constexpr size_t Id3HeaderSize = 10;
@@ -32,6 +31,10 @@ bool startsTrailingTag(const unsigned char* bytes, size_t size) {
 
 } // namespace
 
+int mp3SamplesPerFrame(int version) { return version == FSMpeg1 ? 1152 : 576; }
+
+int mp3SamplesPerFrameAtRate(int sampleRate) { return mp3SamplesPerFrame(sampleRate >= 32000 ? FSMpeg1 : FSMpeg2); }
+
 bool FSMp3FrameHeader::sameStreamAs(const FSMp3FrameHeader& other) const {
     return version == other.version && sampleRate == other.sampleRate && channels() == other.channels();
 }
@@ -44,15 +47,15 @@ bool readMp3FrameHeader(const unsigned char* bytes, size_t available, FSMp3Frame
     int bitRateIndex = bytes[2] >> 4;
     int rateIndex = (bytes[2] >> 2) & 3;
     int emphasis = bytes[3] & 3;
-    if (version == 1 || layer != LayerIII || bitRateIndex == 0 || bitRateIndex == 15 || rateIndex == 3 ||
+    if (version == FSMpegReserved || layer != LayerIII || bitRateIndex == 0 || bitRateIndex == 15 || rateIndex == 3 ||
         emphasis == 2)
         return false;
     header.version = version;
-    header.bitRate = BitRates[version == Mpeg1][bitRateIndex];
+    header.bitRate = BitRates[version == FSMpeg1][bitRateIndex];
     header.sampleRate = SampleRates[version][rateIndex];
     header.padding = (bytes[2] >> 1) & 1;
     header.channelMode = bytes[3] >> 6;
-    header.frameLength = (version == Mpeg1 ? 144 : 72) * header.bitRate * 1000 / header.sampleRate + header.padding;
+    header.frameLength = (version == FSMpeg1 ? 144 : 72) * header.bitRate * 1000 / header.sampleRate + header.padding;
     return true;
 }
 

@@ -6,9 +6,18 @@
 
 namespace transform {
 
+// MPEG versions as a frame header codes them.
+enum FSMpegVersion { FSMpeg25 = 0, FSMpegReserved = 1, FSMpeg2 = 2, FSMpeg1 = 3 };
+
+// Samples per channel in one Layer III frame: 1152 for MPEG-1, 576 for
+// MPEG-2 and MPEG-2.5.
+int mp3SamplesPerFrame(int version);
+// The same told by the sample rate alone: only MPEG-1 runs at 32 kHz and up.
+int mp3SamplesPerFrameAtRate(int sampleRate);
+
 // The header of one MPEG audio Layer III frame, at any of its nine rates.
 struct FSMp3FrameHeader {
-    int version = 0;     // 0 MPEG-2.5, 2 MPEG-2, 3 MPEG-1
+    int version = 0;     // an FSMpegVersion
     int bitRate = 0;     // kbit/s
     int sampleRate = 0;  // Hz
     int padding = 0;
@@ -16,6 +25,7 @@ struct FSMp3FrameHeader {
     int frameLength = 0; // bytes, header included
 
     int channels() const { return channelMode == 3 ? 1 : 2; }
+    int samplesPerFrame() const { return mp3SamplesPerFrame(version); }
     // Frames of one stream share version, rate and channel count.
     bool sameStreamAs(const FSMp3FrameHeader& other) const;
 };

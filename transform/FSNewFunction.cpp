@@ -24,24 +24,22 @@ int FSNewFunction::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSNewFunction::encode(FSStream& stream) {
-    int listSize = measuredListSize(actions);
-    encodeHeader(stream, bodyLength - listSize);
+// The action list follows the record rather than belonging to it.
+int FSNewFunction::headerLength() const { return bodyLength - measuredListSize(actions); }
+
+void FSNewFunction::encodeBody(FSStream& stream) {
     name.encodeText(stream);
     stream.writeWord(arguments.getCount(), 16);
     for (const FSString& argument : arguments)
         argument.encodeText(stream);
-    stream.writeWord(listSize, 16);
+    stream.writeWord(measuredListSize(actions), 16);
     encodeActionList(actions, stream);
 }
 
-void FSNewFunction::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSNewFunction::decodeBody(FSStream& stream, int headerEnd) {
     deleteElements(actions);
     actions = FSActionList();
     arguments = FSArray<FSString>();
-    FSActionObject::decode(stream);
-    int headerEnd = bodyEnd(stream);
     name.decodeText(stream);
     int count = stream.readWord(16, false);
     for (int i = 0; i < count; ++i) {

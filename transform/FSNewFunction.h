@@ -22,12 +22,15 @@ public:
     const char* className() const override { return "FSNewFunction"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSString name;
     FSArray<FSString> arguments;
     FSActionList actions;
+
+protected:
+    int headerLength() const override;
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

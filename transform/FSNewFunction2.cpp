@@ -26,26 +26,24 @@ int FSNewFunction2::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSNewFunction2::encode(FSStream& stream) {
-    int listSize = measuredListSize(actions);
-    encodeHeader(stream, bodyLength - listSize);
+// The action list follows the record rather than belonging to it.
+int FSNewFunction2::headerLength() const { return bodyLength - measuredListSize(actions); }
+
+void FSNewFunction2::encodeBody(FSStream& stream) {
     name.encodeText(stream);
     stream.writeWord(arguments.getCount(), 16);
     stream.writeWord(registerCount, 8);
     stream.writeBits(optimisationFlags, 16);
     for (FSRegisterVariable& argument : arguments)
         argument.encode(stream);
-    stream.writeWord(listSize, 16);
+    stream.writeWord(measuredListSize(actions), 16);
     encodeActionList(actions, stream);
 }
 
-void FSNewFunction2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSNewFunction2::decodeBody(FSStream& stream, int headerEnd) {
     deleteElements(actions);
     actions = FSActionList();
     arguments = FSArray<FSRegisterVariable>();
-    FSActionObject::decode(stream);
-    int headerEnd = bodyEnd(stream);
     name.decodeText(stream);
     int count = stream.readWord(16, false);
     registerCount = stream.readWord(8, false);

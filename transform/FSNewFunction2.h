@@ -26,14 +26,17 @@ public:
     const char* className() const override { return "FSNewFunction2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSString name;
     int registerCount = 0;
     int optimisationFlags = 0;
     FSArray<FSRegisterVariable> arguments;
     FSActionList actions;
+
+protected:
+    int headerLength() const override;
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

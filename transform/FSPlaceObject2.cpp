@@ -13,12 +13,6 @@ FSPlaceObject2::FSPlaceObject2(int character, int depth, const FSMatrix& matrix,
     : FSMovieObject(PlaceObject2), flags(HasCharacter | HasMatrix | (name ? HasName : 0)), depth(depth),
       character(character), matrix(matrix), name(name) {}
 
-FSPlaceObject2::FSPlaceObject2(const FSPlaceObject2& other)
-    : FSMovieObject(other), flags(other.flags), depth(other.depth), character(other.character),
-      matrix(other.matrix), ratio(other.ratio), name(other.name), clipDepth(other.clipDepth),
-      unmodelled(duplicateBytes(other.unmodelled.get(), other.unmodelledLength, AllocationFailure)),
-      unmodelledLength(other.unmodelledLength) {}
-
 FSPlaceObject2::FSPlaceObject2(FSStream& stream) : FSPlaceObject2() { decode(stream); }
 
 FSPlaceObject2* FSPlaceObject2::moveTo(int depth, const FSMatrix& matrix) {
@@ -52,13 +46,11 @@ int FSPlaceObject2::length(FSStream& stream) {
         if (flags & HasClipDepth)
             bodyLength += 2;
     }
-    bodyLength += unmodelledLength;
+    bodyLength += unmodelled.size();
     return bodyLength;
 }
 
-void FSPlaceObject2::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSPlaceObject2::encodeBody(FSStream& stream) {
     stream.writeWord(flags, 8);
     stream.writeWord(depth, 16);
     if (flags & HasCharacter)
@@ -73,15 +65,10 @@ void FSPlaceObject2::encode(FSStream& stream) {
         if (flags & HasClipDepth)
             stream.writeWord(clipDepth, 16);
     }
-    stream.writeBytes(unmodelled.get(), unmodelledLength);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
+    unmodelled.writeTo(stream);
 }
 
-void FSPlaceObject2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSPlaceObject2::decodeBody(FSStream& stream, int end) {
     flags = stream.readWord(8, false);
     depth = stream.readWord(16, false);
     if (flags & HasCharacter)
@@ -97,9 +84,7 @@ void FSPlaceObject2::decode(FSStream& stream) {
             clipDepth = stream.readWord(16, false);
     }
     stream.requireWithin(end);
-    unmodelledLength = (end - stream.getPointer()) / 8;
-    unmodelled = stream.readBytes(unmodelledLength);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
+    unmodelled = stream.readBytes((end - stream.getPointer()) / 8);
 }
 
 } // namespace transform

@@ -1,11 +1,11 @@
 #ifndef TRANSFORM_FSPLACEOBJECT2_H
 #define TRANSFORM_FSPLACEOBJECT2_H
 
+#include "transform/FSBytes.h"
 #include "transform/FSMatrix.h"
 #include "transform/FSMovieObject.h"
 #include "transform/FSString.h"
 
-#include <memory>
 
 namespace transform {
 
@@ -20,7 +20,7 @@ public:
     FSPlaceObject2() : FSMovieObject(PlaceObject2) {}
     // A new character at `depth`, optionally named for the actions.
     FSPlaceObject2(int character, int depth, const FSMatrix& matrix, const char* name = nullptr);
-    FSPlaceObject2(const FSPlaceObject2& other);
+    FSPlaceObject2(const FSPlaceObject2&) = default;
     explicit FSPlaceObject2(FSStream& stream);
     FSPlaceObject2& operator=(const FSPlaceObject2&) = delete;
 
@@ -30,8 +30,6 @@ public:
     const char* className() const override { return "FSPlaceObject2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int flags = 0;
     int depth = 0;
@@ -40,8 +38,11 @@ public:
     int ratio = 0;
     FSString name;
     int clipDepth = 0;
-    std::unique_ptr<unsigned char[]> unmodelled;
-    int unmodelledLength = 0;
+    FSBytes unmodelled;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 
 private:
     bool unmodelledFrom(int flag) const;

@@ -67,18 +67,14 @@ int FSPush::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSPush::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSPush::encodeBody(FSStream& stream) {
     for (FSValue* value : values)
         value->encode(stream);
 }
 
-void FSPush::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSPush::decodeBody(FSStream& stream, int end) {
     deleteElements(values);
     values = FSArray<FSValue*>();
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
     int remaining = bodyLength;
     while (remaining > 0) {
         int start = stream.getPointer();

@@ -15,13 +15,12 @@ FSTransformObject* FSInteger::clone() const { return allocateObject<FSInteger>(V
 
 int FSInteger::length(FSStream&) { return 5; }
 
-void FSInteger::encode(FSStream& stream) {
+void FSInteger::encodeRecord(FSStream& stream) {
     stream.writeWord(type, 8);
     stream.writeWord(value, 32);
 }
 
-void FSInteger::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSInteger::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     value = stream.readWord(32, true);
 }
@@ -32,13 +31,12 @@ FSTransformObject* FSDouble::clone() const { return allocateObject<FSDouble>(Val
 
 int FSDouble::length(FSStream&) { return 9; }
 
-void FSDouble::encode(FSStream& stream) {
+void FSDouble::encodeRecord(FSStream& stream) {
     stream.writeWord(type, 8);
     stream.writeDouble(value);
 }
 
-void FSDouble::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSDouble::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     value = stream.readDouble();
 }
@@ -49,13 +47,12 @@ FSTransformObject* FSBoolean::clone() const { return allocateObject<FSBoolean>(V
 
 int FSBoolean::length(FSStream&) { return 2; }
 
-void FSBoolean::encode(FSStream& stream) {
+void FSBoolean::encodeRecord(FSStream& stream) {
     stream.writeWord(type, 8);
     stream.writeWord(value ? 1 : 0, 8);
 }
 
-void FSBoolean::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSBoolean::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     value = stream.readWord(8, false) == 1;
 }
@@ -66,10 +63,9 @@ FSTransformObject* FSNull::clone() const { return allocateObject<FSNull>(ValueCo
 
 int FSNull::length(FSStream&) { return 1; }
 
-void FSNull::encode(FSStream& stream) { stream.writeWord(type, 8); }
+void FSNull::encodeRecord(FSStream& stream) { stream.writeWord(type, 8); }
 
-void FSNull::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSNull::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
 }
 
@@ -79,10 +75,9 @@ FSTransformObject* FSVoid::clone() const { return allocateObject<FSVoid>(ValueCo
 
 int FSVoid::length(FSStream&) { return 1; }
 
-void FSVoid::encode(FSStream& stream) { stream.writeWord(type, 8); }
+void FSVoid::encodeRecord(FSStream& stream) { stream.writeWord(type, 8); }
 
-void FSVoid::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSVoid::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
 }
 
@@ -94,13 +89,12 @@ FSTransformObject* FSRegisterIndex::clone() const {
 
 int FSRegisterIndex::length(FSStream&) { return 2; }
 
-void FSRegisterIndex::encode(FSStream& stream) {
+void FSRegisterIndex::encodeRecord(FSStream& stream) {
     stream.writeWord(type, 8);
     stream.writeWord(index, 8);
 }
 
-void FSRegisterIndex::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSRegisterIndex::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     index = stream.readWord(8, false);
 }
@@ -111,14 +105,13 @@ FSTransformObject* FSTableIndex::clone() const { return allocateObject<FSTableIn
 
 int FSTableIndex::length(FSStream&) { return size(); }
 
-void FSTableIndex::encode(FSStream& stream) {
+void FSTableIndex::encodeRecord(FSStream& stream) {
     type = index < 256 ? TableIndex : LongTableIndex;
     stream.writeWord(type, 8);
     stream.writeWord(index, type == TableIndex ? 8 : 16);
 }
 
-void FSTableIndex::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSTableIndex::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     index = stream.readWord(type == TableIndex ? 8 : 16, false);
 }

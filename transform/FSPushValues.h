@@ -16,11 +16,13 @@ public:
     const char* className() const override { return "FSInteger"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 5; }
 
     int value;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 class FSDouble : public FSValue {
@@ -31,11 +33,13 @@ public:
     const char* className() const override { return "FSDouble"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 9; }
 
     double value;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 class FSBoolean : public FSValue {
@@ -46,11 +50,13 @@ public:
     const char* className() const override { return "FSBoolean"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 2; }
 
     bool value;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 class FSNull : public FSValue {
@@ -61,9 +67,11 @@ public:
     const char* className() const override { return "FSNull"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 2; }
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 class FSVoid : public FSValue {
@@ -74,9 +82,11 @@ public:
     const char* className() const override { return "FSVoid"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 2; }
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 class FSRegisterIndex : public FSValue {
@@ -87,11 +97,13 @@ public:
     const char* className() const override { return "FSRegisterIndex"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return 2; }
 
     int index;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 // An index into the action table: type 8 with a UI8 below 256, otherwise
@@ -104,11 +116,13 @@ public:
     const char* className() const override { return "FSTableIndex"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return index < 256 ? 2 : 3; }
 
     int index;
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 } // namespace transform

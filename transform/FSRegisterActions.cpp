@@ -15,15 +15,11 @@ FSTransformObject* FSRegisterCopy::clone() const { return allocateObject<FSRegis
 
 int FSRegisterCopy::length(FSStream&) { return bodyLength = 1; }
 
-void FSRegisterCopy::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSRegisterCopy::encodeBody(FSStream& stream) {
     stream.writeWord(registerNumber, 8);
 }
 
-void FSRegisterCopy::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSRegisterCopy::decodeBody(FSStream& stream, int end) {
     registerNumber = stream.readWord(8, false);
     stream.requireWithin(end);
 }
@@ -39,17 +35,13 @@ int FSTable::length(FSStream&) {
     return bodyLength;
 }
 
-void FSTable::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSTable::encodeBody(FSStream& stream) {
     stream.writeWord(values.getCount(), 16);
     for (const FSString& value : values)
         value.encodeText(stream);
 }
 
-void FSTable::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSTable::decodeBody(FSStream& stream, int end) {
     int count = stream.readWord(16, false);
     values = FSArray<FSString>();
     bodyLength = 2;

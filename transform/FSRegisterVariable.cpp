@@ -13,19 +13,14 @@ FSTransformObject* FSRegisterVariable::clone() const {
 
 int FSRegisterVariable::length(FSStream&) { return 1 + name.textSize(); }
 
-void FSRegisterVariable::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
+void FSRegisterVariable::encodeRecord(FSStream& stream) {
     stream.writeWord(registerNumber, 8);
     name.encodeText(stream);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSRegisterVariable::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
+void FSRegisterVariable::decodeRecord(FSStream& stream) {
     registerNumber = stream.readWord(8, false);
     name.decodeText(stream);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

@@ -18,11 +18,14 @@ public:
     const char* className() const override { return "FSRegisterVariable"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int registerNumber;
     FSString name;
+
+protected:
+    bool reportsCoding() const override { return true; }
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 };
 
 } // namespace transform

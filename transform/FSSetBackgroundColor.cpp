@@ -17,21 +17,13 @@ int FSSetBackgroundColor::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSSetBackgroundColor::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSSetBackgroundColor::encodeBody(FSStream& stream) {
     color.encode(stream);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSSetBackgroundColor::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSSetBackgroundColor::decodeBody(FSStream& stream, int end) {
     color.decode(stream);
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

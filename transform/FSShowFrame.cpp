@@ -11,18 +11,8 @@ FSTransformObject* FSShowFrame::clone() const { return allocateObject<FSShowFram
 
 int FSShowFrame::length(FSStream& stream) { return FSMovieObject::length(stream); }
 
-void FSShowFrame::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
-}
+void FSShowFrame::encodeBody(FSStream&) {}
 
-void FSShowFrame::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    bodyEnd(stream);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
-}
+void FSShowFrame::decodeBody(FSStream&, int) {}
 
 } // namespace transform

@@ -36,6 +36,9 @@ public:
     // sound.
     virtual FSSoundStreamBlock* streamBlock(int blockNumber, int samplesPerBlock) const = 0;
     virtual void release() = 0;
+    // The same block as streamBlock, but without copying the sound: the
+    // block refers to this constructor's data and must not outlive it.
+    virtual FSSoundStreamBlock* referringStreamBlock(int blockNumber, int samplesPerBlock) const = 0;
 
 protected:
     virtual ~FSSoundConstructor() = default;

@@ -2,6 +2,7 @@
 
 #include "transform/FSCodec.h"
 #include "transform/FSDefineSound.h"
+#include "transform/FSException.h"
 #include "transform/FSFileReader.h"
 #include "transform/FSMp3Frames.h"
 #include "transform/FSSoundFormat.h"
@@ -12,13 +13,14 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace transform {
 
 namespace {
 
 const size_t MaxFrames = 0xFFFFF;
-const int Mpeg1 = 3;
+const int Mp3BlockLead = 4;
 
 const unsigned RiffId = 0x46464952;
 const unsigned WaveId = 0x45564157;
@@ -30,8 +32,6 @@ struct CodecReleaser {
     void operator()(FSCodec* codec) const { codec->release(); }
 };
 
-int samplesPerFrameForRate(int rate) { return rate >= 32000 ? 1152 : 576; }
-
 } // namespace
 
 FSSoundConstructor* createSoundConstructor(int forceMp3) {
@@ -40,61 +40,74 @@ FSSoundConstructor* createSoundConstructor(int forceMp3) {
 
 void FSSoundConstructorImpl::clear() {
     format = channels = sampleCount = sampleRate = sampleSize = 0;
-    data.reset();
-    dataSize = 0;
+    image.clear();
+    dataStart = dataSize = 0;
     frameTable.reset();
     samplesPerFrame = 0;
     frameCount = 0;
 }
 
-void FSSoundConstructorImpl::setData(const unsigned char* bytes, int count) {
-    data.reset(new unsigned char[count > 0 ? count : 1]);
-    if (count > 0)
-        std::memcpy(data.get(), bytes, static_cast<size_t>(count));
-    dataSize = count > 0 ? count : 0;
-}
-
 int FSSoundConstructorImpl::copyData(unsigned char* buffer) const {
     if (buffer != nullptr && dataSize > 0)
-        std::memcpy(buffer, data.get(), static_cast<size_t>(dataSize));
+        std::memcpy(buffer, soundData(), static_cast<size_t>(dataSize));
     return dataSize;
 }
 
 int FSSoundConstructorImpl::loadFile(const char* path) {
-    std::unique_ptr<unsigned char[]> bytes;
-    int size = 0;
-    int status = readWholeFile(path, bytes, size);
-    return status == FSLoaded ? decodeSound(bytes.get(), size) : status;
+    FSBytes file;
+    int status = readWholeFile(path, file);
+    // The file's bytes become the sound's: no second copy of them is made.
+    return status == FSLoaded ? decodeImage(std::move(file)) : status;
 }
 
 int FSSoundConstructorImpl::decodeSound(const unsigned char* bytes, int size) {
-    clear();
-    if (bytes == nullptr || size <= 0 || size > std::numeric_limits<int>::max() / 8)
+    if (bytes == nullptr || size <= 0) {
+        clear();
         return FSUnsupported;
-    std::unique_ptr<FSCodec, CodecReleaser> codec(createCodec(0));
-    if (!codec)
-        return FSUnsupported;
+    }
+    FSBytes copy;
     try {
-        codec->setData(bytes, size);
-        bool isWav = forceMp3 == 0 && size >= 2 && bytes[0] == 'R' && bytes[1] == 'I';
-        return isWav ? decodeWav(*codec) : decodeMp3(bytes, size);
+        copy.assign(bytes, size);
+    } catch (const FSAllocationException&) {
+        clear();
+        return FSOutOfMemory;
+    }
+    return decodeImage(std::move(copy));
+}
+
+int FSSoundConstructorImpl::decodeImage(FSBytes bytes) {
+    clear();
+    int size = bytes.size();
+    if (size <= 0 || size > std::numeric_limits<int>::max() / 8)
+        return FSUnsupported;
+    image = std::move(bytes);
+    try {
+        bool isWav = forceMp3 == 0 && size >= 2 && image.data()[0] == 'R' && image.data()[1] == 'I';
+        if (!isWav)
+            return decodeMp3();
+        std::unique_ptr<FSCodec, CodecReleaser> codec(createCodec(0));
+        if (!codec)
+            return FSOutOfMemory;
+        codec->setData(image.data(), size);
+        return decodeWav(*codec);
     } catch (const std::bad_alloc&) {
         clear();
         return FSOutOfMemory;
     }
 }
 
-int FSSoundConstructorImpl::decodeMp3(const unsigned char* bytes, int size) {
+int FSSoundConstructorImpl::decodeMp3() {
     format = FSSoundMP3;
     sampleSize = 2;
     FSMp3Walk walk;
-    if (!walkMp3Frames(bytes, static_cast<size_t>(size), MaxFrames, walk) || walk.tooManyFrames)
+    if (!walkMp3Frames(image.data(), static_cast<size_t>(image.size()), MaxFrames, walk) || walk.tooManyFrames)
         return FSUnsupported;
     size_t first = walk.frames.front().offset;
-    setData(bytes + first, size - static_cast<int>(first));
+    dataStart = static_cast<int>(first);
+    dataSize = image.size() - dataStart;
     channels = walk.stream.channels();
     sampleRate = walk.stream.sampleRate;
-    samplesPerFrame = walk.stream.version == Mpeg1 ? 1152 : 576;
+    samplesPerFrame = walk.stream.samplesPerFrame();
     frameCount = static_cast<int>(walk.frames.size());
     sampleCount = frameCount * samplesPerFrame;
     frameTable.reset(new FrameEntry[walk.frames.size()]);
@@ -135,10 +148,9 @@ int FSSoundConstructorImpl::decodeWav(FSCodec& codec) {
             if (sampleSize <= 0 || channels <= 0)
                 return FSUnsupported;
             int64_t available = chunkSize < end - start ? chunkSize : end - start;
-            std::unique_ptr<unsigned char[]> bytes(new unsigned char[static_cast<size_t>(available > 0 ? available : 1)]);
-            int copied = codec.readBytes(bytes.get(), static_cast<int>(available));
-            setData(bytes.get(), copied);
-            sampleCount = copied / (sampleSize * channels);
+            dataStart = static_cast<int>(start);
+            dataSize = static_cast<int>(available > 0 ? available : 0);
+            sampleCount = dataSize / (sampleSize * channels);
             if (chunkSize % 2 == 1)
                 ++chunkSize;
         }
@@ -160,11 +172,11 @@ int FSSoundConstructorImpl::setSound(int newFormat, int newChannels, int newSamp
     } else {
         clear();
         try {
-            setData(bytes, bytes ? size : 0);
-        } catch (const std::bad_alloc&) {
-            clear();
-            return FSUnsupported;
+            image.assign(bytes, size);
+        } catch (const FSAllocationException&) {
+            return FSOutOfMemory;
         }
+        dataSize = image.size();
     }
     format = newFormat;
     channels = newChannels;
@@ -172,23 +184,23 @@ int FSSoundConstructorImpl::setSound(int newFormat, int newChannels, int newSamp
     sampleRate = newSampleRate;
     sampleSize = newSampleSize;
     if (format == FSSoundMP3)
-        samplesPerFrame = samplesPerFrameForRate(sampleRate);
+        samplesPerFrame = mp3SamplesPerFrameAtRate(sampleRate);
     return status;
 }
 
 FSDefineSound* FSSoundConstructorImpl::defineSound(int identifier) const {
-    std::unique_ptr<unsigned char[]> bytes;
-    int count = 0;
+    FSBytes bytes;
     if (format == FSSoundADPCM || format == FSSoundPCM || format == FSSoundMP3) {
         int seekBytes = format == FSSoundMP3 ? 2 : 0;
-        count = seekBytes + dataSize;
-        bytes.reset(new (std::nothrow) unsigned char[static_cast<size_t>(count > 0 ? count : 1)]());
-        if (!bytes)
+        try {
+            bytes.resize(seekBytes + dataSize);
+        } catch (const FSAllocationException&) {
             return nullptr;
-        copyData(bytes.get() + seekBytes);
+        }
+        copyData(bytes.writable() + seekBytes);
     }
     return new (std::nothrow)
-        FSDefineSound(identifier, format, sampleRate, channels, sampleSize, sampleCount, std::move(bytes), count);
+        FSDefineSound(identifier, format, sampleRate, channels, sampleSize, sampleCount, std::move(bytes));
 }
 
 FSSoundStreamHead2* FSSoundConstructorImpl::streamHeader(int samplesPerBlock) const {
@@ -197,17 +209,28 @@ FSSoundStreamHead2* FSSoundConstructorImpl::streamHeader(int samplesPerBlock) co
 }
 
 FSSoundStreamBlock* FSSoundConstructorImpl::streamBlock(int blockNumber, int samplesPerBlock) const {
+    return streamBlock(blockNumber, samplesPerBlock, false);
+}
+
+FSSoundStreamBlock* FSSoundConstructorImpl::referringStreamBlock(int blockNumber, int samplesPerBlock) const {
+    return streamBlock(blockNumber, samplesPerBlock, true);
+}
+
+FSSoundStreamBlock* FSSoundConstructorImpl::streamBlock(int blockNumber, int samplesPerBlock, bool referring) const {
     if (blockNumber < 0 || samplesPerBlock <= 0)
         return nullptr;
     long long first = static_cast<long long>(blockNumber) * samplesPerBlock;
-    if (format == FSSoundMP3)
-        return mp3Block(first, first + samplesPerBlock);
-    if (format == FSSoundPCM)
-        return pcmBlock(blockNumber, samplesPerBlock);
+    try {
+        if (format == FSSoundMP3)
+            return mp3Block(first, first + samplesPerBlock, referring);
+        if (format == FSSoundPCM)
+            return pcmBlock(blockNumber, samplesPerBlock, referring);
+    } catch (const FSAllocationException&) {
+    }
     return nullptr;
 }
 
-FSSoundStreamBlock* FSSoundConstructorImpl::mp3Block(long long first, long long last) const {
+FSSoundStreamBlock* FSSoundConstructorImpl::mp3Block(long long first, long long last, bool referring) const {
     if (samplesPerFrame <= 0)
         return nullptr;
     long long frame = first / samplesPerFrame;
@@ -217,27 +240,37 @@ FSSoundStreamBlock* FSSoundConstructorImpl::mp3Block(long long first, long long 
     if (frame + frames > frameCount)
         frames = frameCount - frame;
     int seek = static_cast<int>(first % samplesPerFrame);
-
-    long long size = 4;
-    for (long long i = frame; i < frame + frames; ++i)
-        size += frameTable[i].size;
-    std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[static_cast<size_t>(size)]);
-    if (!bytes)
-        return nullptr;
     auto sampleTotal = static_cast<unsigned>(frames * samplesPerFrame);
-    bytes[0] = static_cast<unsigned char>(sampleTotal);
-    bytes[1] = static_cast<unsigned char>(sampleTotal >> 8);
-    bytes[2] = static_cast<unsigned char>(seek);
-    bytes[3] = static_cast<unsigned char>(seek >> 8);
-    long long at = 4;
+    const unsigned char lead[Mp3BlockLead] = {
+        static_cast<unsigned char>(sampleTotal), static_cast<unsigned char>(sampleTotal >> 8),
+        static_cast<unsigned char>(seek), static_cast<unsigned char>(seek >> 8)};
+
+    // Frames that follow one another in the data are referred to as they
+    // lie; frames with other bytes between them are copied.
+    bool adjacent = true;
+    long long size = 0;
     for (long long i = frame; i < frame + frames; ++i) {
-        std::memcpy(bytes.get() + at, data.get() + frameTable[i].offset, static_cast<size_t>(frameTable[i].size));
-        at += frameTable[i].size;
+        adjacent = adjacent && (i == frame || frameTable[i].offset == frameTable[i - 1].offset + frameTable[i - 1].size);
+        size += frameTable[i].size;
     }
-    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes), static_cast<int>(size));
+    FSBytes bytes;
+    if (referring && adjacent && frames > 0) {
+        bytes.refer(lead, Mp3BlockLead, soundData() + frameTable[frame].offset, static_cast<int>(size));
+    } else {
+        bytes.resize(static_cast<int>(Mp3BlockLead + size));
+        unsigned char* at = bytes.writable();
+        std::memcpy(at, lead, Mp3BlockLead);
+        at += Mp3BlockLead;
+        for (long long i = frame; i < frame + frames; ++i) {
+            std::memcpy(at, soundData() + frameTable[i].offset, static_cast<size_t>(frameTable[i].size));
+            at += frameTable[i].size;
+        }
+    }
+    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes));
 }
 
-FSSoundStreamBlock* FSSoundConstructorImpl::pcmBlock(long long blockNumber, long long samplesPerBlock) const {
+FSSoundStreamBlock* FSSoundConstructorImpl::pcmBlock(long long blockNumber, long long samplesPerBlock,
+                                                     bool referring) const {
     long long frameBytes = static_cast<long long>(sampleSize) * channels;
     if (frameBytes <= 0)
         return nullptr;
@@ -247,12 +280,12 @@ FSSoundStreamBlock* FSSoundConstructorImpl::pcmBlock(long long blockNumber, long
     long long count = frameBytes * samplesPerBlock;
     if (count > dataSize - start)
         count = dataSize - start;
-    std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[static_cast<size_t>(count > 0 ? count : 1)]);
-    if (!bytes)
-        return nullptr;
-    if (count > 0)
-        std::memcpy(bytes.get(), data.get() + start, static_cast<size_t>(count));
-    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes), static_cast<int>(count));
+    FSBytes bytes;
+    if (referring)
+        bytes.refer(nullptr, 0, soundData() + start, static_cast<int>(count));
+    else
+        bytes.assign(soundData() + start, static_cast<int>(count));
+    return new (std::nothrow) FSSoundStreamBlock(std::move(bytes));
 }
 
 } // namespace transform

@@ -1,6 +1,7 @@
 #ifndef TRANSFORM_FSSOUNDCONSTRUCTORIMPL_H
 #define TRANSFORM_FSSOUNDCONSTRUCTORIMPL_H
 
+#include "transform/FSBytes.h"
 #include "transform/FSSoundConstructor.h"
 
 #include <memory>
@@ -30,6 +31,7 @@ public:
     FSSoundStreamHead2* streamHeader(int samplesPerBlock) const override;
     FSSoundStreamBlock* streamBlock(int blockNumber, int samplesPerBlock) const override;
     void release() override { delete this; }
+    FSSoundStreamBlock* referringStreamBlock(int blockNumber, int samplesPerBlock) const override;
 
     // The indexed MP3 frames: offset into the data and size in bytes.
     struct FrameEntry {
@@ -44,18 +46,23 @@ private:
     ~FSSoundConstructorImpl() override = default;
 
     void clear();
-    void setData(const unsigned char* bytes, int count);
-    int decodeMp3(const unsigned char* bytes, int size);
+    // Parses the image of a sound file, which the constructor then keeps:
+    // its sound data is the part of it from dataStart on.
+    int decodeImage(FSBytes image);
+    int decodeMp3();
     int decodeWav(FSCodec& codec);
-    FSSoundStreamBlock* mp3Block(long long first, long long last) const;
-    FSSoundStreamBlock* pcmBlock(long long blockNumber, long long samplesPerBlock) const;
+    const unsigned char* soundData() const { return image.data() + dataStart; }
+    FSSoundStreamBlock* streamBlock(int blockNumber, int samplesPerBlock, bool referring) const;
+    FSSoundStreamBlock* mp3Block(long long first, long long last, bool referring) const;
+    FSSoundStreamBlock* pcmBlock(long long blockNumber, long long samplesPerBlock, bool referring) const;
 
     int format = 0;
     int channels = 0;
     int sampleCount = 0;
     int sampleRate = 0;
     int sampleSize = 0;
-    std::unique_ptr<unsigned char[]> data;
+    FSBytes image;
+    int dataStart = 0;
     int dataSize = 0;
     std::unique_ptr<FrameEntry[]> frameTable;
     int samplesPerFrame = 0;

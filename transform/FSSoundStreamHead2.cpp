@@ -17,9 +17,7 @@ int FSSoundStreamHead2::length(FSStream& stream) {
     return bodyLength = format == FSSoundMP3 ? 6 : 4;
 }
 
-void FSSoundStreamHead2::encode(FSStream& stream) {
-    stream.reportBegin(FSCodingEvent::Encoding, className());
-    FSMovieObject::encode(stream);
+void FSSoundStreamHead2::encodeBody(FSStream& stream) {
     stream.writeBits(0, 4);
     stream.writeBits(soundRateCode(playbackRate), 2);
     stream.writeBits(playbackSampleSize - 1, 1);
@@ -31,14 +29,9 @@ void FSSoundStreamHead2::encode(FSStream& stream) {
     stream.writeWord(streamSampleCount, 16);
     if (format == FSSoundMP3)
         stream.writeWord(latency, 16);
-    stream.reportEnd(FSCodingEvent::Encoding, className());
 }
 
-void FSSoundStreamHead2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    stream.reportBegin(FSCodingEvent::Decoding, className());
-    FSMovieObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSSoundStreamHead2::decodeBody(FSStream& stream, int end) {
     stream.readBits(4, false);
     playbackRate = soundRateFromCode(stream.readBits(2, false));
     playbackSampleSize = stream.readBits(1, false) + 1;
@@ -50,7 +43,6 @@ void FSSoundStreamHead2::decode(FSStream& stream) {
     streamSampleCount = stream.readWord(16, false);
     latency = format == FSSoundMP3 ? stream.readWord(16, true) : 0;
     stream.requireWithin(end);
-    stream.reportEnd(FSCodingEvent::Decoding, className());
 }
 
 } // namespace transform

@@ -21,8 +21,6 @@ public:
     const char* className() const override { return "FSSoundStreamHead2"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     int format;
     int playbackRate;
@@ -33,6 +31,10 @@ public:
     int streamSampleSize;
     int streamSampleCount;
     int latency;
+
+protected:
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

@@ -1,12 +1,12 @@
 #include "transform/FSStream.h"
 
-#include "transform/FSAllocation.h"
 #include "transform/FSException.h"
 #include "transform/FSMovieObject.h"
 
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 
 namespace transform {
@@ -16,7 +16,11 @@ namespace {
 const int64_t MaxBits = std::numeric_limits<int>::max();
 
 unsigned char* newBuffer(int count, const char* message) {
-    return allocateBytes(static_cast<size_t>(count > 0 ? count : 0), message).release();
+    try {
+        return new unsigned char[static_cast<size_t>(count > 0 ? count : 0)]();
+    } catch (const std::bad_alloc&) {
+        throw FSAllocationException(message);
+    }
 }
 
 void copyCut(char* target, size_t capacity, const char* text) {
@@ -56,10 +60,9 @@ void FSStream::setData(const unsigned char* bytes, int count) {
         std::memcpy(data, bytes, static_cast<size_t>(size));
 }
 
-std::unique_ptr<unsigned char[]> FSStream::copyData() const {
-    auto copy = allocateBytes(static_cast<size_t>(size), "Cannot allocate memory for stream data.");
-    if (size > 0)
-        std::memcpy(copy.get(), data, static_cast<size_t>(size));
+FSBytes FSStream::copyData() const {
+    FSBytes copy("Cannot allocate memory for stream data.");
+    copy.assign(data, size);
     return copy;
 }
 
@@ -198,17 +201,16 @@ int FSStream::read(int kind, int n) {
     }
 }
 
-std::unique_ptr<unsigned char[]> FSStream::readBytes(int count) {
+FSBytes FSStream::readBytes(int count) {
+    FSBytes bytes("Could not allocate memory to read an array of bytes from a stream.");
     if (count == 0)
-        return nullptr;
+        return bytes;
     if (count < 0)
         failDecoding("cannot read a negative number of bytes.");
     int start = pointer >> 3;
     if (start < 0 || static_cast<int64_t>(start) + count > size)
         failDecoding("cannot read past the end of the data.");
-    auto bytes = allocateBytes(static_cast<size_t>(count),
-                               "Could not allocate memory to read an array of bytes from a stream.");
-    std::memcpy(bytes.get(), data + start, static_cast<size_t>(count));
+    bytes.assign(data + start, count);
     pointer = 8 * start + 8 * count;
     return bytes;
 }
@@ -221,8 +223,11 @@ std::unique_ptr<char[]> FSStream::readString() {
     if (nul == nullptr)
         failDecoding("its text has no terminating NUL before the end of the data.");
     int count = static_cast<int>(static_cast<const unsigned char*>(nul) - (data + start)) + 1;
-    auto bytes = readBytes(count);
-    return std::unique_ptr<char[]>(reinterpret_cast<char*>(bytes.release()));
+    std::unique_ptr<char[]> text(reinterpret_cast<char*>(newBuffer(
+        count, "Could not allocate memory to read an array of bytes from a stream.")));
+    std::memcpy(text.get(), data + start, static_cast<size_t>(count));
+    pointer = 8 * start + 8 * count;
+    return text;
 }
 
 double FSStream::readDouble() {
@@ -256,7 +261,7 @@ void FSStream::reportEnd(int kind, const char* name) { report(kind, FSCodingEven
 void FSStream::reportError(int kind, const char* message) { report(kind, FSCodingEvent::Error, nullptr, message); }
 
 void FSStream::checkedEncode(FSMovieObject& tag) {
-    int headerBits = (!tag.extendLength && tag.bodyLength < 63) ? 16 : 48;
+    int headerBits = 8 * tag.headerSize();
     int64_t expectedEnd = pointer + headerBits + 8 * static_cast<int64_t>(tag.bodyLength);
     tag.encode(*this);
     int64_t difference = (expectedEnd - pointer) / 8;

@@ -1,6 +1,7 @@
 #ifndef TRANSFORM_FSSTREAM_H
 #define TRANSFORM_FSSTREAM_H
 
+#include "transform/FSBytes.h"
 #include "transform/FSCodingObserver.h"
 
 #include <cstdint>
@@ -17,6 +18,12 @@ class FSMovieObject;
 class FSStream {
 public:
     enum Kind { UnsignedBits = 0, SignedBits = 1, UnsignedWord = 2, SignedWord = 3 };
+    // The context slots the objects of one movie share while they are coded.
+    enum ContextSlot {
+        VersionContext = 0, // the movie's SWF version, set by the movie coders
+        TagCodeContext = 1, // the code of the tag being coded, set by its header
+        AlphaContext = 2,   // non-zero while colours carry an alpha byte
+    };
 
     FSStream();
     FSStream(const unsigned char* bytes, int size);
@@ -27,7 +34,7 @@ public:
     // Replaces the buffer with a copy of `count` bytes, or zeros when
     // `bytes` is null.
     void setData(const unsigned char* bytes, int count);
-    std::unique_ptr<unsigned char[]> copyData() const;
+    FSBytes copyData() const;
     const unsigned char* getData() const { return data; }
     int getSize() const { return size; }
 
@@ -49,7 +56,7 @@ public:
     int readBits(int n, bool isSigned);
     int readWord(int n, bool isSigned);
     int read(int kind, int n);
-    std::unique_ptr<unsigned char[]> readBytes(int count);
+    FSBytes readBytes(int count);
     std::unique_ptr<char[]> readString();
     double readDouble();
 

@@ -59,13 +59,12 @@ FSTransformObject* FSString::clone() const { return allocateObject<FSString>(Cop
 
 int FSString::length(FSStream&) { return 1 + textLength + 1; }
 
-void FSString::encode(FSStream& stream) {
+void FSString::encodeRecord(FSStream& stream) {
     stream.writeWord(type, 8);
     encodeText(stream);
 }
 
-void FSString::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSString::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
     decodeText(stream);
 }

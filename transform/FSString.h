@@ -20,8 +20,6 @@ public:
     const char* className() const override { return "FSString"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
     int size() const override { return textLength; }
 
     const char* getText() const { return text; }
@@ -31,6 +29,10 @@ public:
     int textSize() const { return textLength + 1; }
     void encodeText(FSStream& stream) const;
     void decodeText(FSStream& stream);
+
+protected:
+    void encodeRecord(FSStream& stream) override;
+    void decodeRecord(FSStream& stream) override;
 
 private:
     void assign(const char* value);

@@ -9,13 +9,12 @@ namespace {
 const char* const CopyFailure = "Cannot allocate memory to copy and FSUnknownAction.";
 } // namespace
 
-FSUnknownAction::FSUnknownAction(int code, const unsigned char* bytes, int count)
-    : FSActionObject(code), data(duplicateBytes(bytes, count, CopyFailure)) {
-    bodyLength = data ? count : 0;
-}
+FSUnknownAction::FSUnknownAction() : FSActionObject(0), data(CopyFailure) {}
 
-FSUnknownAction::FSUnknownAction(const FSUnknownAction& other)
-    : FSActionObject(other), data(duplicateBytes(other.data.get(), other.bodyLength, CopyFailure)) {}
+FSUnknownAction::FSUnknownAction(int code, const unsigned char* bytes, int count)
+    : FSActionObject(code), data(bytes, count, CopyFailure) {
+    bodyLength = data.size();
+}
 
 FSUnknownAction::FSUnknownAction(FSStream& stream) : FSUnknownAction() { decode(stream); }
 
@@ -23,15 +22,11 @@ FSTransformObject* FSUnknownAction::clone() const { return allocateObject<FSUnkn
 
 int FSUnknownAction::length(FSStream&) { return bodyLength; }
 
-void FSUnknownAction::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
-    stream.writeBytes(data.get(), bodyLength);
+void FSUnknownAction::encodeBody(FSStream& stream) {
+    data.writeTo(stream);
 }
 
-void FSUnknownAction::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    bodyEnd(stream);
+void FSUnknownAction::decodeBody(FSStream& stream, int) {
     data = stream.readBytes(bodyLength);
 }
 

@@ -15,16 +15,12 @@ FSTransformObject* FSGetUrl::clone() const { return allocateObject<FSGetUrl>(Cop
 
 int FSGetUrl::length(FSStream&) { return bodyLength = url.textSize() + target.textSize(); }
 
-void FSGetUrl::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSGetUrl::encodeBody(FSStream& stream) {
     url.encodeText(stream);
     target.encodeText(stream);
 }
 
-void FSGetUrl::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSGetUrl::decodeBody(FSStream& stream, int end) {
     url.decodeText(stream);
     target.decodeText(stream);
     stream.requireWithin(end);
@@ -36,15 +32,11 @@ FSTransformObject* FSGetUrl2::clone() const { return allocateObject<FSGetUrl2>(C
 
 int FSGetUrl2::length(FSStream&) { return bodyLength = 1; }
 
-void FSGetUrl2::encode(FSStream& stream) {
-    FSActionObject::encode(stream);
+void FSGetUrl2::encodeBody(FSStream& stream) {
     stream.writeWord(requestFlags, 8);
 }
 
-void FSGetUrl2::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
-    FSActionObject::decode(stream);
-    int end = bodyEnd(stream);
+void FSGetUrl2::decodeBody(FSStream& stream, int end) {
     requestFlags = stream.readWord(8, false);
     stream.requireWithin(end);
 }

@@ -19,18 +19,17 @@ int FSWith::length(FSStream& stream) {
     return bodyLength = 2 + actionListSize(actions, stream);
 }
 
-void FSWith::encode(FSStream& stream) {
-    encodeHeader(stream, 2);
+// The action list follows the record rather than belonging to it.
+int FSWith::headerLength() const { return 2; }
+
+void FSWith::encodeBody(FSStream& stream) {
     stream.writeWord(measuredListSize(actions), 16);
     encodeActionList(actions, stream);
 }
 
-void FSWith::decode(FSStream& stream) {
-    FSStream::DecodingScope scope(stream, className());
+void FSWith::decodeBody(FSStream& stream, int headerEnd) {
     deleteElements(actions);
     actions = FSActionList();
-    FSActionObject::decode(stream);
-    int headerEnd = bodyEnd(stream);
     bodyLength += decodeTrailingActionList(stream, actions, headerEnd);
 }
 

@@ -20,10 +20,13 @@ public:
     const char* className() const override { return "FSWith"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    void encode(FSStream& stream) override;
-    void decode(FSStream& stream) override;
 
     FSActionList actions;
+
+protected:
+    int headerLength() const override;
+    void encodeBody(FSStream& stream) override;
+    void decodeBody(FSStream& stream, int end) override;
 };
 
 } // namespace transform

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -73,10 +75,8 @@ TemporaryFolder::~TemporaryFolder() {
 
 std::string TemporaryFolder::path(const std::string& name) const { return root + "/" + name; }
 
-std::unique_ptr<unsigned char[]> ownedCopy(const Bytes& bytes) {
-    auto copy = std::make_unique<unsigned char[]>(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), copy.get());
-    return copy;
+transform::FSBytes ownedCopy(const Bytes& bytes) {
+    return transform::FSBytes(bytes.data(), static_cast<int>(bytes.size()), "Cannot allocate memory");
 }
 
 void putWord(Bytes& bytes, unsigned value, int size) {
@@ -130,6 +130,27 @@ Bytes readFile(const std::string& path) {
 void writeFile(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes uncompressedImage(const Bytes& file) {
+    if (file.size() < 8 || file[0] != 'C')
+        return file;
+    Bytes image(file.begin(), file.begin() + 8);
+    z_stream zip{};
+    EXPECT_EQ(inflateInit(&zip), Z_OK);
+    zip.next_in = const_cast<unsigned char*>(file.data() + 8);
+    zip.avail_in = static_cast<uInt>(file.size() - 8);
+    unsigned char chunk[4096];
+    int status;
+    do {
+        zip.next_out = chunk;
+        zip.avail_out = sizeof chunk;
+        status = inflate(&zip, Z_NO_FLUSH);
+        image.insert(image.end(), chunk, chunk + (sizeof chunk - zip.avail_out));
+    } while (status == Z_OK);
+    EXPECT_EQ(status, Z_STREAM_END) << "one complete deflate stream";
+    inflateEnd(&zip);
+    return image;
 }
 
 } // namespace testing_support

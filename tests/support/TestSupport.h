@@ -32,8 +32,8 @@ transform::FSActionList actionList(std::initializer_list<transform::FSActionObje
 
 std::string hex(const Bytes& bytes);
 Bytes concat(const Bytes& left, const Bytes& right);
-// A heap copy of the bytes, for the objects that take ownership of data.
-std::unique_ptr<unsigned char[]> ownedCopy(const Bytes& bytes);
+// A buffer of its own holding the bytes, for the objects that take data.
+transform::FSBytes ownedCopy(const Bytes& bytes);
 // Appends `size` bytes of `value`, least significant first.
 void putWord(Bytes& bytes, unsigned value, int size);
 
@@ -56,6 +56,9 @@ bool run(const std::string& command);
 // Runs a shell command and returns what it printed on standard output.
 std::string outputOf(const std::string& command);
 Bytes readFile(const std::string& path);
+// The uncompressed image of an SWF file, as a player reads it: the 8-byte
+// header, then the inflated rest (which must be one whole zlib stream).
+Bytes uncompressedImage(const Bytes& file);
 void writeFile(const std::string& path, const Bytes& bytes);
 
 } // namespace testing_support

@@ -144,7 +144,7 @@ TEST(BadMovieTest, CorruptOrLyingCompressedData) {
     movie.addObject(new FSShowFrame());
     int length = 0;
     auto image = movie.encodeToMemory(length);
-    Bytes cut(image.get(), image.get() + length / 2);
+    Bytes cut(image.data(), image.data() + length / 2);
     EXPECT_EQ(movieError(cut), "FSUnknownTag: its length runs past the end of its container.");
 }
 

@@ -58,7 +58,7 @@ TEST(FSPlaceObject2Test, ColourTransformAndWhatFollowsStayAsRead) {
     image[0] = static_cast<unsigned char>((26 << 6 | 7) & 0xFF);
     image[1] = static_cast<unsigned char>((26 << 6 | 7) >> 8);
     auto tag = decodeAs<FSPlaceObject2>(image);
-    EXPECT_EQ(tag->unmodelledLength, 4);
+    EXPECT_EQ(tag->unmodelled.size(), 4);
     EXPECT_EQ(hex(encode(*tag)), hex(image));
 }
 

@@ -39,11 +39,11 @@ std::unique_ptr<FSMovie> everyKindOfTag() {
                                actionList({new FSNewFunction("", noArguments, actionList({new FSAction(FSAction::Return)}))}),
                                actionList({new FSGetUrl("music_list.xml", "")})),
         new FSGotoFrame2(true, 2),
-        new FSUnknownAction(0xC4, ownedCopy({9, 8}).get(), 2),
+        new FSUnknownAction(0xC4, ownedCopy({9, 8}).data(), 2),
     })));
-    movie->addObject(new FSSoundStreamBlock(ownedCopy(Bytes(100, 0x33)), 100));
-    movie->addObject(new FSDefineSound(3, FSSoundPCM, 11025, 1, 1, 4, ownedCopy({1, 2, 3, 4}), 4));
-    movie->addObject(new FSUnknownTag(43, ownedCopy({'l', 'a', 'b', 'e', 'l', 0}).get(), 6));
+    movie->addObject(new FSSoundStreamBlock(ownedCopy(Bytes(100, 0x33))));
+    movie->addObject(new FSDefineSound(3, FSSoundPCM, 11025, 1, 1, 4, ownedCopy({1, 2, 3, 4})));
+    movie->addObject(new FSUnknownTag(43, ownedCopy({'l', 'a', 'b', 'e', 'l', 0}).data(), 6));
     movie->addObject(new FSShowFrame());
     return movie;
 }
@@ -51,7 +51,7 @@ std::unique_ptr<FSMovie> everyKindOfTag() {
 Bytes image(FSMovie& movie) {
     int length = 0;
     auto bytes = movie.encodeToMemory(length);
-    return Bytes(bytes.get(), bytes.get() + length);
+    return Bytes(bytes.data(), bytes.data() + length);
 }
 
 struct NameRecorder : FSCodingObserver {

@@ -12,7 +12,7 @@ namespace {
 Bytes image(FSMovie& movie, FSCodingObserver* observer = nullptr) {
     int length = 0;
     auto bytes = movie.encodeToMemory(length, observer);
-    return Bytes(bytes.get(), bytes.get() + length);
+    return Bytes(bytes.data(), bytes.data() + length);
 }
 
 Bytes inflated(const Bytes& compressed, size_t expected) {
@@ -168,7 +168,7 @@ TEST(CompressMovieTest, SmallImagesGetASixtyFourByteBuffer) {
     source.push_back(0x42);
     int length = 0;
     auto result = compressMovie(source.data(), static_cast<int>(source.size()), 8, length);
-    Bytes compressed(result.get(), result.get() + length);
+    Bytes compressed(result.data(), result.data() + length);
     EXPECT_EQ(hex(Bytes(compressed.begin(), compressed.begin() + 8)), hex(Bytes(header, header + 8)));
     EXPECT_EQ(inflated(Bytes(compressed.begin() + 8, compressed.end()), 1), Bytes{0x42});
 }

@@ -260,12 +260,12 @@ TEST(DefineSoundTest, Mp3GetsASeekFieldAndPcmAPlainCopy) {
     std::unique_ptr<FSDefineSound> mp3(sound->defineSound(5));
     EXPECT_EQ(mp3->identifier, 5);
     EXPECT_EQ(mp3->sampleCount, 2304);
-    ASSERT_EQ(mp3->dataSize, static_cast<int>(data.size()) + 2);
-    EXPECT_EQ(Bytes(mp3->data.get(), mp3->data.get() + mp3->dataSize), concat({0, 0}, data));
+    ASSERT_EQ(mp3->data.size(), static_cast<int>(data.size()) + 2);
+    EXPECT_EQ(Bytes(mp3->data.data(), mp3->data.data() + mp3->data.size()), concat({0, 0}, data));
 
     ASSERT_EQ(decode(*sound, wav(concat(formatChunk(1, 1, 11025, 8), chunk("data", {1, 2, 3, 4})))), 0);
     std::unique_ptr<FSDefineSound> pcm(sound->defineSound(6));
-    EXPECT_EQ(Bytes(pcm->data.get(), pcm->data.get() + pcm->dataSize), Bytes({1, 2, 3, 4}));
+    EXPECT_EQ(Bytes(pcm->data.data(), pcm->data.data() + pcm->data.size()), Bytes({1, 2, 3, 4}));
     EXPECT_EQ(pcm->format, 3);
 }
 

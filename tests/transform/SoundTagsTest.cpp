@@ -39,7 +39,7 @@ TEST(FSSoundStreamHead2Test, RatesMapToTheirCodes) {
 }
 
 TEST(FSSoundStreamBlockTest, LongBodiesGetTheLongHeader) {
-    FSSoundStreamBlock block(ownedCopy(Bytes(420, 0x5A)), 420);
+    FSSoundStreamBlock block(ownedCopy(Bytes(420, 0x5A)));
     Bytes bytes = encode(block);
     EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.begin() + 6)), "FF 04 A4 01 00 00");
     EXPECT_EQ(bytes.size(), 426u);
@@ -55,7 +55,7 @@ TEST(FSSoundStreamBlockTest, EmptyBlock) {
 }
 
 TEST(FSDefineSoundTest, BodyLayout) {
-    FSDefineSound sound(1, FSSoundMP3, 44100, 2, 2, 1152, ownedCopy({0xAB, 0xCD}), 2);
+    FSDefineSound sound(1, FSSoundMP3, 44100, 2, 2, 1152, ownedCopy({0xAB, 0xCD}));
     Bytes bytes = encode(sound);
     EXPECT_EQ(sound.bodyLength, 9);
     EXPECT_EQ(hex(Bytes(bytes.begin() + 2, bytes.end())), "01 00 2F 80 04 00 00 AB CD");
@@ -63,7 +63,7 @@ TEST(FSDefineSoundTest, BodyLayout) {
     EXPECT_EQ(decoded->identifier, 1);
     EXPECT_EQ(decoded->rate, 44100);
     EXPECT_EQ(decoded->sampleCount, 1152);
-    EXPECT_EQ(decoded->dataSize, 2);
+    EXPECT_EQ(decoded->data.size(), 2);
     std::unique_ptr<FSTransformObject> clone(decoded->clone());
     EXPECT_EQ(encode(*clone), bytes);
 }
