@@ -45,6 +45,7 @@ bench: build
 	build/bench/publish_benchmark
 	build/bench/convert_benchmark
 	build/bench/album_benchmark build/tunemill-publish
+	build/bench/track_memory_benchmark build/tunemill-publish
 
 clean:
 	rm -rf build build-sanitize demo

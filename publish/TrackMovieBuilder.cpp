@@ -2,9 +2,9 @@
 
 #include "publish/PlayerContract.h"
 #include "publish/SpectrumData.h"
+#include "transform/FSMovieWriter.h"
 #include "transform/transform.h"
 
-#include <cstdio>
 #include <memory>
 #include <new>
 
@@ -52,30 +52,52 @@ struct TrackFigures {
     int frameCount;
 };
 
-std::unique_ptr<FSMovie> trackMovie(FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
-                                    SpectrumData& spectrum, const std::stop_token& stop) {
-    auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, 1, 1), static_cast<float>(contract::TrackFrameRate));
-    movie->addObject(new FSSetBackgroundColor(FSColor(255, 255, 255, 255)));
-    movie->addObject(sound.streamHeader(figures.samplesPerFrame));
+// The actions one frame runs: the first frame sets the track's length and
+// title, every frame the bars its line of the data file gives.
+FSActionList frameActions(int frame, const TrackFigures& figures, const std::string& title, SpectrumData& spectrum) {
+    FSActionList actions;
+    if (frame == 0) {
+        addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
+        addSetVariable(actions, contract::TitleVariable, new FSString(shortenedTitle(title).c_str()));
+    }
+    if (spectrum.readFrame(frame))
+        addBars(actions, spectrum.values());
+    return actions;
+}
+
+template <typename Tag>
+std::unique_ptr<Tag> made(Tag* tag) {
+    if (tag == nullptr)
+        throw FSAllocationException("Cannot allocate memory");
+    return std::unique_ptr<Tag>(tag);
+}
+
+// Writes the movie frame by frame: a frame's tags exist only while they are
+// written, and its sound block refers to the loaded sound.
+void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
+                     SpectrumData& spectrum, const std::string& moviePath, const std::stop_token& stop) {
+    FSMovieWriter::Layout layout;
+    layout.frameSize = FSBounds(0, 0, 1, 1);
+    layout.frameRate = static_cast<float>(contract::TrackFrameRate);
+    layout.frameCount = figures.frameCount;
+    FSMovieWriter writer(moviePath.c_str(), layout);
+
+    FSSetBackgroundColor background(FSColor(255, 255, 255, 255));
+    writer.add(background);
+    writer.add(*made(sound.streamHeader(figures.samplesPerFrame)));
     for (int frame = 0; frame < figures.frameCount; ++frame) {
         if (stop.stop_requested())
             throw BuildStopped();
-        FSActionList actions;
-        if (frame == 0) {
-            addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
-            addSetVariable(actions, contract::TitleVariable, new FSString(shortenedTitle(title).c_str()));
+        FSActionList actions = frameActions(frame, figures, title, spectrum);
+        if (actions.getCount() > 0) {
+            FSDoAction doAction(actions);
+            writer.add(doAction);
         }
-        if (spectrum.readFrame(frame))
-            addBars(actions, spectrum.values());
-        if (actions.getCount() > 0)
-            movie->addObject(new FSDoAction(actions));
-        FSSoundStreamBlock* block = sound.streamBlock(frame, figures.samplesPerFrame);
-        if (block == nullptr)
-            throw FSAllocationException("Cannot allocate memory");
-        movie->addObject(block);
-        movie->addObject(new FSShowFrame());
+        writer.add(*made(sound.referringStreamBlock(frame, figures.samplesPerFrame)));
+        FSShowFrame showFrame;
+        writer.add(showFrame);
     }
-    return movie;
+    writer.finish();
 }
 
 } // namespace
@@ -110,21 +132,17 @@ TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title
     };
     try {
         SpectrumData spectrum(dataPath);
-        std::unique_ptr<FSMovie> movie = trackMovie(*sound, figures, title, spectrum, stop);
-        sound.reset();
-        if (stop.stop_requested())
-            return {TrackOutcome::Cancelled, ""};
-        movie->encodeToFile(moviePath.c_str());
+        writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop);
     } catch (const BuildStopped&) {
         return failed(TrackOutcome::Cancelled, "");
     } catch (const std::bad_alloc&) {
         return failed(TrackOutcome::OutOfMemory, "");
     } catch (const FSAllocationException& error) {
         return failed(TrackOutcome::OutOfMemory, error.message());
-    } catch (const FSAccessException& error) {
-        return failed(TrackOutcome::CannotWrite, error.message());
-    } catch (const FSException& error) {
+    } catch (const FSFileOpenException& error) {
         return {TrackOutcome::CannotWrite, error.message()};
+    } catch (const FSException& error) {
+        return failed(TrackOutcome::CannotWrite, error.message());
     }
     std::error_code ignored;
     std::filesystem::remove(dataPath, ignored);

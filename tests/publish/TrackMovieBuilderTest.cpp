@@ -10,7 +10,6 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace publish;
@@ -120,6 +119,18 @@ TEST_F(TrackMovieBuilderTest, StreamBlocksHoldEveryFrameOnceInOrder) {
     EXPECT_EQ(variablesPerFrame(*built)[0][1], "music=\"\"");
 }
 
+TEST_F(TrackMovieBuilderTest, TheMovieWrittenFrameByFrameIsTheMovieEncodedWhole) {
+    writeDataLog("0:1;1;1;1;1;1;1;1;1;1;\n1:3;6;9;12;15;18;21;24;27;30;\n");
+    auto built = build("t");
+    built->setCompressed(false);
+    int length = 0;
+    FSBytes whole = built->encodeToMemory(length);
+    Bytes file = readFile(movie);
+    Bytes image = uncompressedImage(file);
+    EXPECT_EQ(Bytes(image.begin() + 8, image.end()), Bytes(whole.data() + 8, whole.data() + length));
+    EXPECT_EQ(image[4] | image[5] << 8 | image[6] << 16 | image[7] << 24, length) << "the length field";
+}
+
 TEST_F(TrackMovieBuilderTest, BarsFromTheDataFile) {
     writeDataLog("0:1;1;1;1;1;1;1;1;1;1;\n1:0;60;25;1;2;3;4;5;6;49;\n2:50;;\n");
     auto built = build("t");
@@ -224,22 +235,20 @@ TEST_F(TrackMovieBuilderTest, RunningOutOfMemoryIsNamedAsSuch) {
             std::fwrite(frame.data(), 1, frame.size(), file);
         std::fclose(file);
     }
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        long pages = 0;
-        std::FILE* statm = std::fopen("/proc/self/statm", "r");
-        if (!statm || std::fscanf(statm, "%ld", &pages) != 1)
-            _exit(100);
-        rlimit limit{};
-        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (24 << 20);
-        setrlimit(RLIMIT_AS, &limit);
-        _exit(static_cast<int>(buildTrackMovie(mp3, "t", movie, dataLog).outcome));
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(TrackOutcome::OutOfMemory));
+    // A fresh process, so that no memory an earlier test freed is at hand.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            long pages = 0;
+            std::FILE* statm = std::fopen("/proc/self/statm", "r");
+            if (!statm || std::fscanf(statm, "%ld", &pages) != 1)
+                _exit(100);
+            rlimit limit{};
+            limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (24 << 20);
+            setrlimit(RLIMIT_AS, &limit);
+            _exit(static_cast<int>(buildTrackMovie(mp3, "t", movie, dataLog).outcome));
+        },
+        ::testing::ExitedWithCode(static_cast<int>(TrackOutcome::OutOfMemory)), "");
     EXPECT_FALSE(std::filesystem::exists(movie));
     EXPECT_EQ(describe(TrackReport{1, mp3, movie, TrackOutcome::OutOfMemory, ""}),
               "skipped, not enough memory to build its movie");
