@@ -35,6 +35,9 @@ inline constexpr size_t LongestTitleBytes = 60000;
 inline constexpr const char* TitleVariable = "music";
 inline constexpr const char* LengthVariable = "time";
 inline constexpr const char* BarVariablePrefix = "s";
+// Set in each frame where a line of timed lyrics begins; absent from tracks
+// without lyrics. The Real-like skin shows it.
+inline constexpr const char* LyricVariable = "LRC";
 
 // The playlist document the players load, and its names.
 inline constexpr const char* MusicListFileName = "music_list.xml";
@@ -51,6 +54,9 @@ inline constexpr const char* ShuffleAttribute = "shufflelist";
 inline constexpr const char* PlayerMovieFileName = "Player.swf";
 inline constexpr const char* PlayerPageFileName = "Player.htm";
 inline constexpr int PlayerPageResource = 216; // of type "HTM"
+// The player's area in that page, whichever skin it shows.
+inline constexpr int PlayerPageWidth = 300;
+inline constexpr int PlayerPageHeight = 60;
 
 // The vendor's web site: behind the skins' logo button and the wizard's link.
 inline constexpr const char* VendorSite = "https://tunemill.example.org/";

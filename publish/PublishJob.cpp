@@ -1,10 +1,12 @@
 #include "publish/PublishJob.h"
 
+#include "publish/EmbedPage.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
 #include "publish/StaleMovies.h"
+#include "publish/TimedLyrics.h"
 #include "publish/TrackMovieBuilder.h"
 
 #include <cerrno>
@@ -30,7 +32,7 @@ bool PublishJob::attempt(PublishStep step, const fs::path& target, const fs::pat
     return false;
 }
 
-std::string PublishJob::publishTracks(const fs::path& outputFolder) {
+std::string PublishJob::publishTracks(const fs::path& outputFolder, bool lyrics) {
     std::vector<std::string> paths, titles;
     LoadPlaylist(paths, titles, folder.settingsFile());
     int trackCount = static_cast<int>(paths.size());
@@ -47,7 +49,10 @@ std::string PublishJob::publishTracks(const fs::path& outputFolder) {
         observer.waitBegins(WaitCaption);
         analyser.run(paths[n - 1], folder.dataFile());
         observer.waitEnds();
-        TrackResult result = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, folder.dataFile());
+        std::vector<LyricLine> lines;
+        if (lyrics && lyricsFinder)
+            lines = parseLrc(lyricsFinder(paths[n - 1]));
+        TrackResult result = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, folder.dataFile(), {}, lines);
         if (result.outcome == TrackOutcome::Published)
             items += musicListItem(n);
         else if (fs::remove(moviePath, ignored))
@@ -71,8 +76,8 @@ void PublishJob::writeDocuments(const PublishSettings& settings, const fs::path&
         });
 
     fs::path playerMovie = outputFolder / contract::PlayerMovieFileName;
-    attempt(PublishStep::PlayerMovie, playerMovie, settings.player,
-            [&] { return copyPlayer(settings.player, playerMovie); });
+    bool player = attempt(PublishStep::PlayerMovie, playerMovie, settings.player,
+                          [&] { return copyPlayer(settings.player, playerMovie); });
 
     fs::path runtimeCopy = outputFolder / RuntimeFolderName;
     bool runtime = settings.runtime && attempt(PublishStep::Runtime, runtimeCopy, runtimeFolder, [&] {
@@ -81,6 +86,10 @@ void PublishJob::writeDocuments(const PublishSettings& settings, const fs::path&
     if (settings.html) {
         fs::path page = outputFolder / contract::PlayerPageFileName;
         attempt(PublishStep::PlayerPage, page, {}, [&] { return writePlayerPage(page, runtime); });
+        // The framed page sizes itself to the player; without one it would frame nothing.
+        if (player)
+            attempt(PublishStep::EmbedPage, outputFolder / EmbedPageFileName, {},
+                    [&] { return writeEmbedPage(outputFolder, settings.title, runtime); });
     }
 }
 
@@ -94,7 +103,7 @@ void PublishJob::run() {
     std::error_code ignored;
     fs::create_directory(outputFolder, ignored);
 
-    std::string items = publishTracks(outputFolder);
+    std::string items = publishTracks(outputFolder, settings->lyrics);
     writeDocuments(*settings, outputFolder, items);
     observer.done(true, "");
 }

@@ -25,11 +25,16 @@ public:
         : folder(std::move(folder)), runtimeFolder(std::move(runtimeFolder)), analyser(analyser),
           observer(observer) {}
 
+    // The LRC text of a sound file's timed lyrics, "" when it has none.
+    using LyricsFinder = std::function<std::string(const std::string& soundFile)>;
+    // Without a finder the tracks carry no lyrics.
+    void findLyricsWith(LyricsFinder finder) { lyricsFinder = std::move(finder); }
+
     void run();
 
 private:
     // The playlist document's items for the movies that were built.
-    std::string publishTracks(const std::filesystem::path& outputFolder);
+    std::string publishTracks(const std::filesystem::path& outputFolder, bool lyrics);
     void writeDocuments(const PublishSettings& settings, const std::filesystem::path& outputFolder,
                         const std::string& items);
     // Runs one step's `write`; a failure is told to the observer.
@@ -40,6 +45,7 @@ private:
     std::filesystem::path runtimeFolder;
     SpectrumAnalyser& analyser;
     PublishObserver& observer;
+    LyricsFinder lyricsFinder;
 };
 
 } // namespace publish

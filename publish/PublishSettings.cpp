@@ -16,6 +16,7 @@ const char* const LoopKey = "Loop";
 const char* const RandomKey = "Random";
 const char* const HtmlKey = "HTML";
 const char* const RuntimeKey = "Runtime";
+const char* const LyricsKey = "Lyrics";
 
 std::optional<bool> flag(const PublishOptions& options, const char* key) {
     std::string value = options.Get(key);
@@ -50,6 +51,8 @@ bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerCh
     options.SetBool(LoopKey, choices.loop);
     options.SetBool(RandomKey, choices.random);
     options.Set(TitleKey, choices.title);
+    if (!choices.lyrics)
+        options.SetBool(LyricsKey, false);
     return options.Save();
 }
 
@@ -110,6 +113,7 @@ std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& 
     settings.random = flag(options, RandomKey);
     settings.html = options.Get(HtmlKey) == "1";
     settings.runtime = options.Get(RuntimeKey) != "0";
+    settings.lyrics = options.Get(LyricsKey) != "0";
     return settings;
 }
 

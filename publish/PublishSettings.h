@@ -21,6 +21,9 @@ struct PlayerChoices {
     bool loop = true;
     bool random = false;
     std::string title = "Tunemill Player";
+    // Timed lyrics in the track movies; stored only when off, so that a
+    // settings file without them reads as before.
+    bool lyrics = true;
 };
 
 // What the folder page stores when it is left.
@@ -50,6 +53,7 @@ struct PublishSettings {
     std::optional<bool> autoStart, autoNext, loop, random;
     bool html = false;    // only "1" asks for the page
     bool runtime = true;  // only "0" leaves the runtime out
+    bool lyrics = true;   // only "0" leaves the lyrics out
 };
 
 // The choices an earlier run stored, for the pages to start from. A key that

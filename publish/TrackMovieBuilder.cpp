@@ -1,5 +1,6 @@
 #include "publish/TrackMovieBuilder.h"
 
+#include "publish/LyricCues.h"
 #include "publish/PlayerContract.h"
 #include "publish/SpectrumData.h"
 #include "transform/FSMovieWriter.h"
@@ -54,12 +55,15 @@ struct TrackFigures {
 
 // The actions one frame runs: the first frame sets the track's length and
 // title, every frame the bars its line of the data file gives.
-FSActionList frameActions(int frame, const TrackFigures& figures, const std::string& title, SpectrumData& spectrum) {
+FSActionList frameActions(int frame, const TrackFigures& figures, const std::string& title, SpectrumData& spectrum,
+                          std::vector<LyricCue>::const_iterator& cue, const std::vector<LyricCue>& cues) {
     FSActionList actions;
     if (frame == 0) {
         addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
         addSetVariable(actions, contract::TitleVariable, new FSString(shortenedTitle(title).c_str()));
     }
+    if (cue != cues.end() && cue->frame == frame)
+        addSetVariable(actions, contract::LyricVariable, new FSString((cue++)->text.c_str()));
     if (spectrum.readFrame(frame))
         addBars(actions, spectrum.values());
     return actions;
@@ -75,7 +79,8 @@ std::unique_ptr<Tag> made(Tag* tag) {
 // Writes the movie frame by frame: a frame's tags exist only while they are
 // written, and its sound block refers to the loaded sound.
 void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
-                     SpectrumData& spectrum, const std::string& moviePath, const std::stop_token& stop) {
+                     SpectrumData& spectrum, const std::string& moviePath, const std::stop_token& stop,
+                     const std::vector<LyricCue>& cues) {
     FSMovieWriter::Layout layout;
     layout.frameSize = FSBounds(0, 0, 1, 1);
     layout.frameRate = static_cast<float>(contract::TrackFrameRate);
@@ -85,10 +90,11 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
     FSSetBackgroundColor background(FSColor(255, 255, 255, 255));
     writer.add(background);
     writer.add(*made(sound.streamHeader(figures.samplesPerFrame)));
+    auto cue = cues.begin();
     for (int frame = 0; frame < figures.frameCount; ++frame) {
         if (stop.stop_requested())
             throw BuildStopped();
-        FSActionList actions = frameActions(frame, figures, title, spectrum);
+        FSActionList actions = frameActions(frame, figures, title, spectrum, cue, cues);
         if (actions.getCount() > 0) {
             FSDoAction doAction(actions);
             writer.add(doAction);
@@ -103,7 +109,8 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
 } // namespace
 
 TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title, const std::string& moviePath,
-                            const std::filesystem::path& dataPath, std::stop_token stop) {
+                            const std::filesystem::path& dataPath, std::stop_token stop,
+                            const std::vector<LyricLine>& lyrics) {
     std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
     if (!sound)
         return {TrackOutcome::OutOfMemory, ""};
@@ -132,7 +139,9 @@ TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title
     };
     try {
         SpectrumData spectrum(dataPath);
-        writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop);
+        std::vector<LyricCue> cues =
+            lyricCues(lyrics, sound->getSampleRate(), figures.samplesPerFrame, figures.frameCount);
+        writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop, cues);
     } catch (const BuildStopped&) {
         return failed(TrackOutcome::Cancelled, "");
     } catch (const std::bad_alloc&) {

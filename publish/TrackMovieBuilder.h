@@ -2,6 +2,7 @@
 #define PUBLISH_TRACKMOVIEBUILDER_H
 
 #include "publish/PublishReports.h"
+#include "publish/TimedLyrics.h"
 
 #include <filesystem>
 #include <stop_token>
@@ -17,10 +18,13 @@ struct TrackResult {
 // Turns one MP3 file into a track movie: its sound streamed one block per
 // frame, its length and title on the first frame and, when `dataPath` holds
 // the analyser's output, the bar heights on every frame. The data file is
-// deleted once the movie is written. A track that cannot be built, or whose
-// build is stopped through `stop`, is written not at all.
+// deleted once the movie is written. Timed lyrics set "LRC" in the frame
+// where each line begins; without them the movie has no "LRC" at all. A
+// track that cannot be built, or whose build is stopped through `stop`, is
+// written not at all.
 TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title, const std::string& moviePath,
-                            const std::filesystem::path& dataPath, std::stop_token stop = {});
+                            const std::filesystem::path& dataPath, std::stop_token stop = {},
+                            const std::vector<LyricLine>& lyrics = {});
 
 } // namespace publish
 

@@ -112,8 +112,8 @@ void defineProcess(Block& code, const PlayerOptions& options) {
             });
         }
         if (lyric) {
-            f.ifThen(!(mcMusic["LRC"] == undefinedValue()),
-                     [](Block& show) { show.assign("lyric", mcMusic["LRC"]); });
+            f.ifThen(!(mcMusic[contract::LyricVariable] == undefinedValue()),
+                     [](Block& show) { show.assign("lyric", mcMusic[contract::LyricVariable]); });
         }
     });
 }
@@ -166,7 +166,11 @@ void defineTick(Block& code, const PlayerOptions& options) {
         else
             f.evaluate(callFunction("Process"));
     });
-    code.define("LoadFile", {"file"}, [](Block& f) {
+    bool lyric = options.lyric;
+    code.define("LoadFile", {"file"}, [lyric](Block& f) {
+        // A track without lyrics must not show the previous track's last line.
+        if (lyric)
+            f.assign("lyric", "");
         f.local("url", var("_root")["_url"]);
         f.local("cut", var("url").call("lastIndexOf", {"\\"}));
         f.ifThen(var("cut") < 0, [](Block& slash) { slash.local("cut", var("url").call("lastIndexOf", {"/"})); });

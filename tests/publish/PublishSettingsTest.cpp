@@ -53,7 +53,21 @@ TEST(PublishSettingsTest, AbsentKeysReadAsTheJobHasAlwaysTakenThem) {
     EXPECT_FALSE(settings->autoStart.has_value()) << "an absent option is left out of the playlist document";
     EXPECT_FALSE(settings->html) << "only \"1\" asks for the page";
     EXPECT_TRUE(settings->runtime) << "only \"0\" leaves the runtime out";
+    EXPECT_TRUE(settings->lyrics) << "only \"0\" leaves the lyrics out";
     EXPECT_FALSE(loadPublishSettings(folder.path("none.sbx")));
+}
+
+TEST(PublishSettingsTest, LyricsAreStoredOnlyWhenTurnedOff) {
+    TemporaryFolder folder;
+    std::string file = folder.path("Songbox.sbx");
+    ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
+    ASSERT_TRUE(savePlayerChoices(file, {"players/2.swf"}));
+    Bytes withLyrics = readFile(file);
+    EXPECT_EQ(std::string(withLyrics.begin(), withLyrics.end()).find("Lyrics"), std::string::npos);
+    PlayerChoices without{"players/2.swf"};
+    without.lyrics = false;
+    ASSERT_TRUE(savePlayerChoices(file, without));
+    EXPECT_FALSE(loadPublishSettings(file)->lyrics);
 }
 
 TEST(SkinCatalogueTest, ListsTheSkinsInThePlayerPagesOrderAndUnpacksTheirMovies) {

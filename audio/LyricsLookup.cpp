@@ -1,0 +1,153 @@
+#include "audio/LyricsLookup.h"
+
+#include "publish/TimedLyrics.h"
+
+#include <taglib/apetag.h>
+#include <taglib/fileref.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/synchronizedlyricsframe.h>
+#include <taglib/tpropertymap.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace audio {
+
+namespace {
+
+// No lyrics file is this long; a bigger one is something else.
+constexpr std::uintmax_t LargestLyricsFile = 4 * 1024 * 1024;
+
+bool hasTimedLines(const std::string& lrc) { return !publish::parseLrc(lrc).empty(); }
+
+bool isLyricsFileFor(const fs::path& candidate, const std::string& stem) {
+    std::string name = candidate.filename().string(), wanted = stem + ".lrc";
+    return std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+std::optional<fs::path> lyricsFileFor(const fs::path& sound) {
+    std::error_code error;
+    fs::path exact = sound.parent_path() / (sound.stem().string() + ".lrc");
+    if (fs::is_regular_file(exact, error))
+        return exact;
+    fs::path folder = sound.parent_path().empty() ? fs::path(".") : sound.parent_path();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+        if (isLyricsFileFor(entry.path(), sound.stem().string()) && entry.is_regular_file(error))
+            return entry.path();
+    return std::nullopt;
+}
+
+std::optional<FoundLyrics> lyricsFile(const fs::path& sound) {
+    std::optional<fs::path> file = lyricsFileFor(sound);
+    std::error_code error;
+    if (!file || fs::file_size(*file, error) > LargestLyricsFile)
+        return std::nullopt;
+    std::ifstream in(*file, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!hasTimedLines(bytes))
+        return std::nullopt;
+    return FoundLyrics{bytes, file->filename().string()};
+}
+
+std::string stamp(unsigned milliseconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "[%02u:%02u.%03u]", milliseconds / 60000, milliseconds / 1000 % 60,
+                  milliseconds % 1000);
+    return text;
+}
+
+// MPEG frames of Layer III hold 1152 samples (MPEG-1) or 576 (MPEG-2, 2.5).
+unsigned framesToMilliseconds(unsigned frames, const TagLib::MPEG::File& file) {
+    const TagLib::MPEG::Properties* properties = file.audioProperties();
+    if (properties == nullptr || properties->sampleRate() <= 0)
+        return 0;
+    unsigned samples = properties->version() == TagLib::MPEG::Header::Version1 ? 1152 : 576;
+    return static_cast<unsigned>(uint64_t{frames} * samples * 1000 / static_cast<unsigned>(properties->sampleRate()));
+}
+
+std::optional<FoundLyrics> syltLyrics(TagLib::MPEG::File& file) {
+    if (!file.hasID3v2Tag())
+        return std::nullopt;
+    for (TagLib::ID3v2::Frame* frame : file.ID3v2Tag()->frameListMap()["SYLT"]) {
+        auto* lyrics = dynamic_cast<TagLib::ID3v2::SynchronizedLyricsFrame*>(frame);
+        if (lyrics == nullptr)
+            continue;
+        bool inFrames = lyrics->timestampFormat() == TagLib::ID3v2::SynchronizedLyricsFrame::AbsoluteMpegFrames;
+        std::string lrc;
+        for (const auto& line : lyrics->synchedText()) {
+            std::string text = line.text.to8Bit(true);
+            // Lines often begin with their line break.
+            text.erase(0, text.find_first_not_of("\r\n"));
+            text.erase(std::min(text.size(), text.find_first_of("\r\n")));
+            lrc += stamp(inFrames ? framesToMilliseconds(line.time, file) : line.time) + text + "\n";
+        }
+        if (hasTimedLines(lrc))
+            return FoundLyrics{lrc, "the ID3v2 SYLT frame"};
+    }
+    return std::nullopt;
+}
+
+std::optional<FoundLyrics> apeLyrics(TagLib::MPEG::File& file) {
+    if (!file.hasAPETag())
+        return std::nullopt;
+    const TagLib::APE::ItemListMap& items = file.APETag()->itemListMap();
+    auto item = items.find("LYRICS");
+    if (item == items.end())
+        return std::nullopt;
+    std::string lrc = item->second.toString().to8Bit(true);
+    if (!hasTimedLines(lrc))
+        return std::nullopt;
+    return FoundLyrics{lrc, "the APE Lyrics item"};
+}
+
+// Vorbis comments (Ogg, FLAC) and APE tags of other files, through the
+// tag's common property names.
+std::optional<FoundLyrics> propertyLyrics(TagLib::File& file) {
+    TagLib::PropertyMap properties = file.properties();
+    for (const char* name : {"LYRICS", "UNSYNCEDLYRICS"}) {
+        auto values = properties.find(name);
+        if (values == properties.end() || values->second.isEmpty())
+            continue;
+        std::string lrc = values->second.front().to8Bit(true);
+        if (hasTimedLines(lrc))
+            return FoundLyrics{lrc, std::string("the ") + name + " tag"};
+    }
+    return std::nullopt;
+}
+
+std::optional<FoundLyrics> tagLyrics(const std::string& path) {
+    // Time stamps in MPEG frames need the stream's rate.
+    TagLib::FileRef reference(path.c_str(), true);
+    if (reference.isNull())
+        return std::nullopt;
+    // An MP3's ID3v2 "lyrics" property is USLT, which has no time stamps.
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(reference.file())) {
+        if (auto found = syltLyrics(*mpeg))
+            return found;
+        return apeLyrics(*mpeg);
+    }
+    return propertyLyrics(*reference.file());
+}
+
+} // namespace
+
+std::optional<FoundLyrics> findLyrics(const std::string& soundFile) {
+    if (auto found = lyricsFile(soundFile))
+        return found;
+    return tagLyrics(soundFile);
+}
+
+std::string lyricsFileBeside(const std::string& soundFile) {
+    return fs::path(soundFile).replace_extension(".lrc").string();
+}
+
+} // namespace audio
