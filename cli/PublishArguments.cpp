@@ -16,12 +16,16 @@ namespace {
 const char* const Program = "tunemill-publish";
 
 const char* const Synopsis =
-    "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]...\n"
-    "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
-    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]\n";
+    "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]|FOLDER|PLAYLIST...
+"
+    "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]
+"
+    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]
+";
 
 const char* const FilesHelp =
     "FILE[=TITLE] is a music file, titled TITLE or else by its tags or its name.\n"
+    "A FOLDER stands for its music files in album order, a PLAYLIST (.m3u, .m3u8, .pls, .xspf) for its entries.\n"
     "Options end at --; files whose names begin with - or -- can follow it.\n"
     "Exit status: 0 all tracks published, 1 some skipped or not written, 2 bad arguments.";
 
@@ -68,6 +72,9 @@ void addOptions(CLI::App& app, PublishArguments& parsed) {
     addChoice(app, "--shuffle", parsed.shuffle, "plays the tracks in random order");
     addChoice(app, "--html", parsed.html, "also writes the web page Player.htm");
     addChoice(app, "--runtime", parsed.runtime, "copies the SWF runtime, for browsers without Flash");
+    addChoice(app, "--lyrics", parsed.lyrics, "puts the tracks' timed lyrics into the player");
+    app.add_option("--embed-base", parsed.embedBase, "the output folder's address on your site, for the embed snippet")
+        ->type_name("URL");
     app.add_flag("--demo", parsed.demo, "publishes the built-in demo tunes instead of files");
     app.add_flag("--serve", parsed.serve, "serves the player on 127.0.0.1 until Ctrl+C");
     app.add_option("--port", parsed.port, "the port --serve listens on (default any free one)")

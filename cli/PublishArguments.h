@@ -22,6 +22,11 @@ struct PublishArguments {
     bool html = true;
     // Bundles the SWF runtime so that the page plays without a plug-in.
     bool runtime = true;
+    // Timed lyrics in the track movies, for the skins that show them.
+    bool lyrics = true;
+    // The address the output folder will have on the user's site, for the
+    // embed snippet; empty: a relative one.
+    std::string embedBase;
     bool demo = false;
     // Serve the output folder on loopback after publishing, until stopped.
     bool serve = false;

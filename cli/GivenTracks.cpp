@@ -1,0 +1,46 @@
+#include "cli/GivenTracks.h"
+
+#include "audio/InputExpansion.h"
+#include "audio/LyricsLookup.h"
+#include "audio/TrackTitle.h"
+#include "publish/OutputDocuments.h"
+
+#include <cstdio>
+
+namespace cli {
+
+int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
+    std::vector<publish::PlaylistItem> expanded;
+    int skipped = 0;
+    for (publish::PlaylistItem& track : tracks) {
+        if (!audio::isCollection(track.path)) {
+            expanded.push_back(std::move(track));
+            continue;
+        }
+        audio::ExpandedInput input = audio::expandInput(track.path);
+        for (const audio::SkippedEntry& entry : input.skipped)
+            std::fprintf(stderr, "%s: %s %s, skipped\n", track.path.c_str(), entry.name.c_str(), entry.reason.c_str());
+        skipped += static_cast<int>(input.skipped.size());
+        if (input.tracks.empty())
+            std::fprintf(stderr, "%s: holds no sound files\n", track.path.c_str());
+        for (audio::InputTrack& found : input.tracks)
+            expanded.push_back({found.path, found.title.empty() ? audio::titleForFile(found.path) : found.title});
+    }
+    tracks = std::move(expanded);
+    return skipped;
+}
+
+void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared) {
+    std::optional<audio::FoundLyrics> lyrics = audio::findLyrics(given);
+    if (!lyrics)
+        return;
+    std::fprintf(stderr, "%s: timed lyrics from %s\n", name.c_str(), lyrics->source.c_str());
+    if (prepared == given)
+        return;
+    std::string beside = audio::lyricsFileBeside(prepared);
+    if (!publish::writeTextFile(beside, lyrics->lrc))
+        std::fprintf(stderr, "%s: cannot write its lyrics to %s; it is published without them\n", name.c_str(),
+                     beside.c_str());
+}
+
+} // namespace cli

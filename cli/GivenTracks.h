@@ -1,0 +1,24 @@
+#ifndef CLI_GIVENTRACKS_H
+#define CLI_GIVENTRACKS_H
+
+#include "publish/Playlist.h"
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Replaces each folder and playlist among the given tracks by the sound
+// files it stands for, titled by the playlist or else by their tags or
+// names. Entries that cannot be followed are named on standard error;
+// returns how many.
+int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks);
+
+// Says where the lyrics of `given` come from, if it has any, and when the
+// file was converted to `prepared`, writes them beside it so that the
+// publish finds them there.
+void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared);
+
+} // namespace cli
+
+#endif
