@@ -2,12 +2,15 @@
 // line, through the same settings file and publish job as the wizard, and
 // serves the result on loopback when asked.
 
+#include "audio/LyricsLookup.h"
 #include "audio/TrackPreparation.h"
 #include "cli/ConsoleObserver.h"
 #include "cli/DemoTunes.h"
 #include "cli/ExitStatus.h"
+#include "cli/GivenTracks.h"
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
+#include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
 #include "publish/PlayerContract.h"
 #include "publish/PublishJob.h"
@@ -54,6 +57,8 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
             observer.refused(file, ready.problem);
             continue;
         }
+        if (arguments.lyrics)
+            cli::carryLyrics(file.name, track.path, ready.path);
         if (track.title.size() > publish::contract::LongestTitleBytes)
             std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
                          file.name.c_str(), publish::contract::LongestTitleBytes);
@@ -61,6 +66,17 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         observer.entered(file);
     }
     arguments.tracks = std::move(prepared);
+}
+
+// The snippet goes to standard output, so that it can be taken as it is.
+void printEmbedSnippet(const cli::PublishArguments& arguments, const fs::path& output) {
+    publish::StageSize size = publish::playerStageSize(output / publish::contract::PlayerMovieFileName);
+    std::fprintf(stderr, "To put the player into a page of yours, add:\n");
+    std::printf("%s\n", publish::embedSnippet(arguments.embedBase, size, arguments.title).c_str());
+    if (arguments.embedBase.empty())
+        std::fprintf(stderr, "and replace \"%s\" in it with the page's address on your site (or publish with "
+                             "--embed-base URL, the address of the output folder there)\n",
+                     publish::EmbedPageFileName);
 }
 
 int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolder& settings) {
@@ -84,6 +100,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
         say("the spectrum analyser libmusic.so is not found (looked in " + joined(publish::analyserFolders(program)) +
             " and the library path); the tracks get no spectrum bars");
 
+    int skippedEntries = cli::expandFoldersAndPlaylists(arguments.tracks);
     size_t requested = arguments.tracks.size();
     cli::ConsoleObserver observer(static_cast<int>(requested));
     prepareTracks(arguments, settings.path(), observer);
@@ -94,7 +111,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     std::error_code error;
     fs::create_directories(arguments.folder, error);
     publish::PlayerChoices playerChoices{player->string(), arguments.autoStart, arguments.autoNext, arguments.loop,
-                                         arguments.shuffle, arguments.title};
+                                         arguments.shuffle, arguments.title, arguments.lyrics};
     publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
     if (error ||
         !publish::savePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices, folderChoices)) {
@@ -102,7 +119,12 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
         return NotAllPublished;
     }
 
-    publish::PublishJob(settings, analyser, observer, runtime.value_or(fs::path())).run();
+    publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()));
+    job.findLyricsWith([](const std::string& soundFile) {
+        std::optional<audio::FoundLyrics> lyrics = audio::findLyrics(soundFile);
+        return lyrics ? lyrics->lrc : std::string();
+    });
+    job.run();
     if (!observer.ran())
         return NotAllPublished;
     fs::path output = fs::absolute(arguments.folder) / "output";
@@ -117,7 +139,9 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     if (arguments.html && !arguments.serve)
         std::fprintf(stderr, "To play it, upload %s to your web site, or run: tunemill-publish --serve --folder %s\n",
                      output.c_str(), arguments.folder.c_str());
-    return observer.skippedCount() == 0 ? AllPublished : NotAllPublished;
+    if (arguments.html)
+        printEmbedSnippet(arguments, output);
+    return observer.skippedCount() == 0 && skippedEntries == 0 ? AllPublished : NotAllPublished;
 }
 
 int serve(const cli::PublishArguments& arguments) {

@@ -11,8 +11,6 @@
 
 namespace publish {
 
-namespace {
-
 std::string attributeText(const std::string& text) {
     std::string escaped;
     for (char c : text) {
@@ -26,8 +24,6 @@ std::string attributeText(const std::string& text) {
     }
     return escaped;
 }
-
-} // namespace
 
 std::string musicListItem(int number) { return musicListItem(std::to_string(number) + ".swf"); }
 

@@ -7,6 +7,10 @@
 
 namespace publish {
 
+// Text with &, <, > and " written as character references, for XML and
+// HTML attributes and text.
+std::string attributeText(const std::string& text);
+
 // The playlist document's entry for track movie `number`.
 std::string musicListItem(int number);
 // The entry for the movie at `movieFile`, relative to the player.

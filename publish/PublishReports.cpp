@@ -21,6 +21,7 @@ std::string stepSentence(const StepFailure& failure) {
     case PublishStep::Runtime:
         return "Cannot copy the player runtime from " + source + " to " + target +
                ". The page will need a Flash plug-in.";
+    case PublishStep::EmbedPage: return "Cannot write the page for framing " + target + ".";
     }
     return "";
 }

@@ -19,7 +19,7 @@ struct TrackReport {
 };
 
 // The steps after the tracks, each of which writes one thing.
-enum class PublishStep { MusicList, PlayerOptions, PlayerMovie, PlayerPage, Runtime };
+enum class PublishStep { MusicList, PlayerOptions, PlayerMovie, PlayerPage, Runtime, EmbedPage };
 
 struct StepFailure {
     PublishStep step = PublishStep::MusicList;

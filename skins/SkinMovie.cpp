@@ -11,10 +11,8 @@ using namespace transform;
 
 namespace skins {
 
-
 namespace {
 
-constexpr int Twips = 20;
 constexpr int FontId = 1;
 
 using Points = std::vector<std::pair<double, double>>;
@@ -34,15 +32,16 @@ private:
         return definition->identifier;
     }
     int rectangle(int width, int height, const FSColor& fill, int outline = 0, const FSColor& line = FSColor()) {
-        return define(FSDefineShape::rectangle(0, FSBounds(0, 0, width * Twips, height * Twips), fill,
-                                               outline * Twips / 2, line));
+        return define(FSDefineShape::rectangle(0, FSBounds(0, 0, width * TwipsPerPixel, height * TwipsPerPixel),
+                                               fill, outline * TwipsPerPixel / 2, line));
     }
     int polygon(const Points& points, const FSColor& fill);
     int textField(const Box& box, const char* variable, const char* initial, FSDefineEditText::Alignment align);
     int sprite(const std::vector<std::pair<int, std::pair<double, double>>>& parts,
                const std::vector<std::pair<int, const char*>>& named = {});
     void place(int character, const Box& box, const char* name = nullptr) {
-        movie.addObject(new FSPlaceObject2(character, nextDepth++, FSMatrix(box.x * Twips, box.y * Twips), name));
+        movie.addObject(new FSPlaceObject2(character, nextDepth++,
+                                           FSMatrix(box.x * TwipsPerPixel, box.y * TwipsPerPixel), name));
     }
     int buttonFace(const Box& box, const Points& icon, const Points& second = {});
     void placeButton(const Box& box, const char* name, const Points& icon, const Points& second = {});
@@ -62,12 +61,12 @@ int SkinBuilder::polygon(const Points& points, const FSColor& fill) {
     auto* shape = new FSDefineShape(0);
     shape->fillStyles.push_back(fill);
     int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    int x = static_cast<int>(points[0].first * Twips), y = static_cast<int>(points[0].second * Twips);
+    int x = static_cast<int>(points[0].first * TwipsPerPixel), y = static_cast<int>(points[0].second * TwipsPerPixel);
     shape->records.push_back(FSShapeRecord::moveTo(x, y, 1));
     minX = maxX = x, minY = maxY = y;
     for (size_t i = 1; i <= points.size(); ++i) {
         const auto& point = points[i % points.size()];
-        int nextX = static_cast<int>(point.first * Twips), nextY = static_cast<int>(point.second * Twips);
+        int nextX = static_cast<int>(point.first * TwipsPerPixel), nextY = static_cast<int>(point.second * TwipsPerPixel);
         shape->records.push_back(FSShapeRecord::lineBy(nextX - x, nextY - y));
         x = nextX, y = nextY;
         minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
@@ -79,9 +78,9 @@ int SkinBuilder::polygon(const Points& points, const FSColor& fill) {
 int SkinBuilder::textField(const Box& box, const char* variable, const char* initial,
                            FSDefineEditText::Alignment align) {
     auto* text = new FSDefineEditText(0);
-    text->bounds = FSBounds(0, 0, box.width * Twips, box.height * Twips);
+    text->bounds = FSBounds(0, 0, box.width * TwipsPerPixel, box.height * TwipsPerPixel);
     text->font = FontId;
-    text->fontHeight = (box.height - 4) * Twips;
+    text->fontHeight = (box.height - 4) * TwipsPerPixel;
     text->hasColor = true;
     text->color = design.text;
     text->hasLayout = true;
@@ -98,8 +97,8 @@ int SkinBuilder::sprite(const std::vector<std::pair<int, std::pair<double, doubl
     int depth = 1;
     for (const auto& [character, offset] : parts)
         clip->add(new FSPlaceObject2(character, depth++,
-                                     FSMatrix(static_cast<int>(offset.first * Twips),
-                                              static_cast<int>(offset.second * Twips))));
+                                     FSMatrix(static_cast<int>(offset.first * TwipsPerPixel),
+                                              static_cast<int>(offset.second * TwipsPerPixel))));
     for (const auto& [character, name] : named)
         clip->add(new FSPlaceObject2(character, depth++, FSMatrix(), name));
     clip->add(new FSShowFrame());
@@ -164,7 +163,7 @@ void SkinBuilder::placeSpectrum() {
     auto* bar = new FSDefineSprite(0);
     for (int frame = 1; frame <= design.barFrames; ++frame) {
         double scale = static_cast<double>(frame) / design.barFrames;
-        FSMatrix matrix(0, static_cast<int>((1 - scale) * inner * Twips), 1.0, scale);
+        FSMatrix matrix(0, static_cast<int>((1 - scale) * inner * TwipsPerPixel), 1.0, scale);
         if (frame == 1) {
             FSActionList stop;
             stop.append(new FSAction(FSAction::Stop));
@@ -179,7 +178,7 @@ void SkinBuilder::placeSpectrum() {
     auto* spectrumBox = new FSDefineSprite(0);
     spectrumBox->add(new FSPlaceObject2(rectangle(box.width, box.height, design.background, 1, design.control), 1,
                                         FSMatrix()));
-    spectrumBox->add(new FSPlaceObject2(barClip, 2, FSMatrix(2 * Twips, 1 * Twips), "mc_sb0"));
+    spectrumBox->add(new FSPlaceObject2(barClip, 2, FSMatrix(2 * TwipsPerPixel, 1 * TwipsPerPixel), "mc_sb0"));
     spectrumBox->add(new FSShowFrame());
     place(define(spectrumBox), box, "mcSpectrum");
 }
@@ -190,7 +189,7 @@ void SkinBuilder::placeSliders() {
         int knob = sprite({{rectangle(knobWidth, slot.height + 6, design.accent, 1, design.symbol), {0, -3}}});
         auto* clip = new FSDefineSprite(0);
         clip->add(new FSPlaceObject2(groove, 1, FSMatrix()));
-        clip->add(new FSPlaceObject2(knob, 2, FSMatrix(static_cast<int>(start * Twips), 0), knobName));
+        clip->add(new FSPlaceObject2(knob, 2, FSMatrix(static_cast<int>(start * TwipsPerPixel), 0), knobName));
         clip->add(new FSShowFrame());
         place(define(clip), slot, name);
     };
@@ -244,7 +243,7 @@ void SkinBuilder::build() {
 } // namespace
 
 std::unique_ptr<FSMovie> buildSkinMovie(const SkinDesign& design) {
-    auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, design.width * Twips, design.height * Twips),
+    auto movie = std::make_unique<FSMovie>(FSBounds(0, 0, design.width * TwipsPerPixel, design.height * TwipsPerPixel),
                                            design.frameRate, 7);
     movie->setCompressed(true);
     SkinBuilder(design, *movie).build();

@@ -5,6 +5,9 @@
 
 namespace transform {
 
+// SWF measures lengths in twips, twenty to a pixel.
+inline constexpr int TwipsPerPixel = 20;
+
 // A rectangle in twips, coded as a RECT: a 5-bit field width, then minX,
 // maxX, minY and maxY as signed fields of that width.
 class FSBounds : public FSTransformObject {

@@ -5,6 +5,7 @@
 #include "publish/PublishOptions.h"
 #include "resources/Resources.h"
 #include "transform/FSMovieReader.h"
+#include "transform/transform.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -252,4 +253,61 @@ TEST_F(PublishJobTest, EveryStepThatCannotWriteItsFileIsReported) {
     EXPECT_EQ(describe(observer.failures[1]), "Cannot copy the player movie " + folder.path("skin.swf") + " to " +
                                                   output("Player.swf") + ". (No such file or directory)");
     EXPECT_TRUE(fs::exists(output("1.swf"))) << "the tracks are published all the same";
+}
+
+TEST_F(PublishJobTest, TheEmbedPageFramesThePlayerAtItsStageSize) {
+    writeSettings({makeMp3("a", 22050)}, "1");
+    transform::FSMovie skin(transform::FSBounds(0, 0, 205 * 20, 25 * 20), 12.0f);
+    skin.encodeToFile(folder.path("skin.swf").c_str());
+    runJob();
+    Bytes page = readFile(output("embed.html"));
+    std::string text(page.begin(), page.end());
+    EXPECT_NE(text.find("width: 205px; height: 25px;"), std::string::npos) << text;
+    EXPECT_NE(text.find("width=\"205\" height=\"25\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("ruffle.js"), std::string::npos) << "no runtime asked for";
+
+    runtime = "1";
+    writeSettings({makeMp3("a", 22050)}, "1"); // a player that is no movie
+    runJob(makeRuntime());
+    page = readFile(output("embed.html"));
+    text.assign(page.begin(), page.end());
+    EXPECT_NE(text.find("width=\"300\" height=\"60\""), std::string::npos) << "the player page's size";
+    EXPECT_NE(text.find(RuntimeScript), std::string::npos) << "the runtime as the player page loads it";
+
+    fs::remove(output("embed.html"));
+    writeSettings({makeMp3("a", 22050)}, "0");
+    runJob();
+    EXPECT_FALSE(fs::exists(output("embed.html"))) << "made only with the web page";
+}
+
+TEST_F(PublishJobTest, LyricsComeFromTheFinderUnlessTurnedOff) {
+    std::string mp3 = makeMp3("a", 22050);
+    writeSettings({mp3}, "0");
+    std::vector<std::string> asked;
+    auto publishWithFinder = [&] {
+        NoSpectrumAnalyser analyser;
+        PublishJob job(settingsFolder, analyser, observer);
+        job.findLyricsWith([&asked](const std::string& path) {
+            asked.push_back(path);
+            return std::string("[00:00.10]Hello");
+        });
+        job.run();
+        return transform::decodeMovieFile(output("1.swf").c_str());
+    };
+    auto hasLyric = [](const transform::FSMovie& movie) {
+        for (const transform::FSMovieObject* tag : movie.getObjects())
+            if (auto* actions = dynamic_cast<const transform::FSDoAction*>(tag))
+                for (const transform::FSActionObject* action : actions->actions)
+                    if (auto* push = dynamic_cast<const transform::FSPush*>(action))
+                        if (std::string(dynamic_cast<const transform::FSString*>(push->values[0])->getText()) == "LRC")
+                            return true;
+        return false;
+    };
+    EXPECT_TRUE(hasLyric(*publishWithFinder()));
+    EXPECT_EQ(asked, (std::vector<std::string>{mp3}));
+    PublishOptions settings(settingsFolder.settingsFile());
+    settings.Set("Lyrics", "0");
+    ASSERT_TRUE(settings.Save());
+    EXPECT_FALSE(hasLyric(*publishWithFinder()));
+    EXPECT_EQ(asked.size(), 1u) << "not even looked for";
 }

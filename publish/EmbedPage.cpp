@@ -1,0 +1,55 @@
+#include "publish/EmbedPage.h"
+
+#include "publish/OutputDocuments.h"
+#include "publish/PlayerContract.h"
+#include "publish/PlayerRuntime.h"
+#include "transform/transform.h"
+
+namespace publish {
+
+StageSize playerStageSize(const std::filesystem::path& movie) {
+    try {
+        std::unique_ptr<transform::FSMovie> decoded = transform::decodeMovieFile(movie.c_str());
+        const transform::FSBounds& frame = decoded->getFrameSize();
+        return StageSize{(frame.maxX - frame.minX) / transform::TwipsPerPixel, (frame.maxY - frame.minY) / transform::TwipsPerPixel};
+    } catch (const transform::FSException&) {
+        return StageSize{contract::PlayerPageWidth, contract::PlayerPageHeight};
+    }
+}
+
+std::string embedPageText(StageSize size, const std::string& title, bool withRuntime) {
+    std::string width = std::to_string(size.width), height = std::to_string(size.height);
+    std::string movie = contract::PlayerMovieFileName;
+    // The same object and embed as the player page, so that a plug-in or
+    // the runtime plays it alike; the id is the one the runtime's script
+    // looks for.
+    return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\" />\r\n<title>" + attributeText(title) +
+           "</title>\r\n<style>html, body { margin: 0; padding: 0; overflow: hidden; width: " + width +
+           "px; height: " + height + "px; background: #ffffff; } object, embed { display: block; }</style>\r\n" +
+           (withRuntime ? RuntimeScript : "") +
+           "</head>\r\n<body>\r\n"
+           "<object classid=\"clsid:d27cdb6e-ae6d-11cf-96b8-444553540000\" width=\"" + width + "\" height=\"" +
+           height + "\" id=\"RealPlayer\">\r\n"
+           "<param name=\"allowScriptAccess\" value=\"sameDomain\" />\r\n"
+           "<param name=\"movie\" value=\"" + movie + "\" />\r\n"
+           "<param name=\"quality\" value=\"high\" />\r\n"
+           "<param name=\"bgcolor\" value=\"#ffffff\" />\r\n"
+           "<embed src=\"" + movie + "\" quality=\"high\" bgcolor=\"#ffffff\" width=\"" + width + "\" height=\"" +
+           height + "\" name=\"RealPlayer\" allowScriptAccess=\"sameDomain\" type=\"application/x-shockwave-flash\" />\r\n"
+           "</object>\r\n</body>\r\n</html>\r\n";
+}
+
+bool writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime) {
+    StageSize size = playerStageSize(outputFolder / contract::PlayerMovieFileName);
+    return writeTextFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime));
+}
+
+std::string embedSnippet(const std::string& base, StageSize size, const std::string& title) {
+    std::string source = EmbedPageFileName;
+    if (!base.empty())
+        source = base + (base.back() == '/' ? "" : "/") + EmbedPageFileName;
+    return "<iframe src=\"" + attributeText(source) + "\" width=\"" + std::to_string(size.width) + "\" height=\"" +
+           std::to_string(size.height) + "\" title=\"" + attributeText(title) + "\" style=\"border:0\"></iframe>";
+}
+
+} // namespace publish

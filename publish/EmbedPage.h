@@ -1,0 +1,34 @@
+#ifndef PUBLISH_EMBEDPAGE_H
+#define PUBLISH_EMBEDPAGE_H
+
+#include <filesystem>
+#include <string>
+
+namespace publish {
+
+// The page made to be framed in a page of the user's own: the player at
+// exactly its stage size, no margins, no scroll bars.
+inline constexpr const char* EmbedPageFileName = "embed.html";
+
+struct StageSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The stage size a player movie declares, in pixels; for a file that is no
+// movie, the player page's 300 × 60.
+StageSize playerStageSize(const std::filesystem::path& movie);
+
+// The page's text, with the runtime's script when it goes with the player.
+std::string embedPageText(StageSize size, const std::string& title, bool withRuntime);
+
+// Writes the page beside the player movie it frames.
+bool writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime);
+
+// The snippet that frames the page: `base` is the address the output folder
+// will have on the user's site; without one the address is relative.
+std::string embedSnippet(const std::string& base, StageSize size, const std::string& title);
+
+} // namespace publish
+
+#endif

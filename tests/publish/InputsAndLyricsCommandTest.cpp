@@ -1,0 +1,128 @@
+// tunemill-publish given playlists, folders and files with timed lyrics,
+// and the snippet it prints for framing the player.
+#include "CommandLine.h"
+#include "tests/support/TestSupport.h"
+#include "transform/transform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+class InputsAndLyricsCommandTest : public ::testing::Test {
+protected:
+    std::string mp3(const std::string& name, const std::string& tags = "", int rate = 22050) {
+        std::string wav = folder.path("tone" + std::to_string(rate) + ".wav"), path = folder.path(name);
+        fs::create_directories(fs::path(path).parent_path());
+        if (!fs::exists(wav))
+            writeToneWav(wav, rate, 1, 3.0);
+        EXPECT_TRUE(run("lame --quiet " + tags + " '" + wav + "' '" + path + "'"));
+        return path;
+    }
+    void write(const std::string& name, const std::string& text) {
+        fs::create_directories(fs::path(folder.path(name)).parent_path());
+        std::ofstream(folder.path(name), std::ios::binary) << text;
+    }
+    std::string movie(int number) { return site + "/output/" + std::to_string(number) + ".swf"; }
+
+    TemporaryFolder folder;
+    std::string site = folder.path("site");
+};
+
+// Every string variable the movie sets, with its frame: "frame name=value".
+std::vector<std::string> settings(const std::string& moviePath, const std::string& only) {
+    std::vector<std::string> found;
+    auto movie = transform::decodeMovieFile(moviePath.c_str());
+    int frame = 0;
+    for (const transform::FSMovieObject* tag : movie->getObjects()) {
+        if (tag->type == transform::FSMovieObject::ShowFrame)
+            ++frame;
+        auto* actions = dynamic_cast<const transform::FSDoAction*>(tag);
+        for (const transform::FSActionObject* action : actions ? actions->actions : transform::FSActionList()) {
+            auto* push = dynamic_cast<const transform::FSPush*>(action);
+            auto* key = push ? dynamic_cast<const transform::FSString*>(push->values[0]) : nullptr;
+            auto* value = push ? dynamic_cast<const transform::FSString*>(push->values[1]) : nullptr;
+            if (key && value && only == key->getText())
+                found.push_back(std::to_string(frame) + " " + value->getText());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+TEST_F(InputsAndLyricsCommandTest, AnM3uWithRelativePathsTitlesAndMissingEntries) {
+    mp3("music/a.mp3", "--tt Tagged");
+    mp3("music/b.mp3");
+    write("lists/mix.m3u", "#EXTM3U\n#EXTINF:3,First title\n../music/b.mp3\n# a comment\n"
+                           "../music/gone.mp3\nhttp://example.org/stream.mp3\n../music/a.mp3\n");
+    CommandResult result = runPublisher("--folder '" + site + "' '" + folder.path("lists/mix.m3u") + "'");
+    EXPECT_EQ(result.status, 1) << "entries were skipped";
+    EXPECT_NE(result.said.find("../music/gone.mp3 is missing, skipped"), std::string::npos) << result.said;
+    EXPECT_NE(result.said.find("http://example.org/stream.mp3 is a web address"), std::string::npos) << result.said;
+    EXPECT_EQ(settings(movie(1), "music"), (std::vector<std::string>{"0 First title"}));
+    EXPECT_EQ(settings(movie(2), "music"), (std::vector<std::string>{"0 Tagged"}));
+    EXPECT_FALSE(fs::exists(movie(3)));
+}
+
+TEST_F(InputsAndLyricsCommandTest, AFolderInTrackOrderAndAnXspf) {
+    mp3("album/a.mp3", "--tn 3 --tt Three");
+    mp3("album/b.mp3", "--tn 1 --tt One");
+    mp3("album/c.mp3", "--tn 2 --tt Two");
+    CommandResult result = runPublisher("--folder '" + site + "' '" + folder.path("album") + "'");
+    EXPECT_EQ(result.status, 0) << result.said;
+    for (auto [number, title] : {std::pair{1, "One"}, {2, "Two"}, {3, "Three"}})
+        EXPECT_EQ(settings(movie(number), "music"), (std::vector<std::string>{std::string("0 ") + title}));
+
+    write("list.xspf", "<playlist xmlns=\"http://xspf.org/ns/0/\"><trackList>"
+                       "<track><location>album/c.mp3</location><title>See</title></track>"
+                       "<track><location>file://" + folder.path("album/a.mp3") + "</location></track>"
+                       "</trackList></playlist>");
+    result = runPublisher("--folder '" + site + "' '" + folder.path("list.xspf") + "'");
+    EXPECT_EQ(result.status, 0) << result.said;
+    EXPECT_EQ(settings(movie(1), "music"), (std::vector<std::string>{"0 See"}));
+    EXPECT_EQ(settings(movie(2), "music"), (std::vector<std::string>{"0 Three"}));
+}
+
+// 22050 Hz: 580 samples a frame, so a second is 38.02 frames.
+TEST_F(InputsAndLyricsCommandTest, LyricsBesideAStreamedAndAConvertedFile) {
+    std::string streamed = mp3("song.mp3");
+    write("song.lrc", "[ti:Song]\n[00:01.00]One\n[00:02.00][00:00.50]Twice\n[00:02.50]\n");
+    std::string wav = folder.path("wave.wav");
+    writeToneWav(wav, 44100, 2, 3.0);
+    write("Wave.LRC", "[offset:+500]\n[00:02.00]Early\n");
+    CommandResult result = runPublisher("--folder '" + site + "' '" + streamed + "' '" + wav + "'");
+    EXPECT_EQ(result.status, 0) << result.said;
+    EXPECT_NE(result.said.find("song.mp3: timed lyrics from song.lrc"), std::string::npos) << result.said;
+    EXPECT_NE(result.said.find("wave.wav: timed lyrics from Wave.LRC"), std::string::npos) << result.said;
+    EXPECT_EQ(settings(movie(1), "LRC"), (std::vector<std::string>{"0 ", "19 Twice", "38 One", "76 Twice", "95 "}));
+    EXPECT_EQ(settings(movie(2), "LRC"), (std::vector<std::string>{"0 ", "57 Early"}));
+
+    result = runPublisher("--lyrics 0 --folder '" + site + "' '" + streamed + "'");
+    EXPECT_EQ(result.status, 0) << result.said;
+    EXPECT_TRUE(settings(movie(1), "LRC").empty());
+    EXPECT_EQ(result.said.find("timed lyrics"), std::string::npos);
+}
+
+TEST_F(InputsAndLyricsCommandTest, PrintsTheSnippetThatFramesTheEmbedPage) {
+    std::string song = mp3("song.mp3");
+    std::string snippet =
+        outputOf(std::string(PUBLISHER) + " --skin simple --title 'A & B' --embed-base https://example.org/music/ "
+                 "--folder '" + site + "' '" + song + "' 2>/dev/null");
+    EXPECT_EQ(snippet, "<iframe src=\"https://example.org/music/embed.html\" width=\"205\" height=\"25\" "
+                       "title=\"A &amp; B\" style=\"border:0\"></iframe>\n");
+    EXPECT_TRUE(fs::exists(site + "/output/embed.html"));
+
+    CommandResult result = runPublisher("--folder '" + site + "' '" + song + "'");
+    EXPECT_NE(result.said.find("replace \"embed.html\""), std::string::npos) << result.said;
+    snippet = outputOf(std::string(PUBLISHER) + " --folder '" + site + "' '" + song + "' 2>/dev/null");
+    EXPECT_NE(snippet.find("<iframe src=\"embed.html\" width=\"300\" height=\"60\""), std::string::npos) << snippet;
+
+    snippet = outputOf(std::string(PUBLISHER) + " --html 0 --folder '" + site + "' '" + song + "' 2>/dev/null");
+    EXPECT_EQ(snippet, "") << "no page, no snippet";
+}
