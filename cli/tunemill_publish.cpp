@@ -68,11 +68,13 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
     arguments.tracks = std::move(prepared);
 }
 
-// The snippet goes to standard output, so that it can be taken as it is.
+// The snippet goes to standard output, so that it can be taken as it is,
+// unless the served page's address is to be the first line there.
 void printEmbedSnippet(const cli::PublishArguments& arguments, const fs::path& output) {
     publish::StageSize size = publish::playerStageSize(output / publish::contract::PlayerMovieFileName);
     std::fprintf(stderr, "To put the player into a page of yours, add:\n");
-    std::printf("%s\n", publish::embedSnippet(arguments.embedBase, size, arguments.title).c_str());
+    std::fprintf(arguments.serve ? stderr : stdout, "%s\n",
+                 publish::embedSnippet(arguments.embedBase, size, arguments.title).c_str());
     if (arguments.embedBase.empty())
         std::fprintf(stderr, "and replace \"%s\" in it with the page's address on your site (or publish with "
                              "--embed-base URL, the address of the output folder there)\n",

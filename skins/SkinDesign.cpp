@@ -89,8 +89,9 @@ SkinDesign simple() {
     design.play = {22, 4, 17, 17};
     design.stop = {41, 4, 17, 17};
     design.next = {60, 4, 17, 17};
-    design.titleField = {81, 0, 122, 13};
-    design.timeField = {81, 12, 122, 13};
+    // Clear of the panel's border on the right.
+    design.titleField = {81, 0, 119, 13};
+    design.timeField = {81, 12, 119, 13};
     design.statusField = "g_Time";
     design.bufferingText = "Buffering.. ";
     return design;

@@ -14,6 +14,11 @@ namespace skins {
 namespace {
 
 constexpr int FontId = 1;
+// The runtime's sans-serif device font: a line of text (ascent and descent)
+// is this many times the font's size; its fields keep this many pixels
+// between their edges and their text.
+constexpr double LineHeightPerFontSize = 1.36;
+constexpr int TextGutter = 2;
 
 using Points = std::vector<std::pair<double, double>>;
 
@@ -78,9 +83,14 @@ int SkinBuilder::polygon(const Points& points, const FSColor& fill) {
 int SkinBuilder::textField(const Box& box, const char* variable, const char* initial,
                            FSDefineEditText::Alignment align) {
     auto* text = new FSDefineEditText(0);
-    text->bounds = FSBounds(0, 0, box.width * TwipsPerPixel, box.height * TwipsPerPixel);
+    // The runtime sets text in from the field's edges by a gutter; the
+    // field reaches out by as much, so that the text fills the box itself
+    // and is cut (a long title) at the box, not inside it.
+    int gutter = TextGutter * TwipsPerPixel;
+    text->bounds = FSBounds(-gutter, -gutter, box.width * TwipsPerPixel + gutter, box.height * TwipsPerPixel + gutter);
     text->font = FontId;
-    text->fontHeight = (box.height - 4) * TwipsPerPixel;
+    // Whole glyphs, descenders included, in the box's height.
+    text->fontHeight = static_cast<int>(box.height * TwipsPerPixel / LineHeightPerFontSize);
     text->hasColor = true;
     text->color = design.text;
     text->hasLayout = true;
@@ -151,7 +161,7 @@ void SkinBuilder::placeButtons() {
         const Box& logo = design.logo;
         int face = rectangle(logo.width, logo.height, design.accent, 1, design.symbol);
         int mark = textField({0, 0, logo.width, logo.height}, "", "tm", FSDefineEditText::Center);
-        place(sprite({{face, {0, 0}}, {mark, {0, 0}}}), logo, "btnLogo");
+        place(sprite({{face, {0, 0}}}, {{mark, "txtMark"}}), logo, "btnLogo");
     }
 }
 
@@ -200,12 +210,12 @@ void SkinBuilder::placeSliders() {
 }
 
 void SkinBuilder::placeTexts() {
-    place(textField(design.titleField, "g_Title", "", FSDefineEditText::Left), design.titleField);
+    place(textField(design.titleField, "g_Title", "", FSDefineEditText::Left), design.titleField, "txtTitle");
     if (design.bufferField.present())
-        place(textField(design.bufferField, "g_Buffer", "", FSDefineEditText::Left), design.bufferField);
-    place(textField(design.timeField, "g_Time", "", FSDefineEditText::Right), design.timeField);
+        place(textField(design.bufferField, "g_Buffer", "", FSDefineEditText::Left), design.bufferField, "txtBuffer");
+    place(textField(design.timeField, "g_Time", "", FSDefineEditText::Right), design.timeField, "txtTime");
     if (design.lyricField.present())
-        place(textField(design.lyricField, "lyric", "", FSDefineEditText::Left), design.lyricField);
+        place(textField(design.lyricField, "lyric", "", FSDefineEditText::Left), design.lyricField, "txtLyric");
 }
 
 PlayerOptions SkinBuilder::logicOptions() const {

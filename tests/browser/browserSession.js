@@ -59,10 +59,11 @@ window.addEventListener('load', () => {
 </script></body></html>`;
 }
 
-async function openSession(folder) {
+// `contextOptions` are the browser context's, for example a device scale.
+async function openSession(folder, contextOptions = {}) {
   const served = await serveFolder(folder);
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args: ChromiumFlags });
-  const context = await browser.newContext();
+  const context = await browser.newContext(contextOptions);
   const page = await context.newPage();
   const traces = [];
   const requests = [];
