@@ -271,7 +271,7 @@ TEST_F(TrackMovieBuilderTest, TooLongForTheFrameCountField) {
 TEST_F(TrackMovieBuilderTest, LyricsSetLrcAfterTheTitleAndBeforeTheBarsAtTheirFrames) {
     writeDataLog("0:1;\n1:0;0;3;\n");
     // 44100 Hz, 1160 samples a frame: 1 s is frame 38, 2.5 s frame 95.
-    result = buildTrackMovie(mp3, "t", movie, dataLog, parseLrc("[00:00.00]Zero\n[00:01.00]One\n[00:02.50]\n"));
+    result = buildTrackMovie(mp3, "t", movie, dataLog, {}, parseLrc("[00:00.00]Zero\n[00:01.00]One\n[00:02.50]\n"));
     ASSERT_EQ(result.outcome, TrackOutcome::Published);
     auto frames = variablesPerFrame(*decodeMovieFile(movie.c_str()));
     EXPECT_EQ(frames[0], (std::vector<std::string>{"time=int 3", "music=\"t\"", "LRC=\"Zero\"", "s2=1.50"}));
@@ -284,9 +284,9 @@ TEST_F(TrackMovieBuilderTest, LyricsSetLrcAfterTheTitleAndBeforeTheBarsAtTheirFr
 TEST_F(TrackMovieBuilderTest, WithoutLyricsTheMovieIsTheSameBytes) {
     build("t");
     Bytes before = readFile(movie);
-    result = buildTrackMovie(mp3, "t", movie, dataLog, parseLrc("[ar:only metadata]\nno timed lines\n"));
+    result = buildTrackMovie(mp3, "t", movie, dataLog, {}, parseLrc("[ar:only metadata]\nno timed lines\n"));
     EXPECT_EQ(readFile(movie), before);
-    result = buildTrackMovie(mp3, "t", movie, dataLog, parseLrc("[00:10.00]past the end\n"));
+    result = buildTrackMovie(mp3, "t", movie, dataLog, {}, parseLrc("[00:10.00]past the end\n"));
     auto frames = variablesPerFrame(*decodeMovieFile(movie.c_str()));
     EXPECT_EQ(frames[0].back(), "LRC=\"\"") << "a track with lyrics clears the line first";
 }
