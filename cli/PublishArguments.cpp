@@ -16,12 +16,9 @@ namespace {
 const char* const Program = "tunemill-publish";
 
 const char* const Synopsis =
-    "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]|FOLDER|PLAYLIST...
-"
-    "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]
-"
-    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]
-";
+    "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]|FOLDER|PLAYLIST...\n"
+    "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
+    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]\n";
 
 const char* const FilesHelp =
     "FILE[=TITLE] is a music file, titled TITLE or else by its tags or its name.\n"
