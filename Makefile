@@ -46,6 +46,7 @@ bench: build
 	build/bench/convert_benchmark
 	build/bench/album_benchmark build/tunemill-publish
 	build/bench/track_memory_benchmark build/tunemill-publish
+	build/bench/serve_benchmark
 
 clean:
 	rm -rf build build-sanitize demo

@@ -1,13 +1,17 @@
 #include "preview/FolderServer.h"
 
+#include "preview/ByteRange.h"
 #include "preview/ContentTypes.h"
+#include "preview/HostCheck.h"
 
-#include <httplib.h>
+#include <microhttpd.h>
 
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <sys/socket.h>
+#include <arpa/inet.h>
+#include <cstring>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -17,25 +21,14 @@ namespace {
 
 const char* const LoopbackAddress = "127.0.0.1";
 
-// The file a request's (already decoded) path names inside `root`, or
-// nothing when it would leave the folder, names a folder or no file.
-std::optional<fs::path> fileFor(const fs::path& root, const std::string& requestPath) {
-    if (requestPath.empty() || requestPath.front() != '/' || requestPath.find('\0') != std::string::npos)
-        return std::nullopt;
-    fs::path relative = fs::path(requestPath.substr(1)).lexically_normal();
-    for (const fs::path& part : relative)
-        if (part == "..")
-            return std::nullopt;
-    std::error_code error;
-    // Symbolic links must not lead out of the folder either.
-    fs::path file = fs::canonical(root / relative, error);
-    if (error || !fs::is_regular_file(file, error))
-        return std::nullopt;
-    auto [rootEnd, fileAt] = std::mismatch(root.begin(), root.end(), file.begin(), file.end());
-    if (rootEnd != root.end())
-        return std::nullopt;
-    return file;
-}
+// A connection on which nothing moved for this long is closed: an idle
+// one, one that sends its request too slowly, or a reader that stopped
+// taking the file. Idle connections delay no one here; this only frees
+// their place. Shorter would cut off a busy browser that pauses reading.
+const unsigned IdleSeconds = 10;
+// Far more than a browser opens to one server, well within the process's
+// descriptors.
+const unsigned MostConnections = 512;
 
 fs::path canonicalFolder(const fs::path& folder) {
     std::error_code error;
@@ -43,89 +36,139 @@ fs::path canonicalFolder(const fs::path& folder) {
     return error ? fs::absolute(folder).lexically_normal() : root;
 }
 
-} // namespace
+// The request path is decoded by fileForRequest, which refuses what would
+// decode to a NUL byte; the library must leave it as it came.
+size_t keepEscapes(void*, MHD_Connection*, char* text) { return std::strlen(text); }
 
-void FolderServer::answer(const std::string& path, int& status, std::string& body, std::string& type) const {
-    for (const Text& text : texts) {
-        if (path != text.path)
-            continue;
-        body = text.body;
-        type = text.type;
-        status = 200;
-        return;
-    }
-    for (const Mount& mount : mounts) {
-        if (path.compare(0, mount.prefix.size(), mount.prefix) != 0)
-            continue;
-        std::optional<fs::path> file = fileFor(mount.root, path.substr(mount.prefix.size() - 1));
-        std::ifstream in;
-        if (file)
-            in.open(*file, std::ios::binary);
-        if (file && in.is_open()) {
-            body.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            type = contentTypeFor(*file);
-            status = 200;
-            return;
-        }
-        break;
-    }
-    status = 404;
-    body = "Not found\n";
-    type = "text/plain";
+MHD_Result queueText(MHD_Connection* connection, unsigned status, const char* text) {
+    MHD_Response* response =
+        MHD_create_response_from_buffer(std::strlen(text), const_cast<char*>(text), MHD_RESPMEM_PERSISTENT);
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, "text/plain");
+    if (status == MHD_HTTP_METHOD_NOT_ALLOWED)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
+    MHD_Result queued = MHD_queue_response(connection, status, response);
+    MHD_destroy_response(response);
+    return queued;
 }
 
-void FolderServer::mount(const std::string& name, const fs::path& folder) {
-    mounts.insert(mounts.begin(), {"/" + name + "/", canonicalFolder(folder)});
+std::string_view requestHeader(MHD_Connection* connection, const char* name) {
+    const char* value = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name);
+    return value ? value : "";
+}
+
+// The file, or the part of it the request's range asks for, sent from the
+// descriptor (which the response then owns).
+MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
+    int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        return queueText(connection, MHD_HTTP_NOT_FOUND, "Not found\n");
+    }
+    uint64_t size = static_cast<uint64_t>(info.st_size);
+    // A range is only honoured without a condition we do not evaluate.
+    bool conditional = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_RANGE);
+    ByteRange range = conditional ? ByteRange{ByteRange::Kind::Whole, 0, size}
+                                  : chooseByteRange(requestHeader(connection, MHD_HTTP_HEADER_RANGE), size);
+    if (range.kind == ByteRange::Kind::Unsatisfiable) {
+        ::close(descriptor);
+        MHD_Response* response = MHD_create_response_from_buffer(0, nullptr, MHD_RESPMEM_PERSISTENT);
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_RANGE, ("bytes */" + std::to_string(size)).c_str());
+        MHD_Result queued = MHD_queue_response(connection, MHD_HTTP_RANGE_NOT_SATISFIABLE, response);
+        MHD_destroy_response(response);
+        return queued;
+    }
+    MHD_Response* response = MHD_create_response_from_fd_at_offset64(range.length, descriptor, range.first);
+    if (!response) {
+        ::close(descriptor);
+        return MHD_NO;
+    }
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, contentTypeFor(file));
+    MHD_add_response_header(response, MHD_HTTP_HEADER_ACCEPT_RANGES, "bytes");
+    // A republished folder must show its new files, not the browser's copies.
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
+    unsigned status = MHD_HTTP_OK;
+    if (range.kind == ByteRange::Kind::Part) {
+        status = MHD_HTTP_PARTIAL_CONTENT;
+        std::string contentRange = "bytes " + std::to_string(range.first) + "-" +
+                                   std::to_string(range.first + range.length - 1) + "/" + std::to_string(size);
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_RANGE, contentRange.c_str());
+    }
+    MHD_Result queued = MHD_queue_response(connection, status, response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
+} // namespace
+
+// The library's request callback, with access to the server's answer.
+struct FolderServerRequests {
+    static MHD_Result answer(void* server, MHD_Connection* connection, const char* target, const char* method,
+                             const char*, const char*, size_t*, void**) {
+        return static_cast<MHD_Result>(static_cast<const FolderServer*>(server)->answer(connection, target, method));
+    }
+};
+
+int FolderServer::answer(MHD_Connection* connection, const char* target, const char* method) const {
+    if (!namesLoopbackServer(requestHeader(connection, MHD_HTTP_HEADER_HOST), boundPort))
+        return queueText(connection, MHD_HTTP_FORBIDDEN, "Forbidden: this server answers only to 127.0.0.1 and localhost\n");
+    if (std::strcmp(method, MHD_HTTP_METHOD_GET) != 0 && std::strcmp(method, MHD_HTTP_METHOD_HEAD) != 0)
+        return queueText(connection, MHD_HTTP_METHOD_NOT_ALLOWED, "Only GET and HEAD are answered here\n");
+    std::optional<std::string> path = decodedRequestPath(target);
+    for (const Text& text : texts) {
+        if (!path || *path != text.path)
+            continue;
+        // The body lives as long as the server.
+        MHD_Response* response = MHD_create_response_from_buffer(text.body.size(), const_cast<char*>(text.body.data()),
+                                                                 MHD_RESPMEM_PERSISTENT);
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, text.type.c_str());
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
+        MHD_Result queued = MHD_queue_response(connection, MHD_HTTP_OK, response);
+        MHD_destroy_response(response);
+        return queued;
+    }
+    std::optional<fs::path> file = fileForRequest(mounts, target);
+    if (!file)
+        return queueText(connection, MHD_HTTP_NOT_FOUND, "Not found\n");
+    return queueFile(connection, *file);
 }
 
 void FolderServer::serveText(const std::string& name, std::string body, std::string type) {
     texts.push_back({"/" + name, std::move(body), std::move(type)});
 }
 
-FolderServer::FolderServer(fs::path folder) : server(std::make_unique<httplib::Server>()) {
-    mounts.push_back({"/", canonicalFolder(folder)});
-    // The library also sets SO_REUSEPORT, which would let two previews share
-    // one port and answer for each other's folders.
-    server->set_socket_options([](int socket) {
-        int yes = 1;
-        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    });
-    server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        std::string body, type;
-        answer(request.path, response.status, body, type);
-        // A republished folder must show its new files, not the browser's copies.
-        if (response.status == 200)
-            response.set_header("Cache-Control", "no-cache");
-        response.set_content(body, type.c_str());
-    });
+void FolderServer::mount(const std::string& name, const fs::path& folder) {
+    mounts.insert(mounts.begin(), {"/" + name + "/", canonicalFolder(folder)});
 }
+
+FolderServer::FolderServer(fs::path folder) { mounts.push_back({"/", canonicalFolder(folder)}); }
 
 FolderServer::~FolderServer() { stop(); }
 
 bool FolderServer::start(int port) {
-    if (listener.joinable())
+    if (daemon)
         return true;
-    if (port == 0)
-        boundPort = server->bind_to_any_port(LoopbackAddress);
-    else
-        boundPort = server->bind_to_port(LoopbackAddress, port) ? port : -1;
-    if (boundPort <= 0) {
-        boundPort = 0;
+    sockaddr_in loopback{};
+    loopback.sin_family = AF_INET;
+    loopback.sin_port = htons(static_cast<uint16_t>(port));
+    inet_pton(AF_INET, LoopbackAddress, &loopback.sin_addr);
+    daemon = MHD_start_daemon(MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL, static_cast<uint16_t>(port), nullptr,
+                              nullptr, &FolderServerRequests::answer, this, MHD_OPTION_SOCK_ADDR, &loopback,
+                              MHD_OPTION_CONNECTION_TIMEOUT, IdleSeconds, MHD_OPTION_CONNECTION_LIMIT,
+                              MostConnections, MHD_OPTION_UNESCAPE_CALLBACK, &keepEscapes, nullptr, MHD_OPTION_END);
+    if (!daemon)
         return false;
-    }
-    listener = std::thread([this] { server->listen_after_bind(); });
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon, MHD_DAEMON_INFO_BIND_PORT);
+    boundPort = info ? info->port : 0;
     return true;
 }
 
 void FolderServer::stop() {
-    if (!listener.joinable())
+    if (!daemon)
         return;
-    // A stop before the listener runs would be lost, and the join would wait
-    // for ever.
-    while (!server->is_running())
-        std::this_thread::yield();
-    server->stop();
-    listener.join();
+    MHD_stop_daemon(daemon);
+    daemon = nullptr;
 }
 
 std::string FolderServer::address(const std::string& file) const {

@@ -1,21 +1,24 @@
 #ifndef PREVIEW_FOLDERSERVER_H
 #define PREVIEW_FOLDERSERVER_H
 
+#include "preview/RequestPath.h"
+
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
-namespace httplib {
-class Server;
-}
+struct MHD_Daemon;
+struct MHD_Connection;
 
 namespace preview {
 
 // Serves the files of one folder over HTTP on 127.0.0.1 only, so that a
 // browser plays a published player as it would from a web site. Requests
-// for anything outside the folder, and for folders, are answered 404.
+// for anything outside the folder, and for folders, are answered 404;
+// requests that name another host than this server are answered 403.
+// One event-driven thread answers every connection, so idle or slow
+// clients hold no thread and delay nobody; files are sent from disk as the
+// socket takes them, never read whole.
 class FolderServer {
 public:
     explicit FolderServer(std::filesystem::path folder);
@@ -32,7 +35,7 @@ public:
     // Listens on `port` (0: any free port) and answers on a thread of its
     // own; false when the port cannot be had.
     [[nodiscard]] bool start(int port = 0);
-    // Answers the requests under way and closes; also done on destruction.
+    // Closes every connection and stops listening; also done on destruction.
     void stop();
 
     int port() const { return boundPort; }
@@ -40,21 +43,17 @@ public:
     std::string address(const std::string& file) const;
 
 private:
-    struct Mount {
-        std::string prefix;  // "/name/", or "/" for the main folder
-        std::filesystem::path root;
-    };
+    friend struct FolderServerRequests;
     struct Text {
         std::string path;  // "/name"
         std::string body;
         std::string type;
     };
-    void answer(const std::string& path, int& status, std::string& body, std::string& type) const;
+    int answer(MHD_Connection* connection, const char* target, const char* method) const;
 
     std::vector<Text> texts;
     std::vector<Mount> mounts;
-    std::unique_ptr<httplib::Server> server;
-    std::thread listener;
+    MHD_Daemon* daemon = nullptr;
     int boundPort = 0;
 };
 

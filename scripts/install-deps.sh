@@ -12,7 +12,7 @@ packages=(
   libsndfile1-dev libtag1-dev
   libpugixml-dev
   portaudio19-dev
-  libcpp-httplib-dev
+  libmicrohttpd-dev
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libcli11-dev
   xvfb xdotool imagemagick xdg-utils

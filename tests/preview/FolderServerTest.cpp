@@ -9,7 +9,10 @@
 #include <ifaddrs.h>
 #include <netinet/in.h>
 #include <arpa/inet.h>
+#include <chrono>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -149,4 +152,113 @@ TEST_F(FolderServerTest, AServedTextIsAnsweredAheadOfTheFolderAndWritesNothing) 
     EXPECT_EQ(httpGet(withText.port(), "/Player.htm").body, "shadowed");
     EXPECT_EQ(httpGet(withText.port(), "/preview.htm/x").status, 404);
     EXPECT_FALSE(fs::exists(folder.path("site/preview.htm")));
+    EXPECT_EQ(httpGet(withText.port(), "/preview%2Ehtm").body, "<p>made in memory</p>");
+}
+
+TEST_F(FolderServerTest, OnlyRequestsForThisServerByNameAreAnswered) {
+    std::string port = std::to_string(server.port());
+    auto withHost = [&](const std::string& host) {
+        return httpExchange(server.port(), "GET /music_list.xml HTTP/1.1\r\n" + host + "Connection: close\r\n\r\n");
+    };
+    for (const std::string& host : std::vector<std::string>{"Host: 127.0.0.1:" + port + "\r\n", "Host: localhost:" + port + "\r\n",
+                                     "Host: LocalHost:" + port + "\r\n"})
+        EXPECT_EQ(withHost(host).body, "<data/>") << host;
+    for (const std::string& host : std::vector<std::string>{"Host: attacker.example\r\n", "Host: attacker.example:" + port + "\r\n", "Host: 127.0.0.1\r\n",
+          "Host: 127.0.0.1:1" + port + "\r\n", "Host: localhost.attacker.example:" + port + "\r\n",
+          "Host: 127.0.0.2:" + port + "\r\n", std::string()}) {
+        HttpResponse response = withHost(host);
+        EXPECT_EQ(response.status, 403) << host;
+        EXPECT_EQ(response.body.find("<data/>"), std::string::npos) << host;
+    }
+    HttpResponse old = httpExchange(server.port(), "GET /music_list.xml HTTP/1.0\r\n\r\n");
+    EXPECT_EQ(old.status, 403) << "without a Host the request names no server";
+}
+
+TEST_F(FolderServerTest, RangesAndHeadAsHttpSaysWithoutReadingTheFileWhole) {
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes += static_cast<char>(i * 7);
+    put("site/tune.mp3", bytes);
+    auto ranged = [&](const std::string& range, const std::string& method = "GET") {
+        return httpExchange(server.port(), method + " /tune.mp3 HTTP/1.1\r\nHost: 127.0.0.1:" +
+                                               std::to_string(server.port()) + "\r\n" + range +
+                                               "Connection: close\r\n\r\n");
+    };
+    HttpResponse first = ranged("Range: bytes=0-99\r\n");
+    EXPECT_EQ(first.status, 206);
+    EXPECT_EQ(first.body, bytes.substr(0, 100));
+    EXPECT_EQ(first.header("Content-Range"), "bytes 0-99/1000");
+    EXPECT_EQ(ranged("Range: bytes=990-\r\n").body, bytes.substr(990));
+    EXPECT_EQ(ranged("Range: bytes=-10\r\n").body, bytes.substr(990));
+    EXPECT_EQ(ranged("Range: bytes=995-5000\r\n").body, bytes.substr(995));
+    HttpResponse beyond = ranged("Range: bytes=1000-\r\n");
+    EXPECT_EQ(beyond.status, 416);
+    EXPECT_EQ(beyond.header("Content-Range"), "bytes */1000");
+    EXPECT_EQ(ranged("Range: bytes=-0\r\n").status, 416);
+    for (const char* ignored : {"Range: bytes=0-1,5-6\r\n", "Range: items=0-1\r\n", "Range: bytes=9-2\r\n",
+                                "Range: bytes=x-\r\n", "Range: bytes=0-1\r\nIf-Range: \"x\"\r\n"}) {
+        HttpResponse whole = ranged(ignored);
+        EXPECT_EQ(whole.status, 200) << ignored;
+        EXPECT_EQ(whole.body, bytes) << ignored;
+    }
+    HttpResponse head = ranged("", "HEAD");
+    EXPECT_EQ(head.status, 200);
+    EXPECT_EQ(head.header("Content-Length"), "1000");
+    EXPECT_EQ(head.header("Accept-Ranges"), "bytes");
+    EXPECT_TRUE(head.body.empty());
+    EXPECT_EQ(ranged("", "POST").status, 405);
+}
+
+// Idle connections and clients that send a byte now and then must hold no
+// one up, nor the stop. The bounds are loose: they catch a server that
+// waits for such clients, not a slow machine.
+TEST_F(FolderServerTest, IdleAndSlowClientsDelayNeitherAnswersNorTheStop) {
+    std::vector<int> idle;
+    for (int i = 0; i < 300; ++i)
+        idle.push_back(openConnection(server.port()));
+    std::vector<int> slow;
+    for (int i = 0; i < 5; ++i) {
+        slow.push_back(openConnection(server.port()));
+        ::send(slow.back(), "G", 1, MSG_NOSIGNAL);
+    }
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(httpGet(server.port(), "/music_list.xml").body, "<data/>");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    for (int socket : slow)
+        ::send(socket, "E", 1, MSG_NOSIGNAL);
+    started = std::chrono::steady_clock::now();
+    server.stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    for (int socket : idle)
+        ::close(socket);
+    for (int socket : slow)
+        ::close(socket);
+}
+
+TEST_F(FolderServerTest, ManyClientsOfABigFileEachGetItAll) {
+    std::string big(8 << 20, '\0');
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 2654435761u >> 24);
+    put("site/big.mp3", big);
+    std::vector<std::thread> clients;
+    std::vector<HttpResponse> responses(40);
+    for (size_t i = 0; i < responses.size(); ++i)
+        clients.emplace_back([&, i] { responses[i] = httpGet(server.port(), "/big.mp3"); });
+    for (std::thread& client : clients)
+        client.join();
+    for (const HttpResponse& response : responses) {
+        EXPECT_EQ(response.status, 200);
+        ASSERT_EQ(response.body.size(), big.size());
+        EXPECT_TRUE(response.body == big);
+    }
+    // Clients that leave part way cost the server nothing but their socket.
+    for (int i = 0; i < 20; ++i) {
+        int socket = openConnection(server.port());
+        std::string request = "GET /big.mp3 HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port()) + "\r\n\r\n";
+        ::send(socket, request.data(), request.size(), MSG_NOSIGNAL);
+        char some[1000];
+        ::recv(socket, some, sizeof some, 0);
+        ::close(socket);
+    }
+    EXPECT_EQ(httpGet(server.port(), "/music_list.xml").body, "<data/>");
 }

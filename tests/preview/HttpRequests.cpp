@@ -36,11 +36,17 @@ std::string HttpResponse::header(const std::string& name) const {
 }
 
 HttpResponse httpGet(int port, const std::string& target) {
+    return httpExchange(port, "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+                                  "\r\nConnection: close\r\n\r\n");
+}
+
+int openConnection(int port) { return connectTo("127.0.0.1", port); }
+
+HttpResponse httpExchange(int port, const std::string& request) {
     HttpResponse response;
     int socket = connectTo("127.0.0.1", port);
     if (socket < 0)
         return response;
-    std::string request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
     ::send(socket, request.data(), request.size(), 0);
     std::string text;
     char buffer[65536];
@@ -49,7 +55,7 @@ HttpResponse httpGet(int port, const std::string& target) {
         text.append(buffer, static_cast<size_t>(got));
     ::close(socket);
     size_t end = text.find("\r\n\r\n");
-    if (text.rfind("HTTP/1.1 ", 0) != 0 || end == std::string::npos)
+    if (text.rfind("HTTP/1.", 0) != 0 || end == std::string::npos)
         return response;
     response.status = std::stoi(text.substr(9, 3));
     response.headers = text.substr(0, end);

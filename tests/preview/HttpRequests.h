@@ -13,7 +13,15 @@ struct HttpResponse {
     std::string body;
     std::string header(const std::string& name) const;
 };
+// GET with "Host: 127.0.0.1:`port`".
 HttpResponse httpGet(int port, const std::string& target);
+// Sends `request` (all of it, as given) and reads the answer until the
+// server closes.
+HttpResponse httpExchange(int port, const std::string& request);
+
+// An open connection to 127.0.0.1:`port` (-1 when refused); the caller
+// closes it.
+int openConnection(int port);
 
 // True when something accepts connections on `address`:`port`.
 bool accepts(const std::string& address, int port);
