@@ -15,6 +15,7 @@
 #include "publish/PlayerContract.h"
 #include "publish/PublishJob.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/StorableText.h"
 
 #include <cstdio>
 #include <ctime>
@@ -36,6 +37,26 @@ std::string joined(const std::vector<fs::path>& folders) {
     return text;
 }
 
+// The title as the playlist stores it, saying what had to change.
+std::string storedTitle(const std::string& title, const std::string& whose) {
+    publish::StorableText stored = publish::storableText(title);
+    if (stored.readAsLatin1)
+        std::fprintf(stderr, "%s is not UTF-8: its bytes are read as Latin-1\n", whose.c_str());
+    if (stored.controlsRemoved)
+        std::fprintf(stderr, "%s holds control characters: they are removed\n", whose.c_str());
+    return stored.text;
+}
+
+// Why the playlist cannot name the file, or nothing.
+std::string unstorablePath(const std::string& path) {
+    publish::StorableText stored = publish::storableText(path);
+    if (stored.readAsLatin1)
+        return "its path is not valid UTF-8, which the playlist cannot store";
+    if (stored.controlsRemoved)
+        return "its path holds control characters, which the playlist cannot store";
+    return "";
+}
+
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
 void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer) {
@@ -47,6 +68,10 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         // The demo's tunes live in a temporary folder the user never sees.
         cli::GivenFile file{static_cast<int>(i) + 1,
                             arguments.demo ? fs::path(track.path).filename().string() : track.path};
+        if (std::string problem = unstorablePath(track.path); !problem.empty()) {
+            observer.refused(file, problem);
+            continue;
+        }
         audio::TrackCheck check = audio::checkTrack(track.path);
         audio::PreparedTrack ready{track.path, check.problem};
         if (check.need == audio::TrackNeed::Conversion) {
@@ -59,10 +84,11 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         }
         if (arguments.lyrics)
             cli::carryLyrics(file.name, track.path, ready.path);
-        if (track.title.size() > publish::contract::LongestTitleBytes)
+        std::string title = storedTitle(track.title, "The title of " + file.name);
+        if (title.size() > publish::contract::LongestTitleBytes)
             std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
                          file.name.c_str(), publish::contract::LongestTitleBytes);
-        prepared.push_back({fs::absolute(ready.path).string(), track.title});
+        prepared.push_back({fs::absolute(ready.path).string(), title});
         observer.entered(file);
     }
     arguments.tracks = std::move(prepared);
@@ -82,9 +108,9 @@ void printEmbedSnippet(const cli::PublishArguments& arguments, const fs::path& o
 }
 
 int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolder& settings) {
-    std::optional<fs::path> player = publish::playerMovieFor(arguments.skin, settings.playersFolder());
-    if (!player) {
-        say("the skin " + arguments.skin + " is not a known skin or an existing file");
+    publish::PlayerMovie player = publish::playerMovieFor(arguments.skin, settings.playersFolder());
+    if (!player.problem.empty()) {
+        say("the skin " + arguments.skin + " " + player.problem);
         return BadArguments;
     }
     fs::path program = publish::programFolder();
@@ -112,8 +138,9 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     }
     std::error_code error;
     fs::create_directories(arguments.folder, error);
-    publish::PlayerChoices playerChoices{player->string(), arguments.autoStart, arguments.autoNext, arguments.loop,
-                                         arguments.shuffle, arguments.title, arguments.lyrics};
+    publish::PlayerChoices playerChoices{player.movie.string(), arguments.autoStart, arguments.autoNext, arguments.loop,
+                                         arguments.shuffle, storedTitle(arguments.title, "The playlist title"),
+                                         arguments.lyrics};
     publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
     if (error ||
         !publish::savePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices, folderChoices)) {

@@ -4,6 +4,7 @@
 #include "publish/PlayerContract.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
+#include "publish/StorableText.h"
 #include "resources/Resources.h"
 
 #include <fstream>
@@ -11,9 +12,11 @@
 
 namespace publish {
 
+// The front ends store clean titles; a settings file edited by hand must
+// not break the document either.
 std::string attributeText(const std::string& text) {
     std::string escaped;
-    for (char c : text) {
+    for (char c : storableText(text).text) {
         switch (c) {
         case '&': escaped += "&amp;"; break;
         case '<': escaped += "&lt;"; break;

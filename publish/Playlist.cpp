@@ -1,5 +1,6 @@
 #include "publish/Playlist.h"
 
+#include "publish/StorableText.h"
 #include "publish/XmlDocument.h"
 
 #include <cstring>
@@ -12,7 +13,7 @@ void appendItems(pugi::xml_node root, const std::vector<std::string>& paths, con
     for (size_t i = 0; i < paths.size(); ++i) {
         pugi::xml_node file = root.append_child("item").append_child("file");
         file.append_child(pugi::node_pcdata).set_value(paths[i].c_str());
-        file.append_attribute("text").set_value(titles[i].c_str());
+        file.append_attribute("text").set_value(storableText(titles[i]).text.c_str());
     }
 }
 
@@ -24,11 +25,18 @@ void splitPlaylist(const std::vector<PlaylistItem>& playlist, std::vector<std::s
     }
 }
 
+bool allStorable(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        if (!isStorableText(path))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile) {
-    if (paths.size() != titles.size())
+    if (paths.size() != titles.size() || !allStorable(paths))
         return false;
     pugi::xml_document document;
     appendItems(document.append_child("data"), paths, titles);
@@ -49,6 +57,8 @@ bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesy
             root.append_copy(setting);
     std::vector<std::string> paths, titles;
     splitPlaylist(playlist, paths, titles);
+    if (!allStorable(paths))
+        return false;
     appendItems(root, paths, titles);
     return saveXmlDocument(document, settingsFile);
 }
@@ -65,10 +75,11 @@ bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& tit
             if (file.type() != pugi::node_element || std::strcmp(file.name(), "file") != 0)
                 continue;
             std::string path = textContent(file);
-            if (path.empty())
+            // A path we could not have stored names no file we know.
+            if (path.empty() || !isStorableText(path))
                 continue;
             paths.push_back(path);
-            titles.push_back(file.attribute("text").value());
+            titles.push_back(storableText(file.attribute("text").value()).text);
         }
     }
     return !paths.empty();

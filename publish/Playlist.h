@@ -18,8 +18,9 @@ struct PlaylistItem {
 };
 
 // Writes a new settings file holding exactly this playlist (and no
-// settings). False, with the file untouched, when the lists differ in
-// length or the file cannot be written.
+// settings), titles made storable. False, with the file untouched, when the
+// lists differ in length, a path is not storable text (see StorableText.h)
+// or the file cannot be written.
 bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);
 
@@ -30,7 +31,8 @@ bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesyst
 // beside it (the root's attributes); the file is replaced atomically.
 bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
 
-// Appends the stored entries to the lists; true when at least one was read.
+// Appends the stored entries to the lists, titles made storable and
+// entries whose path is not left out; true when at least one was read.
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);
 

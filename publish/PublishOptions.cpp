@@ -1,5 +1,6 @@
 #include "publish/PublishOptions.h"
 
+#include "publish/StorableText.h"
 #include "publish/XmlDocument.h"
 
 namespace publish {
@@ -11,7 +12,7 @@ bool PublishOptions::Load() {
     values.clear();
     for (pugi::xml_attribute attribute : document.document_element().attributes()) {
         std::string name = attribute.name();
-        std::string value = attribute.value();
+        std::string value = storableText(attribute.value()).text;
         if (!name.empty() && !value.empty())
             values[name] = value;
     }
@@ -26,6 +27,10 @@ bool PublishOptions::Save() {
     for (const auto& [key, value] : values) {
         if (key.empty() || value.empty())
             continue;
+        // Changing a value here could name another file; the caller cleans
+        // what may be changed.
+        if (!isStorableText(value))
+            return false;
         pugi::xml_attribute attribute = root.attribute(key.c_str());
         if (!attribute)
             attribute = root.append_attribute(key.c_str());

@@ -14,12 +14,12 @@ class PublishOptions {
 public:
     explicit PublishOptions(std::filesystem::path path) : path(std::move(path)) {}
 
-    // Replaces the pairs with the root's attributes; false (pairs kept) when
-    // the file cannot be read.
+    // Replaces the pairs with the root's attributes, made storable text;
+    // false (pairs kept) when the file cannot be read.
     bool Load();
     // Merges the pairs into the existing file, keeping everything else in
-    // it; false when there is no readable file (Save never creates one) or
-    // it cannot be written back.
+    // it; false when there is no readable file (Save never creates one), a
+    // value is not storable text, or it cannot be written back.
     bool Save();
 
     std::string Get(const std::string& key) const;

@@ -2,6 +2,7 @@
 
 #include "publish/PublishOptions.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/StorableText.h"
 
 namespace publish {
 
@@ -50,7 +51,7 @@ bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerCh
     options.SetBool(AutoNextKey, choices.autoNext);
     options.SetBool(LoopKey, choices.loop);
     options.SetBool(RandomKey, choices.random);
-    options.Set(TitleKey, choices.title);
+    options.Set(TitleKey, storableText(choices.title).text);
     if (!choices.lyrics)
         options.SetBool(LyricsKey, false);
     return options.Save();

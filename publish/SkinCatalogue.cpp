@@ -1,6 +1,11 @@
 #include "publish/SkinCatalogue.h"
 
 #include "publish/OutputDocuments.h"
+#include "transform/FSException.h"
+#include "transform/FSMovieReader.h"
+
+#include <fstream>
+#include <new>
 
 namespace publish {
 
@@ -31,16 +36,34 @@ int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
     return written;
 }
 
-std::optional<std::filesystem::path> playerMovieFor(const std::string& skin,
-                                                    const std::filesystem::path& playersFolder) {
+std::string skinMovieProblem(const std::filesystem::path& file) {
+    char signature[3] = {};
+    std::ifstream in(file, std::ios::binary);
+    if (!in.read(signature, sizeof signature) || (signature[0] != 'F' && signature[0] != 'C') ||
+        signature[1] != 'W' || signature[2] != 'S')
+        return "is not an SWF movie (it does not begin with the signature FWS or CWS)";
+    try {
+        transform::decodeMovieFile(file.c_str());
+    } catch (const transform::FSException& error) {
+        return std::string("is not a readable SWF movie: ") + error.message();
+    } catch (const std::bad_alloc&) {
+        return "is too large to read as an SWF movie (out of memory)";
+    }
+    return "";
+}
+
+PlayerMovie playerMovieFor(const std::string& skin, const std::filesystem::path& playersFolder) {
     if (const contract::BuiltInSkin* builtIn = findBuiltInSkin(skin)) {
         unpackBuiltInSkins(playersFolder);
-        return skinMovieFile(playersFolder, *builtIn);
+        return {skinMovieFile(playersFolder, *builtIn), ""};
     }
     std::error_code error;
     if (!std::filesystem::is_regular_file(skin, error))
-        return std::nullopt;
-    return std::filesystem::absolute(skin);
+        return {{}, "is not a known skin or an existing file"};
+    std::string problem = skinMovieProblem(skin);
+    if (!problem.empty())
+        return {{}, problem};
+    return {std::filesystem::absolute(skin), ""};
 }
 
 } // namespace publish

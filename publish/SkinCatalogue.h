@@ -4,7 +4,6 @@
 #include "publish/PlayerContract.h"
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace publish {
@@ -25,10 +24,18 @@ std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, 
 int unpackBuiltInSkins(const std::filesystem::path& playersFolder);
 
 // The movie to publish as the player for `skin`: a built-in skin's command
-// name (its movie unpacked into `playersFolder`) or the path of an existing
-// movie file. Nothing when it is neither.
-std::optional<std::filesystem::path> playerMovieFor(const std::string& skin,
-                                                    const std::filesystem::path& playersFolder);
+// name (its movie unpacked into `playersFolder`) or the path of an SWF
+// movie. When it is neither, `problem` says why ("is not ...", to follow
+// the skin's name) and `movie` is empty.
+struct PlayerMovie {
+    std::filesystem::path movie;
+    std::string problem;
+};
+[[nodiscard]] PlayerMovie playerMovieFor(const std::string& skin, const std::filesystem::path& playersFolder);
+
+// Why `file` cannot be a player: empty when it is an SWF movie whose header
+// and tags decode, else the reason ("is not ...").
+std::string skinMovieProblem(const std::filesystem::path& file);
 
 } // namespace publish
 

@@ -157,3 +157,48 @@ TEST_F(CommandLineTest, HelpAndVersionGoToStandardOutputAndAMistakeToStandardErr
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.said, "tunemill-publish: unknown option --unknown\nRun with --help for more information.\n");
 }
+
+TEST_F(CommandLineTest, ASkinMustBeAnSwfMovie) {
+    std::string notes = folder.path("notes.xml"), broken = folder.path("broken.swf");
+    writeFile(notes, Bytes{'<', 'a', '/', '>'});
+    writeFile(broken, Bytes{'F', 'W', 'S', 7, 0xFF, 0xFF, 0xFF, 0x7F, 0x78});
+    CommandResult text = publish("--skin '" + notes + "' --folder '" + site + "' '" + mp3 + "'");
+    EXPECT_EQ(text.status, 2);
+    EXPECT_NE(text.said.find("the skin " + notes + " is not an SWF movie (it does not begin with the signature"),
+              std::string::npos)
+        << text.said;
+    CommandResult cut = publish("--skin '" + broken + "' --folder '" + site + "' '" + mp3 + "'");
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_NE(cut.said.find("the skin " + broken + " is not a readable SWF movie: "), std::string::npos) << cut.said;
+    EXPECT_FALSE(fs::exists(site + "/output/Player.swf"));
+}
+
+// Titles reach the playlist as UTF-8 that XML can hold, whatever bytes they
+// were given in; the document parses under a strict parser (expat).
+TEST_F(CommandLineTest, TitlesAreStoredAsCleanUtf8AndTheUserIsTold) {
+    CommandResult published =
+        publish("--html 0 --title \"$(printf 'Caf\\351\\001 list')\" --folder '" + site + "' \"" + mp3 +
+                "=$(printf 'T\\002one\\tA')\"");
+    EXPECT_EQ(published.status, 0) << published.said;
+    EXPECT_NE(published.said.find("The playlist title is not UTF-8: its bytes are read as Latin-1"), std::string::npos)
+        << published.said;
+    EXPECT_NE(published.said.find("The playlist title holds control characters: they are removed"),
+              std::string::npos);
+    EXPECT_NE(published.said.find("The title of " + mp3 + " holds control characters: they are removed"),
+              std::string::npos)
+        << published.said;
+    std::string title = outputOf("python3 -c \"import sys, xml.etree.ElementTree as E; "
+                                 "sys.stdout.write(E.parse('" + site + "/output/music_list.xml').getroot().get('title'))\"");
+    EXPECT_EQ(title, "Caf\xC3\xA9 list");
+}
+
+TEST_F(CommandLineTest, AFileWhosePathIsNotUtf8IsRefusedWithThatReason) {
+    ASSERT_TRUE(run("cp '" + mp3 + "' \"" + folder.path("") + "/$(printf 'caf\\351.mp3')\""));
+    CommandResult published =
+        publish("--folder '" + site + "' \"" + folder.path("") + "/$(printf 'caf\\351.mp3')\" '" + mp3 + "'");
+    EXPECT_EQ(published.status, 1);
+    EXPECT_NE(published.said.find("skipped, its path is not valid UTF-8, which the playlist cannot store"),
+              std::string::npos)
+        << published.said;
+    EXPECT_NE(published.said.find("Published 1 of 2 tracks"), std::string::npos) << published.said;
+}

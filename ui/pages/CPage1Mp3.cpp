@@ -4,11 +4,13 @@
 #include "audio/TrackPreparation.h"
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
+#include "publish/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
 #include "ui/wait/RunWithWaitDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <ctime>
+#include <optional>
 
 namespace ui {
 
@@ -49,6 +52,25 @@ std::tm localNow() {
 
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style) {
     return QIcon::fromTheme(name, style->standardIcon(fallback));
+}
+
+// The title as the playlist stores it; `notes` gets a line when it changed.
+QString storableTitle(const QString& title, const QString& whose, QStringList& notes) {
+    publish::StorableText stored = publish::storableText(title.toStdString());
+    if (stored.controlsRemoved)
+        notes << whose + QCoreApplication::translate("ui::CPage1Mp3", ": control characters were removed from the title.");
+    return QString::fromStdString(stored.text);
+}
+
+// Qt shows a file name that is not UTF-8 with replacement characters, and
+// such a name no longer finds the file.
+std::optional<QString> unstorablePath(const QString& file) {
+    if (file.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(file))
+        return QCoreApplication::translate("ui::CPage1Mp3", "its name is not valid UTF-8, which the playlist cannot store");
+    if (!publish::isStorableText(file.toStdString()))
+        return QCoreApplication::translate("ui::CPage1Mp3",
+                                           "its name holds control characters, which the playlist cannot store");
+    return std::nullopt;
 }
 
 } // namespace
@@ -179,8 +201,13 @@ void CPage1Mp3::initializePage() {
 void CPage1Mp3::loadStoredPlaylist() {
     std::vector<std::string> paths, titles;
     publish::LoadPlaylist(paths, titles, context.settings.settingsFile());
+    // All rows at once: adding them one by one makes the view redo its
+    // layout each time, which grows with the square of the playlist.
+    QList<QTreeWidgetItem*> entries;
+    entries.reserve(static_cast<qsizetype>(paths.size()));
     for (size_t i = 0; i < paths.size(); ++i)
-        addEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
+        entries << makeEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
+    rows->addTopLevelItems(entries);
 }
 
 void CPage1Mp3::fillQualities() {
@@ -210,16 +237,20 @@ void CPage1Mp3::fillQualities() {
     recordingPath = work.empty() ? "" : work + "/record.wav";
 }
 
-void CPage1Mp3::addEntry(int row, const QString& path, const QString& title) {
+QTreeWidgetItem* CPage1Mp3::makeEntry(int row, const QString& path, const QString& title) {
     QString shown = title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
     auto* item = new QTreeWidgetItem({QString::number(row + 1), shown, path});
     item->setTextAlignment(TitleColumn, Qt::AlignCenter);
-    rows->insertTopLevelItem(row, item);
-    renumber();
+    return item;
 }
 
-void CPage1Mp3::renumber() {
-    for (int i = 0; i < rows->topLevelItemCount(); ++i)
+void CPage1Mp3::addEntry(int row, const QString& path, const QString& title) {
+    rows->insertTopLevelItem(row, makeEntry(row, path, title));
+    renumber(row);
+}
+
+void CPage1Mp3::renumber(int from) {
+    for (int i = from; i < rows->topLevelItemCount(); ++i)
         rows->topLevelItem(i)->setText(NumberColumn, QString::number(i + 1));
 }
 
@@ -254,13 +285,17 @@ void CPage1Mp3::savePlaylist() { publish::updatePlaylist(playlist(), context.set
 
 void CPage1Mp3::addFiles(const QStringList& files) {
     QString caption = files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3");
-    QStringList refused;
+    QStringList refused, notes;
     std::tm now = localNow();
     std::string work = audio::workFolder(context.documentsFolder);
     for (const QString& file : files) {
         rememberFolderOf(file);
         std::string path = file.toStdString();
-        QString title = QString::fromStdString(audio::titleForFile(path));
+        if (std::optional<QString> problem = unstorablePath(file)) {
+            refused << file + ": " + *problem;
+            continue;
+        }
+        QString title = storableTitle(QString::fromStdString(audio::titleForFile(path)), file, notes);
         audio::TrackCheck check = audio::checkTrack(path);
         audio::PreparedTrack ready{path, check.problem};
         if (check.need == audio::TrackNeed::Conversion)
@@ -275,6 +310,8 @@ void CPage1Mp3::addFiles(const QStringList& files) {
     savePlaylist();
     if (!refused.isEmpty())
         QMessageBox::warning(this, "Tunemill", tr("These files were not added:") + "\n\n" + refused.join("\n"));
+    if (!notes.isEmpty())
+        QMessageBox::information(this, "Tunemill", notes.join("\n"));
 }
 
 void CPage1Mp3::deleteSelected() {
@@ -325,8 +362,11 @@ void CPage1Mp3::changeTitle() {
     CChangeTextDlg dialog(item->text(TitleColumn), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    item->setText(TitleColumn, dialog.text());
+    QStringList notes;
+    item->setText(TitleColumn, storableTitle(dialog.text(), tr("The title"), notes));
     savePlaylist();
+    if (!notes.isEmpty())
+        QMessageBox::information(this, "Tunemill", notes.join("\n"));
 }
 
 void CPage1Mp3::playSelected() {

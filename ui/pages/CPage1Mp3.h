@@ -16,6 +16,7 @@ class QGroupBox;
 class QPushButton;
 class QToolBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace ui {
 
@@ -64,8 +65,10 @@ protected:
 private:
     void buildToolBar();
     void buildContextMenu();
+    QTreeWidgetItem* makeEntry(int row, const QString& path, const QString& title);
     void addEntry(int row, const QString& path, const QString& title);
-    void renumber();
+    // Numbers the rows from `from` on.
+    void renumber(int from = 0);
     void move(int offset);
     void loadStoredPlaylist();
     void fillQualities();
