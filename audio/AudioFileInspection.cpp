@@ -33,16 +33,28 @@ bool readSlice(std::ifstream& file, size_t from, size_t count, Bytes& bytes) {
     return !file.bad();
 }
 
+// Text has no control bytes other than line breaks, tabs and form feeds.
 bool looksLikeText(const Bytes& bytes) {
     size_t count = std::min<size_t>(bytes.size(), 4096);
     if (count == 0)
         return false;
     for (size_t i = 0; i < count; ++i) {
         unsigned char c = bytes[i];
-        if (c < 0x20 && c != '\n' && c != '\r' && c != '\t')
+        if ((c < 0x20 && c != '\n' && c != '\r' && c != '\t' && c != '\f') || c == 0x7F)
             return false;
     }
     return true;
+}
+
+// "nothing but zero bytes", "nothing but bytes 0xFF", when the start is one
+// value that is no printable character, repeated; else empty.
+std::string repeatedByte(const Bytes& bytes) {
+    if (bytes.empty() || (bytes[0] >= 0x20 && bytes[0] < 0x7F) || !std::all_of(bytes.begin(), bytes.end(), [&](unsigned char c) { return c == bytes[0]; }))
+        return "";
+    if (bytes[0] == 0)
+        return "nothing but zero bytes";
+    const char digits[] = "0123456789ABCDEF";
+    return std::string("nothing but bytes 0x") + digits[bytes[0] >> 4] + digits[bytes[0] & 0xF];
 }
 
 struct Signature {
@@ -80,9 +92,12 @@ std::string foreignProblem(const Bytes& start) {
             return std::string("not a sound file Tunemill can read: it is ") + signature.name;
     if (start.empty())
         return "the file is empty";
+    if (std::string repeated = repeatedByte(start); !repeated.empty())
+        return "not a sound file Tunemill can read: it holds " + repeated;
     if (looksLikeText(start))
         return "not a sound file Tunemill can read: it is text";
-    return "not a sound file Tunemill can read: no MP3, WAV, AIFF, FLAC or Ogg audio was found in it";
+    return "not a sound file Tunemill can read: it is binary data in which no MP3, WAV, AIFF, FLAC or Ogg audio "
+           "was found";
 }
 
 bool isRawPcmName(const std::string& path) {

@@ -19,7 +19,7 @@ namespace {
 constexpr int MostChannels = 64;
 
 // What a file without a header is taken to hold: the encoder's defaults.
-PcmLayout rawLayout() { return {2, 16, SampleEncoding::SignedInteger, false}; }
+PcmLayout rawLayout() { return {2, 16, SampleEncoding::SignedInteger, false, {}}; }
 
 void resetForOpening(AudioInput& input, lame_t encoder) {
     input.countCarefully = false;
@@ -139,7 +139,7 @@ int readPcmBlock(AudioInput& input, int wanted, int left[], int right[]) {
     size_t perChannel = read / static_cast<size_t>(layout.frameBytes());
     input.unpacked.resize(perChannel * static_cast<size_t>(layout.channels));
     unpackPcmSamples(input.packed.data(), input.unpacked.size(), layout, input.unpacked.data());
-    mixToStereo(input.unpacked.data(), perChannel, layout.channels, left, right);
+    mixToStereo(input.unpacked.data(), perChannel, layout, left, right);
     return static_cast<int>(perChannel);
 }
 

@@ -43,6 +43,14 @@ int32_t unpackFloat(const unsigned char* bytes, int width, bool littleEndian) {
     return static_cast<int32_t>(std::lround(value * 2147483647.0));
 }
 
+int32_t clippedSample(double value) {
+    if (value >= static_cast<double>(INT32_MAX))
+        return INT32_MAX;
+    if (value <= static_cast<double>(INT32_MIN))
+        return INT32_MIN;
+    return static_cast<int32_t>(std::lround(value));
+}
+
 } // namespace
 
 bool PcmLayout::supported() const {
@@ -66,7 +74,8 @@ void unpackPcmSamples(const unsigned char* bytes, size_t count, const PcmLayout&
     }
 }
 
-void mixToStereo(const int32_t* samples, size_t perChannel, int channels, int* left, int* right) {
+void mixToStereo(const int32_t* samples, size_t perChannel, const PcmLayout& layout, int* left, int* right) {
+    int channels = layout.channels;
     if (channels <= 2) {
         for (size_t i = 0; i < perChannel; ++i) {
             left[i] = channels == 2 ? samples[2 * i] : samples[i];
@@ -74,15 +83,20 @@ void mixToStereo(const int32_t* samples, size_t perChannel, int channels, int* l
         }
         return;
     }
-    // In halves: each side is 2 × (its own) + (every further channel).
-    int64_t weight = 2 + (channels - 2);
+    std::vector<Speaker> speakers =
+        layout.speakers.size() == static_cast<size_t>(channels) ? layout.speakers : defaultSpeakers(channels);
+    std::vector<StereoShare> shares;
+    for (Speaker speaker : speakers)
+        shares.push_back(stereoShareOf(speaker));
     for (size_t i = 0; i < perChannel; ++i) {
         const int32_t* frame = samples + i * static_cast<size_t>(channels);
-        int64_t shared = 0;
-        for (int channel = 2; channel < channels; ++channel)
-            shared += frame[channel];
-        left[i] = static_cast<int>((2 * static_cast<int64_t>(frame[0]) + shared) / weight);
-        right[i] = static_cast<int>((2 * static_cast<int64_t>(frame[1]) + shared) / weight);
+        double mixedLeft = 0, mixedRight = 0;
+        for (int channel = 0; channel < channels; ++channel) {
+            mixedLeft += shares[static_cast<size_t>(channel)].left * frame[channel];
+            mixedRight += shares[static_cast<size_t>(channel)].right * frame[channel];
+        }
+        left[i] = clippedSample(mixedLeft);
+        right[i] = clippedSample(mixedRight);
     }
 }
 

@@ -1,8 +1,11 @@
 #ifndef AUDIO_PCMUNPACKING_H
 #define AUDIO_PCMUNPACKING_H
 
+#include "audio/SpeakerLayout.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace audio {
 
@@ -14,6 +17,8 @@ struct PcmLayout {
     int bitWidth = 16;  // 8, 16, 24 or 32; 32 or 64 for floats
     SampleEncoding encoding = SampleEncoding::SignedInteger;
     bool littleEndian = false;
+    // The speaker of each channel; empty for the default order.
+    std::vector<Speaker> speakers;
 
     int bytesPerSample() const { return bitWidth / 8; }
     int frameBytes() const { return channels * bytesPerSample(); }
@@ -25,11 +30,11 @@ struct PcmLayout {
 // are clipped to full scale.
 void unpackPcmSamples(const unsigned char* bytes, size_t count, const PcmLayout& layout, int32_t* samples);
 
-// Hands interleaved samples of `channels` channels to the encoder's two
+// Hands interleaved samples of the layout's channels to the encoder's two
 // arrays: mono goes to the left with the right zeroed, stereo is split, and
-// more channels are mixed down to stereo: the first two are left and right,
-// each further one goes to both at half weight, scaled so nothing clips.
-void mixToStereo(const int32_t* samples, size_t perChannel, int channels, int* left, int* right);
+// more channels are mixed down to stereo by their speakers' shares
+// (stereoShareOf), then clipped to full scale.
+void mixToStereo(const int32_t* samples, size_t perChannel, const PcmLayout& layout, int* left, int* right);
 
 } // namespace audio
 

@@ -19,6 +19,7 @@ struct WavFormat {
     uint32_t channels = 0;
     uint32_t sampleRate = 0;
     uint32_t bitsPerSample = 0;
+    uint32_t channelMask = 0;  // 0: the default order
     bool read = false;
 };
 
@@ -27,9 +28,9 @@ struct WavFormat {
 bool readExtension(std::FILE* file, uint32_t size, WavFormat& format, uint64_t& consumed) {
     if (format.formatTag != ExtensibleTag || size < 40)
         return true;
-    uint32_t extensionSize, validBits, channelMask, subFormat;
-    if (!readLittle16(file, extensionSize) || !readLittle16(file, validBits) || !readLittle32(file, channelMask) ||
-        !readLittle16(file, subFormat))
+    uint32_t extensionSize, validBits, subFormat;
+    if (!readLittle16(file, extensionSize) || !readLittle16(file, validBits) ||
+        !readLittle32(file, format.channelMask) || !readLittle16(file, subFormat))
         return false;
     format.formatTag = subFormat;
     consumed += 10;
@@ -62,6 +63,8 @@ uint64_t bytesLeft(std::FILE* file) {
 
 bool layoutFor(const WavFormat& format, PcmLayout& layout) {
     layout.channels = static_cast<int>(format.channels);
+    if (format.channels > 2)
+        layout.speakers = speakersOfWaveMask(format.channelMask, layout.channels);
     layout.bitWidth = static_cast<int>((format.bitsPerSample + 7) / 8 * 8);
     layout.littleEndian = true;
     if (format.formatTag == PcmTag)

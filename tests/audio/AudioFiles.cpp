@@ -24,7 +24,16 @@ Bytes wavBytes(const WavLayout& layout) {
     putWord(body, layout.rate * blockAlign, 4);
     putWord(body, blockAlign, 2);
     putWord(body, layout.bits, 2);
+    size_t extensionAt = body.size();
     body.resize(body.size() + layout.formatChunkSize - 16, 0);
+    if (layout.formatTag == 0xFFFE && layout.formatChunkSize >= 40) {
+        Bytes extension;
+        putWord(extension, 22, 2);
+        putWord(extension, static_cast<unsigned>(layout.bits), 2);
+        putWord(extension, layout.channelMask, 4);
+        putWord(extension, 1, 2);  // the sub-format GUID's first bytes: PCM
+        std::copy(extension.begin(), extension.end(), body.begin() + static_cast<long>(extensionAt));
+    }
     for (const auto& [tag, content] : layout.chunksBeforeData) {
         putTag(body, tag);
         putWord(body, static_cast<unsigned>(content.size()), 4);

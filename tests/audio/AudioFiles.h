@@ -16,6 +16,8 @@ struct WavLayout {
     int rate = 22050;
     int bits = 16;
     int formatChunkSize = 16;
+    // With `formatTag` 0xFFFE: the extension naming PCM and this mask.
+    unsigned channelMask = 0;
     std::vector<std::pair<std::string, Bytes>> chunksBeforeData;
     Bytes data;
     Bytes afterData;

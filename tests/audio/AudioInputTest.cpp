@@ -255,17 +255,65 @@ TEST_F(ReaderTest, FloatSamplesAreClippedToFullScaleAndNanIsSilence) {
     EXPECT_EQ(left[3], 1073741824);
 }
 
-TEST_F(ReaderTest, MoreThanTwoChannelsAreMixedDownToStereo) {
+// Six channels in the default order FL FR FC LFE BL BR: fronts whole, centre
+// and back at −3 dB, the low-frequency channel left out.
+TEST_F(ReaderTest, MoreThanTwoChannelsAreMixedDownByTheirSpeakers) {
+    const double minus3dB = 0.7071067811865476;
+    auto sample = [](double value16) { return static_cast<int>(std::lround(value16 * 65536)); };
     WavLayout six;
     six.channels = 6;
-    // Left 0x1000, right 0x2000, the other four 0x0400 each (16-bit).
-    six.data = {0x00, 0x10, 0x00, 0x20, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04};
+    // FL 0x1000, FR 0x2000, FC 0x0400, LFE 0x4000, BL 0x0200, BR 0x0100 (16-bit).
+    six.data = {0x00, 0x10, 0x00, 0x20, 0x00, 0x04, 0x00, 0x40, 0x00, 0x02, 0x00, 0x01};
     ASSERT_TRUE(open(wavBytes(six)));
     EXPECT_EQ(channels(), 2);
     ASSERT_EQ(read(), 1);
-    // (2 × own + the rest) / (2 + 4), in left-justified 32-bit samples.
-    EXPECT_EQ(left[0], (2 * 0x1000 + 4 * 0x400) * 65536 / 6);
-    EXPECT_EQ(right[0], (2 * 0x2000 + 4 * 0x400) * 65536 / 6);
+    EXPECT_EQ(left[0], sample(0x1000 + minus3dB * (0x400 + 0x200)));
+    EXPECT_EQ(right[0], sample(0x2000 + minus3dB * (0x400 + 0x100)));
+
+    // The same bytes, but the mask says FL FR FC BC SL SR.
+    WavLayout masked = six;
+    masked.formatTag = 0xFFFE;
+    masked.formatChunkSize = 40;
+    masked.channelMask = 0x1 | 0x2 | 0x4 | 0x100 | 0x200 | 0x400;
+    audio::CloseAudioInput(input);
+    ASSERT_TRUE(open(wavBytes(masked)));
+    ASSERT_EQ(read(), 1);
+    EXPECT_EQ(left[0], sample(0x1000 + minus3dB * (0x400 + 0x4000 + 0x200)));
+    EXPECT_EQ(right[0], sample(0x2000 + minus3dB * (0x400 + 0x4000 + 0x100)));
+
+    // Full scale everywhere clips instead of wrapping.
+    WavLayout loud = six;
+    loud.data = Bytes(12, 0);
+    for (size_t i = 0; i < loud.data.size(); i += 2)
+        loud.data[i + 1] = 0x7F, loud.data[i] = 0xFF;
+    audio::CloseAudioInput(input);
+    ASSERT_TRUE(open(wavBytes(loud)));
+    ASSERT_EQ(read(), 1);
+    EXPECT_EQ(left[0], INT32_MAX);
+    EXPECT_EQ(right[0], INT32_MAX);
+}
+
+// What only the front speakers play keeps its level in the mix, whatever
+// order the format gives its channels (Ogg Vorbis: FL FC FR BL BR LFE).
+TEST_F(ReaderTest, FrontChannelsKeepTheirLevelInTheMix) {
+    std::string ogg = folder.path("front.ogg"), wav6 = folder.path("six.wav");
+    ASSERT_TRUE(run("ffmpeg -v error -f lavfi -i 'sine=f=440:d=1:r=22050' -af "
+                    "'pan=5.1|FL=c0|FR=0.5*c0|FC=0*c0|LFE=0*c0|BL=0*c0|BR=0*c0' '" + wav6 + "'"));
+    ASSERT_TRUE(run("ffmpeg -v error -i '" + wav6 + "' -c:a libvorbis -q:a 8 '" + ogg + "'"));
+    for (const std::string& file : {wav6, ogg}) {
+        audio::CloseAudioInput(input);
+        ASSERT_TRUE(openPath(file)) << file << ": " << input.error;
+        EXPECT_EQ(channels(), 2);
+        double leftPeak = 0, rightPeak = 0;
+        for (int samples; (samples = read()) > 0;)
+            for (int i = 0; i < samples; ++i) {
+                leftPeak = std::max(leftPeak, std::abs(static_cast<double>(left[i])));
+                rightPeak = std::max(rightPeak, std::abs(static_cast<double>(right[i])));
+            }
+        double fullLevel = std::abs(static_cast<double>(INT32_MIN)) / 8;  // the sine's amplitude 1/8
+        EXPECT_NEAR(20 * std::log10(leftPeak / fullLevel), 0, 1.5) << file;
+        EXPECT_NEAR(20 * std::log10(rightPeak / fullLevel), -6, 1.5) << file;
+    }
 }
 
 TEST_F(ReaderTest, Mp3StartUpBelievesOnlyFramesThatChain) {

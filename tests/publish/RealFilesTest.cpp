@@ -193,20 +193,23 @@ TEST_F(RealFilesTest, FilesThatAreNoSoundAreRefusedAndNamed) {
         noise[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
     std::string random = folder.path("random.wav");
     writeFile(random, noise);
+    std::string ones = folder.path("erased.wav");
+    writeFile(ones, Bytes(500000, 0xFF));
     std::string good = make("good.mp3", "lame --quiet IN OUT");
 
     CommandResult published = publish("'" + m4a + "' '" + picture + "' '" + archive + "' '" + text + "' '" + random +
-                                  "' '" + good + "'");
+                                  "' '" + ones + "' '" + good + "'");
     EXPECT_EQ(published.status, 1);
     for (const auto& [file, reason] :
          {std::pair{m4a, "it is an MP4 or M4A file (AAC audio or video)"}, std::pair{picture, "it is a PNG picture"},
           std::pair{archive, "it is a ZIP archive"}, std::pair{text, "it is text"},
-          std::pair{random, "no MP3, WAV, AIFF, FLAC or Ogg audio was found in it"}}) {
+          std::pair{random, "it is binary data in which no MP3, WAV, AIFF, FLAC or Ogg audio was found"},
+          std::pair{ones, "it holds nothing but bytes 0xFF"}}) {
         std::string line = ": " + file + ": skipped, not a sound file Tunemill can read: " + reason + "\n";
         EXPECT_NE(published.said.find(line), std::string::npos) << line << published.said;
     }
-    EXPECT_NE(published.said.find("track 6 of 6: " + good + ": published"), std::string::npos) << published.said;
-    EXPECT_NE(published.said.find("Published 1 of 6 tracks"), std::string::npos) << published.said;
+    EXPECT_NE(published.said.find("track 7 of 7: " + good + ": published"), std::string::npos) << published.said;
+    EXPECT_NE(published.said.find("Published 1 of 7 tracks"), std::string::npos) << published.said;
     EXPECT_TRUE(fs::exists(movie(1)));
     EXPECT_FALSE(fs::exists(movie(2)));
 }
