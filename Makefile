@@ -47,6 +47,7 @@ bench: build
 	build/bench/album_benchmark build/tunemill-publish
 	build/bench/track_memory_benchmark build/tunemill-publish
 	build/bench/serve_benchmark
+	build/bench/playlist_load_benchmark
 
 clean:
 	rm -rf build build-sanitize demo
