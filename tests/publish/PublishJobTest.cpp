@@ -22,6 +22,14 @@ namespace {
 
 class PublishJobTest : public ::testing::Test {
 protected:
+    // The smallest skin the command line takes: an SWF movie that reads.
+    Bytes writeSkinMovie() {
+        transform::FSMovie movie(transform::FSBounds(0, 0, 2000, 2000), 12.0f);
+        movie.addObject(new transform::FSShowFrame());
+        movie.encodeToFile(folder.path("skin.swf").c_str());
+        return readFile(folder.path("skin.swf"));
+    }
+
     std::string makeMp3(const std::string& name, int rate) {
         std::string wav = folder.path(name + ".wav"), mp3 = folder.path(name + ".mp3");
         writeToneWav(wav, rate, 1, 1.0);
@@ -117,7 +125,7 @@ TEST_F(PublishJobTest, SevenTracksStepTheBarByFortyTwo) {
 
 TEST_F(PublishJobTest, TheCommandLinePublishesTwiceIntoOneFolder) {
     std::string a = makeMp3("a", 22050), b = makeMp3("b", 44100);
-    writeFile(folder.path("skin.swf"), {'C', 'W', 'S'});
+    Bytes skin = writeSkinMovie();
     std::string site = folder.path("site");
     std::string common = std::string(PUBLISHER) + " --folder '" + site + "' --skin '" + folder.path("skin.swf") +
                          "' --html 0 2>/dev/null >/dev/null ";
@@ -128,7 +136,7 @@ TEST_F(PublishJobTest, TheCommandLinePublishesTwiceIntoOneFolder) {
     EXPECT_EQ(std::string(list.begin(), list.end()).find("<item><file>1.swf</file></item></data>") != std::string::npos,
               true);
     EXPECT_FALSE(fs::exists(output("Player.htm")));
-    EXPECT_EQ(readFile(output("Player.swf")), (Bytes{'C', 'W', 'S'}));
+    EXPECT_EQ(readFile(output("Player.swf")), skin);
 }
 
 TEST_F(PublishJobTest, TheCommandLineRefusesBadArguments) {
@@ -146,7 +154,7 @@ TEST_F(PublishJobTest, TheCommandLineConvertsWhatThePlayersCannotStream) {
     ASSERT_TRUE(run("sox -n -r 48000 -c 2 '" + folder.path("song48k.wav") + "' synth 1 sine 440"));
     ASSERT_TRUE(run("lame --quiet '" + folder.path("song48k.wav") + "' '" + folder.path("song48k.mp3") + "'"));
     ASSERT_TRUE(run("sox -n -r 44100 -c 2 -b 16 '" + folder.path("take.aiff") + "' synth 1 sine 600"));
-    writeFile(folder.path("skin.swf"), {'C', 'W', 'S'});
+    writeSkinMovie();
     std::string command = std::string(PUBLISHER) + " --folder '" + folder.path("site") + "' --skin '" +
                           folder.path("skin.swf") + "' 2>/dev/null >/dev/null ";
     EXPECT_EQ(exitStatus(command + "'" + folder.path("voice.wav") + "' '" + folder.path("song48k.mp3") + "' '" +
