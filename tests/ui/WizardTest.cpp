@@ -140,6 +140,23 @@ private slots:
         QCOMPARE(column(again.playlistPage()->list(), 2), QStringList({QString::fromStdString(mp3)}));
     }
 
+    // A long stored playlist comes back whole, numbered, its titles made
+    // storable (a settings file edited by hand may hold anything).
+    void aLongStoredPlaylistLoadsWholeAndClean() {
+        WizardFixture fixture;
+        std::string items;
+        for (int i = 0; i < 5000; ++i)
+            items += "<item><file text=\"T&#1;" + std::to_string(i) + "\">/m/" + std::to_string(i) + ".mp3</file></item>";
+        std::ofstream(fixture.context.settings.settingsFile()) << "<data>" << items << "</data>";
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        QTreeWidget* list = wizard.playlistPage()->list();
+        QCOMPARE(list->topLevelItemCount(), 5000);
+        QCOMPARE(list->topLevelItem(4999)->text(0), QString("5000"));
+        QCOMPARE(list->topLevelItem(4999)->text(1), QString("T4999"));
+        QCOMPARE(list->topLevelItem(0)->text(2), QString("/m/0.mp3"));
+    }
+
     void addingConvertsWhatCannotStreamAndRefusesWhatIsNoSound() {
         WizardFixture fixture;
         std::string high = fixture.makeMp3("high", "--resample 48");

@@ -2,6 +2,7 @@
 
 #include "publish/Playlist.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/StorableText.h"
 #include "publish/TrackMovieBuilder.h"
 #include "ui/controls/AccessibleText.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 #include <QtConcurrent>
@@ -199,6 +201,14 @@ publish::PlayerChoices CPage2Player::choices() const {
     return chosen;
 }
 
-void CPage2Player::pageLeft() { publish::savePlayerChoices(context.settings.settingsFile(), choices()); }
+void CPage2Player::pageLeft() {
+    // The line edit takes pasted control characters; the playlist cannot.
+    publish::StorableText stored = publish::storableText(title->text().toStdString());
+    if (stored.controlsRemoved) {
+        title->setText(QString::fromStdString(stored.text));
+        QMessageBox::information(this, "Tunemill", "Control characters were removed from the playlist title.");
+    }
+    publish::savePlayerChoices(context.settings.settingsFile(), choices());
+}
 
 } // namespace ui
