@@ -206,7 +206,7 @@ void CPage2Player::pageLeft() {
     publish::StorableText stored = publish::storableText(title->text().toStdString());
     if (stored.controlsRemoved) {
         title->setText(QString::fromStdString(stored.text));
-        QMessageBox::information(this, "Tunemill", "Control characters were removed from the playlist title.");
+        QMessageBox::information(this, "Tunemill", tr("Control characters were removed from the playlist title."));
     }
     publish::savePlayerChoices(context.settings.settingsFile(), choices());
 }
