@@ -174,6 +174,22 @@
         <source>There is no sound output to play on.</source>
         <translation>Es gibt keine Tonausgabe, auf der gespielt werden kann.</translation>
     </message>
+    <message>
+        <source>: control characters were removed from the title.</source>
+        <translation>: Steuerzeichen wurden aus dem Titel entfernt.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, which the playlist cannot store</source>
+        <translation>sein Name ist kein gültiges UTF-8, das die Wiedergabeliste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>its name holds control characters, which the playlist cannot store</source>
+        <translation>sein Name enthält Steuerzeichen, die die Wiedergabeliste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Der Titel</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>
@@ -244,6 +260,10 @@
     <message>
         <source>The chosen skin as it will play.</source>
         <translation>Das gewählte Design, wie es spielen wird.</translation>
+    </message>
+    <message>
+        <source>Control characters were removed from the playlist title.</source>
+        <translation>Steuerzeichen wurden aus dem Titel der Wiedergabeliste entfernt.</translation>
     </message>
 </context>
 <context>
