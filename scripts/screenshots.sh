@@ -56,7 +56,7 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   : >"$shots/stderr.txt"
   start
   snap 1-playlist 1
-  wizardKey alt+n; snap 2-player 6
+  wizardKey alt+n; snap 2-player 15
   wizardKey alt+n; snap 3-folder 1
   wizardKey alt+n; snap 4-progress 1
   # Twelve two-minute tunes publish in a few seconds; the page moves on.

@@ -83,7 +83,8 @@ void CPage6Finish::buildWhereLines() {
     folderLine->setObjectName("outputFolder");
     addressLine->setObjectName("address");
     browserNote->setObjectName("browserNote");
-    for (QLabel* line : {publishedLine, folderLine, addressLine, browserNote})
+    // An address broken over lines is hard to read and to copy by hand.
+    for (QLabel* line : {publishedLine, folderLine, browserNote})
         line->setWordWrap(true);
     folderLine->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     addressLine->setTextInteractionFlags(Qt::TextBrowserInteraction);
