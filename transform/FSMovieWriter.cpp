@@ -20,6 +20,16 @@ const unsigned char EndTag[2] = {0, 0};
 
 FSMovieWriter::FSMovieWriter(const char* path, const Layout& layout)
     : compressed(layout.version > 5), version(layout.version), declaredFrames(layout.frameCount) {
+    // A constructor that throws runs no destructor: release what was opened.
+    try {
+        start(path, layout);
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
+void FSMovieWriter::start(const char* path, const Layout& layout) {
     if (compressed) {
         if (deflateInit(&zip, layout.level) != Z_OK)
             throw FSFormatException("Cannot compress data");
@@ -42,11 +52,15 @@ FSMovieWriter::FSMovieWriter(const char* path, const Layout& layout)
     total = size;
 }
 
-FSMovieWriter::~FSMovieWriter() {
+FSMovieWriter::~FSMovieWriter() { release(); }
+
+void FSMovieWriter::release() {
     if (zipOpen)
         deflateEnd(&zip);
+    zipOpen = false;
     if (file != nullptr)
         std::fclose(file);
+    file = nullptr;
 }
 
 void FSMovieWriter::add(FSMovieObject& tag) {

@@ -43,6 +43,9 @@ public:
     void finish();
 
 private:
+    void start(const char* path, const Layout& layout);
+    // Ends the compression and closes the file, if open.
+    void release();
     void write(const unsigned char* bytes, size_t count);
     void deflateInto(const unsigned char* bytes, size_t count, int flush);
     void writeFile(const unsigned char* bytes, size_t count);

@@ -18,6 +18,7 @@
 #include "ui/wait/CWaitDialog.h"
 #include "ui/wizard/CWizard.h"
 
+#include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -285,13 +286,14 @@ private slots:
         wizard.playlistPage()->addFiles({QString::fromStdString(fixture.makeMp3("a", "--resample 22.05"))});
         wizard.next();
         QWebEngineView* view = wizard.playerPage()->previewView();
-        int readyState = -1;
+        // Shared: the page may answer after this scope, when the view goes.
+        auto readyState = std::make_shared<int>(-1);
         QVERIFY(waitFor(
             [&] {
                 view->page()->runJavaScript("(function(){var p=document.getElementById('skin');"
                                             "return p ? p.readyState : -1;})()",
-                                            [&](const QVariant& value) { readyState = value.toInt(); });
-                return readyState == 2;
+                                            [readyState](const QVariant& value) { *readyState = value.toInt(); });
+                return *readyState == 2;
             },
             60000));
         QVERIFY(view->url().toString().endsWith("preview.htm?2.swf"));

@@ -16,6 +16,7 @@
 #include "ui/pages/CPage6Finish.h"
 #include "ui/wizard/CWizard.h"
 
+#include <memory>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -455,13 +456,14 @@ private slots:
         view.resize(400, 200);
         view.show();
         view.load(opened);
-        int readyState = -1;
+        // Shared: the page may answer after this scope, when the view goes.
+        auto readyState = std::make_shared<int>(-1);
         QVERIFY(waitFor(
             [&] {
                 view.page()->runJavaScript("(function(){var p=document.querySelector('ruffle-object,ruffle-embed');"
                                            "return p ? p.readyState : -1;})()",
-                                           [&](const QVariant& value) { readyState = value.toInt(); });
-                return readyState == 2;
+                                           [readyState](const QVariant& value) { *readyState = value.toInt(); });
+                return *readyState == 2;
             },
             60000));
         auto after = fs::directory_iterator(fixture.path("site/output"));
@@ -488,13 +490,14 @@ private slots:
         QTest::keyClicks(player->titleEdit(), " & Co");
         QVERIFY(waitFor([&] { return list().find("title=\"Tunemill Player &amp; Co\"") != std::string::npos; }));
         QWebEngineView* view = player->previewView();
-        int readyState = -1;
+        // Shared: the page may answer after this scope, when the view goes.
+        auto readyState = std::make_shared<int>(-1);
         QVERIFY(waitFor(
             [&] {
                 view->page()->runJavaScript("(function(){var p=document.getElementById('skin');"
                                             "return p ? p.readyState : -1;})()",
-                                            [&](const QVariant& value) { readyState = value.toInt(); });
-                return readyState == 2;
+                                            [readyState](const QVariant& value) { *readyState = value.toInt(); });
+                return *readyState == 2;
             },
             60000));
     }
