@@ -79,3 +79,15 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     }
     return true;
 }
+
+bool waitForLoadedMovie(QWebEngineView* view, const QString& element, int milliseconds) {
+    // Shared: the page may answer after this call, when the view goes.
+    auto readyState = std::make_shared<int>(-1);
+    QString script = QString("(function(){var p=%1;return p ? p.readyState : -1;})()").arg(element);
+    return waitFor(
+        [&] {
+            view->page()->runJavaScript(script, [readyState](const QVariant& value) { *readyState = value.toInt(); });
+            return *readyState == 2;
+        },
+        milliseconds);
+}

@@ -4,9 +4,11 @@
 #include "ui/WizardContext.h"
 
 #include <QString>
+#include <QWebEngineView>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 // A user of the test's own: documents and Tunemill's folder in a temporary
@@ -30,5 +32,9 @@ void acceptNextModal(QString* text = nullptr);
 // Waits, with the event loop running, until `condition` holds; false after
 // `milliseconds`.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 20000);
+
+// Waits until the runtime says the movie is loaded (readyState 2) on the
+// element that the script `element` finds in the view's page.
+bool waitForLoadedMovie(QWebEngineView* view, const QString& element, int milliseconds = 60000);
 
 #endif

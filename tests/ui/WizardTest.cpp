@@ -18,7 +18,6 @@
 #include "ui/wait/CWaitDialog.h"
 #include "ui/wizard/CWizard.h"
 
-#include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -286,16 +285,7 @@ private slots:
         wizard.playlistPage()->addFiles({QString::fromStdString(fixture.makeMp3("a", "--resample 22.05"))});
         wizard.next();
         QWebEngineView* view = wizard.playerPage()->previewView();
-        // Shared: the page may answer after this scope, when the view goes.
-        auto readyState = std::make_shared<int>(-1);
-        QVERIFY(waitFor(
-            [&] {
-                view->page()->runJavaScript("(function(){var p=document.getElementById('skin');"
-                                            "return p ? p.readyState : -1;})()",
-                                            [readyState](const QVariant& value) { *readyState = value.toInt(); });
-                return *readyState == 2;
-            },
-            60000));
+        QVERIFY(waitForLoadedMovie(view, "document.getElementById('skin')"));
         QVERIFY(view->url().toString().endsWith("preview.htm?2.swf"));
         wizard.playerPage()->skinList()->setCurrentRow(1);
         QVERIFY(waitFor([&] { return view->url().toString().endsWith("preview.htm?1.swf"); }));

@@ -16,7 +16,6 @@
 #include "ui/pages/CPage6Finish.h"
 #include "ui/wizard/CWizard.h"
 
-#include <memory>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -456,16 +455,7 @@ private slots:
         view.resize(400, 200);
         view.show();
         view.load(opened);
-        // Shared: the page may answer after this scope, when the view goes.
-        auto readyState = std::make_shared<int>(-1);
-        QVERIFY(waitFor(
-            [&] {
-                view.page()->runJavaScript("(function(){var p=document.querySelector('ruffle-object,ruffle-embed');"
-                                           "return p ? p.readyState : -1;})()",
-                                           [readyState](const QVariant& value) { *readyState = value.toInt(); });
-                return *readyState == 2;
-            },
-            60000));
+        QVERIFY(waitForLoadedMovie(&view, "document.querySelector('ruffle-object,ruffle-embed')"));
         auto after = fs::directory_iterator(fixture.path("site/output"));
         QCOMPARE(static_cast<int>(std::distance(fs::begin(after), fs::end(after))), published);
     }
@@ -490,16 +480,7 @@ private slots:
         QTest::keyClicks(player->titleEdit(), " & Co");
         QVERIFY(waitFor([&] { return list().find("title=\"Tunemill Player &amp; Co\"") != std::string::npos; }));
         QWebEngineView* view = player->previewView();
-        // Shared: the page may answer after this scope, when the view goes.
-        auto readyState = std::make_shared<int>(-1);
-        QVERIFY(waitFor(
-            [&] {
-                view->page()->runJavaScript("(function(){var p=document.getElementById('skin');"
-                                            "return p ? p.readyState : -1;})()",
-                                            [readyState](const QVariant& value) { *readyState = value.toInt(); });
-                return *readyState == 2;
-            },
-            60000));
+        QVERIFY(waitForLoadedMovie(view, "document.getElementById('skin')"));
     }
 
     void playWithoutASoundOutputSaysSo() {
