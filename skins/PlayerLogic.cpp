@@ -2,6 +2,7 @@
 
 #include "publish/PlayerContract.h"
 #include "skins/ActionScript.h"
+#include "skins/SkinStage.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ void defineState(Block& code) {
     code.assign("nDelay", 0);
     code.assign("asFile", newObject("Array", {100}));
     code.assign("mcMusic", var("this").call("createEmptyMovieClip", {"objMusic", 100}));
-    for (const char* field : {"g_Title", "g_Time", "g_Buffer", "lyric"})
+    for (const char* field : {stage::TitleText, stage::TimeText, stage::BufferText, stage::LyricText})
         code.assign(field, "");
 }
 
@@ -35,21 +36,21 @@ void defineState(Block& code) {
 void definePlayback(Block& code, const PlayerOptions& options) {
     code.define("PlayMusic", {}, [](Block& f) {
         f.ifThen(!(nCount > 0), [](Block& empty) { empty.returnNothing(); });
-        show(f, "btnPause", true);
-        show(f, "btnPlay", false);
+        show(f, stage::PauseButton, true);
+        show(f, stage::PlayButton, false);
         f.ifThen(nPlayFrame > 0, [](Block& resume) { resume.evaluate(mcMusic.call("gotoAndPlay", {nPlayFrame})); },
                  [](Block& load) { load.evaluate(callFunction("LoadFile", {var("asFile")[nCur]})); });
     });
     code.define("PauseMusic", {}, [](Block& f) {
-        show(f, "btnPlay", true);
-        show(f, "btnPause", false);
+        show(f, stage::PlayButton, true);
+        show(f, stage::PauseButton, false);
         f.assign("nPlayFrame", mcMusic["_currentframe"]);
         f.evaluate(mcMusic.call("stop"));
     });
     if (options.stopButton) {
         code.define("StopMusic", {}, [](Block& f) {
-            show(f, "btnPlay", true);
-            show(f, "btnPause", false);
+            show(f, stage::PlayButton, true);
+            show(f, stage::PauseButton, false);
             f.assign("nPlayFrame", -1);
             f.evaluate(mcMusic.call("stop"));
         });
@@ -81,7 +82,7 @@ void defineSliders(Block& code, const PlayerOptions& options) {
     double volumeRange = options.volumeSlotWidth - options.volumeKnobWidth;
     code.define("SetMusicVol", {"x"}, [volumeRange](Block& f) {
         f.assign("sndGlobal", newObject("Sound"));
-        f.evaluate(var("sndGlobal").call("setVolume", {toInteger(var("x") / volumeRange * 200 + 0.5)}));
+        f.evaluate(var("sndGlobal").call("setVolume", {toInteger(var("x") / volumeRange * stage::LoudestVolumePercent + 0.5)}));
     });
     double seekRange = options.seekSlotWidth - options.seekThumbWidth;
     code.define("SetMusicPos", {"x"}, [seekRange](Block& f) {
@@ -104,26 +105,26 @@ void defineProcess(Block& code, const PlayerOptions& options) {
         auto clock = [](const char* seconds) {
             return toInteger(var(seconds) / 60) + ":" + (var(seconds) - toInteger(var(seconds) / 60) * 60);
         };
-        f.assign("g_Time", clock("elapsed") + " / " + clock("total"));
+        f.assign(stage::TimeText, clock("elapsed") + " / " + clock("total"));
         if (sliders) {
             f.ifThen(!var("bSeeking"), [=](Block& move) {
-                move.setMember(var("mcSeek")["mcThumb"], "_x",
+                move.setMember(var(stage::SeekSlider)[stage::SeekThumb], "_x",
                                mcMusic["_currentframe"] * thumbTravel / mcMusic["_totalframes"]);
             });
         }
         if (lyric) {
             f.ifThen(!(mcMusic[contract::LyricVariable] == undefinedValue()),
-                     [](Block& show) { show.assign("lyric", mcMusic[contract::LyricVariable]); });
+                     [](Block& show) { show.assign(stage::LyricText, mcMusic[contract::LyricVariable]); });
         }
     });
 }
 
 void updateSpectrum(Block& f) {
-    for (int i = 0; i < contract::SpectrumBars; ++i) {
-        std::string bar = "mc_sb" + std::to_string(i), value = contract::BarVariablePrefix + std::to_string(i);
+    for (int i = 0; i < stage::SpectrumBars; ++i) {
+        std::string bar = stage::barClip(i), value = contract::BarVariablePrefix + std::to_string(i);
         f.local("v", toInteger(mcMusic[value.c_str()] / contract::BarScale));
         f.ifThen(var("v") > contract::BarCap, [](Block& cap) { cap.local("v", contract::BarCap); });
-        f.evaluate(var("mcSpectrum")[bar.c_str()].call("gotoAndStop", {var("v")}));
+        f.evaluate(var(stage::SpectrumClip)[bar.c_str()].call("gotoAndStop", {var("v")}));
     }
 }
 
@@ -157,11 +158,11 @@ void defineTick(Block& code, const PlayerOptions& options) {
             });
         });
         if (options.barFrames > 0) {
-            show(f, "mcSpectrum", true);
+            show(f, stage::SpectrumClip, true);
             updateSpectrum(f);
         }
         if (options.stopButton)
-            f.ifThen(nPlayFrame == -1, [](Block& blank) { blank.assign("g_Time", ""); },
+            f.ifThen(nPlayFrame == -1, [](Block& blank) { blank.assign(stage::TimeText, ""); },
                      [](Block& shown) { shown.evaluate(callFunction("Process")); });
         else
             f.evaluate(callFunction("Process"));
@@ -170,7 +171,7 @@ void defineTick(Block& code, const PlayerOptions& options) {
     code.define("LoadFile", {"file"}, [lyric](Block& f) {
         // A track without lyrics must not show the previous track's last line.
         if (lyric)
-            f.assign("lyric", "");
+            f.assign(stage::LyricText, "");
         f.local("url", var("_root")["_url"]);
         f.local("cut", var("url").call("lastIndexOf", {"\\"}));
         f.ifThen(var("cut") < 0, [](Block& slash) { slash.local("cut", var("url").call("lastIndexOf", {"/"})); });
@@ -207,45 +208,45 @@ void wireSlider(Block& code, const char* slot, const char* knob, double travel, 
 }
 
 void wireControls(Block& code, const PlayerOptions& options) {
-    code.setMember(var("btnPlay"), "onRelease", handler("PlayMusic"));
-    code.setMember(var("btnPause"), "onRelease", handler("PauseMusic"));
-    code.setMember(var("btnPrev"), "onRelease", handler("PlayPrev"));
-    code.setMember(var("btnNext"), "onRelease", handler("PlayNext"));
+    code.setMember(var(stage::PlayButton), "onRelease", handler("PlayMusic"));
+    code.setMember(var(stage::PauseButton), "onRelease", handler("PauseMusic"));
+    code.setMember(var(stage::PrevButton), "onRelease", handler("PlayPrev"));
+    code.setMember(var(stage::NextButton), "onRelease", handler("PlayNext"));
     if (options.stopButton)
-        code.setMember(var("btnStop"), "onRelease", handler("StopMusic"));
+        code.setMember(var(stage::StopButton), "onRelease", handler("StopMusic"));
     if (!options.sliders)
         return;
-    wireSlider(code, "mcVolume", "mcKnob", options.volumeSlotWidth - options.volumeKnobWidth, "SetMusicVol", "");
-    wireSlider(code, "mcSeek", "mcThumb", options.seekSlotWidth - options.seekThumbWidth, "SetMusicPos",
+    wireSlider(code, stage::VolumeSlider, stage::VolumeKnob, options.volumeSlotWidth - options.volumeKnobWidth, "SetMusicVol", "");
+    wireSlider(code, stage::SeekSlider, stage::SeekThumb, options.seekSlotWidth - options.seekThumbWidth, "SetMusicPos",
                "bSeeking");
     code.assign("bSeeking", boolean(false));
     bool speaker = options.speakerIcon;
-    code.setMember(var("btnMute"), "onRelease", function({}, [speaker](Block& f) {
-                       Expr knob = var("mcVolume")["mcKnob"];
+    code.setMember(var(stage::MuteButton), "onRelease", function({}, [speaker](Block& f) {
+                       Expr knob = var(stage::VolumeSlider)[stage::VolumeKnob];
                        f.ifThen(knob["_x"] == 0, [=](Block& unmute) { unmute.setMember(knob, "_x", var("nMuteX")); },
                                 [=](Block& mute) {
                                     mute.assign("nMuteX", knob["_x"]);
                                     mute.setMember(knob, "_x", 0);
                                 });
                        if (speaker)
-                           f.setMember(var("mcSpeaker"), "_visible", !(knob["_x"] == 0));
+                           f.setMember(var(stage::SpeakerClip), "_visible", !(knob["_x"] == 0));
                        f.evaluate(callFunction("SetMusicVol", {knob["_x"]}));
                    }));
     std::string site = options.vendorSite;
-    code.setMember(var("btnLogo"), "onRelease", function({}, [site](Block& f) {
+    code.setMember(var(stage::LogoButton), "onRelease", function({}, [site](Block& f) {
                        f.append(new transform::FSGetUrl(site.c_str(), ""));
                    }));
 }
 
 void layOutBars(Block& code, const PlayerOptions& options) {
-    Expr box = var("mcSpectrum");
-    Expr first = box["mc_sb0"];
-    for (int i = 1; i < 10; ++i) {
-        std::string name = "mc_sb" + std::to_string(i);
+    Expr box = var(stage::SpectrumClip);
+    Expr first = box[stage::barClip(0)];
+    for (int i = 1; i < stage::SpectrumBars; ++i) {
+        std::string name = stage::barClip(i);
         code.evaluate(first.call("duplicateMovieClip", {name.c_str(), i}));
         code.setMember(box[name.c_str()], "_x", first["_x"] + i * options.barSpacing);
     }
-    show(code, "mcSpectrum", false);
+    show(code, stage::SpectrumClip, false);
 }
 
 // The playlist document: its title, options and track files. A document
@@ -256,7 +257,7 @@ void loadPlaylist(Block& code) {
     code.setMember(var("xmlList"), "onLoad", function({"success"}, [](Block& f) {
                        f.local("root", var("this")["firstChild"]);
                        Expr attributes = var("root")["attributes"];
-                       f.assign("g_Title", attributes[contract::TitleAttribute]);
+                       f.assign(stage::TitleText, attributes[contract::TitleAttribute]);
                        f.assign("bAutoStart", toInteger(attributes[contract::AutoStartAttribute]));
                        f.assign("bAutoNext", toInteger(attributes[contract::AutoNextAttribute]));
                        f.assign("bLoopList", toInteger(attributes[contract::LoopAttribute]));
@@ -287,7 +288,7 @@ transform::FSActionList playerLogic(const PlayerOptions& options) {
     defineProcess(code, options);
     defineTick(code, options);
     wireControls(code, options);
-    show(code, "btnPause", false);
+    show(code, stage::PauseButton, false);
     if (options.barFrames > 0)
         layOutBars(code, options);
     loadPlaylist(code);

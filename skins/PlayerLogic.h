@@ -1,6 +1,7 @@
 #ifndef SKINS_PLAYERLOGIC_H
 #define SKINS_PLAYERLOGIC_H
 
+#include "skins/SkinStage.h"
 #include "transform/FSActionList.h"
 
 namespace skins {
@@ -13,8 +14,8 @@ struct PlayerOptions {
     bool stopButton = false;        // StopMusic, and g_Time blanked after Stop
     bool speakerIcon = false;       // the mute button hides and shows mcSpeaker
     bool sliders = true;            // volume and seek sliders
-    const char* statusField = "g_Buffer";        // buffering text, then the title
-    const char* bufferingText = "Buffering... ";
+    const char* statusField = stage::BufferText;        // buffering text, then the title
+    const char* bufferingText = stage::BufferingText;
     double seekSlotWidth = 0, seekThumbWidth = 0;
     double volumeSlotWidth = 0, volumeKnobWidth = 0;
     const char* vendorSite = "";

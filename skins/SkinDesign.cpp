@@ -1,6 +1,7 @@
 #include "skins/SkinDesign.h"
 
 #include "publish/PlayerContract.h"
+#include "skins/SkinStage.h"
 
 #include <initializer_list>
 
@@ -92,7 +93,7 @@ SkinDesign simple() {
     // Clear of the panel's border on the right.
     design.titleField = {81, 0, 119, 13};
     design.timeField = {81, 12, 119, 13};
-    design.statusField = "g_Time";
+    design.statusField = stage::TimeText;
     design.bufferingText = "Buffering.. ";
     return design;
 }

@@ -1,6 +1,7 @@
 #ifndef SKINS_SKINDESIGN_H
 #define SKINS_SKINDESIGN_H
 
+#include "skins/SkinStage.h"
 #include "transform/FSColor.h"
 
 #include <vector>
@@ -32,8 +33,8 @@ struct SkinDesign {
     int seekThumbWidth = 0;
     Box titleField, timeField, bufferField, lyricField;
     bool speakerIcon = false;
-    const char* statusField = "g_Buffer";
-    const char* bufferingText = "Buffering... ";
+    const char* statusField = stage::BufferText;
+    const char* bufferingText = stage::BufferingText;
 };
 
 // The built-in skins 208, 209 and 217, named as the player page lists them.

@@ -2,6 +2,7 @@
 
 #include "publish/PlayerContract.h"
 #include "skins/PlayerLogic.h"
+#include "skins/SkinStage.h"
 #include "transform/transform.h"
 
 #include <utility>
@@ -137,35 +138,35 @@ void SkinBuilder::placeButton(const Box& box, const char* name, const Points& ic
 }
 
 void SkinBuilder::placeButtons() {
-    placeButton(design.play, "btnPlay", {{0.35, 0.25}, {0.75, 0.5}, {0.35, 0.75}});
-    placeButton(design.play, "btnPause", {{0.3, 0.25}, {0.45, 0.25}, {0.45, 0.75}, {0.3, 0.75}},
+    placeButton(design.play, stage::PlayButton, {{0.35, 0.25}, {0.75, 0.5}, {0.35, 0.75}});
+    placeButton(design.play, stage::PauseButton, {{0.3, 0.25}, {0.45, 0.25}, {0.45, 0.75}, {0.3, 0.75}},
                 {{0.55, 0.25}, {0.7, 0.25}, {0.7, 0.75}, {0.55, 0.75}});
-    placeButton(design.prev, "btnPrev", {{0.7, 0.25}, {0.35, 0.5}, {0.7, 0.75}},
+    placeButton(design.prev, stage::PrevButton, {{0.7, 0.25}, {0.35, 0.5}, {0.7, 0.75}},
                 {{0.25, 0.25}, {0.35, 0.25}, {0.35, 0.75}, {0.25, 0.75}});
-    placeButton(design.next, "btnNext", {{0.3, 0.25}, {0.65, 0.5}, {0.3, 0.75}},
+    placeButton(design.next, stage::NextButton, {{0.3, 0.25}, {0.65, 0.5}, {0.3, 0.75}},
                 {{0.65, 0.25}, {0.75, 0.25}, {0.75, 0.75}, {0.65, 0.75}});
     if (design.stop.present())
-        placeButton(design.stop, "btnStop", {{0.3, 0.3}, {0.7, 0.3}, {0.7, 0.7}, {0.3, 0.7}});
+        placeButton(design.stop, stage::StopButton, {{0.3, 0.3}, {0.7, 0.3}, {0.7, 0.7}, {0.3, 0.7}});
     if (design.mute.present()) {
         const Box& mute = design.mute;
         Points speaker = scaled(mute, {{0.25, 0.4}, {0.45, 0.4}, {0.7, 0.2}, {0.7, 0.8}, {0.45, 0.6}, {0.25, 0.6}});
         if (design.speakerIcon) {
             place(sprite({{rectangle(mute.width, mute.height, design.control, 1, design.accent), {0, 0}}}), mute,
-                  "btnMute");
-            place(sprite({{polygon(speaker, design.symbol), {0, 0}}}), mute, "mcSpeaker");
+                  stage::MuteButton);
+            place(sprite({{polygon(speaker, design.symbol), {0, 0}}}), mute, stage::SpeakerClip);
         } else {
-            place(buttonFace(mute, speaker), mute, "btnMute");
+            place(buttonFace(mute, speaker), mute, stage::MuteButton);
         }
     }
     if (design.logo.present()) {
         const Box& logo = design.logo;
         int face = rectangle(logo.width, logo.height, design.accent, 1, design.symbol);
         int mark = textField({0, 0, logo.width, logo.height}, "", "tm", FSDefineEditText::Center);
-        place(sprite({{face, {0, 0}}}, {{mark, "txtMark"}}), logo, "btnLogo");
+        place(sprite({{face, {0, 0}}}, {{mark, "txtMark"}}), logo, stage::LogoButton);
     }
 }
 
-// The box holds the first bar, "mc_sb0"; the logic copies it nine times.
+// The box holds the first bar; the logic copies it into the others.
 void SkinBuilder::placeSpectrum() {
     const Box& box = design.spectrum;
     int inner = box.height - 2;
@@ -188,9 +189,10 @@ void SkinBuilder::placeSpectrum() {
     auto* spectrumBox = new FSDefineSprite(0);
     spectrumBox->add(new FSPlaceObject2(rectangle(box.width, box.height, design.background, 1, design.control), 1,
                                         FSMatrix()));
-    spectrumBox->add(new FSPlaceObject2(barClip, 2, FSMatrix(2 * TwipsPerPixel, 1 * TwipsPerPixel), "mc_sb0"));
+    spectrumBox->add(new FSPlaceObject2(barClip, 2, FSMatrix(2 * TwipsPerPixel, 1 * TwipsPerPixel),
+                                        stage::barClip(0).c_str()));
     spectrumBox->add(new FSShowFrame());
-    place(define(spectrumBox), box, "mcSpectrum");
+    place(define(spectrumBox), box, stage::SpectrumClip);
 }
 
 void SkinBuilder::placeSliders() {
@@ -203,19 +205,18 @@ void SkinBuilder::placeSliders() {
         clip->add(new FSShowFrame());
         place(define(clip), slot, name);
     };
-    slider(design.seekSlot, design.seekThumbWidth, "mcSeek", "mcThumb", 0);
-    // Half way along is 100 %: the slider runs from silence to twice as loud.
-    slider(design.volumeSlot, design.volumeKnobWidth, "mcVolume", "mcKnob",
-           (design.volumeSlot.width - design.volumeKnobWidth) / 2.0);
+    slider(design.seekSlot, design.seekThumbWidth, stage::SeekSlider, stage::SeekThumb, 0);
+    slider(design.volumeSlot, design.volumeKnobWidth, stage::VolumeSlider, stage::VolumeKnob,
+           (design.volumeSlot.width - design.volumeKnobWidth) * 100.0 / stage::LoudestVolumePercent);
 }
 
 void SkinBuilder::placeTexts() {
-    place(textField(design.titleField, "g_Title", "", FSDefineEditText::Left), design.titleField, "txtTitle");
+    place(textField(design.titleField, stage::TitleText, "", FSDefineEditText::Left), design.titleField, "txtTitle");
     if (design.bufferField.present())
-        place(textField(design.bufferField, "g_Buffer", "", FSDefineEditText::Left), design.bufferField, "txtBuffer");
-    place(textField(design.timeField, "g_Time", "", FSDefineEditText::Right), design.timeField, "txtTime");
+        place(textField(design.bufferField, stage::BufferText, "", FSDefineEditText::Left), design.bufferField, "txtBuffer");
+    place(textField(design.timeField, stage::TimeText, "", FSDefineEditText::Right), design.timeField, "txtTime");
     if (design.lyricField.present())
-        place(textField(design.lyricField, "lyric", "", FSDefineEditText::Left), design.lyricField, "txtLyric");
+        place(textField(design.lyricField, stage::LyricText, "", FSDefineEditText::Left), design.lyricField, "txtLyric");
 }
 
 PlayerOptions SkinBuilder::logicOptions() const {
