@@ -199,6 +199,16 @@ void Block::ifThen(const Expr& condition, const std::function<void(Block&)>& the
     place(endLabel);
 }
 
+void Block::whileLoop(const Expr& condition, const std::function<void(Block&)>& body) {
+    int testLabel = newLabel(), endLabel = newLabel();
+    place(testLabel);
+    (!condition).emitTo(*this);
+    jumpIfTrue(endLabel);
+    body(*this);
+    jumpTo(testLabel);
+    place(endLabel);
+}
+
 void Block::returnNothing() {
     push(new FSVoid());
     action(FSAction::Return);

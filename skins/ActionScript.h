@@ -71,6 +71,8 @@ public:
     void evaluate(const Expr& value);
     void ifThen(const Expr& condition, const std::function<void(Block&)>& then,
                 const std::function<void(Block&)>& otherwise = nullptr);
+    // Tests the condition before each pass, as `while` does.
+    void whileLoop(const Expr& condition, const std::function<void(Block&)>& body);
     void returnNothing();
     void define(const char* name, std::initializer_list<const char*> arguments,
                 const std::function<void(Block&)>& body);

@@ -264,15 +264,11 @@ void loadPlaylist(Block& code) {
                        f.assign("bShuffleList", toInteger(attributes[contract::ShuffleAttribute]));
                        f.assign("nCount", 0);
                        f.local("node", var("root")["firstChild"]);
-                       int loop = f.newLabel(), done = f.newLabel();
-                       f.place(loop);
-                       (var("node") == nullValue()).emitTo(f);
-                       f.jumpIfTrue(done);
-                       f.setMember(var("asFile"), nCount, var("node")["firstChild"]["firstChild"]["nodeValue"]);
-                       f.assign("nCount", nCount + 1);
-                       f.local("node", var("node")["nextSibling"]);
-                       f.jumpTo(loop);
-                       f.place(done);
+                       f.whileLoop(!(var("node") == nullValue()), [](Block& item) {
+                           item.setMember(var("asFile"), nCount, var("node")["firstChild"]["firstChild"]["nodeValue"]);
+                           item.assign("nCount", nCount + 1);
+                           item.local("node", var("node")["nextSibling"]);
+                       });
                        f.ifThen(var("bAutoStart"), [](Block& start) { start.evaluate(callFunction("PlayMusic")); });
                    }));
     code.evaluate(var("xmlList").call("load", {contract::MusicListFileName}));
