@@ -1,5 +1,4 @@
 #include "resources/Resources.h"
-#include "skins/ActionScript.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,45 +8,8 @@
 
 using namespace transform;
 using namespace testing_support;
-using skins::Block;
-using skins::var;
 
 namespace {
-
-// The action bytes of a compiled block, without the DoAction around them.
-Bytes compiled(Block& block) {
-    FSDoAction tag(block.compile());
-    Bytes bytes = encode(tag);
-    return Bytes(bytes.begin() + 2, bytes.end() - 1);
-}
-
-TEST(ActionScriptTest, IfElseBranchesOverTheirBodies) {
-    Block block;
-    block.ifThen(var("a"), [](Block& then) { then.assign("b", 1); },
-                 [](Block& otherwise) { otherwise.assign("b", 2); });
-    EXPECT_EQ(hex(compiled(block)),
-              "96 03 00 00 61 00 1C 12 9D 02 00 11 00 96 08 00 00 62 00 07 01 00 00 00 1D 99 02 00 0C 00 "
-              "96 08 00 00 62 00 07 02 00 00 00 1D");
-}
-
-TEST(ActionScriptTest, ALoopJumpsBackToItsLabel) {
-    Block block;
-    int top = block.newLabel();
-    block.place(top);
-    block.action(FSAction::Play);
-    block.jumpTo(top);
-    EXPECT_EQ(hex(compiled(block)), "06 99 02 00 FA FF");
-}
-
-TEST(ActionScriptTest, CallsPushTheirArgumentsLastFirst) {
-    Block block;
-    block.evaluate(var("clip").call("gotoAndStop", {7}));
-    block.evaluate(skins::callFunction("PlayIt"));
-    EXPECT_EQ(hex(compiled(block)),
-              "96 10 00 07 07 00 00 00 07 01 00 00 00 00 63 6C 69 70 00 1C "
-              "96 0D 00 00 67 6F 74 6F 41 6E 64 53 74 6F 70 00 52 17 "
-              "96 0D 00 07 00 00 00 00 00 50 6C 61 79 49 74 00 3D 17");
-}
 
 struct SkinFacts {
     int resource;
