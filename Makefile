@@ -48,6 +48,7 @@ bench: build
 	build/bench/track_memory_benchmark build/tunemill-publish
 	build/bench/serve_benchmark
 	build/bench/playlist_load_benchmark
+	build/bench/engine_benchmark build/tunemill-publish build/bench/zlib_deflate
 
 clean:
 	rm -rf build build-sanitize demo

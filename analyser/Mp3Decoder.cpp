@@ -51,7 +51,7 @@ void mix(const short* samples, size_t frames, int channels, std::vector<float>& 
 
 } // namespace
 
-bool decodeMp3File(const std::string& path, const SampleSink& sink) {
+bool decodeMp3File(const std::string& path, const SampleSink& sink, const int* stop) {
     Handle decoder = openDecoder(path);
     if (!decoder)
         return false;
@@ -60,6 +60,9 @@ bool decodeMp3File(const std::string& path, const SampleSink& sink) {
     long sampleRate = 0;
     int channels = 0, encoding = 0;
     for (;;) {
+        // Another thread sets the flag; each buffer is a fraction of a second.
+        if (stop != nullptr && __atomic_load_n(stop, __ATOMIC_RELAXED) != 0)
+            return false;
         size_t done = 0;
         int result = mpg123_read(decoder.get(), buffer.data(), BufferBytes, &done);
         if (result == MPG123_NEW_FORMAT) {

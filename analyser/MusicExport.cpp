@@ -1,5 +1,7 @@
-// The analyser library's one entry point. Its C name is "export", which C++
-// cannot spell, hence the assembler label.
+// The analyser library's entry points: "export" as the players have always
+// called it, and "export_stoppable", which also takes a flag that another
+// thread sets to make it stop within a fraction of a second (writing no
+// file then). C++ cannot spell "export", hence the assembler label.
 
 #include "analyser/ChunkQueue.h"
 #include "analyser/Mp3Decoder.h"
@@ -11,6 +13,8 @@
 
 extern "C" int musicExport(const char* mp3Path, const char* dataPath) __asm__("export")
     __attribute__((visibility("default")));
+extern "C" int export_stoppable(const char* mp3Path, const char* dataPath, const int* stop)
+    __attribute__((visibility("default")));
 
 namespace {
 
@@ -18,12 +22,11 @@ namespace {
 const size_t QueuedChunks = 8;
 
 // Decoding and the spectrum work run side by side, one thread each.
-std::unique_ptr<analyser::BarsAnalysis> analyse(const char* mp3Path, bool& decoded) {
+std::unique_ptr<analyser::BarsAnalysis> analyse(const char* mp3Path, const int* stop, bool& decoded) {
     analyser::ChunkQueue queue(QueuedChunks);
     std::thread decoder([&] {
-        decoded = analyser::decodeMp3File(mp3Path, [&](int rate, const std::vector<float>& samples) {
-            queue.push(rate, samples);
-        });
+        decoded = analyser::decodeMp3File(
+            mp3Path, [&](int rate, const std::vector<float>& samples) { queue.push(rate, samples); }, stop);
         queue.close();
     });
     std::unique_ptr<analyser::BarsAnalysis> analysis;
@@ -39,10 +42,14 @@ std::unique_ptr<analyser::BarsAnalysis> analyse(const char* mp3Path, bool& decod
 } // namespace
 
 extern "C" int musicExport(const char* mp3Path, const char* dataPath) {
+    return export_stoppable(mp3Path, dataPath, nullptr);
+}
+
+extern "C" int export_stoppable(const char* mp3Path, const char* dataPath, const int* stop) {
     if (mp3Path == nullptr || dataPath == nullptr)
         return 0;
     bool decoded = false;
-    std::unique_ptr<analyser::BarsAnalysis> analysis = analyse(mp3Path, decoded);
+    std::unique_ptr<analyser::BarsAnalysis> analysis = analyse(mp3Path, stop, decoded);
     if (!decoded || !analysis)
         return 0;
     std::FILE* file = std::fopen(dataPath, "w");

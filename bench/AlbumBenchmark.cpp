@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         files += " '" + mp3 + "'";
         largest = std::max(largest, testing_support::readFile(mp3).size());
     }
-    std::string ours = publisher + " --runtime 0 --folder '" + folder.path("site") + "'" + files + " 2>/dev/null";
+    std::string ours = publisher + " --no-cache --runtime 0 --folder '" + folder.path("site") + "'" + files + " 2>/dev/null";
 
     std::vector<double> ourTimes, peerTimes;
     long peak = 0;

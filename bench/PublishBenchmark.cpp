@@ -39,7 +39,7 @@ void BM_CompressMp3Alone(benchmark::State& state) {
 void BM_Analyser(benchmark::State& state) {
     publish::MusicLibraryAnalyser analyser({ANALYSER_FOLDER});
     for (auto _ : state)
-        analyser.run(mp3Path, folder->path("data.log"));
+        analyser.run(mp3Path, folder->path("data.log"), {});
 }
 
 void BM_DecodeAlone(benchmark::State& state) {

@@ -56,10 +56,9 @@ void ConsoleObserver::trackDone(const publish::TrackReport& report) {
         trackLine(file.position, file.name, publish::describe(report));
 }
 
-void ConsoleObserver::stepFailed(const publish::StepFailure& failure) {
-    ++stepFailures;
+void ConsoleObserver::notice(const publish::Notice& notice) {
     clearBar();
-    std::fprintf(stderr, "tunemill-publish: %s\n", publish::describe(failure).c_str());
+    std::fprintf(stderr, "%s\n", publish::describe(notice).c_str());
 }
 
 void ConsoleObserver::staleMoviesRemoved(int count) {
@@ -68,11 +67,13 @@ void ConsoleObserver::staleMoviesRemoved(int count) {
                  count == 1 ? "" : "s", count == 1 ? "is" : "are");
 }
 
-void ConsoleObserver::done(bool ranToTheEnd, const std::string& whyNot) {
+void ConsoleObserver::done(const publish::PublishResult& result) {
     clearBar();
-    jobRan = ranToTheEnd;
-    if (!ranToTheEnd)
-        std::fprintf(stderr, "tunemill-publish: %s\n", whyNot.c_str());
+    if (result.outcome != publish::PublishOutcome::NothingPublished)
+        return;
+    std::fprintf(stderr, "tunemill-publish: %s\n", result.reason.c_str());
+    if (!result.output.empty())
+        std::fprintf(stderr, "Nothing was published: %s is unchanged\n", result.output.c_str());
 }
 
 } // namespace cli

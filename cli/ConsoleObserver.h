@@ -16,7 +16,7 @@ struct GivenFile {
 
 // Shows the publish on standard error: a progress bar on a terminal, one
 // line per track otherwise, one line for every file skipped (named as the
-// user gave it) and every failed step.
+// user gave it), for a notice, and for why nothing was published.
 class ConsoleObserver : public publish::PublishObserver {
 public:
     // `given`: how many files the user gave.
@@ -31,14 +31,12 @@ public:
     void waitBegins(const std::string& caption) override;
     void waitEnds() override {}
     void trackDone(const publish::TrackReport& report) override;
-    void stepFailed(const publish::StepFailure& failure) override;
+    void notice(const publish::Notice& notice) override;
     void staleMoviesRemoved(int count) override;
-    void done(bool ran, const std::string& whyNot) override;
+    void done(const publish::PublishResult& result) override;
 
-    bool ran() const { return jobRan; }
     int publishedCount() const { return published; }
     int skippedCount() const { return skipped; }
-    int failedSteps() const { return stepFailures; }
 
 private:
     void drawBar(int position);
@@ -50,10 +48,8 @@ private:
     int current = 0;
     bool terminal;
     bool barShown = false;
-    bool jobRan = false;
     int published = 0;
     int skipped = 0;
-    int stepFailures = 0;
 };
 
 } // namespace cli

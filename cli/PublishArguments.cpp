@@ -50,6 +50,13 @@ const CLI::Validator PortNumber(
     },
     "", "N");
 
+const CLI::Validator JobCount(
+    [](std::string& value) {
+        bool digits = !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(value) >= 1 ? "" : "takes a number of tracks from 1 up, not \"" + value + "\"";
+    },
+    "", "N");
+
 void addChoice(CLI::App& app, const std::string& name, bool& choice, const std::string& help) {
     app.add_option(name, choice, withDefault(help, choice))->check(ZeroOrOne)->type_name("0|1");
 }
@@ -78,6 +85,20 @@ void addOptions(CLI::App& app, PublishArguments& parsed) {
         ->check(PortNumber)
         ->type_name("N");
     app.add_flag("--open", parsed.open, "opens the served page in the desktop's browser");
+    app.add_option("--jobs", parsed.jobs, "tracks built at once (default one per processor; 1 one at a time)")
+        ->check(JobCount)
+        ->type_name("N");
+    app.add_flag("--no-cache{false}", parsed.cache, "neither takes results from the cache nor keeps them there");
+    app.add_option_function<std::string>(
+           "--cache-limit",
+           [&parsed](const std::string& text) {
+               std::optional<std::uintmax_t> size = publish::parseCacheSize(text);
+               if (!size)
+                   throw CLI::ValidationError("--cache-limit", "takes a size such as 500M or 2G, not \"" + text + "\"");
+               parsed.cacheLimit = *size;
+           },
+           "the cache's bound, least recently used out first (default 2G)")
+        ->type_name("SIZE");
 }
 
 bool exists(const std::string& path) {

@@ -2,6 +2,7 @@
 #define CLI_PUBLISHARGUMENTS_H
 
 #include "publish/Playlist.h"
+#include "publish/PublishCache.h"
 
 #include <string>
 #include <variant>
@@ -33,6 +34,11 @@ struct PublishArguments {
     int port = 0;  // 0: any free port
     // Also open the page in the desktop's browser.
     bool open = false;
+    // Tracks built at once; 0: one per processor this process may use.
+    int jobs = 0;
+    // Whether results are taken from and kept in the cache, and its bound.
+    bool cache = true;
+    std::uintmax_t cacheLimit = publish::PublishCache::DefaultLimit;
     std::vector<publish::PlaylistItem> tracks;
 };
 

@@ -10,6 +10,7 @@
 #include "cli/GivenTracks.h"
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
+#include "cli/StopSignals.h"
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
 #include "publish/PlayerContract.h"
@@ -17,16 +18,26 @@
 #include "publish/SkinCatalogue.h"
 #include "publish/StorableText.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using enum cli::ExitStatus;
 
 namespace {
+
+// A run ended by a signal exits as shells report one.
+int stoppedStatus(int signal) { return 128 + signal; }
+
+void sayCancelled(const cli::PublishArguments& arguments) {
+    std::fprintf(stderr, "Cancelled: %s is unchanged\n", (fs::path(arguments.folder) / "output").c_str());
+}
 
 void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
 
@@ -59,11 +70,12 @@ std::string unstorablePath(const std::string& path) {
 
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
-void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer) {
+void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer,
+                   std::stop_token stop) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
     std::vector<publish::PlaylistItem> prepared;
-    for (size_t i = 0; i < arguments.tracks.size(); ++i) {
+    for (size_t i = 0; i < arguments.tracks.size() && !stop.stop_requested(); ++i) {
         const publish::PlaylistItem& track = arguments.tracks[i];
         // The demo's tunes live in a temporary folder the user never sees.
         cli::GivenFile file{static_cast<int>(i) + 1,
@@ -107,7 +119,47 @@ void printEmbedSnippet(const cli::PublishArguments& arguments, const fs::path& o
                      publish::EmbedPageFileName);
 }
 
-int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolder& settings) {
+// Conversions cannot be stopped; a stop during them removes the working
+// folder and ends the run at once, as nothing of the output has changed.
+void abandonOnStop(cli::StopSignals& signals, const publish::TemporarySettingsFolder& settings,
+                   const cli::PublishArguments& arguments) {
+    signals.setAbandon([&settings, &arguments](int signal) {
+        // The conversion goes on writing meanwhile: what it makes after one
+        // sweep goes with the next.
+        for (int sweep = 0; sweep < 50 && fs::exists(settings.path()); ++sweep) {
+            std::error_code ignored;
+            fs::remove_all(settings.path(), ignored);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        sayCancelled(arguments);
+        _exit(stoppedStatus(signal));
+    });
+}
+
+// The exit status and closing lines for how the job ended.
+int reportResult(const publish::PublishResult& result, const cli::PublishArguments& arguments, size_t requested,
+                 int skippedEntries, const cli::ConsoleObserver& observer, int signal) {
+    switch (result.outcome) {
+    case publish::PublishOutcome::Cancelled: sayCancelled(arguments); return stoppedStatus(signal);
+    case publish::PublishOutcome::NothingPublished: return NotAllPublished;
+    case publish::PublishOutcome::AllPublished:
+    case publish::PublishOutcome::SomeSkipped: break;
+    }
+    fs::path output = fs::absolute(arguments.folder) / "output";
+    std::fprintf(stderr, "Published %d of %zu tracks into %s", observer.publishedCount(), requested, output.c_str());
+    if (observer.skippedCount() > 0)
+        std::fprintf(stderr, " (%d skipped: see above)", observer.skippedCount());
+    std::fprintf(stderr, "\n");
+    if (arguments.html && !arguments.serve)
+        std::fprintf(stderr, "To play it, upload %s to your web site, or run: tunemill-publish --serve --folder %s\n",
+                     output.c_str(), arguments.folder.c_str());
+    if (arguments.html)
+        printEmbedSnippet(arguments, output);
+    return observer.skippedCount() == 0 && skippedEntries == 0 ? AllPublished : NotAllPublished;
+}
+
+int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySettingsFolder& settings,
+                  cli::StopSignals& signals) {
     publish::PlayerMovie player = publish::playerMovieFor(arguments.skin, settings.playersFolder());
     if (!player.problem.empty()) {
         say("the skin " + arguments.skin + " " + player.problem);
@@ -131,7 +183,13 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
     int skippedEntries = cli::expandFoldersAndPlaylists(arguments.tracks);
     size_t requested = arguments.tracks.size();
     cli::ConsoleObserver observer(static_cast<int>(requested));
-    prepareTracks(arguments, settings.path(), observer);
+    abandonOnStop(signals, settings, arguments);
+    prepareTracks(arguments, settings.path(), observer, signals.token());
+    signals.setAbandon(nullptr);
+    if (signals.received() != 0) {
+        sayCancelled(arguments);
+        return stoppedStatus(signals.received());
+    }
     if (arguments.tracks.empty()) {
         say("no track could be prepared");
         return NotAllPublished;
@@ -142,35 +200,22 @@ int publishTracks(cli::PublishArguments& arguments, const publish::SettingsFolde
                                          arguments.shuffle, storedTitle(arguments.title, "The playlist title"),
                                          arguments.lyrics};
     publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
-    if (error ||
-        !publish::savePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices, folderChoices)) {
-        say("cannot prepare the folder " + arguments.folder);
+    if (error || (error = publish::writePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices,
+                                                        folderChoices))) {
+        say("cannot prepare the folder " + arguments.folder + " (" + error.message() + ")");
         return NotAllPublished;
     }
 
-    publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()));
+    publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit};
+    if (arguments.cache)
+        options.cacheFolder = publish::defaultCacheFolder();
+    publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);
     job.findLyricsWith([](const std::string& soundFile) {
         std::optional<audio::FoundLyrics> lyrics = audio::findLyrics(soundFile);
         return lyrics ? lyrics->lrc : std::string();
     });
-    job.run();
-    if (!observer.ran())
-        return NotAllPublished;
-    fs::path output = fs::absolute(arguments.folder) / "output";
-    std::fprintf(stderr, "Published %d of %zu tracks into %s", observer.publishedCount(), requested, output.c_str());
-    if (observer.skippedCount() > 0)
-        std::fprintf(stderr, " (%d skipped: see above)", observer.skippedCount());
-    std::fprintf(stderr, "\n");
-    if (observer.failedSteps() > 0) {
-        say("the player is incomplete: see the lines above");
-        return NotAllPublished;
-    }
-    if (arguments.html && !arguments.serve)
-        std::fprintf(stderr, "To play it, upload %s to your web site, or run: tunemill-publish --serve --folder %s\n",
-                     output.c_str(), arguments.folder.c_str());
-    if (arguments.html)
-        printEmbedSnippet(arguments, output);
-    return observer.skippedCount() == 0 && skippedEntries == 0 ? AllPublished : NotAllPublished;
+    publish::PublishResult result = job.run(signals.token());
+    return reportResult(result, arguments, requested, skippedEntries, observer, signals.received());
 }
 
 int serve(const cli::PublishArguments& arguments) {
@@ -196,6 +241,7 @@ int main(int argc, char** argv) {
     auto arguments = &std::get<cli::PublishArguments>(parsed);
     int status = AllPublished;
     if (arguments->demo || !arguments->tracks.empty()) {
+        cli::StopSignals signals;
         publish::TemporarySettingsFolder settings;
         if (!settings.valid()) {
             say("cannot create a working folder");
@@ -207,8 +253,8 @@ int main(int argc, char** argv) {
             say("cannot encode the demo tunes");
             return NotAllPublished;
         }
-        status = publishTracks(*arguments, settings);
-        if (status == BadArguments)
+        status = publishTracks(*arguments, settings, signals);
+        if (status == BadArguments || signals.received() != 0)
             return status;
     }
     if (!arguments->serve)

@@ -1,24 +1,18 @@
 #include "publish/AtomicFile.h"
 
+#include "publish/FileDescriptor.h"
+#include "publish/NewFile.h"
+#include "publish/SystemError.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace publish {
 
 namespace {
-
-bool writeAll(int descriptor, std::string_view contents) {
-    while (!contents.empty()) {
-        ssize_t written = ::write(descriptor, contents.data(), contents.size());
-        if (written <= 0)
-            return false;
-        contents.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
 
 // New files get the permissions an ordinary fopen would give them.
 void applyDefaultPermissions(int descriptor) {
@@ -27,29 +21,36 @@ void applyDefaultPermissions(int descriptor) {
     ::fchmod(descriptor, 0666 & ~mask);
 }
 
+std::error_code fillAndClose(FileDescriptor& file, std::string_view contents) {
+    std::error_code error = writeAll(file.get(), contents);
+    if (!error && ::fsync(file.get()) != 0)
+        error = lastSystemError();
+    if (file.close() != 0 && !error)
+        error = lastSystemError();
+    return error;
+}
+
 } // namespace
 
-bool replaceFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+std::error_code replaceFileAtomically(const std::filesystem::path& target, std::string_view contents) {
     std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    int descriptor = ::mkstemp(pattern.data());
-    if (descriptor < 0)
-        return false;
+    FileDescriptor file(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (!file.valid())
+        return lastSystemError();
 
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0)
-        ::fchmod(descriptor, existing.st_mode & 07777);
+        ::fchmod(file.get(), existing.st_mode & 07777);
     else
-        applyDefaultPermissions(descriptor);
+        applyDefaultPermissions(file.get());
 
-    bool written = writeAll(descriptor, contents) && ::fsync(descriptor) == 0;
-    if (::close(descriptor) != 0)
-        written = false;
-    if (!written || std::rename(pattern.c_str(), target.c_str()) != 0) {
+    std::error_code error = fillAndClose(file, contents);
+    if (!error && std::rename(pattern.c_str(), target.c_str()) != 0)
+        error = lastSystemError();
+    if (error)
         std::remove(pattern.c_str());
-        return false;
-    }
-    return true;
+    return error;
 }
 
 } // namespace publish

@@ -1,5 +1,6 @@
 #include "publish/EmbedPage.h"
 
+#include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
@@ -39,9 +40,10 @@ std::string embedPageText(StageSize size, const std::string& title, bool withRun
            "</object>\r\n</body>\r\n</html>\r\n";
 }
 
-bool writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime) {
+std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title,
+                               bool withRuntime) {
     StageSize size = playerStageSize(outputFolder / contract::PlayerMovieFileName);
-    return writeTextFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime));
+    return writeNewFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime));
 }
 
 std::string embedSnippet(const std::string& base, StageSize size, const std::string& title) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace publish {
 
@@ -22,8 +23,8 @@ StageSize playerStageSize(const std::filesystem::path& movie);
 // The page's text, with the runtime's script when it goes with the player.
 std::string embedPageText(StageSize size, const std::string& title, bool withRuntime);
 
-// Writes the page beside the player movie it frames.
-bool writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime);
+// Writes the page, as a new file, beside the player movie it frames.
+[[nodiscard]] std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime);
 
 // The snippet that frames the page: `base` is the address the output folder
 // will have on the user's site; without one the address is relative.

@@ -1,14 +1,13 @@
 #include "publish/OutputDocuments.h"
 
 #include "publish/AtomicFile.h"
+#include "publish/NewFile.h"
+#include "publish/PlayerFiles.h"
 #include "publish/PlayerContract.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
 #include "publish/StorableText.h"
 #include "resources/Resources.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace publish {
 
@@ -28,7 +27,7 @@ std::string attributeText(const std::string& text) {
     return escaped;
 }
 
-std::string musicListItem(int number) { return musicListItem(std::to_string(number) + ".swf"); }
+std::string musicListItem(int number) { return musicListItem(trackMovieName(number)); }
 
 std::string musicListItem(const std::string& movieFile) {
     return std::string("<") + contract::MusicListItem + "><" + contract::MusicListFile + ">" + movieFile + "</" +
@@ -41,10 +40,10 @@ std::string musicListText(const std::string& title, const std::string& items) {
 }
 
 bool writeTextFile(const std::filesystem::path& path, const std::string& text) {
-    return replaceFileAtomically(path, text);
+    return !replaceFileAtomically(path, text);
 }
 
-bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options) {
+std::error_code mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options) {
     PublishOptions document(musicList);
     auto set = [&document](const char* attribute, std::optional<bool> flag) {
         if (flag)
@@ -54,22 +53,23 @@ bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOpti
     set(contract::AutoNextAttribute, options.autoNext);
     set(contract::LoopAttribute, options.loop);
     set(contract::ShuffleAttribute, options.random);
-    return document.Save();
+    return document.Merge();
 }
 
-bool copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target) {
-    std::ifstream in(source, std::ios::binary);
-    if (!in)
-        return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return !in.bad() && replaceFileAtomically(target, bytes);
+std::error_code copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target) {
+    return copyToNewFile(source, target);
 }
 
-bool writeResourceToFile(const char* type, int id, const std::filesystem::path& path) {
+std::string_view resourceBytes(const char* type, int id) {
     auto resource = resources::findResource(type, id);
-    if (resource.empty())
-        return false;
-    return replaceFileAtomically(path, std::string_view(reinterpret_cast<const char*>(resource.data()), resource.size()));
+    return std::string_view(reinterpret_cast<const char*>(resource.data()), resource.size());
+}
+
+std::error_code writeResourceToFile(const char* type, int id, const std::filesystem::path& path) {
+    std::string_view bytes = resourceBytes(type, id);
+    if (bytes.empty())
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    return replaceFileAtomically(path, bytes);
 }
 
 } // namespace publish

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace publish {
 
@@ -18,7 +20,7 @@ std::string musicListItem(const std::string& movieFile);
 // "<data title=\"...\">items</data>" with the title as XML attribute text.
 std::string musicListText(const std::string& title, const std::string& items);
 
-// Creates or replaces the file with the text as it is.
+// Creates or replaces the file with the text as it is, in one step.
 bool writeTextFile(const std::filesystem::path& path, const std::string& text);
 
 // An unset option is left out of the document.
@@ -29,14 +31,17 @@ struct PlayerOptions {
     std::optional<bool> random;
 };
 // Puts the player options onto the root of the playlist document.
-bool mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options);
+[[nodiscard]] std::error_code mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options);
 
-// Copies the chosen player movie, replacing an older copy.
-bool copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target);
+// Copies the chosen player movie into a new file.
+[[nodiscard]] std::error_code copyPlayer(const std::filesystem::path& source, const std::filesystem::path& target);
 
-// Writes the resource's bytes unchanged; false when there is no such
-// resource or the file cannot be written.
-bool writeResourceToFile(const char* type, int id, const std::filesystem::path& path);
+// The resource's bytes; empty when there is no such resource.
+std::string_view resourceBytes(const char* type, int id);
+
+// Replaces the file with the resource's bytes unchanged; the reason when
+// there is no such resource or the file cannot be written.
+[[nodiscard]] std::error_code writeResourceToFile(const char* type, int id, const std::filesystem::path& path);
 
 } // namespace publish
 

@@ -1,8 +1,8 @@
 #include "publish/PlayerRuntime.h"
 
+#include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
-#include "resources/Resources.h"
 
 namespace fs = std::filesystem;
 
@@ -50,21 +50,20 @@ bool holdsPlayerRuntime(const fs::path& folder) {
     return fs::is_regular_file(folder / RuntimeScriptName, error);
 }
 
-bool copyPlayerRuntime(const fs::path& runtimeFolder, const fs::path& target) {
+std::error_code copyPlayerRuntime(const fs::path& runtimeFolder, const fs::path& target) {
     if (!holdsPlayerRuntime(runtimeFolder))
-        return false;
+        return std::make_error_code(std::errc::no_such_file_or_directory);
     std::error_code error;
-    fs::create_directories(target, error);
+    fs::create_directory(target, error);
     if (error)
-        return false;
+        return error;
     for (const fs::directory_entry& entry : fs::directory_iterator(runtimeFolder, error)) {
         if (!entry.is_regular_file() || !isRuntimeFile(entry.path()))
             continue;
-        fs::copy_file(entry.path(), target / entry.path().filename(), fs::copy_options::overwrite_existing, error);
-        if (error)
-            return false;
+        if (std::error_code copied = copyToNewFile(entry.path(), target / entry.path().filename()))
+            return copied;
     }
-    return !error;
+    return error;
 }
 
 std::string pageWithRuntime(const std::string& page) {
@@ -75,17 +74,15 @@ std::string pageWithRuntime(const std::string& page) {
 }
 
 std::string playerPageWithRuntime() {
-    auto stored = resources::findResource("HTM", contract::PlayerPageResource);
-    if (stored.empty())
-        return "";
-    return pageWithRuntime(std::string(reinterpret_cast<const char*>(stored.data()), stored.size()));
+    std::string_view stored = resourceBytes("HTM", contract::PlayerPageResource);
+    return stored.empty() ? std::string() : pageWithRuntime(std::string(stored));
 }
 
-bool writePlayerPage(const fs::path& path, bool withRuntime) {
-    if (!withRuntime)
-        return writeResourceToFile("HTM", contract::PlayerPageResource, path);
-    std::string page = playerPageWithRuntime();
-    return !page.empty() && writeTextFile(path, page);
+std::error_code writePlayerPage(const fs::path& path, bool withRuntime) {
+    std::string_view stored = resourceBytes("HTM", contract::PlayerPageResource);
+    if (stored.empty())
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    return writeNewFile(path, withRuntime ? pageWithRuntime(std::string(stored)) : stored);
 }
 
 } // namespace publish

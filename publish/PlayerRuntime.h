@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace publish {
 
@@ -20,9 +21,10 @@ extern const char* const RuntimeScript;
 // True when `folder` holds the runtime's script.
 bool holdsPlayerRuntime(const std::filesystem::path& folder);
 
-// Copies the runtime from `runtimeFolder` into `target` (created); false
-// when the folder holds no runtime or a file cannot be copied.
-bool copyPlayerRuntime(const std::filesystem::path& runtimeFolder, const std::filesystem::path& target);
+// Copies the runtime from `runtimeFolder` into the new folder `target`; the
+// reason when the folder holds no runtime or a file cannot be copied.
+[[nodiscard]] std::error_code copyPlayerRuntime(const std::filesystem::path& runtimeFolder,
+                                                const std::filesystem::path& target);
 
 // The stored page with the runtime's script added to its head.
 std::string pageWithRuntime(const std::string& page);
@@ -31,8 +33,9 @@ std::string pageWithRuntime(const std::string& page);
 // holds no page.
 std::string playerPageWithRuntime();
 
-// Writes the stored player page, with the runtime's line when asked.
-bool writePlayerPage(const std::filesystem::path& path, bool withRuntime);
+// Writes the stored player page into a new file, with the runtime's
+// script when asked.
+[[nodiscard]] std::error_code writePlayerPage(const std::filesystem::path& path, bool withRuntime);
 
 } // namespace publish
 

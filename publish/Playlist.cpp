@@ -9,25 +9,17 @@ namespace publish {
 
 namespace {
 
-void appendItems(pugi::xml_node root, const std::vector<std::string>& paths, const std::vector<std::string>& titles) {
-    for (size_t i = 0; i < paths.size(); ++i) {
-        pugi::xml_node file = root.append_child("item").append_child("file");
-        file.append_child(pugi::node_pcdata).set_value(paths[i].c_str());
-        file.append_attribute("text").set_value(storableText(titles[i]).text.c_str());
-    }
-}
-
-void splitPlaylist(const std::vector<PlaylistItem>& playlist, std::vector<std::string>& paths,
-                   std::vector<std::string>& titles) {
+void appendItems(pugi::xml_node root, const std::vector<PlaylistItem>& playlist) {
     for (const PlaylistItem& item : playlist) {
-        paths.push_back(item.path);
-        titles.push_back(item.title);
+        pugi::xml_node file = root.append_child("item").append_child("file");
+        file.append_child(pugi::node_pcdata).set_value(item.path.c_str());
+        file.append_attribute("text").set_value(storableText(item.title).text.c_str());
     }
 }
 
-bool allStorable(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths)
-        if (!isStorableText(path))
+bool allPathsStorable(const std::vector<PlaylistItem>& playlist) {
+    for (const PlaylistItem& item : playlist)
+        if (!isStorableText(item.path))
             return false;
     return true;
 }
@@ -36,37 +28,43 @@ bool allStorable(const std::vector<std::string>& paths) {
 
 bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile) {
-    if (paths.size() != titles.size() || !allStorable(paths))
+    if (paths.size() != titles.size())
         return false;
+    std::vector<PlaylistItem> playlist;
+    for (size_t i = 0; i < paths.size(); ++i)
+        playlist.push_back({paths[i], titles[i]});
+    return !writePlaylist(playlist, settingsFile);
+}
+
+std::error_code writePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
+    // A path changed to be storable would name another file.
+    if (!allPathsStorable(playlist))
+        return std::make_error_code(std::errc::illegal_byte_sequence);
     pugi::xml_document document;
-    appendItems(document.append_child("data"), paths, titles);
-    return saveXmlDocument(document, settingsFile);
+    appendItems(document.append_child("data"), playlist);
+    return writeXmlDocument(document, settingsFile);
 }
 
 bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
-    std::vector<std::string> paths, titles;
-    splitPlaylist(playlist, paths, titles);
-    return SavePlaylist(paths, titles, settingsFile);
+    return !writePlaylist(playlist, settingsFile);
 }
 
 bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
     pugi::xml_document stored, document;
     pugi::xml_node root = document.append_child("data");
-    if (loadXmlDocument(settingsFile, stored))
+    if (!readXmlDocument(settingsFile, stored))
         for (pugi::xml_attribute setting : stored.document_element().attributes())
             root.append_copy(setting);
-    std::vector<std::string> paths, titles;
-    splitPlaylist(playlist, paths, titles);
-    if (!allStorable(paths))
+    if (!allPathsStorable(playlist))
         return false;
-    appendItems(root, paths, titles);
-    return saveXmlDocument(document, settingsFile);
+    appendItems(root, playlist);
+    return !writeXmlDocument(document, settingsFile);
 }
 
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile) {
     pugi::xml_document document;
-    if (!loadXmlDocument(settingsFile, document))
+    if (readXmlDocument(settingsFile, document))
         return false;
     for (pugi::xml_node item : document.document_element().children()) {
         if (item.type() != pugi::node_element || std::strcmp(item.name(), "item") != 0)

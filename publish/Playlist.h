@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace publish {
@@ -26,6 +27,9 @@ bool SavePlaylist(const std::vector<std::string>& paths, const std::vector<std::
 
 // The same for a playlist of entries.
 bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
+// The same, with the reason when the file cannot be written.
+[[nodiscard]] std::error_code writePlaylist(const std::vector<PlaylistItem>& playlist,
+                                           const std::filesystem::path& settingsFile);
 
 // Replaces the stored playlist with this one, keeping the choices stored
 // beside it (the root's attributes); the file is replaced atomically.

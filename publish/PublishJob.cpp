@@ -1,111 +1,229 @@
 #include "publish/PublishJob.h"
 
 #include "publish/EmbedPage.h"
+#include "publish/FolderLock.h"
+#include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
+#include "publish/OutputFolder.h"
 #include "publish/PlayerContract.h"
+#include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
-#include "publish/StaleMovies.h"
-#include "publish/TimedLyrics.h"
-#include "publish/TrackMovieBuilder.h"
+#include "publish/StagingFolder.h"
+#include "publish/TrackPool.h"
+#include "publish/TrackStaging.h"
+#include "publish/UserFiles.h"
 
-#include <cerrno>
-#include <functional>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace publish {
 
 namespace {
+
 const char* const WaitCaption = "Generate specrum data";
+const char* const OutputFolderName = "output";
+
+StepFailure stepFailure(PublishStep step, const fs::path& target, std::error_code error, const fs::path& source = {}) {
+    return {step, target, source, error.message()};
+}
+
+PublishResult nothingPublished(const fs::path& output, const std::string& reason,
+                               std::optional<StepFailure> failure = std::nullopt) {
+    PublishResult result;
+    result.output = output;
+    result.reason = reason;
+    result.failure = std::move(failure);
+    return result;
+}
+
+PublishResult failed(const fs::path& output, const StepFailure& failure) {
+    return nothingPublished(output, describe(failure), failure);
+}
+
+PublishResult cancelled(const fs::path& output) {
+    PublishResult result;
+    result.outcome = PublishOutcome::Cancelled;
+    result.output = output;
+    return result;
+}
+
+// The old player's track movies that the new one has no movie for.
+int staleMovies(const fs::path& oldOutput, const fs::path& newOutput) {
+    int stale = 0;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(oldOutput, error)) {
+        std::string name = entry.path().filename().string();
+        std::error_code ignored;
+        if (trackMovieNumber(name) && !fs::exists(newOutput / name, ignored))
+            ++stale;
+    }
+    return stale;
+}
+
 } // namespace
 
-bool PublishJob::attempt(PublishStep step, const fs::path& target, const fs::path& source,
-                         const std::function<bool()>& write) {
-    // The writers leave the system's reason in errno.
-    errno = 0;
-    if (write())
-        return true;
-    observer.stepFailed({step, target, source, errno != 0 ? std::generic_category().message(errno) : ""});
-    return false;
+PublishResult PublishJob::run(std::stop_token stop) {
+    PublishResult result = publish(stop);
+    observer.done(result);
+    return result;
 }
 
-std::string PublishJob::publishTracks(const fs::path& outputFolder, bool lyrics) {
-    std::vector<std::string> paths, titles;
-    LoadPlaylist(paths, titles, folder.settingsFile());
-    int trackCount = static_cast<int>(paths.size());
-    int step = trackCount > 0 ? PublishObserver::ProgressRange / trackCount : 0;
+PublishResult PublishJob::publish(std::stop_token stop) {
+    std::optional<PublishSettings> settings = loadPublishSettings(folder.settingsFile());
+    if (!settings)
+        return nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() + ".");
+    Tracks tracks;
+    LoadPlaylist(tracks.paths, tracks.titles, folder.settingsFile());
+    return publishInto(*settings, tracks, stop);
+}
 
-    std::string items;
-    int staleMovies = 0;
+PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop) {
+    fs::path output = fs::path(settings.folder) / OutputFolderName;
+    if (tracks.paths.empty())
+        return nothingPublished(output, "The playlist is empty.");
+    std::error_code error;
+    fs::create_directories(settings.folder, error);
+    OutputFolder located;
+    if (error || (error = locateOutputFolder(output, located)))
+        return failed(output, stepFailure(PublishStep::OutputFolder, output, error));
+    FolderLock lock;
+    error = lock.acquire(
+        located.path.parent_path(), [&] { observer.notice({NoticeKind::FolderBusy, output, ""}); }, stop);
+    if (error == std::errc::operation_canceled)
+        return cancelled(output);
+    // The publish that held the lock may have made the folder meanwhile.
+    if (error || (error = locateOutputFolder(output, located)))
+        return failed(output, stepFailure(PublishStep::OutputFolder, output, error));
+    StagingFolder staging;
+    if ((error = staging.create(located)))
+        return failed(output, stepFailure(PublishStep::OutputFolder, output, error));
+
+    std::optional<PublishCache> cache = openCache();
+    TrackStager stager(analyser, analyser.identity(), cache ? &*cache : nullptr, staging.path());
+    StagedTracks staged = stageTracks(tracks, settings.lyrics, stager, output, stop);
+    if (cache)
+        cache->trim();
+    if (staged.stopped)
+        return cancelled(output);
+    if (staged.failure)
+        return failed(output, *staged.failure);
+    if (staged.published == 0)
+        return nothingPublished(output, "None of the " + std::to_string(tracks.paths.size()) +
+                                            " tracks could be published.");
+    if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged.items))
+        return failed(output, *failure);
+    fs::path notCarried;
+    if (located.exists && (error = carryUserFiles(located.path, staging.path(), notCarried)))
+        return failed(output, stepFailure(PublishStep::UserFiles, output, error, notCarried));
+    if (stop.stop_requested())
+        return cancelled(output);
+
+    int stale = located.exists ? staleMovies(located.path, staging.path()) : 0;
+    if ((error = staging.swapIn()))
+        return failed(output, stepFailure(PublishStep::Swap, output, error));
+    if (stale > 0)
+        observer.staleMoviesRemoved(stale);
+    PublishResult result;
+    result.outcome = staged.skipped == 0 ? PublishOutcome::AllPublished : PublishOutcome::SomeSkipped;
+    result.output = output;
+    result.published = staged.published;
+    result.skipped = staged.skipped;
+    return result;
+}
+
+std::optional<PublishCache> PublishJob::openCache() {
+    if (!options.cacheFolder)
+        return std::nullopt;
+    PublishCache cache(*options.cacheFolder, options.cacheLimit);
+    if (std::error_code error = cache.open()) {
+        observer.notice({NoticeKind::CacheUnusable, cache.folder(), error.message()});
+        return std::nullopt;
+    }
+    return cache;
+}
+
+PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
+                                                 const fs::path& output, std::stop_token stop) {
+    int trackCount = static_cast<int>(tracks.paths.size());
+    int step = PublishObserver::ProgressRange / trackCount;
+    int workers = options.jobs > 0 ? options.jobs : usableProcessors();
+    TrackPool<StagedTrack> pool(
+        trackCount, workers,
+        [&](int index, int worker, std::stop_token halt) {
+            const std::string& source = tracks.paths[index];
+            std::string lrc = lyrics && lyricsFinder ? lyricsFinder(source) : std::string();
+            return stager.stage({index + 1, source, tracks.titles[index], lrc}, folder.dataFile(worker), halt);
+        },
+        stop);
+    StagedTracks staged;
+    bool cacheNoticed = false;
     for (int n = 1; n <= trackCount; ++n) {
-        std::string moviePath = (outputFolder / (std::to_string(n) + ".swf")).string();
-        std::error_code ignored;
-        // An analysis that writes nothing must not leave the previous
-        // track's bars to this one.
-        fs::remove(folder.dataFile(), ignored);
         observer.waitBegins(WaitCaption);
-        analyser.run(paths[n - 1], folder.dataFile());
+        std::optional<StagedTrack> track = pool.next();
         observer.waitEnds();
-        std::vector<LyricLine> lines;
-        if (lyrics && lyricsFinder)
-            lines = parseLrc(lyricsFinder(paths[n - 1]));
-        TrackResult result = buildTrackMovie(paths[n - 1], titles[n - 1], moviePath, folder.dataFile(), {}, lines);
-        if (result.outcome == TrackOutcome::Published)
-            items += musicListItem(n);
-        else if (fs::remove(moviePath, ignored))
-            ++staleMovies; // an earlier publish's movie for this number
-        observer.trackDone({n, paths[n - 1], moviePath, result.outcome, result.detail});
+        if (!track || track->result.outcome == TrackOutcome::Cancelled || stop.stop_requested()) {
+            staged.stopped = true;
+            return staged;
+        }
+        const std::string& source = tracks.paths[n - 1];
+        if (track->writeError) {
+            pool.halt();
+            staged.failure = stepFailure(PublishStep::TrackMovie, output / trackMovieName(n), track->writeError, source);
+            return staged;
+        }
+        if (track->cacheError && !cacheNoticed) {
+            observer.notice({NoticeKind::CacheUnusable, *options.cacheFolder, track->cacheError.message()});
+            cacheNoticed = true;
+        }
+        if (track->result.outcome == TrackOutcome::Published) {
+            staged.items += musicListItem(n);
+            ++staged.published;
+        } else {
+            ++staged.skipped;
+        }
+        observer.trackDone({n, source, (output / trackMovieName(n)).string(), track->result.outcome,
+                            track->result.detail});
         observer.progress(step * n);
     }
-    staleMovies += removeStaleTrackMovies(outputFolder, trackCount);
-    if (staleMovies > 0)
-        observer.staleMoviesRemoved(staleMovies);
-    return items;
+    return staged;
 }
 
-void PublishJob::writeDocuments(const PublishSettings& settings, const fs::path& outputFolder,
-                                const std::string& items) {
-    fs::path musicList = outputFolder / contract::MusicListFileName;
-    if (attempt(PublishStep::MusicList, musicList, {},
-                [&] { return writeTextFile(musicList, musicListText(settings.title, items)); }))
-        attempt(PublishStep::PlayerOptions, musicList, {}, [&] {
-            return mergePlayerOptions(musicList, {settings.autoStart, settings.autoNext, settings.loop, settings.random});
-        });
-
-    fs::path playerMovie = outputFolder / contract::PlayerMovieFileName;
-    bool player = attempt(PublishStep::PlayerMovie, playerMovie, settings.player,
-                          [&] { return copyPlayer(settings.player, playerMovie); });
-
-    fs::path runtimeCopy = outputFolder / RuntimeFolderName;
-    bool runtime = settings.runtime && attempt(PublishStep::Runtime, runtimeCopy, runtimeFolder, [&] {
-                       return copyPlayerRuntime(runtimeFolder, runtimeCopy);
-                   });
+std::optional<StepFailure> PublishJob::stageDocuments(const PublishSettings& settings, const fs::path& staging,
+                                                      const fs::path& output, const std::string& items) {
+    struct Step {
+        PublishStep step;
+        const char* name;
+        fs::path source;
+        std::function<std::error_code(const fs::path&)> write;
+    };
+    bool runtime = settings.runtime;
+    std::vector<Step> steps = {
+        {PublishStep::MusicList, contract::MusicListFileName, {},
+         [&](const fs::path& file) { return writeNewFile(file, musicListText(settings.title, items)); }},
+        {PublishStep::PlayerOptions, contract::MusicListFileName, {},
+         [&](const fs::path& file) {
+             return mergePlayerOptions(file, {settings.autoStart, settings.autoNext, settings.loop, settings.random});
+         }},
+        {PublishStep::PlayerMovie, contract::PlayerMovieFileName, settings.player,
+         [&](const fs::path& file) { return copyPlayer(settings.player, file); }},
+    };
+    if (runtime)
+        steps.push_back({PublishStep::Runtime, RuntimeFolderName, runtimeFolder,
+                         [&](const fs::path& copy) { return copyPlayerRuntime(runtimeFolder, copy); }});
     if (settings.html) {
-        fs::path page = outputFolder / contract::PlayerPageFileName;
-        attempt(PublishStep::PlayerPage, page, {}, [&] { return writePlayerPage(page, runtime); });
-        // The framed page sizes itself to the player; without one it would frame nothing.
-        if (player)
-            attempt(PublishStep::EmbedPage, outputFolder / EmbedPageFileName, {},
-                    [&] { return writeEmbedPage(outputFolder, settings.title, runtime); });
+        steps.push_back({PublishStep::PlayerPage, contract::PlayerPageFileName, {},
+                         [&](const fs::path& page) { return writePlayerPage(page, runtime); }});
+        // The framed page sizes itself to the player movie staged before it.
+        steps.push_back({PublishStep::EmbedPage, EmbedPageFileName, {}, [&](const fs::path& page) {
+                             return writeEmbedPage(page.parent_path(), settings.title, runtime);
+                         }});
     }
-}
-
-void PublishJob::run() {
-    std::optional<PublishSettings> settings = loadPublishSettings(folder.settingsFile());
-    if (!settings) {
-        observer.done(false, "Cannot read the settings file " + folder.settingsFile().string() + ".");
-        return;
-    }
-    fs::path outputFolder = fs::path(settings->folder) / "output";
-    std::error_code ignored;
-    fs::create_directory(outputFolder, ignored);
-
-    std::string items = publishTracks(outputFolder, settings->lyrics);
-    writeDocuments(*settings, outputFolder, items);
-    observer.done(true, "");
+    for (const Step& step : steps)
+        if (std::error_code error = step.write(staging / step.name))
+            return stepFailure(step.step, output / step.name, error, step.source);
+    return std::nullopt;
 }
 
 } // namespace publish

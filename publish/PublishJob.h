@@ -1,48 +1,85 @@
 #ifndef PUBLISH_PUBLISHJOB_H
 #define PUBLISH_PUBLISHJOB_H
 
+#include "publish/PublishCache.h"
 #include "publish/PublishObserver.h"
 #include "publish/PublishSettings.h"
 #include "publish/SettingsFolder.h"
 #include "publish/SpectrumAnalyser.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <functional>
+#include <optional>
+#include <stop_token>
 #include <string>
+#include <vector>
 
 namespace publish {
 
+class StagingFolder;
+class TrackStager;
+
+// How the job works, beyond what it publishes.
+struct PublishJobOptions {
+    // Tracks built at once; 0: one per processor this process may use.
+    int jobs = 0;
+    // Where built results are kept between publishes; none: no cache.
+    std::optional<std::filesystem::path> cacheFolder;
+    std::uintmax_t cacheLimit = PublishCache::DefaultLimit;
+};
+
 // Publishes the settings file's playlist into the output folder: a track
 // movie per entry, the playlist document, the player movie and, when asked
-// for, the web page and the runtime. Everything it does is told to the
-// observer; it stops early only when the settings cannot be read.
+// for, the web page and the runtime. The new player is built beside the
+// output folder and put in its place only when it is complete, so a publish
+// that fails or is stopped leaves the old player as it was. Everything it
+// does is told to the observer.
 class PublishJob {
 public:
     // `runtimeFolder` holds the SWF runtime copied next to the player when
     // the settings ask for it.
     PublishJob(SettingsFolder folder, SpectrumAnalyser& analyser, PublishObserver& observer,
-               std::filesystem::path runtimeFolder = {})
-        : folder(std::move(folder)), runtimeFolder(std::move(runtimeFolder)), analyser(analyser),
-          observer(observer) {}
+               std::filesystem::path runtimeFolder = {}, PublishJobOptions options = {})
+        : folder(std::move(folder)), runtimeFolder(std::move(runtimeFolder)), options(std::move(options)),
+          analyser(analyser), observer(observer) {}
 
     // The LRC text of a sound file's timed lyrics, "" when it has none.
+    // Called from the threads that build the tracks.
     using LyricsFinder = std::function<std::string(const std::string& soundFile)>;
     // Without a finder the tracks carry no lyrics.
     void findLyricsWith(LyricsFinder finder) { lyricsFinder = std::move(finder); }
 
-    void run();
+    // Runs the whole job; a stop request ends it with the old player in
+    // place. The result is also the observer's last call.
+    PublishResult run(std::stop_token stop = {});
 
 private:
-    // The playlist document's items for the movies that were built.
-    std::string publishTracks(const std::filesystem::path& outputFolder, bool lyrics);
-    void writeDocuments(const PublishSettings& settings, const std::filesystem::path& outputFolder,
-                        const std::string& items);
-    // Runs one step's `write`; a failure is told to the observer.
-    bool attempt(PublishStep step, const std::filesystem::path& target, const std::filesystem::path& source,
-                 const std::function<bool()>& write);
+    struct Tracks {
+        std::vector<std::string> paths, titles;
+    };
+    // What the tracks left: the playlist document's items, or the failure
+    // that ends the publish.
+    struct StagedTracks {
+        std::string items;
+        int published = 0;
+        int skipped = 0;
+        std::optional<StepFailure> failure;
+        bool stopped = false;
+    };
+
+    PublishResult publish(std::stop_token stop);
+    PublishResult publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop);
+    StagedTracks stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
+                             const std::filesystem::path& output, std::stop_token stop);
+    // The cache, when there is one and it can be used.
+    std::optional<PublishCache> openCache();
+    // The first step that fails, if one does.
+    std::optional<StepFailure> stageDocuments(const PublishSettings& settings, const std::filesystem::path& staging,
+                                              const std::filesystem::path& output, const std::string& items);
 
     SettingsFolder folder;
     std::filesystem::path runtimeFolder;
+    PublishJobOptions options;
     SpectrumAnalyser& analyser;
     PublishObserver& observer;
     LyricsFinder lyricsFinder;

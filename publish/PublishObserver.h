@@ -8,25 +8,26 @@
 namespace publish {
 
 // Whoever runs the publish job hears from it through this interface, as
-// data; the front end decides how to show it. The calls come from the
-// job's thread.
+// data; the front end decides how to show it. Every call comes from the
+// thread that runs the job, the tracks' in playlist order, however many
+// threads build them.
 class PublishObserver {
 public:
     static const int ProgressRange = 300;
 
     virtual ~PublishObserver() = default;
-    // Position 0..ProgressRange.
+    // Position 0..ProgressRange; it only rises.
     virtual void progress(int position) = 0;
+    // The job waits for a track's spectrum and movie.
     virtual void waitBegins(const std::string& caption) = 0;
     virtual void waitEnds() = 0;
     virtual void trackDone(const TrackReport& report) = 0;
-    // A step after the tracks left its file missing or unchanged.
-    virtual void stepFailed(const StepFailure& failure) = 0;
-    // Track movies of an earlier publish that are no longer in the playlist
-    // were removed from the output folder.
+    virtual void notice(const Notice& notice) = 0;
+    // The new player, now in place, lacks this many track movies that the
+    // old one had (a shorter playlist, tracks skipped this time).
     virtual void staleMoviesRemoved(int count) = 0;
-    // The job's last call: whether it ran at all, and if not why.
-    virtual void done(bool ran, const std::string& whyNot) = 0;
+    // The job's last call.
+    virtual void done(const PublishResult& result) = 0;
 };
 
 } // namespace publish

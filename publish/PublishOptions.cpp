@@ -7,7 +7,7 @@ namespace publish {
 
 bool PublishOptions::Load() {
     pugi::xml_document document;
-    if (!loadXmlDocument(path, document))
+    if (readXmlDocument(path, document))
         return false;
     values.clear();
     for (pugi::xml_attribute attribute : document.document_element().attributes()) {
@@ -19,10 +19,12 @@ bool PublishOptions::Load() {
     return true;
 }
 
-bool PublishOptions::Save() {
+bool PublishOptions::Save() { return !Merge(); }
+
+std::error_code PublishOptions::Merge() {
     pugi::xml_document document;
-    if (!loadXmlDocument(path, document))
-        return false;
+    if (std::error_code error = readXmlDocument(path, document))
+        return error;
     pugi::xml_node root = document.document_element();
     for (const auto& [key, value] : values) {
         if (key.empty() || value.empty())
@@ -30,13 +32,13 @@ bool PublishOptions::Save() {
         // Changing a value here could name another file; the caller cleans
         // what may be changed.
         if (!isStorableText(value))
-            return false;
+            return std::make_error_code(std::errc::illegal_byte_sequence);
         pugi::xml_attribute attribute = root.attribute(key.c_str());
         if (!attribute)
             attribute = root.append_attribute(key.c_str());
         attribute.set_value(value.c_str());
     }
-    return saveXmlDocument(document, path);
+    return writeXmlDocument(document, path);
 }
 
 std::string PublishOptions::Get(const std::string& key) const {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <system_error>
 
 namespace publish {
 
@@ -21,6 +22,8 @@ public:
     // it; false when there is no readable file (Save never creates one), a
     // value is not storable text, or it cannot be written back.
     bool Save();
+    // The same, with the reason when it fails.
+    [[nodiscard]] std::error_code Merge();
 
     std::string Get(const std::string& key) const;
     void Set(const std::string& key, const std::string& value);

@@ -14,13 +14,15 @@ const char* const CancelledText = "cancelled";
 std::string stepSentence(const StepFailure& failure) {
     std::string target = failure.target.string(), source = failure.source.string();
     switch (failure.step) {
+    case PublishStep::OutputFolder: return "Cannot publish into " + target + ".";
+    case PublishStep::TrackMovie: return "Cannot write the track movie " + target + " from " + source + ".";
+    case PublishStep::UserFiles: return "Cannot keep " + source + " in the new " + target + ".";
+    case PublishStep::Swap: return "Cannot put the new player in place of " + target + ".";
     case PublishStep::MusicList: return "Cannot write the playlist document " + target + ".";
     case PublishStep::PlayerOptions: return "Cannot put the player options into " + target + ".";
     case PublishStep::PlayerMovie: return "Cannot copy the player movie " + source + " to " + target + ".";
     case PublishStep::PlayerPage: return "Cannot write the web page " + target + ".";
-    case PublishStep::Runtime:
-        return "Cannot copy the player runtime from " + source + " to " + target +
-               ". The page will need a Flash plug-in.";
+    case PublishStep::Runtime: return "Cannot copy the player runtime from " + source + " to " + target + ".";
     case PublishStep::EmbedPage: return "Cannot write the page for framing " + target + ".";
     }
     return "";
@@ -66,6 +68,16 @@ std::string describe(const StepFailure& failure) {
     if (!failure.why.empty())
         line += " (" + failure.why + ")";
     return line;
+}
+
+std::string describe(const Notice& notice) {
+    switch (notice.kind) {
+    case NoticeKind::FolderBusy:
+        return "Waiting for the other publish into " + notice.path.string() + " to finish";
+    case NoticeKind::CacheUnusable:
+        return "The cache " + notice.path.string() + " cannot be used (" + notice.why + "); publishing without it";
+    }
+    return "";
 }
 
 } // namespace publish

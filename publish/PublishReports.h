@@ -2,6 +2,7 @@
 #define PUBLISH_PUBLISHREPORTS_H
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace publish {
@@ -18,14 +19,44 @@ struct TrackReport {
     std::string detail;      // the SWF library's message when the movie could not be written
 };
 
-// The steps after the tracks, each of which writes one thing.
-enum class PublishStep { MusicList, PlayerOptions, PlayerMovie, PlayerPage, Runtime, EmbedPage };
+// The steps that write the new player, each of which writes one thing.
+enum class PublishStep {
+    OutputFolder, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage, Runtime, EmbedPage, UserFiles,
+    Swap
+};
 
+// A step that failed, which ends the publish with the old player in place.
 struct StepFailure {
     PublishStep step = PublishStep::MusicList;
-    std::filesystem::path target;
+    std::filesystem::path target;  // in the output folder, as the user knows it
     std::filesystem::path source;  // what was copied, for the copying steps
-    std::string why;               // the system's word for it, when it gave one
+    std::string why;               // the system's word for it
+};
+
+// Something worth a line that changes nothing in the result.
+enum class NoticeKind { FolderBusy, CacheUnusable };
+
+struct Notice {
+    NoticeKind kind = NoticeKind::FolderBusy;
+    std::filesystem::path path;
+    std::string why;
+};
+
+// How a publish ended, for the front end to tell apart.
+enum class PublishOutcome {
+    AllPublished,      // every track is in the new player
+    SomeSkipped,       // the new player is in place without the tracks that could not be used
+    NothingPublished,  // the old player (if any) is in place, unchanged; `reason` says why
+    Cancelled          // stopped on request; the old player is in place, unchanged
+};
+
+struct PublishResult {
+    PublishOutcome outcome = PublishOutcome::NothingPublished;
+    std::filesystem::path output;  // the output folder, as the settings name it
+    int published = 0;
+    int skipped = 0;
+    std::string reason;                  // for NothingPublished, one sentence
+    std::optional<StepFailure> failure;  // the step that ended it, when one did
 };
 
 // A message box's text and caption.
@@ -41,6 +72,7 @@ Alert alertFor(const StepFailure& failure);
 // One line in plain words, for a terminal.
 std::string describe(const TrackReport& report);
 std::string describe(const StepFailure& failure);
+std::string describe(const Notice& notice);
 
 } // namespace publish
 

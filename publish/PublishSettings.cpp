@@ -40,11 +40,7 @@ bool folderOrParentExists(const std::filesystem::path& folder) {
             std::filesystem::is_directory(folder.parent_path(), ignored));
 }
 
-} // namespace
-
-std::string flagText(bool flag) { return flag ? "1" : "0"; }
-
-bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
+std::error_code mergePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
     PublishOptions options(settingsFile);
     options.Set(PlayerKey, choices.player);
     options.SetBool(AutoStartKey, choices.autoStart);
@@ -54,21 +50,37 @@ bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerCh
     options.Set(TitleKey, storableText(choices.title).text);
     if (!choices.lyrics)
         options.SetBool(LyricsKey, false);
-    return options.Save();
+    return options.Merge();
 }
 
-bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
+std::error_code mergeFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
     PublishOptions options(settingsFile);
     options.Set(FolderKey, choices.folder);
     options.SetBool(HtmlKey, choices.html);
     options.SetBool(RuntimeKey, choices.runtime);
-    return options.Save();
+    return options.Merge();
 }
 
-bool savePublishSettings(const std::filesystem::path& settingsFile, const std::vector<PlaylistItem>& playlist,
-                         const PlayerChoices& player, const FolderChoices& folder) {
-    return SavePlaylist(playlist, settingsFile) && savePlayerChoices(settingsFile, player) &&
-           saveFolderChoices(settingsFile, folder);
+} // namespace
+
+std::string flagText(bool flag) { return flag ? "1" : "0"; }
+
+bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
+    return !mergePlayerChoices(settingsFile, choices);
+}
+
+bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
+    return !mergeFolderChoices(settingsFile, choices);
+}
+
+std::error_code writePublishSettings(const std::filesystem::path& settingsFile,
+                                     const std::vector<PlaylistItem>& playlist, const PlayerChoices& player,
+                                     const FolderChoices& folder) {
+    if (std::error_code error = writePlaylist(playlist, settingsFile))
+        return error;
+    if (std::error_code error = mergePlayerChoices(settingsFile, player))
+        return error;
+    return mergeFolderChoices(settingsFile, folder);
 }
 
 PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile) {

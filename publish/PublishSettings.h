@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace publish {
@@ -40,9 +41,11 @@ bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerCh
 bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
 
 // A new settings file holding the playlist and every choice, as the pages
-// write it one after another on the way to the progress page.
-bool savePublishSettings(const std::filesystem::path& settingsFile, const std::vector<PlaylistItem>& playlist,
-                         const PlayerChoices& player, const FolderChoices& folder);
+// write it one after another on the way to the progress page; the reason
+// when it cannot be written.
+[[nodiscard]] std::error_code writePublishSettings(const std::filesystem::path& settingsFile,
+                                                   const std::vector<PlaylistItem>& playlist,
+                                                   const PlayerChoices& player, const FolderChoices& folder);
 
 // Everything the job reads. A flag that is absent stays unset, so that the
 // playlist document leaves its option out.

@@ -1,9 +1,11 @@
 #ifndef PUBLISH_SETTINGSFOLDER_H
 #define PUBLISH_SETTINGSFOLDER_H
 
+#include "publish/FolderLock.h"
 #include "publish/Playlist.h"
 
 #include <filesystem>
+#include <string>
 
 namespace publish {
 
@@ -16,8 +18,11 @@ public:
 
     const std::filesystem::path& path() const { return folder; }
     std::filesystem::path settingsFile() const { return folder / SettingsFileName; }
-    // Where the analyser writes a track's spectrum for the movie builder.
-    std::filesystem::path dataFile() const { return folder / "data.log"; }
+    // Where the analyser writes a track's spectrum for the movie builder;
+    // each thread that builds tracks has one of its own.
+    std::filesystem::path dataFile(int worker = 0) const {
+        return folder / (worker == 0 ? std::string("data.log") : "data." + std::to_string(worker) + ".log");
+    }
     // Where the built-in skins are unpacked.
     std::filesystem::path playersFolder() const { return folder / "players"; }
 
@@ -27,7 +32,9 @@ private:
 
 // A settings folder of its own under the system's temporary folder, so that
 // runs at the same time never share one; removed with everything in it when
-// the object goes. `valid()` is false when it could not be made.
+// the object goes. `valid()` is false when it could not be made. It is
+// locked for as long as it lives, so that the next run can tell the folders
+// of runs that were killed (and could not remove theirs) and removes them.
 class TemporarySettingsFolder : public SettingsFolder {
 public:
     TemporarySettingsFolder();
@@ -36,6 +43,16 @@ public:
     TemporarySettingsFolder& operator=(const TemporarySettingsFolder&) = delete;
 
     bool valid() const { return !path().empty(); }
+
+private:
+    struct OwnedFolder {
+        std::filesystem::path path;
+        FolderLock lock;
+    };
+    static OwnedFolder makeOwnedFolder();
+    explicit TemporarySettingsFolder(OwnedFolder owned);
+
+    FolderLock lock;
 };
 
 } // namespace publish

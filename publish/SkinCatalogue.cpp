@@ -32,7 +32,7 @@ int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
     std::filesystem::create_directories(playersFolder, ignored);
     int written = 0;
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
-        written += writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin)) ? 1 : 0;
+        written += writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin)) ? 0 : 1;
     return written;
 }
 

@@ -6,13 +6,41 @@
 
 namespace publish {
 
-bool loadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
-    unsigned flags = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
-    pugi::xml_parse_result result = document.load_file(path.c_str(), flags, pugi::encoding_utf8);
-    return result && document.document_element();
+namespace {
+
+// Why a file that could be read is still no document.
+class XmlErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "xml"; }
+    std::string message(int) const override { return "not a well-formed XML document with a root element"; }
+};
+
+std::error_code notADocument() {
+    static const XmlErrorCategory category;
+    return {1, category};
 }
 
-bool saveXmlDocument(const pugi::xml_document& document, const std::filesystem::path& path) {
+std::error_code reasonFor(const pugi::xml_parse_result& result) {
+    switch (result.status) {
+    case pugi::status_ok: return {};
+    case pugi::status_file_not_found: return std::make_error_code(std::errc::no_such_file_or_directory);
+    case pugi::status_io_error: return std::make_error_code(std::errc::io_error);
+    case pugi::status_out_of_memory: return std::make_error_code(std::errc::not_enough_memory);
+    default: return notADocument();
+    }
+}
+
+} // namespace
+
+std::error_code readXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
+    unsigned flags = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
+    pugi::xml_parse_result result = document.load_file(path.c_str(), flags, pugi::encoding_utf8);
+    if (std::error_code error = reasonFor(result))
+        return error;
+    return document.document_element() ? std::error_code() : notADocument();
+}
+
+std::error_code writeXmlDocument(const pugi::xml_document& document, const std::filesystem::path& path) {
     std::ostringstream text;
     document.save(text, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     return replaceFileAtomically(path, text.str());

@@ -337,12 +337,13 @@ Das kann einige Minuten dauern, bitte haben Sie etwas Geduld.</translation>
         <source>Nothing was published: %1</source>
         <translation>Nichts wurde veröffentlicht: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Nothing was published: none of the %n track(s) could be made. Go Back to pick another folder or change the playlist.</source>
-        <translation>
-            <numerusform>Nichts wurde veröffentlicht: Der %n Titel konnte nicht erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</numerusform>
-            <numerusform>Nichts wurde veröffentlicht: Keiner der %n Titel konnte erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</numerusform>
-        </translation>
+    <message>
+        <source>Nothing was published: the track could not be made. Go Back to pick another folder or change the playlist.</source>
+        <translation>Nichts wurde veröffentlicht: Der Titel konnte nicht erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</translation>
+    </message>
+    <message>
+        <source>Nothing was published: none of the %1 tracks could be made. Go Back to pick another folder or change the playlist.</source>
+        <translation>Nichts wurde veröffentlicht: Keiner der %1 Titel konnte erstellt werden. Gehen Sie zurück, um einen anderen Ordner zu wählen oder die Wiedergabeliste zu ändern.</translation>
     </message>
     <message>
         <source>Nothing was published: the player could not be written. Go Back to pick another folder.</source>

@@ -20,7 +20,7 @@ protected:
         std::string scale = amplitude == 1.0 ? "" : " --scale " + std::to_string(amplitude);
         EXPECT_TRUE(run("lame --quiet -b 128" + scale + " '" + wav + "' '" + mp3 + "'"));
         MusicLibraryAnalyser analyser({ANALYSER_FOLDER});
-        EXPECT_TRUE(analyser.run(mp3, folder.path("data.log")));
+        EXPECT_TRUE(analyser.run(mp3, folder.path("data.log"), {}));
         std::ifstream in(folder.path("data.log"));
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);)
@@ -82,7 +82,7 @@ TEST_F(AnalyserTest, GivesEveryFrameItsLineAsTheBuilderReadsThem) {
 TEST(MusicLibraryTest, AMissingLibraryRunsNothing) {
     TemporaryFolder folder;
     MusicLibraryAnalyser analyser({folder.path("")});
-    if (analyser.run("x.mp3", folder.path("data.log")))
+    if (analyser.run("x.mp3", folder.path("data.log"), {}))
         GTEST_SKIP() << "a libmusic.so is installed on the library path";
     EXPECT_FALSE(std::filesystem::exists(folder.path("data.log")));
 }

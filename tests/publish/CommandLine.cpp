@@ -2,8 +2,12 @@
 
 #include "tests/support/TestSupport.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <poll.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 CommandResult runPublisher(const std::string& arguments, const std::string& program) {
     testing_support::TemporaryFolder scratch;
@@ -11,4 +15,67 @@ CommandResult runPublisher(const std::string& arguments, const std::string& prog
     int status = std::system((program + " " + arguments + " >/dev/null 2>'" + log + "'").c_str());
     testing_support::Bytes said = testing_support::readFile(log);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(said.begin(), said.end())};
+}
+
+RunningPublisher::RunningPublisher(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& environment) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return;
+    child = fork();
+    if (child == 0) {
+        dup2(pipeEnds[1], STDERR_FILENO);
+        close(pipeEnds[0]);
+        for (const std::string& variable : environment)
+            putenv(const_cast<char*>(variable.c_str()));
+        std::vector<char*> argv{const_cast<char*>(PUBLISHER)};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(PUBLISHER, argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    errors = pipeEnds[0];
+}
+
+RunningPublisher::~RunningPublisher() {
+    if (child > 0) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    if (errors >= 0)
+        close(errors);
+}
+
+bool RunningPublisher::readSome() {
+    pollfd ready{errors, POLLIN, 0};
+    if (poll(&ready, 1, 100) <= 0)
+        return true;
+    char buffer[4096];
+    ssize_t got = read(errors, buffer, sizeof buffer);
+    if (got <= 0)
+        return false;
+    heard.append(buffer, static_cast<size_t>(got));
+    return true;
+}
+
+bool RunningPublisher::waitFor(const std::string& text) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (heard.find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > end || !readSome())
+            return false;
+    }
+    return true;
+}
+
+void RunningPublisher::signal(int signal) { kill(child, signal); }
+
+int RunningPublisher::wait() {
+    while (readSome() && errors >= 0) {
+    }
+    int raw = 0;
+    waitpid(child, &raw, 0);
+    child = -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 }

@@ -2,6 +2,8 @@
 #define TESTS_PUBLISH_COMMANDLINE_H
 
 #include <string>
+#include <sys/types.h>
+#include <vector>
 
 // What the command-line publisher did: its exit status and what it said on
 // standard error.
@@ -13,5 +15,26 @@ struct CommandResult {
 // Runs `program` (the publisher of this build by default) with `arguments`,
 // given as shell words.
 CommandResult runPublisher(const std::string& arguments, const std::string& program = PUBLISHER);
+
+// The publisher running in the background with `environment` added to
+// its own, what it says on standard error read as it comes.
+class RunningPublisher {
+public:
+    RunningPublisher(const std::vector<std::string>& arguments, const std::vector<std::string>& environment);
+    ~RunningPublisher();
+    // Waits (up to a minute) until it has said `text`; false if it ended first.
+    bool waitFor(const std::string& text);
+    void signal(int signal);
+    // Waits for it to end: its exit status, or 128 + the signal that ended it.
+    int wait();
+    const std::string& said() const { return heard; }
+
+private:
+    bool readSome();
+
+    pid_t child = -1;
+    int errors = -1;
+    std::string heard;
+};
 
 #endif

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "FolderSnapshot.h"
 #include "tests/preview/HttpRequests.h"
 #include "tests/support/TestSupport.h"
 
@@ -87,14 +88,15 @@ protected:
 
 } // namespace
 
-TEST_F(CommandLineTest, ADocumentThatCannotBeWrittenEndsInFailureWithoutTheInvitation) {
-    fs::create_directories(site + "/output/music_list.xml");
+TEST_F(CommandLineTest, AnOutputThatIsNoFolderIsRefusedWithTheReasonAndLeftAlone) {
+    fs::create_directories(site);
+    writeFile(site + "/output", {'x'});
     CommandResult result = publish("--folder '" + site + "' '" + mp3 + "'");
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.said.find("Cannot write the playlist document " + site + "/output/music_list.xml"),
-              std::string::npos)
+    EXPECT_NE(result.said.find("Cannot publish into " + site + "/output. (Not a directory)"), std::string::npos)
         << result.said;
     EXPECT_EQ(result.said.find("To play it"), std::string::npos);
+    EXPECT_EQ(snapshot(site), (std::map<std::string, std::string>{{"output", "x"}}));
 
     fs::remove_all(site);
     writeFile(site, {'x'}); // the folder's place is taken by a file
@@ -201,4 +203,112 @@ TEST_F(CommandLineTest, AFileWhosePathIsNotUtf8IsRefusedWithThatReason) {
               std::string::npos)
         << published.said;
     EXPECT_NE(published.said.find("Published 1 of 2 tracks"), std::string::npos) << published.said;
+}
+
+namespace {
+
+// A republish that runs for a few seconds: twenty entries of one minute.
+class InterruptedPublishTest : public CommandLineTest {
+protected:
+    void SetUp() override {
+        CommandLineTest::SetUp();
+        fs::create_directories(temporary);
+        ASSERT_EQ(publish("--runtime 0 --folder '" + site + "' '" + mp3 + "'").status, 0);
+        writeFile(site + "/output/index.html", {'m', 'i', 'n', 'e'});
+        before = snapshot(site);
+        ASSERT_TRUE(run("sox -n -r 44100 -c 2 '" + folder.path("minute.wav") + "' synth 60 sine 440"));
+        ASSERT_TRUE(run("lame --quiet '" + folder.path("minute.wav") + "' '" + minute + "'"));
+    }
+
+    std::vector<std::string> longPublish(const std::string& extra = "") {
+        // Without the cache, whose entries would make the repeated track quick.
+        std::vector<std::string> arguments = {"--no-cache", "--runtime", "0", "--folder", site};
+        for (int i = 0; i < 20; ++i)
+            arguments.push_back(minute);
+        if (!extra.empty())
+            arguments.push_back(extra);
+        return arguments;
+    }
+    std::vector<std::string> environment() const { return {"TMPDIR=" + temporary}; }
+
+    // Nothing beside the output folder, no working folder left.
+    void expectNothingLeft() {
+        std::vector<std::string> beside, working;
+        for (const auto& entry : fs::directory_iterator(site))
+            beside.push_back(entry.path().filename().string());
+        EXPECT_EQ(beside, (std::vector<std::string>{"output"}));
+        for (const auto& entry : fs::directory_iterator(temporary))
+            working.push_back(entry.path().filename().string());
+        EXPECT_TRUE(working.empty()) << working.front();
+    }
+
+    std::string minute = folder.path("minute.mp3");
+    std::string temporary = folder.path("tmp");
+    std::map<std::string, std::string> before;
+};
+
+} // namespace
+
+TEST_F(InterruptedPublishTest, SigintAndSigtermLeaveTheOutputAsItWas) {
+    for (int stop : {SIGINT, SIGTERM}) {
+        RunningPublisher publisher(longPublish(), environment());
+        ASSERT_TRUE(publisher.waitFor("track 1 of 20")) << publisher.said();
+        publisher.signal(stop);
+        EXPECT_EQ(publisher.wait(), 128 + stop) << publisher.said();
+        EXPECT_NE(publisher.said().find("Cancelled: " + site + "/output is unchanged\n"), std::string::npos)
+            << publisher.said();
+        EXPECT_EQ(snapshot(site), before);
+        expectNothingLeft();
+    }
+}
+
+TEST_F(InterruptedPublishTest, ASignalDuringAConversionRemovesTheWorkingFolder) {
+    std::string wav = folder.path("long.wav");
+    ASSERT_TRUE(run("sox -n -r 48000 -c 2 '" + wav + "' synth 600 sine 440"));
+    RunningPublisher publisher({"--runtime", "0", "--folder", site, wav}, environment());
+    ASSERT_TRUE(publisher.waitFor("Converting")) << publisher.said();
+    publisher.signal(SIGINT);
+    EXPECT_EQ(publisher.wait(), 130) << publisher.said();
+    EXPECT_NE(publisher.said().find("Cancelled: " + site + "/output is unchanged"), std::string::npos);
+    EXPECT_EQ(snapshot(site), before);
+    expectNothingLeft();
+}
+
+TEST_F(InterruptedPublishTest, AKilledRunLeavesTheOldPlayerAndTheNextRunCleansUp) {
+    {
+        RunningPublisher publisher(longPublish(), environment());
+        ASSERT_TRUE(publisher.waitFor("track 2 of 20")) << publisher.said();
+        publisher.signal(SIGKILL);
+        EXPECT_EQ(publisher.wait(), 128 + SIGKILL);
+    }
+    EXPECT_GT(std::distance(fs::directory_iterator(site), fs::directory_iterator()), 1) << "the killed run's staging";
+    EXPECT_FALSE(fs::is_empty(temporary)) << "the killed run's working folder";
+    for (const auto& [name, bytes] : before)
+        EXPECT_EQ(snapshot(site)[name], bytes) << name;
+
+    RunningPublisher again({"--runtime", "0", "--folder", site, mp3 + "=Again"}, environment());
+    EXPECT_EQ(again.wait(), 0) << again.said();
+    expectNothingLeft();
+    EXPECT_EQ(readFile(site + "/output/index.html"), (Bytes{'m', 'i', 'n', 'e'}));
+}
+
+TEST_F(CommandLineTest, AFullDiskLeavesTheOutputAsItWas) {
+    std::string disk = folder.path("disk");
+    fs::create_directories(disk);
+    if (!run("mount -t tmpfs -o size=1m tmpfs '" + disk + "' 2>/dev/null"))
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    std::string small = disk + "/site";
+    ASSERT_EQ(publish("--runtime 0 --folder '" + small + "' '" + mp3 + "'").status, 0);
+    auto before = snapshot(small);
+    std::string big = folder.path("big.mp3");
+    ASSERT_TRUE(run("sox -n -r 44100 -c 2 '" + folder.path("big.wav") + "' synth 90 whitenoise"));
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("big.wav") + "' '" + big + "'"));
+    CommandResult result = publish("--runtime 0 --folder '" + small + "' '" + big + "'");
+    auto after = snapshot(small);
+    run("umount -l '" + disk + "'");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.said.find("(No space left on device)"), std::string::npos) << result.said;
+    EXPECT_NE(result.said.find("Nothing was published: " + small + "/output is unchanged"), std::string::npos)
+        << result.said;
+    EXPECT_EQ(after, before);
 }

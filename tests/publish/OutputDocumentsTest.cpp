@@ -1,3 +1,5 @@
+#include "publish/AtomicFile.h"
+#include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PublishOptions.h"
 #include "resources/Resources.h"
@@ -16,10 +18,10 @@ TEST(MusicListTest, TitleIsEscapedAndOptionsFollowInKeyOrder) {
     TemporaryFolder folder;
     std::string path = folder.path("music_list.xml");
     std::string title = "Rock & \"Roll\" <100%>";
-    ASSERT_TRUE(writeTextFile(path, musicListText(title, musicListItem(1) + musicListItem(3))));
+    ASSERT_FALSE(writeNewFile(path, musicListText(title, musicListItem(1) + musicListItem(3))));
     EXPECT_EQ(text(readFile(path)), "<data title=\"Rock &amp; &quot;Roll&quot; &lt;100%&gt;\">"
                                     "<item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
-    ASSERT_TRUE(mergePlayerOptions(path, {true, false, true, false}));
+    ASSERT_FALSE(mergePlayerOptions(path, {true, false, true, false}));
     EXPECT_EQ(text(readFile(path)),
               "<data title=\"Rock &amp; &quot;Roll&quot; &lt;100%>\" autonext=\"0\" autostart=\"1\" looplist=\"1\" "
               "shufflelist=\"0\"><item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
@@ -31,15 +33,15 @@ TEST(MusicListTest, TitleIsEscapedAndOptionsFollowInKeyOrder) {
 TEST(MusicListTest, EmptyOptionsAreLeftOutAndNoTracksLeaveAnEmptyRoot) {
     TemporaryFolder folder;
     std::string path = folder.path("music_list.xml");
-    ASSERT_TRUE(writeTextFile(path, musicListText("T", "")));
-    mergePlayerOptions(path, {std::nullopt, true, true, true});
+    ASSERT_FALSE(writeNewFile(path, musicListText("T", "")));
+    ASSERT_FALSE(mergePlayerOptions(path, {std::nullopt, true, true, true}));
     EXPECT_EQ(text(readFile(path)), "<data title=\"T\" autonext=\"1\" looplist=\"1\" shufflelist=\"1\"/>");
 }
 
 TEST(PlayerPageTest, IsTheStoredPageByteForByte) {
     TemporaryFolder folder;
     std::string path = folder.path("Player.htm");
-    ASSERT_TRUE(writeResourceToFile("HTM", 216, path));
+    ASSERT_FALSE(writeResourceToFile("HTM", 216, path));
     auto stored = resources::findResource("HTM", 216);
     Bytes page = readFile(path);
     EXPECT_EQ(page, Bytes(stored.begin(), stored.end()));
@@ -59,15 +61,29 @@ TEST(PlayerPageTest, IsTheStoredPageByteForByte) {
     EXPECT_TRUE(first < movie && movie < quality && quality < colour && colour < embed && embed != std::string::npos);
     for (size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at + 1))
         EXPECT_EQ(html[at - 1], '\r');
-    EXPECT_FALSE(writeResourceToFile("HTM", 999, path));
+    EXPECT_EQ(writeResourceToFile("HTM", 999, path), std::errc::no_such_file_or_directory);
 }
 
-TEST(CopyPlayerTest, ReplacesAnOlderCopyAndFailsForAMissingSource) {
+TEST(CopyPlayerTest, MakesANewFileNeverWritingThroughALinkAndNamesTheReason) {
     TemporaryFolder folder;
     writeFile(folder.path("skin.swf"), {1, 2, 3});
-    writeFile(folder.path("Player.swf"), {9});
-    ASSERT_TRUE(copyPlayer(folder.path("skin.swf"), folder.path("Player.swf")));
+    ASSERT_FALSE(copyPlayer(folder.path("skin.swf"), folder.path("Player.swf")));
     EXPECT_EQ(readFile(folder.path("Player.swf")), (Bytes{1, 2, 3}));
-    EXPECT_FALSE(copyPlayer(folder.path("none.swf"), folder.path("Player.swf")));
-    EXPECT_EQ(readFile(folder.path("Player.swf")), (Bytes{1, 2, 3}));
+    EXPECT_EQ(copyPlayer(folder.path("none.swf"), folder.path("new.swf")), std::errc::no_such_file_or_directory);
+
+    writeFile(folder.path("outside"), {9});
+    std::filesystem::create_symlink(folder.path("outside"), folder.path("planted.swf"));
+    EXPECT_EQ(copyPlayer(folder.path("skin.swf"), folder.path("planted.swf")), std::errc::file_exists);
+    EXPECT_EQ(readFile(folder.path("outside")), (Bytes{9})) << "the link's target is untouched";
+}
+
+TEST(AtomicReplaceTest, ReplacesALinkInsteadOfWritingThroughIt) {
+    TemporaryFolder folder;
+    writeFile(folder.path("outside"), {9});
+    std::filesystem::create_symlink(folder.path("outside"), folder.path("Songbox.sbx"));
+    ASSERT_FALSE(replaceFileAtomically(folder.path("Songbox.sbx"), "<data/>"));
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path("Songbox.sbx")));
+    EXPECT_EQ(text(readFile(folder.path("Songbox.sbx"))), "<data/>");
+    EXPECT_EQ(readFile(folder.path("outside")), (Bytes{9}));
+    EXPECT_EQ(replaceFileAtomically(folder.path("no-folder/Songbox.sbx"), "x"), std::errc::no_such_file_or_directory);
 }

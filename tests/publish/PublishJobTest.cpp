@@ -1,4 +1,7 @@
+#include "FolderSnapshot.h"
 #include "RecordingObserver.h"
+#include "publish/FolderLock.h"
+#include "publish/OutputDocuments.h"
 #include "publish/Playlist.h"
 #include "publish/PublishJob.h"
 #include "publish/PlayerRuntime.h"
@@ -11,8 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 
 using namespace publish;
 using namespace testing_support;
@@ -30,21 +37,22 @@ protected:
         return readFile(folder.path("skin.swf"));
     }
 
-    std::string makeMp3(const std::string& name, int rate) {
+    std::string makeMp3(const std::string& name, int rate, double seconds = 1.0) {
         std::string wav = folder.path(name + ".wav"), mp3 = folder.path(name + ".mp3");
-        writeToneWav(wav, rate, 1, 1.0);
+        writeToneWav(wav, rate, 1, seconds);
         EXPECT_TRUE(run("lame --quiet '" + wav + "' '" + mp3 + "'"));
         return mp3;
     }
 
-    void writeSettings(const std::vector<std::string>& paths, const std::string& html) {
+    void writeSettings(const std::vector<std::string>& paths, const std::string& html,
+                       const std::string& title = "Mine") {
         std::vector<std::string> titles;
         for (size_t i = 0; i < paths.size(); ++i)
             titles.push_back("Track " + std::to_string(i + 1));
         ASSERT_TRUE(SavePlaylist(paths, titles, settingsFolder.settingsFile()));
         PublishOptions settings(settingsFolder.settingsFile());
         settings.Set("Folder", folder.path("site"));
-        settings.Set("Title", "Mine");
+        settings.Set("Title", title);
         settings.Set("Player", folder.path("skin.swf"));
         settings.Set("AutoStart", "1");
         settings.Set("AutoNext", "0");
@@ -57,9 +65,10 @@ protected:
         writeFile(folder.path("skin.swf"), {'F', 'W', 'S'});
     }
 
-    void runJob(const std::string& runtimeFolder = "") {
+    PublishResult runJob(const std::string& runtimeFolder = "", std::stop_token stop = {}) {
         NoSpectrumAnalyser analyser;
-        PublishJob(settingsFolder, analyser, observer, runtimeFolder).run();
+        observer = RecordingObserver();
+        return PublishJob(settingsFolder, analyser, observer, runtimeFolder).run(stop);
     }
 
     // A runtime package as npm lays it out, source maps included.
@@ -89,16 +98,18 @@ int exitStatus(const std::string& command) {
 TEST_F(PublishJobTest, WithoutASettingsFileTheJobEndsWithAFailure) {
     runJob();
     EXPECT_EQ(observer.doneCalls, 1);
-    EXPECT_FALSE(observer.ran);
-    EXPECT_NE(observer.whyNot.find("Songbox.sbx"), std::string::npos);
+    EXPECT_EQ(observer.result.outcome, PublishOutcome::NothingPublished);
+    EXPECT_NE(observer.result.reason.find("Songbox.sbx"), std::string::npos);
 }
 
 TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
     std::vector<std::string> paths = {makeMp3("a", 22050), makeMp3("b", 11025), makeMp3("c", 44100)};
     writeSettings(paths, "0");
     fs::remove(paths[1]);
-    runJob();
-    EXPECT_TRUE(observer.ran);
+    PublishResult result = runJob();
+    EXPECT_EQ(result.outcome, PublishOutcome::SomeSkipped);
+    EXPECT_EQ(result.published, 2);
+    EXPECT_EQ(result.skipped, 1);
     EXPECT_TRUE(fs::exists(output("1.swf")));
     EXPECT_FALSE(fs::exists(output("2.swf")));
     EXPECT_TRUE(fs::exists(output("3.swf")));
@@ -199,11 +210,13 @@ TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
 
     runtime = "1";
     writeSettings({makeMp3("a", 22050)}, "1");
-    runJob(folder.path("no-runtime-here"));
-    ASSERT_EQ(observer.failures.size(), 1u);
-    EXPECT_EQ(observer.failures[0].step, PublishStep::Runtime);
-    EXPECT_EQ(observer.alerts[0].text.rfind("Cannot copy the player runtime from " + folder.path("no-runtime-here"), 0), 0u);
-    EXPECT_EQ(readFile(output("Player.htm")), Bytes(stored.begin(), stored.end()));
+    auto before = snapshot(folder.path("site"));
+    PublishResult result = runJob(folder.path("no-runtime-here"));
+    EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->step, PublishStep::Runtime);
+    EXPECT_EQ(result.reason.rfind("Cannot copy the player runtime from " + folder.path("no-runtime-here"), 0), 0u);
+    EXPECT_EQ(snapshot(folder.path("site")), before) << "the old player stays as it was";
 }
 
 namespace {
@@ -212,7 +225,8 @@ namespace {
 // second would.
 struct FirstTrackOnlyAnalyser : SpectrumAnalyser {
     int calls = 0;
-    bool run(const std::string&, const fs::path& dataPath) override {
+    AnalyserIdentity identity() const override { return {true, hashBytes("first track only")}; }
+    bool run(const std::string&, const fs::path& dataPath, std::stop_token) override {
         if (++calls > 1)
             return true;
         std::string lines;
@@ -238,29 +252,227 @@ TEST_F(PublishJobTest, ATrackWhoseAnalysisWritesNothingGetsNoEarlierTracksBars) 
     std::string mp3 = makeMp3("a", 22050);
     writeSettings({mp3, mp3}, "0");
     FirstTrackOnlyAnalyser analyser;
-    PublishJob(settingsFolder, analyser, observer).run();
+    PublishJob(settingsFolder, analyser, observer, "", {1, std::nullopt}).run();
     EXPECT_TRUE(hasBars(output("1.swf")));
     EXPECT_FALSE(hasBars(output("2.swf")));
 }
 
-TEST_F(PublishJobTest, EveryStepThatCannotWriteItsFileIsReported) {
-    writeSettings({makeMp3("a", 22050)}, "1");
-    fs::create_directories(output("music_list.xml"));
-    fs::create_directories(output("Player.htm"));
-    fs::remove(folder.path("skin.swf"));
-    runJob(makeRuntime());
-    EXPECT_TRUE(observer.ran);
-    std::vector<PublishStep> steps;
-    for (const StepFailure& failure : observer.failures)
-        steps.push_back(failure.step);
-    EXPECT_EQ(steps, (std::vector<PublishStep>{PublishStep::MusicList, PublishStep::PlayerMovie,
-                                               PublishStep::PlayerPage}));
-    EXPECT_EQ(observer.alerts[0].text, "Cannot write the playlist document " + output("music_list.xml") +
-                                           ".\nIs a directory");
-    EXPECT_EQ(observer.alerts[0].caption, "Tunemill");
-    EXPECT_EQ(describe(observer.failures[1]), "Cannot copy the player movie " + folder.path("skin.swf") + " to " +
-                                                  output("Player.swf") + ". (No such file or directory)");
-    EXPECT_TRUE(fs::exists(output("1.swf"))) << "the tracks are published all the same";
+namespace {
+
+// Writes of more than `bytes` into one file fail with "File too large",
+// as a full disk makes them fail, for as long as the object lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved{};
+};
+
+} // namespace
+
+TEST_F(PublishJobTest, AFailingWriterAtEachStepLeavesTheOldPlayerByteForByte) {
+    // Every file of this player fits under the limit but the page.
+    const rlim_t Limit = 1500;
+    runtime = "1";
+    std::string tiny = makeMp3("tiny", 11025, 0.1);
+    writeSettings({tiny}, "1");
+    std::string runtimeFolder = makeRuntime();
+    ASSERT_EQ(runJob(runtimeFolder).outcome, PublishOutcome::AllPublished);
+    ASSERT_LT(fs::file_size(output("1.swf")), Limit);
+    writeFile(output("index.html"), {'m', 'i', 'n', 'e'});
+    auto before = snapshot(folder.path("site"));
+    std::string items = "<item><file>1.swf</file></item>";
+    std::string bigFile(2 * Limit, 'x');
+
+    struct Case {
+        PublishStep step;
+        std::function<void()> arrange;
+    };
+    std::vector<Case> cases = {
+        {PublishStep::TrackMovie, [&] { writeSettings({makeMp3("long", 44100, 3.0)}, "1"); }},
+        {PublishStep::MusicList, [&] { writeSettings({tiny}, "1", bigFile); }},
+        // The options make the document just long enough to fail.
+        {PublishStep::PlayerOptions,
+         [&] { writeSettings({tiny}, "1", std::string(Limit - musicListText("", items).size() - 5, 't')); }},
+        {PublishStep::PlayerMovie,
+         [&] {
+             writeSettings({tiny}, "1");
+             writeFile(folder.path("skin.swf"), Bytes(bigFile.begin(), bigFile.end()));
+         }},
+        {PublishStep::Runtime,
+         [&] {
+             writeSettings({tiny}, "1");
+             writeFile(runtimeFolder + "/cd34.wasm", Bytes(bigFile.begin(), bigFile.end()));
+         }},
+        {PublishStep::PlayerPage,
+         [&] {
+             writeSettings({tiny}, "1");
+             writeFile(runtimeFolder + "/cd34.wasm", {'x'});
+         }},
+    };
+    for (const Case& failing : cases) {
+        failing.arrange();
+        PublishResult result;
+        {
+            FileSizeLimit limit(Limit);
+            result = runJob(runtimeFolder);
+        }
+        EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished) << result.reason;
+        ASSERT_TRUE(result.failure) << result.reason;
+        EXPECT_EQ(result.failure->step, failing.step) << result.reason;
+        EXPECT_EQ(result.failure->why, "File too large");
+        EXPECT_NE(result.reason.find(folder.path("site/output")), std::string::npos) << result.reason;
+        EXPECT_EQ(snapshot(folder.path("site")), before) << result.reason;
+    }
+}
+
+TEST_F(PublishJobTest, ARepublishKeepsTheUsersFilesAndDropsTunemillsOldOnes) {
+    std::string a = makeMp3("a", 22050);
+    runtime = "1";
+    writeSettings({a, a, a}, "1");
+    ASSERT_EQ(runJob(makeRuntime()).outcome, PublishOutcome::AllPublished);
+    writeFile(output("index.html"), {'m', 'i', 'n', 'e'});
+    fs::create_directories(output("pictures/old"));
+    writeFile(output("pictures/old/cover.jpg"), {1, 2});
+    writeFile(folder.path("elsewhere"), {7});
+    fs::create_symlink(folder.path("elsewhere"), output("link"));
+    fs::path userFile = output("index.html");
+    auto inode = [](const fs::path& file) {
+        struct stat status {};
+        lstat(file.c_str(), &status);
+        return status.st_ino;
+    };
+    auto userInode = inode(userFile);
+
+    runtime = "0";
+    writeSettings({a}, "0");
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    EXPECT_EQ(readFile(output("index.html")), (Bytes{'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(inode(userFile), userInode) << "hard-linked, not copied";
+    EXPECT_EQ(readFile(output("pictures/old/cover.jpg")), (Bytes{1, 2}));
+    EXPECT_EQ(fs::read_symlink(output("link")), folder.path("elsewhere"));
+    EXPECT_EQ(observer.staleMovies, 2);
+    for (const char* gone : {"2.swf", "3.swf", "Player.htm", "ruffle"})
+        EXPECT_FALSE(fs::exists(output(gone))) << gone;
+    std::vector<std::string> beside;
+    for (const auto& entry : fs::directory_iterator(folder.path("site")))
+        beside.push_back(entry.path().filename().string());
+    EXPECT_EQ(beside, (std::vector<std::string>{"output"}));
+}
+
+TEST_F(PublishJobTest, ARepublishWhereNoTrackCanBeUsedLeavesThePlayerAsItWas) {
+    writeSettings({makeMp3("a", 22050), makeMp3("b", 22050)}, "1");
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    auto before = snapshot(folder.path("site"));
+    writeFile(folder.path("noise.mp3"), Bytes(4000, 0x11));
+    writeSettings({folder.path("noise.mp3")}, "1");
+    PublishResult result = runJob();
+    EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
+    EXPECT_EQ(result.reason, "None of the 1 tracks could be published.");
+    EXPECT_EQ(observer.staleMovies, 0);
+    EXPECT_EQ(snapshot(folder.path("site")), before);
+}
+
+TEST_F(PublishJobTest, AnOutputThatIsNoFolderIsRefusedAndALinkedOneIsFollowed) {
+    writeSettings({makeMp3("a", 22050)}, "0");
+    std::string site = folder.path("site/output");
+    writeFile(site, {'x'});
+    PublishResult result = runJob();
+    EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
+    EXPECT_EQ(result.reason, "Cannot publish into " + folder.path("site/output") + ". (Not a directory)");
+    EXPECT_EQ(readFile(site), (Bytes{'x'}));
+
+    fs::remove(site);
+    fs::create_directory(folder.path("real"));
+    fs::create_symlink(folder.path("real"), site);
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    EXPECT_TRUE(fs::is_symlink(site));
+    EXPECT_TRUE(fs::exists(folder.path("real/1.swf")));
+    std::vector<std::string> beside;
+    for (const auto& entry : fs::directory_iterator(folder.path("")))
+        if (entry.path().filename().string()[0] == '.')
+            beside.push_back(entry.path().filename().string());
+    EXPECT_TRUE(beside.empty()) << beside[0];
+}
+
+TEST_F(PublishJobTest, WhatAKilledRunLeftBesideTheOutputIsRemoved) {
+    writeSettings({makeMp3("a", 22050)}, "0");
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    fs::create_directories(folder.path("site/.output.tunemill-Ab12Cd/ruffle"));
+    fs::create_directories(folder.path("site/.output.tunemill-Ef34Gh-old"));
+    writeFile(folder.path("site/.output.tunemill-Ab12Cd/1.swf"), {1});
+    writeFile(folder.path("site/notes.txt"), {2});
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    std::vector<std::string> beside;
+    for (const auto& entry : fs::directory_iterator(folder.path("site")))
+        beside.push_back(entry.path().filename().string());
+    std::sort(beside.begin(), beside.end());
+    EXPECT_EQ(beside, (std::vector<std::string>{"notes.txt", "output"}));
+}
+
+TEST_F(PublishJobTest, AStopBeforeOrBetweenTracksLeavesTheOldPlayer) {
+    std::string a = makeMp3("a", 22050);
+    writeSettings({a}, "1");
+    ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
+    auto before = snapshot(folder.path("site"));
+    writeSettings({a, a, a}, "0");
+
+    std::stop_source stopped;
+    stopped.request_stop();
+    EXPECT_EQ(runJob("", stopped.get_token()).outcome, PublishOutcome::Cancelled);
+    EXPECT_EQ(snapshot(folder.path("site")), before);
+
+    // Stopped as the second track is reported, from the job's own thread.
+    struct StoppingObserver : RecordingObserver {
+        std::stop_source source;
+        void trackDone(const TrackReport& report) override {
+            RecordingObserver::trackDone(report);
+            if (report.number == 2)
+                source.request_stop();
+        }
+    } stopping;
+    NoSpectrumAnalyser analyser;
+    PublishResult result = PublishJob(settingsFolder, analyser, stopping).run(stopping.source.get_token());
+    EXPECT_EQ(result.outcome, PublishOutcome::Cancelled);
+    EXPECT_EQ(stopping.result.outcome, PublishOutcome::Cancelled);
+    EXPECT_LE(stopping.tracks.size(), 2u);
+    EXPECT_EQ(snapshot(folder.path("site")), before);
+}
+
+TEST_F(PublishJobTest, ASecondPublishIntoTheFolderWaitsForTheFirstAndSaysSo) {
+    writeSettings({makeMp3("a", 22050)}, "0");
+    FolderLock first;
+    ASSERT_TRUE(first.tryAcquire(folder.path("site")));
+    struct WaitingObserver : RecordingObserver {
+        std::atomic<bool> heard{false};
+        void notice(const Notice& notice) override {
+            RecordingObserver::notice(notice);
+            heard = true;
+        }
+    } waiting;
+    std::atomic<bool> finished{false};
+    std::thread second([&] {
+        NoSpectrumAnalyser analyser;
+        PublishJob(settingsFolder, analyser, waiting).run();
+        finished = true;
+    });
+    for (int i = 0; i < 500 && !waiting.heard; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(waiting.heard);
+    EXPECT_FALSE(finished) << "it does not publish while the first holds the folder";
+    first = FolderLock();
+    second.join();
+    EXPECT_EQ(waiting.result.outcome, PublishOutcome::AllPublished);
+    ASSERT_EQ(waiting.notices.size(), 1u);
+    EXPECT_EQ(describe(waiting.notices[0]),
+              "Waiting for the other publish into " + folder.path("site/output") + " to finish");
 }
 
 TEST_F(PublishJobTest, TheEmbedPageFramesThePlayerAtItsStageSize) {

@@ -14,11 +14,10 @@ struct RecordingObserver : publish::PublishObserver {
     std::vector<std::string> events;
     std::vector<publish::Alert> alerts;
     std::vector<publish::TrackReport> tracks;
-    std::vector<publish::StepFailure> failures;
+    std::vector<publish::Notice> notices;
     int staleMovies = 0;
     int doneCalls = 0;
-    bool ran = false;
-    std::string whyNot;
+    publish::PublishResult result;
 
     void progress(int position) override { positions.push_back(position); }
     void waitBegins(const std::string& caption) override { events.push_back("wait " + caption); }
@@ -29,15 +28,11 @@ struct RecordingObserver : publish::PublishObserver {
         if (report.outcome != publish::TrackOutcome::Published)
             alerts.push_back(publish::alertFor(report));
     }
-    void stepFailed(const publish::StepFailure& failure) override {
-        failures.push_back(failure);
-        alerts.push_back(publish::alertFor(failure));
-    }
+    void notice(const publish::Notice& notice) override { notices.push_back(notice); }
     void staleMoviesRemoved(int count) override { staleMovies += count; }
-    void done(bool ranToTheEnd, const std::string& why) override {
+    void done(const publish::PublishResult& ended) override {
         ++doneCalls;
-        ran = ranToTheEnd;
-        whyNot = why;
+        result = ended;
     }
 };
 

@@ -103,11 +103,14 @@ void CPage5Progress::listFailures(const PublishSummary& summary) {
 QString CPage5Progress::nothingPublishedSentence(const PublishSummary& summary) {
     if (!summary.whyNotRun.isEmpty())
         return tr("Nothing was published: %1").arg(summary.whyNotRun);
-    if (summary.published == 0)
-        return tr("Nothing was published: none of the %n track(s) could be made. Go Back to pick another folder or "
-                  "change the playlist.",
-                  nullptr, summary.tracks);
-    return tr("Nothing was published: the player could not be written. Go Back to pick another folder.");
+    if (summary.stepFailed)
+        return tr("Nothing was published: the player could not be written. Go Back to pick another folder.");
+    if (summary.tracks == 1)
+        return tr("Nothing was published: the track could not be made. Go Back to pick another folder or change the "
+                  "playlist.");
+    return tr("Nothing was published: none of the %1 tracks could be made. Go Back to pick another folder or change "
+              "the playlist.")
+        .arg(summary.tracks);
 }
 
 void CPage5Progress::lockWizard(bool locked) {

@@ -10,8 +10,12 @@ namespace ui {
 struct PublishSummary {
     int tracks = 0;
     int published = 0;
-    // The playlist document and the player movie were both written.
-    bool playerWritten = true;
+    // The new player is in place of the old one.
+    bool playerWritten = false;
+    // A step that writes the player failed, which ends the publish.
+    bool stepFailed = false;
+    // Stopped on request; the old player is as it was.
+    bool cancelled = false;
     // One line per track that has no movie and per step that failed.
     QStringList failures;
     // Why the job could not run at all; empty when it ran.

@@ -25,7 +25,9 @@ void PublishWorker::start() {
     createPublishFolder();
     thread = std::thread([this] {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
-        publish::PublishJob(context.settings, analyser, *this, context.runtimeFolder).run();
+        publish::PublishJobOptions options;
+        options.cacheFolder = publish::defaultCacheFolder();
+        publish::PublishJob(context.settings, analyser, *this, context.runtimeFolder, options).run();
         finished = true;
     });
 }
@@ -66,15 +68,18 @@ void PublishWorker::trackDone(const publish::TrackReport& report) {
                             .arg(QString::fromStdString(report.source), QString::fromStdString(publish::describe(report)));
 }
 
-void PublishWorker::stepFailed(const publish::StepFailure& stepFailure) {
-    if (stepFailure.step == publish::PublishStep::MusicList || stepFailure.step == publish::PublishStep::PlayerMovie)
-        outcome.playerWritten = false;
-    outcome.failures << QString::fromStdString(publish::describe(stepFailure));
-}
-
-void PublishWorker::done(bool ran, const std::string& whyNot) {
-    if (!ran)
-        outcome.whyNotRun = QString::fromStdString(whyNot);
+void PublishWorker::done(const publish::PublishResult& result) {
+    outcome.playerWritten = result.outcome == publish::PublishOutcome::AllPublished ||
+                            result.outcome == publish::PublishOutcome::SomeSkipped;
+    outcome.cancelled = result.outcome == publish::PublishOutcome::Cancelled;
+    outcome.stepFailed = result.failure.has_value();
+    if (result.failure)
+        outcome.failures << QString::fromStdString(publish::describe(*result.failure));
+    // When no step and not every track failed, the reason is all the user
+    // learns of it.
+    else if (result.outcome == publish::PublishOutcome::NothingPublished &&
+             (outcome.published > 0 || outcome.tracks == 0))
+        outcome.whyNotRun = QString::fromStdString(result.reason);
 }
 
 } // namespace ui

@@ -39,9 +39,9 @@ private:
     void waitBegins(const std::string& caption) override;
     void waitEnds() override;
     void trackDone(const publish::TrackReport& report) override;
-    void stepFailed(const publish::StepFailure& failure) override;
+    void notice(const publish::Notice&) override {}
     void staleMoviesRemoved(int) override {}
-    void done(bool ran, const std::string& whyNot) override;
+    void done(const publish::PublishResult& result) override;
 
     template <typename Step>
     void onInterfaceThread(Step step);

@@ -1,5 +1,6 @@
 #include "ui/pages/SkinPreviewSite.h"
 
+#include "publish/AtomicFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"

@@ -1,0 +1,239 @@
+#include "publish/PublishCache.h"
+
+#include "publish/FileDescriptor.h"
+#include "publish/NewFile.h"
+#include "publish/SystemError.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <vector>
+#include <xxhash.h>
+
+namespace fs = std::filesystem;
+
+namespace publish {
+
+namespace {
+
+const char* const TemporaryPrefix = ".tmp-";
+// A temporary entry this old whose writer holds no lock was left by a writer
+// that died.
+const auto AbandonedAfter = std::chrono::minutes(10);
+const size_t CopyChunk = 1 << 18;
+
+// What an entry's file begins with.
+struct EntryHeader {
+    std::array<char, 8> magic = {'T', 'M', 'C', 'A', 'C', 'H', 'E', '1'};
+    std::uint64_t length = 0;
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+};
+
+const EntryHeader Expected;
+
+const char* kindFolder(CacheEntryKind kind) {
+    switch (kind) {
+    case CacheEntryKind::TrackMovie: return "movies";
+    case CacheEntryKind::Analysis: return "analyses";
+    case CacheEntryKind::Conversion: return "conversions";
+    }
+    return "other";
+}
+
+struct StateRelease {
+    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
+};
+using HashState = std::unique_ptr<XXH3_state_t, StateRelease>;
+
+HashState newHashState() {
+    HashState state(XXH3_createState());
+    if (state)
+        XXH3_128bits_reset(state.get());
+    return state;
+}
+
+bool readHeader(int descriptor, EntryHeader& header) {
+    return ::read(descriptor, &header, sizeof header) == static_cast<ssize_t>(sizeof header) &&
+           header.magic == Expected.magic;
+}
+
+// Copies `from` into `to` while hashing; `readFailed` tells the source's
+// failures from the target's.
+std::error_code copyHashing(int from, int to, XXH3_state_t* state, std::uint64_t& copied, bool& readFailed) {
+    std::vector<char> buffer(CopyChunk);
+    copied = 0;
+    for (;;) {
+        ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        readFailed = got < 0;
+        if (got < 0)
+            return lastSystemError();
+        if (got == 0)
+            return {};
+        XXH3_128bits_update(state, buffer.data(), static_cast<size_t>(got));
+        copied += static_cast<std::uint64_t>(got);
+        if (std::error_code error = writeAll(to, std::string_view(buffer.data(), static_cast<size_t>(got))))
+            return error;
+    }
+}
+
+void markUsed(int descriptor) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+    ::futimens(descriptor, times);
+}
+
+bool isAbandonedTemporary(const fs::directory_entry& entry) {
+    std::error_code error;
+    auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
+    if (error || age < AbandonedAfter)
+        return false;
+    FileDescriptor file(::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC));
+    return file.valid() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+struct CachedFile {
+    fs::path path;
+    std::uintmax_t size;
+    fs::file_time_type used;
+};
+
+} // namespace
+
+fs::path PublishCache::entryPath(CacheEntryKind kind, const ContentHash& key) const {
+    return root / kindFolder(kind) / key.hex();
+}
+
+std::error_code PublishCache::open() const {
+    std::error_code error;
+    fs::create_directories(root, error);
+    if (!error && ::access(root.c_str(), W_OK) != 0)
+        error = lastSystemError();
+    return error;
+}
+
+bool PublishCache::fetch(CacheEntryKind kind, const ContentHash& key, const fs::path& target) const {
+    fs::path path = entryPath(kind, key);
+    FileDescriptor entry(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!entry.valid())
+        return false;
+    EntryHeader header;
+    bool whole = readHeader(entry.get(), header);
+    FileDescriptor out;
+    if (whole && createNewFile(target, out))
+        return false;
+    HashState state = newHashState();
+    std::uint64_t copied = 0;
+    bool readFailed = false;
+    std::error_code error;
+    if (whole) {
+        error = copyHashing(entry.get(), out.get(), state.get(), copied, readFailed);
+        if (out.close() != 0 && !error)
+            error = lastSystemError();
+        XXH128_hash_t digest = XXH3_128bits_digest(state.get());
+        whole = !readFailed && copied == header.length && digest.high64 == header.high && digest.low64 == header.low;
+    }
+    std::error_code ignored;
+    if (!whole)
+        fs::remove(path, ignored);
+    if (!whole || error) {
+        fs::remove(target, ignored);
+        return false;
+    }
+    markUsed(entry.get());
+    return true;
+}
+
+std::error_code PublishCache::store(CacheEntryKind kind, const ContentHash& key, const fs::path& file) const {
+    fs::path path = entryPath(kind, key);
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    if (error)
+        return error;
+    std::string pattern = (path.parent_path() / (std::string(TemporaryPrefix) + "XXXXXX")).string();
+    FileDescriptor out(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (!out.valid())
+        return lastSystemError();
+    // Held until the entry is in place, so that a trim leaves it alone.
+    ::flock(out.get(), LOCK_EX);
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    EntryHeader header;
+    HashState state = newHashState();
+    bool readFailed = false;
+    if (!in.valid())
+        error = lastSystemError();
+    else if (!(error = writeAll(out.get(), std::string_view(reinterpret_cast<const char*>(&header), sizeof header))))
+        error = copyHashing(in.get(), out.get(), state.get(), header.length, readFailed);
+    if (!error) {
+        XXH128_hash_t digest = XXH3_128bits_digest(state.get());
+        header.high = digest.high64;
+        header.low = digest.low64;
+        if (::pwrite(out.get(), &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
+            error = lastSystemError();
+    }
+    if (!error && ::fchmod(out.get(), 0644) != 0)
+        error = lastSystemError();
+    if (!error && std::rename(pattern.c_str(), path.c_str()) != 0)
+        error = lastSystemError();
+    if (error)
+        ::unlink(pattern.c_str());
+    return error;
+}
+
+void PublishCache::trim() const {
+    std::vector<CachedFile> entries;
+    std::uintmax_t total = 0;
+    std::error_code error;
+    for (CacheEntryKind kind : {CacheEntryKind::TrackMovie, CacheEntryKind::Analysis, CacheEntryKind::Conversion}) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(root / kindFolder(kind), error)) {
+            std::error_code ignored;
+            if (entry.path().filename().string().starts_with(TemporaryPrefix)) {
+                if (isAbandonedTemporary(entry))
+                    fs::remove(entry.path(), ignored);
+                continue;
+            }
+            CachedFile cached{entry.path(), entry.file_size(ignored), entry.last_write_time(ignored)};
+            total += cached.size;
+            entries.push_back(cached);
+        }
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const CachedFile& a, const CachedFile& b) { return a.used < b.used; });
+    for (const CachedFile& oldest : entries) {
+        if (total <= limit)
+            break;
+        std::error_code ignored;
+        if (fs::remove(oldest.path, ignored))
+            total -= oldest.size;
+    }
+}
+
+fs::path defaultCacheFolder() {
+    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache)
+        return fs::path(cache) / "tunemill";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return fs::path(home) / ".cache" / "tunemill";
+    return {};
+}
+
+std::optional<std::uintmax_t> parseCacheSize(const std::string& text) {
+    size_t end = text.find_first_not_of("0123456789");
+    std::string digits = text.substr(0, end);
+    std::string unit = end == std::string::npos ? "" : text.substr(end);
+    if (digits.empty() || digits.size() > 15)
+        return std::nullopt;
+    std::uintmax_t number = std::stoull(digits);
+    const std::pair<const char*, int> units[] = {{"", 0}, {"K", 10}, {"M", 20}, {"G", 30}};
+    for (const auto& [name, shift] : units)
+        if (unit == name && number <= (UINTMAX_MAX >> shift))
+            return number << shift;
+    return std::nullopt;
+}
+
+} // namespace publish

@@ -1,0 +1,99 @@
+#include "publish/StagingFolder.h"
+
+#include "publish/SystemError.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace publish {
+
+namespace {
+
+std::string stagingPrefix(const std::string& outputName) { return "." + outputName + ".tunemill-"; }
+
+// A killed run cannot clean up after itself; no run is working beside the
+// output folder while the caller holds the lock, so what is there is left.
+void removeLeftovers(const fs::path& outputFolder) {
+    std::error_code error;
+    std::string name = outputFolder.filename().string();
+    for (const fs::directory_entry& entry : fs::directory_iterator(outputFolder.parent_path(), error)) {
+        std::error_code ignored;
+        if (isStagingFolderName(entry.path().filename().string(), name))
+            fs::remove_all(entry.path(), ignored);
+    }
+}
+
+mode_t folderPermissions(const OutputFolder& output) {
+    struct stat existing {};
+    if (output.exists && ::stat(output.path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0777 & ~mask;
+}
+
+// Without an exchange: the old player aside under a staging name, the new
+// one in; should that fail, the old one back.
+std::error_code swapByRenames(const fs::path& staging, const fs::path& output, fs::path& aside) {
+    aside = staging.string() + "-old";
+    if (std::rename(output.c_str(), aside.c_str()) != 0)
+        return lastSystemError();
+    if (std::rename(staging.c_str(), output.c_str()) != 0) {
+        std::error_code error = lastSystemError();
+        std::rename(aside.c_str(), output.c_str());
+        return error;
+    }
+    return {};
+}
+
+} // namespace
+
+bool isStagingFolderName(const std::string& name, const std::string& outputName) {
+    return name.starts_with(stagingPrefix(outputName));
+}
+
+StagingFolder::~StagingFolder() {
+    std::error_code ignored;
+    if (!folder.empty())
+        fs::remove_all(folder, ignored);
+}
+
+std::error_code StagingFolder::create(const OutputFolder& target) {
+    output = target;
+    removeLeftovers(output.path);
+    std::string pattern = (output.path.parent_path() / (stagingPrefix(output.path.filename().string()) + "XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        return lastSystemError();
+    folder = pattern;
+    return {};
+}
+
+std::error_code StagingFolder::swapIn() {
+    // Private while it is built, so that nobody else can put anything in it.
+    if (::chmod(folder.c_str(), folderPermissions(output)) != 0)
+        return lastSystemError();
+    if (!output.exists) {
+        if (std::rename(folder.c_str(), output.path.c_str()) != 0)
+            return lastSystemError();
+        folder.clear();
+        return {};
+    }
+#ifdef RENAME_EXCHANGE
+    if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, output.path.c_str(), RENAME_EXCHANGE) == 0)
+        return {};
+    // A file system that cannot exchange gets the renames below.
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastSystemError();
+#endif
+    fs::path aside;
+    if (std::error_code error = swapByRenames(folder, output.path, aside))
+        return error;
+    folder = aside;
+    return {};
+}
+
+} // namespace publish

@@ -1,0 +1,49 @@
+#ifndef PUBLISH_STAGINGFOLDER_H
+#define PUBLISH_STAGINGFOLDER_H
+
+#include "publish/OutputFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace publish {
+
+// The new player is built in a folder of its own beside the output folder
+// (the same file system, a hidden name that cannot be a user's) and put in
+// place whole when it is complete: until then the output folder is not
+// touched, so at every moment it is wholly the old player or wholly the
+// new one. The staging folder goes with the object: unfinished work after
+// a failure or a stop, the old player after the swap.
+//
+// The caller holds the lock on the folder that holds the output folder, so
+// that no other publish works beside it at the same time.
+class StagingFolder {
+public:
+    StagingFolder() = default;
+    ~StagingFolder();
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+
+    // Removes what killed runs left beside the output folder, then makes the
+    // staging folder, open to its owner only until the swap gives it the
+    // output folder's permissions.
+    [[nodiscard]] std::error_code create(const OutputFolder& output);
+
+    const std::filesystem::path& path() const { return folder; }
+
+    // Exchanges the staging folder with the output folder in one step where
+    // the system can (elsewhere: the old aside, the new in, the old gone).
+    [[nodiscard]] std::error_code swapIn();
+
+private:
+    OutputFolder output;
+    std::filesystem::path folder;
+};
+
+// Whether `name`, beside the output folder named `outputName`, is one of
+// its staging folders.
+bool isStagingFolderName(const std::string& name, const std::string& outputName);
+
+} // namespace publish
+
+#endif

@@ -1,0 +1,14 @@
+#ifndef PUBLISH_SYSTEMERROR_H
+#define PUBLISH_SYSTEMERROR_H
+
+#include <cerrno>
+#include <system_error>
+
+namespace publish {
+
+// The reason the last failed system call gave, as a value.
+inline std::error_code lastSystemError() { return {errno, std::generic_category()}; }
+
+} // namespace publish
+
+#endif

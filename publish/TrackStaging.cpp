@@ -1,0 +1,83 @@
+#include "publish/TrackStaging.h"
+
+#include "publish/NewFile.h"
+#include "publish/PlayerFiles.h"
+#include "publish/SystemError.h"
+#include "publish/TimedLyrics.h"
+
+namespace fs = std::filesystem;
+
+namespace publish {
+
+namespace {
+
+// The movie's name is claimed first, as a new file, so that the builder
+// writes only into a file of our own.
+TrackResult buildStagedMovie(const TrackTask& task, const fs::path& movie, const fs::path& dataFile,
+                             std::stop_token stop, std::error_code& writeError) {
+    FileDescriptor claimed;
+    if ((writeError = createNewFile(movie, claimed)))
+        return {TrackOutcome::CannotWrite, writeError.message()};
+    claimed = FileDescriptor();
+    errno = 0;
+    TrackResult result =
+        buildTrackMovie(task.source, task.title, movie.string(), dataFile, stop, parseLrc(task.lyrics));
+    // The movie encoder names only its own step; the system's reason is
+    // still in errno.
+    if (result.outcome == TrackOutcome::CannotWrite)
+        writeError = errno != 0 ? lastSystemError() : std::make_error_code(std::errc::io_error);
+    std::error_code ignored;
+    if (result.outcome != TrackOutcome::Published)
+        fs::remove(movie, ignored);
+    return result;
+}
+
+} // namespace
+
+void TrackStager::keep(CacheEntryKind kind, const ContentHash& key, const fs::path& file, StagedTrack& staged) {
+    if (!cacheUsable)
+        return;
+    if ((staged.cacheError = cache->store(kind, key, file)))
+        cacheUsable = false;
+}
+
+void TrackStager::analyse(const TrackTask& task, const ContentHash* source, const fs::path& dataFile,
+                          std::stop_token stop, StagedTrack& staged) {
+    std::error_code ignored;
+    // An analysis that writes nothing must not leave an earlier track's
+    // bars to this one.
+    fs::remove(dataFile, ignored);
+    if (!source || !identity.found) {
+        analyser.run(task.source, dataFile, stop);
+        return;
+    }
+    ContentHash key = cacheKey({CacheEntryKind::Analysis, *source, "", identity, ""});
+    if (cacheUsable && cache->fetch(CacheEntryKind::Analysis, key, dataFile))
+        return;
+    analyser.run(task.source, dataFile, stop);
+    if (!stop.stop_requested() && fs::exists(dataFile, ignored))
+        keep(CacheEntryKind::Analysis, key, dataFile, staged);
+}
+
+StagedTrack TrackStager::stage(const TrackTask& task, const fs::path& dataFile, std::stop_token stop) {
+    StagedTrack staged;
+    fs::path movie = staging / trackMovieName(task.number);
+    ContentHash source;
+    // A source that cannot be read is the builder's to refuse.
+    bool keyed = cacheUsable && !hashFile(task.source, source);
+    ContentHash movieKey = cacheKey({CacheEntryKind::TrackMovie, source, task.title, identity, task.lyrics});
+    if (keyed && cache->fetch(CacheEntryKind::TrackMovie, movieKey, movie))
+        return staged;
+
+    analyse(task, keyed ? &source : nullptr, dataFile, stop, staged);
+    if (stop.stop_requested()) {
+        staged.result = {TrackOutcome::Cancelled, ""};
+        return staged;
+    }
+    staged.result = buildStagedMovie(task, movie, dataFile, stop, staged.writeError);
+    if (keyed && staged.result.outcome == TrackOutcome::Published)
+        keep(CacheEntryKind::TrackMovie, movieKey, movie, staged);
+    return staged;
+}
+
+} // namespace publish

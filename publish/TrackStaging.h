@@ -1,0 +1,59 @@
+#ifndef PUBLISH_TRACKSTAGING_H
+#define PUBLISH_TRACKSTAGING_H
+
+#include "publish/CacheKey.h"
+#include "publish/PublishCache.h"
+#include "publish/SpectrumAnalyser.h"
+#include "publish/TrackMovieBuilder.h"
+
+#include <atomic>
+#include <filesystem>
+#include <stop_token>
+#include <string>
+#include <system_error>
+
+namespace publish {
+
+// One playlist entry on its way into the new player.
+struct TrackTask {
+    int number = 0;
+    std::string source;
+    std::string title;
+    std::string lyrics;  // LRC text; empty: the movie carries none
+};
+
+struct StagedTrack {
+    TrackResult result;
+    std::error_code writeError;  // the movie could not be written: the publish ends
+    std::error_code cacheError;  // the cache could not keep a result: it is used no more
+};
+
+// Puts track movies into the staging folder, through the cache when there
+// is one: a movie made before from the same sound, title and analyser is
+// copied from it; otherwise the analysis is taken from it or made (and
+// kept), and the movie built (and kept). Several threads may stage at once,
+// each with a data file of its own.
+class TrackStager {
+public:
+    TrackStager(SpectrumAnalyser& analyser, AnalyserIdentity identity, const PublishCache* cache,
+                std::filesystem::path staging)
+        : analyser(analyser), identity(identity), cache(cache), staging(std::move(staging)),
+          cacheUsable(cache != nullptr) {}
+
+    StagedTrack stage(const TrackTask& task, const std::filesystem::path& dataFile, std::stop_token stop);
+
+private:
+    void analyse(const TrackTask& task, const ContentHash* source, const std::filesystem::path& dataFile,
+                 std::stop_token stop, StagedTrack& staged);
+    void keep(CacheEntryKind kind, const ContentHash& key, const std::filesystem::path& file, StagedTrack& staged);
+
+    SpectrumAnalyser& analyser;
+    AnalyserIdentity identity;
+    const PublishCache* cache;
+    std::filesystem::path staging;
+    std::atomic<bool> cacheUsable;
+};
+
+} // namespace publish
+
+#endif
