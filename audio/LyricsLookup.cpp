@@ -1,5 +1,6 @@
 #include "audio/LyricsLookup.h"
 
+#include "publish/AtomicFile.h"
 #include "publish/TimedLyrics.h"
 
 #include <taglib/apetag.h>
@@ -55,7 +56,7 @@ std::optional<FoundLyrics> lyricsFile(const fs::path& sound) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!hasTimedLines(bytes))
         return std::nullopt;
-    return FoundLyrics{bytes, file->filename().string()};
+    return FoundLyrics{bytes, LyricsOrigin::LyricsFile, file->filename().string()};
 }
 
 std::string stamp(unsigned milliseconds) {
@@ -91,7 +92,7 @@ std::optional<FoundLyrics> syltLyrics(TagLib::MPEG::File& file) {
             lrc += stamp(inFrames ? framesToMilliseconds(line.time, file) : line.time) + text + "\n";
         }
         if (hasTimedLines(lrc))
-            return FoundLyrics{lrc, "the ID3v2 SYLT frame"};
+            return FoundLyrics{lrc, LyricsOrigin::SyltFrame, "SYLT"};
     }
     return std::nullopt;
 }
@@ -106,7 +107,7 @@ std::optional<FoundLyrics> apeLyrics(TagLib::MPEG::File& file) {
     std::string lrc = item->second.toString().to8Bit(true);
     if (!hasTimedLines(lrc))
         return std::nullopt;
-    return FoundLyrics{lrc, "the APE Lyrics item"};
+    return FoundLyrics{lrc, LyricsOrigin::ApeLyricsItem, "Lyrics"};
 }
 
 // Vorbis comments (Ogg, FLAC) and APE tags of other files, through the
@@ -119,7 +120,7 @@ std::optional<FoundLyrics> propertyLyrics(TagLib::File& file) {
             continue;
         std::string lrc = values->second.front().to8Bit(true);
         if (hasTimedLines(lrc))
-            return FoundLyrics{lrc, std::string("the ") + name + " tag"};
+            return FoundLyrics{lrc, LyricsOrigin::Tag, name};
     }
     return std::nullopt;
 }
@@ -146,8 +147,33 @@ std::optional<FoundLyrics> findLyrics(const std::string& soundFile) {
     return tagLyrics(soundFile);
 }
 
+std::string describeSource(const FoundLyrics& lyrics) {
+    switch (lyrics.origin) {
+    case LyricsOrigin::LyricsFile: return lyrics.name;
+    case LyricsOrigin::SyltFrame: return "the ID3v2 SYLT frame";
+    case LyricsOrigin::ApeLyricsItem: return "the APE Lyrics item";
+    case LyricsOrigin::Tag: break;
+    }
+    return "the " + lyrics.name + " tag";
+}
+
+std::string timedLyricsText(const std::string& soundFile) {
+    std::optional<FoundLyrics> lyrics = findLyrics(soundFile);
+    return lyrics ? lyrics->lrc : std::string();
+}
+
 std::string lyricsFileBeside(const std::string& soundFile) {
     return fs::path(soundFile).replace_extension(".lrc").string();
+}
+
+CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared) {
+    CarriedLyrics carried{findLyrics(given), ""};
+    if (!carried.found || prepared == given)
+        return carried;
+    std::string beside = lyricsFileBeside(prepared);
+    if (std::error_code failed = publish::replaceFileAtomically(beside, carried.found->lrc))
+        carried.unwritten = beside;
+    return carried;
 }
 
 } // namespace audio

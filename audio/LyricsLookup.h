@@ -6,12 +6,20 @@
 
 namespace audio {
 
+// Where timed lyrics were found.
+enum class LyricsOrigin { LyricsFile, SyltFrame, ApeLyricsItem, Tag };
+
 // Timed lyrics found for a sound file: LRC text (as the file holds it, or
-// made from the tag's time stamps) and where it came from, in plain words.
+// made from the tag's time stamps) and where it came from: `name` is the
+// lyrics file's name, or the tag's item name.
 struct FoundLyrics {
     std::string lrc;
-    std::string source;
+    LyricsOrigin origin = LyricsOrigin::LyricsFile;
+    std::string name;
 };
+
+// Where they came from, in plain words: "Song.lrc", "the LYRICS tag".
+std::string describeSource(const FoundLyrics& lyrics);
 
 // The first of: an ".lrc" file beside it with the same stem (the extension
 // in any case), an ID3v2 SYLT frame, a Vorbis comment LYRICS or
@@ -19,8 +27,22 @@ struct FoundLyrics {
 // Lyrics without time stamps do not count.
 std::optional<FoundLyrics> findLyrics(const std::string& soundFile);
 
+// The LRC text of findLyrics, "" when there is none: what the publish job
+// asks for each track.
+std::string timedLyricsText(const std::string& soundFile);
+
 // The ".lrc" file that goes beside `soundFile`.
 std::string lyricsFileBeside(const std::string& soundFile);
+
+// The lyrics of the file the user gave, and when it was converted to
+// `prepared`, whether they could be written beside that as its ".lrc", so
+// that the publish finds them there.
+struct CarriedLyrics {
+    std::optional<FoundLyrics> found;
+    // The ".lrc" that could not be written, or "".
+    std::string unwritten;
+};
+[[nodiscard]] CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared);
 
 } // namespace audio
 

@@ -3,7 +3,6 @@
 #include "audio/InputExpansion.h"
 #include "audio/LyricsLookup.h"
 #include "audio/TrackTitle.h"
-#include "publish/OutputDocuments.h"
 
 #include <cstdio>
 
@@ -31,16 +30,13 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
 }
 
 void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared) {
-    std::optional<audio::FoundLyrics> lyrics = audio::findLyrics(given);
-    if (!lyrics)
+    audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared);
+    if (!lyrics.found)
         return;
-    std::fprintf(stderr, "%s: timed lyrics from %s\n", name.c_str(), lyrics->source.c_str());
-    if (prepared == given)
-        return;
-    std::string beside = audio::lyricsFileBeside(prepared);
-    if (!publish::writeTextFile(beside, lyrics->lrc))
+    std::fprintf(stderr, "%s: timed lyrics from %s\n", name.c_str(), audio::describeSource(*lyrics.found).c_str());
+    if (!lyrics.unwritten.empty())
         std::fprintf(stderr, "%s: cannot write its lyrics to %s; it is published without them\n", name.c_str(),
-                     beside.c_str());
+                     lyrics.unwritten.c_str());
 }
 
 } // namespace cli

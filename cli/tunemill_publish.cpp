@@ -210,10 +210,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     if (arguments.cache)
         options.cacheFolder = publish::defaultCacheFolder();
     publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);
-    job.findLyricsWith([](const std::string& soundFile) {
-        std::optional<audio::FoundLyrics> lyrics = audio::findLyrics(soundFile);
-        return lyrics ? lyrics->lrc : std::string();
-    });
+    job.findLyricsWith(audio::timedLyricsText);
     publish::PublishResult result = job.run(signals.token());
     return reportResult(result, arguments, requested, skippedEntries, observer, signals.received());
 }

@@ -51,10 +51,29 @@ TEST_F(LyricsAndInputTest, AnLrcBesideWinsOverTagsInAnyCase) {
     write("Song.LRC", "[00:01.00]Upper case\n");
     auto found = findLyrics(song);
     ASSERT_TRUE(found);
-    EXPECT_EQ(found->source, "Song.LRC");
+    EXPECT_EQ(describeSource(*found), "Song.LRC");
     write("song.lrc", "[00:01.00]Exact\n");
     EXPECT_EQ(findLyrics(song)->lrc, "[00:01.00]Exact\n");
     EXPECT_EQ(lyricsFileBeside(folder.path("x/Track 1.mp3")), folder.path("x/Track 1.lrc"));
+}
+
+TEST_F(LyricsAndInputTest, LyricsAreCarriedBesideTheConvertedFileOnly) {
+    std::string song = mp3("given/song.mp3");
+    EXPECT_FALSE(carryLyrics(song, folder.path("work/a.mp3")).found);
+    EXPECT_FALSE(fs::exists(folder.path("work/a.lrc"))) << "no lyrics, no file";
+    write("given/song.lrc", "[00:01.00]One\n");
+    CarriedLyrics same = carryLyrics(song, song);
+    ASSERT_TRUE(same.found);
+    EXPECT_EQ(same.found->origin, LyricsOrigin::LyricsFile);
+    EXPECT_EQ(timedLyricsText(song), "[00:01.00]One\n");
+    fs::create_directories(folder.path("work"));
+    CarriedLyrics converted = carryLyrics(song, folder.path("work/a.mp3"));
+    EXPECT_EQ(converted.unwritten, "");
+    EXPECT_EQ(readFile(folder.path("work/a.lrc")), readFile(folder.path("given/song.lrc")));
+    CarriedLyrics nowhere = carryLyrics(song, folder.path("no such folder/a.mp3"));
+    EXPECT_TRUE(nowhere.found);
+    EXPECT_EQ(nowhere.unwritten, folder.path("no such folder/a.lrc"));
+    EXPECT_EQ(timedLyricsText(folder.path("no such folder/a.mp3")), "");
 }
 
 TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
@@ -81,7 +100,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
     auto found = findLyrics(song);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->lrc, "[00:01.500]First\n[01:01.250]Second\n");
-    EXPECT_EQ(found->source, "the ID3v2 SYLT frame");
+    EXPECT_EQ(describeSource(*found), "the ID3v2 SYLT frame");
 
     std::string framed = mp3("frames.mp3");
     {
@@ -106,11 +125,11 @@ TEST_F(LyricsAndInputTest, ApeAndVorbisLyricsHoldingLrc) {
     }
     auto ape = findLyrics(song);
     ASSERT_TRUE(ape);
-    EXPECT_EQ(ape->source, "the APE Lyrics item");
+    EXPECT_EQ(describeSource(*ape), "the APE Lyrics item");
 
     std::string wav = folder.path("tone.wav"), flac = folder.path("vorbis.flac"), ogg = folder.path("un.ogg");
     ASSERT_TRUE(run("flac --silent -f --tag='LYRICS=[00:03.00]From FLAC' -o '" + flac + "' '" + wav + "'"));
-    EXPECT_EQ(findLyrics(flac)->source, "the LYRICS tag");
+    EXPECT_EQ(describeSource(*findLyrics(flac)), "the LYRICS tag");
     ASSERT_TRUE(run("ffmpeg -v error -y -i '" + wav + "' -c:a libvorbis -metadata 'UNSYNCEDLYRICS=[00:04.00]Ogg' '" +
                     ogg + "'"));
     auto vorbis = findLyrics(ogg);
