@@ -26,6 +26,8 @@ std::error_code PublishOptions::Merge() {
     if (std::error_code error = readXmlDocument(path, document))
         return error;
     pugi::xml_node root = document.document_element();
+    for (const std::string& key : removed)
+        root.remove_attribute(key.c_str());
     for (const auto& [key, value] : values) {
         if (key.empty() || value.empty())
             continue;
@@ -46,7 +48,15 @@ std::string PublishOptions::Get(const std::string& key) const {
     return found == values.end() ? std::string() : found->second;
 }
 
-void PublishOptions::Set(const std::string& key, const std::string& value) { values[key] = value; }
+void PublishOptions::Set(const std::string& key, const std::string& value) {
+    values[key] = value;
+    removed.erase(key);
+}
+
+void PublishOptions::Remove(const std::string& key) {
+    values.erase(key);
+    removed.insert(key);
+}
 
 void PublishOptions::SetInt(const std::string& key, int value) { Set(key, std::to_string(value)); }
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -29,10 +30,13 @@ public:
     void Set(const std::string& key, const std::string& value);
     void SetInt(const std::string& key, int value);
     void SetBool(const std::string& key, bool value);
+    // Takes the key out of the file on the next Save.
+    void Remove(const std::string& key);
 
 private:
     std::filesystem::path path;
     std::map<std::string, std::string> values;
+    std::set<std::string> removed;
 };
 
 } // namespace publish

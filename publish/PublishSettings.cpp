@@ -48,7 +48,10 @@ std::error_code mergePlayerChoices(const std::filesystem::path& settingsFile, co
     options.SetBool(LoopKey, choices.loop);
     options.SetBool(RandomKey, choices.random);
     options.Set(TitleKey, storableText(choices.title).text);
-    if (!choices.lyrics)
+    // Absent means on: turned on again, the key goes.
+    if (choices.lyrics)
+        options.Remove(LyricsKey);
+    else
         options.SetBool(LyricsKey, false);
     return options.Merge();
 }
@@ -97,6 +100,7 @@ PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile) {
     keepFlag(options, RandomKey, choices.random);
     if (!options.Get(TitleKey).empty())
         choices.title = options.Get(TitleKey);
+    choices.lyrics = options.Get(LyricsKey) != "0";
     return choices;
 }
 

@@ -57,7 +57,7 @@ TEST(PublishSettingsTest, AbsentKeysReadAsTheJobHasAlwaysTakenThem) {
     EXPECT_FALSE(loadPublishSettings(folder.path("none.sbx")));
 }
 
-TEST(PublishSettingsTest, LyricsAreStoredOnlyWhenTurnedOff) {
+TEST(PublishSettingsTest, LyricsAreStoredOnlyWhileTurnedOff) {
     TemporaryFolder folder;
     std::string file = folder.path("Songbox.sbx");
     ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
@@ -68,6 +68,10 @@ TEST(PublishSettingsTest, LyricsAreStoredOnlyWhenTurnedOff) {
     without.lyrics = false;
     ASSERT_TRUE(savePlayerChoices(file, without));
     EXPECT_FALSE(loadPublishSettings(file)->lyrics);
+    EXPECT_FALSE(storedPlayerChoices(file).lyrics) << "the player page starts from the stored choice";
+    ASSERT_TRUE(savePlayerChoices(file, {"players/2.swf"}));
+    EXPECT_EQ(readFile(file), withLyrics) << "turned on again, the file is as if never turned off";
+    EXPECT_TRUE(storedPlayerChoices(file).lyrics);
 }
 
 TEST(SkinCatalogueTest, ListsTheSkinsInThePlayerPagesOrderAndUnpacksTheirMovies) {
