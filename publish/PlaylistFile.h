@@ -36,6 +36,12 @@ ResolvedLocation resolveLocation(const std::string& location, const std::filesys
 
 // The kinds of playlist file, told by the name's extension (any case).
 enum class PlaylistKind { None, M3u, Pls, Xspf };
+struct PlaylistExtension {
+    const char* extension;
+    PlaylistKind kind;
+};
+inline constexpr PlaylistExtension PlaylistFileExtensions[] = {
+    {".m3u", PlaylistKind::M3u}, {".m3u8", PlaylistKind::M3u}, {".pls", PlaylistKind::Pls}, {".xspf", PlaylistKind::Xspf}};
 PlaylistKind playlistKind(const std::filesystem::path& path);
 std::vector<PlaylistFileEntry> parsePlaylist(PlaylistKind kind, std::string_view bytes);
 

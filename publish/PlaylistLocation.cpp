@@ -79,12 +79,9 @@ ResolvedLocation resolveLocation(const std::string& location, const fs::path& pl
 
 PlaylistKind playlistKind(const fs::path& path) {
     std::string extension = path.extension().string();
-    if (equalIgnoringCase(extension, ".m3u") || equalIgnoringCase(extension, ".m3u8"))
-        return PlaylistKind::M3u;
-    if (equalIgnoringCase(extension, ".pls"))
-        return PlaylistKind::Pls;
-    if (equalIgnoringCase(extension, ".xspf"))
-        return PlaylistKind::Xspf;
+    for (const PlaylistExtension& known : PlaylistFileExtensions)
+        if (equalIgnoringCase(extension, known.extension))
+            return known.kind;
     return PlaylistKind::None;
 }
 
