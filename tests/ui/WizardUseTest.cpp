@@ -28,11 +28,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QHeaderView>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -65,6 +67,13 @@ QStringList titlesShown(QTreeWidget* list) {
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         texts << list->topLevelItem(i)->text(1);
     return texts;
+}
+
+QStringList lyricsMarks(QTreeWidget* list) {
+    QStringList marks;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        marks << list->topLevelItem(i)->text(3);
+    return marks;
 }
 
 void selectRow(QTreeWidget* list, int row) {
@@ -193,7 +202,8 @@ private slots:
         fs::create_directories(fixture.path("sites"));
         std::string settings = fixture.context.settings.settingsFile().string();
         publish::SavePlaylist({mp3}, {"One"}, settings);
-        publish::savePlayerChoices(settings, {"/elsewhere/players/3.swf", false, true, false, true, "Stored title"});
+        publish::savePlayerChoices(settings,
+                                   {"/elsewhere/players/3.swf", false, true, false, true, "Stored title", false});
         publish::saveFolderChoices(settings, {fixture.path("sites/Tunemill"), false, false});
         {
             ui::CWizard wizard(fixture.context);
@@ -206,6 +216,7 @@ private slots:
             QVERIFY(!player->loopBox()->isChecked());
             QVERIFY(player->shuffleBox()->isChecked());
             QCOMPARE(player->titleEdit()->text(), QString("Stored title"));
+            QVERIFY(!player->lyricsBox()->isChecked());
             wizard.next();
             ui::CPage4Folder* folder = wizard.folderPage();
             QCOMPARE(folder->folderEdit()->text().toStdString(), fixture.path("sites/Tunemill"));
@@ -509,9 +520,13 @@ private slots:
         ui::CPage1Mp3* page = wizard.playlistPage();
         std::unique_ptr<QFileDialog> first(page->makeAddDialog());
         QCOMPARE(first->directory().absolutePath().toStdString(), fixture.path("Documents"));
-        QVERIFY(first->selectedNameFilter().startsWith("Sound files ("));
-        for (const char* pattern : {"*.mp3", "*.wav", "*.aiff", "*.flac", "*.ogg", "*.opus", "*.raw"})
-            QVERIFY2(first->selectedNameFilter().contains(pattern), pattern);
+        QVERIFY(first->selectedNameFilter().startsWith("Sound files and playlists ("));
+        for (const char* pattern : {"*.mp3", "*.wav", "*.aiff", "*.flac", "*.ogg", "*.opus", "*.raw", "*.m3u", "*.m3u8",
+                                    "*.pls", "*.xspf"})
+            QVERIFY2(first->selectedNameFilter().contains(QString(pattern) + " ") ||
+                         first->selectedNameFilter().contains(QString(pattern) + ")"),
+                     pattern);
+        QCOMPARE(first->nameFilters().size(), 5);
         first->show();
         auto* name = first->findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(name);
@@ -522,6 +537,110 @@ private slots:
         page->addFiles({QString::fromStdString(mp3)});
         std::unique_ptr<QFileDialog> second(page->makeAddDialog());
         QCOMPARE(second->directory().absolutePath().toStdString(), fixture.path("music"));
+        std::unique_ptr<QFileDialog> folders(page->makeAddFolderDialog());
+        QCOMPARE(folders->fileMode(), QFileDialog::Directory);
+        QCOMPARE(folders->directory().absolutePath().toStdString(), fixture.path("music"));
+        QStringList tools;
+        for (QAction* action : page->toolBar()->actions())
+            tools << action->text();
+        QVERIFY(tools.contains(QString::fromUtf8("Add folder…")));
+    }
+
+    void addedFilesShowWhereTheirLyricsComeFromAndConversionsCarryThem() {
+        WizardFixture fixture;
+        fs::create_directories(fixture.path("music"));
+        std::string song = fixture.makeMp3("music/song", "--resample 22.05");
+        std::ofstream(fixture.path("music/song.lrc")) << "[00:01.00]One\n";
+        std::string plain = fixture.makeMp3("music/plain", "--resample 22.05");
+        std::string flac = fixture.path("music/tagged.flac");
+        std::string tagging = "flac --silent -T 'LYRICS=[00:00.50]Tagged' -o '" + flac + "' '" +
+                              fixture.path("music/plain.wav") + "'";
+        QCOMPARE(std::system(tagging.c_str()), 0);
+        {
+            ui::CWizard wizard(fixture.context);
+            wizard.show();
+            ui::CPage1Mp3* page = wizard.playlistPage();
+            page->addFiles({QString::fromStdString(song), QString::fromStdString(plain), QString::fromStdString(flac)});
+            QTreeWidget* list = page->list();
+            QCOMPARE(list->topLevelItemCount(), 3);
+            QCOMPARE(lyricsMarks(list), QStringList({QString(QChar(0x266A)), "", QString(QChar(0x266A))}));
+            QCOMPARE(list->topLevelItem(0)->toolTip(3), QString("Timed lyrics from the file song.lrc"));
+            QVERIFY(list->topLevelItem(1)->toolTip(3).startsWith("No timed lyrics"));
+            QCOMPARE(list->topLevelItem(2)->toolTip(3), QString("Timed lyrics from the LYRICS tag"));
+            QCOMPARE(list->topLevelItem(0)->data(3, Qt::AccessibleTextRole).toString(), QString("Lyrics"));
+            QCOMPARE(list->headerItem()->text(3), QString("Lyrics"));
+            QCOMPARE(list->header()->visualIndex(3), 2);
+
+            std::string converted = list->topLevelItem(2)->text(2).toStdString();
+            QVERIFY2(converted != flac, "the FLAC is converted");
+            std::ifstream carried(fs::path(converted).replace_extension(".lrc"));
+            QCOMPARE(std::string(std::istreambuf_iterator<char>(carried), {}), std::string("[00:00.50]Tagged"));
+
+            // Moving a row keeps its mark.
+            selectRow(list, 2);
+            page->moveUp();
+            QCOMPARE(lyricsMarks(list), QStringList({QString(QChar(0x266A)), QString(QChar(0x266A)), ""}));
+        }
+        // Stored rows are looked up when the page loads them.
+        ui::CWizard again(fixture.context);
+        again.show();
+        ui::CPage1Mp3* page = again.playlistPage();
+        QVERIFY(waitFor([&] { return page->lyricsKnown(); }));
+        QCOMPARE(lyricsMarks(page->list()), QStringList({QString(QChar(0x266A)), QString(QChar(0x266A)), ""}));
+        QString convertedLyrics = QString::fromStdString(
+            fs::path(page->list()->topLevelItem(1)->text(2).toStdString()).replace_extension(".lrc").filename().string());
+        QCOMPARE(page->list()->topLevelItem(1)->toolTip(3), "Timed lyrics from the file " + convertedLyrics);
+    }
+
+    void foldersAndPlaylistsDroppedOrAddedAddTheirTracksAndSayWhatWasSkippedInOneBox() {
+        WizardFixture fixture;
+        fs::create_directories(fixture.path("music/album"));
+        fixture.makeMp3("music/album/b", "--resample 22.05 --tn 1 --tt Bee");
+        fixture.makeMp3("music/album/a", "--resample 22.05 --tn 2 --tt Ay");
+        fixture.makeMp3("music/album/.hidden", "--resample 22.05");
+        for (const char* wav : {"a", "b", ".hidden"})
+            fs::remove(fixture.path("music/album/" + std::string(wav) + ".wav"));
+        std::string song = fixture.makeMp3("music/song", "--resample 22.05");
+        std::string plain = fixture.makeMp3("music/plain", "--resample 22.05");
+        std::ofstream(fixture.path("music/list.m3u"))
+            << "#EXTM3U\n#EXTINF:1,Listed\nsong.mp3\nmissing.mp3\nhttp://example.com/x.mp3\n";
+        std::ofstream(fixture.path("music/list.xspf"))
+            << "<playlist xmlns=\"http://xspf.org/ns/0/\"><trackList><track><location>file://" + plain +
+                   "</location><title>From XSPF</title></track></trackList></playlist>";
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        ui::CPage1Mp3* page = wizard.playlistPage();
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(fixture.path("music/album"))),
+                         QUrl::fromLocalFile(QString::fromStdString(fixture.path("music/list.m3u")))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &enter);
+        QVERIFY(enter.isAccepted());
+        {
+            BoxCounter boxes;
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(page, &drop);
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY2(boxes.texts[0].contains("list.m3u: missing.mp3 is missing, skipped"), qPrintable(boxes.texts[0]));
+            QVERIFY2(boxes.texts[0].contains("list.m3u: http://example.com/x.mp3 is a web address"),
+                     qPrintable(boxes.texts[0]));
+        }
+        QCOMPARE(titlesShown(page->list()), QStringList({"Bee", "Ay", "Listed"}));
+        QCOMPARE(page->list()->topLevelItem(2)->text(2).toStdString(), song);
+        {
+            BoxCounter boxes;
+            page->addFiles({QString::fromStdString(fixture.path("music/list.xspf"))});
+            QVERIFY2(boxes.texts.isEmpty(), "nothing skipped, nothing said");
+        }
+        QCOMPARE(titlesShown(page->list()), QStringList({"Bee", "Ay", "Listed", "From XSPF"}));
+        QCOMPARE(storedTitles(fixture), titlesShown(page->list()));
+        {
+            BoxCounter boxes;
+            fs::create_directories(fixture.path("empty"));
+            page->addFiles({QString::fromStdString(fixture.path("empty"))});
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts[0].contains("empty: holds no sound files"));
+        }
     }
 
     void choosingAFolderCreatesNothing() {

@@ -1,9 +1,13 @@
 #include "ui/pages/CPage1Mp3.h"
 
+#include "audio/InputExpansion.h"
+#include "audio/LyricsLookup.h"
 #include "audio/Mp3Converter.h"
+#include "audio/SoundFileNames.h"
 #include "audio/TrackPreparation.h"
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
+#include "publish/PlaylistFile.h"
 #include "publish/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
@@ -12,6 +16,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -36,14 +41,84 @@ namespace ui {
 
 namespace {
 
-enum Column { NumberColumn, TitleColumn, FileColumn };
+// The lyrics column comes last, so that the file stays where it was for
+// whoever reads the rows; the header shows it beside the title.
+enum Column { NumberColumn, TitleColumn, FileColumn, LyricsColumn };
 
-// Every kind of file the reader takes comes first, so that no name typed
-// into the dialog is hidden by a narrower filter.
-const char* const SoundFilesFilter = QT_TRANSLATE_NOOP(
-    "ui::CPage1Mp3", "Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)");
+// On the lyrics cell: whether the lookup has been made.
+constexpr int LyricsLookedUpRole = Qt::UserRole;
+// Stored rows are looked up a few at a time, so that the page keeps
+// answering while a long playlist is gone through.
+constexpr int LyricsLookupBudgetMs = 15;
+
+const char* const AllSourcesFilter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Sound files and playlists (%1)");
+const char* const SoundFilesFilter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Sound files (%1)");
+const char* const PlaylistsFilter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Playlists (%1)");
 const char* const Mp3Filter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Mp3 file(*.mp3)");
 const char* const AllFilesFilter = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "All files (*)");
+
+const char* const NoLyricsTip =
+    QT_TRANSLATE_NOOP("ui::CPage1Mp3", "No timed lyrics: a .lrc file of the same name beside the sound file gives them.");
+const char* const LyricsFileTip = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Timed lyrics from the file %1");
+const char* const SyltTip = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Timed lyrics from the ID3v2 SYLT frame");
+const char* const ApeTip = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Timed lyrics from the APE Lyrics item");
+const char* const TagTip = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Timed lyrics from the %1 tag");
+const char* const HasLyricsText = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "Lyrics");
+const char* const NoLyricsText = QT_TRANSLATE_NOOP("ui::CPage1Mp3", "No lyrics");
+
+QString translated(const char* text) { return QCoreApplication::translate("ui::CPage1Mp3", text); }
+
+QString patterns(const QStringList& extensions) {
+    QStringList globs;
+    for (const QString& extension : extensions)
+        globs << "*" + extension;
+    return globs.join(' ');
+}
+
+QStringList soundExtensions() {
+    QStringList extensions;
+    for (const char* extension : audio::SoundFileExtensions)
+        extensions << extension;
+    return extensions;
+}
+
+QStringList playlistExtensions() {
+    QStringList extensions;
+    for (const publish::PlaylistExtension& known : publish::PlaylistFileExtensions)
+        extensions << known.extension;
+    return extensions;
+}
+
+// Every kind of file Add takes comes first, so that no name typed into the
+// dialog is hidden by a narrower filter.
+QStringList addFilters() {
+    return {translated(AllSourcesFilter).arg(patterns(soundExtensions() + playlistExtensions())),
+            translated(SoundFilesFilter).arg(patterns(soundExtensions())),
+            translated(PlaylistsFilter).arg(patterns(playlistExtensions())), translated(Mp3Filter),
+            translated(AllFilesFilter)};
+}
+
+QString lyricsTip(const std::optional<audio::FoundLyrics>& lyrics) {
+    if (!lyrics)
+        return translated(NoLyricsTip);
+    QString name = QString::fromStdString(lyrics->name);
+    switch (lyrics->origin) {
+    case audio::LyricsOrigin::LyricsFile: return translated(LyricsFileTip).arg(name);
+    case audio::LyricsOrigin::SyltFrame: return translated(SyltTip);
+    case audio::LyricsOrigin::ApeLyricsItem: return translated(ApeTip);
+    case audio::LyricsOrigin::Tag: break;
+    }
+    return translated(TagTip).arg(name);
+}
+
+void showLyrics(QTreeWidgetItem* item, const std::optional<audio::FoundLyrics>& lyrics) {
+    item->setText(LyricsColumn, lyrics ? QString(QChar(0x266A)) : QString());
+    item->setToolTip(LyricsColumn, lyricsTip(lyrics));
+    item->setData(LyricsColumn, Qt::AccessibleTextRole, translated(lyrics ? HasLyricsText : NoLyricsText));
+    item->setData(LyricsColumn, LyricsLookedUpRole, true);
+}
+
+bool lyricsLookedUp(const QTreeWidgetItem* item) { return item->data(LyricsColumn, LyricsLookedUpRole).toBool(); }
 
 std::tm localNow() {
     std::time_t now = std::time(nullptr);
@@ -80,14 +155,18 @@ CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
       recordGroup(new QGroupBox(tr("Record"), this)), qualities(new QComboBox(recordGroup)),
       record(new QPushButton(tr("&Record"), recordGroup)), playRecording(new QPushButton(tr("&Play"), recordGroup)) {
     rows->setObjectName("playlist");
-    rows->setColumnCount(3);
-    rows->setHeaderLabels({"", tr("Title"), tr("File")});
+    rows->setColumnCount(4);
+    rows->setHeaderLabels({"", tr("Title"), tr("File"), tr("Lyrics")});
+    rows->headerItem()->setToolTip(LyricsColumn, tr("Which tracks have timed lyrics; point at a mark to see from where."));
     rows->setRootIsDecorated(false);
     rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
     rows->setAllColumnsShowFocus(true);
     rows->setContextMenuPolicy(Qt::CustomContextMenu);
     rows->header()->resizeSection(NumberColumn, 28);
     rows->header()->resizeSection(TitleColumn, 160);
+    rows->header()->moveSection(LyricsColumn, FileColumn);
+    rows->header()->resizeSection(LyricsColumn, 48);
+    rows->headerItem()->setTextAlignment(LyricsColumn, Qt::AlignCenter);
     rows->headerItem()->setTextAlignment(TitleColumn, Qt::AlignCenter);
     setAcceptDrops(true);
     buildToolBar();
@@ -115,6 +194,8 @@ CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
     layout->addWidget(rows, 1);
     layout->addWidget(recordGroup);
 
+    lyricsLookup.setInterval(0);
+    connect(&lyricsLookup, &QTimer::timeout, this, &CPage1Mp3::lookUpStoredLyrics);
     connect(rows, &QTreeWidget::itemDoubleClicked, this, &CPage1Mp3::playSelected);
     connect(record, &QPushButton::clicked, this, &CPage1Mp3::recordOrStop);
     connect(playRecording, &QPushButton::clicked, this, &CPage1Mp3::playSelected);
@@ -140,6 +221,9 @@ void CPage1Mp3::buildToolBar() {
     const Tool toolList[] = {
         {"list-add", QStyle::SP_FileDialogNewFolder, QT_TR_NOOP("Add"), QT_TR_NOOP("Add one or more mp3 files"),
          {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_O)}, &CPage1Mp3::addFromDialog},
+        {"folder-open", QStyle::SP_DirOpenIcon, QT_TR_NOOP("Add folder…"),
+         QT_TR_NOOP("Add the sound files of a folder and the folders in it"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, &CPage1Mp3::addFolderFromDialog},
         {"list-remove", QStyle::SP_TrashIcon, QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete selected items"),
          {QKeySequence(Qt::Key_Delete)}, &CPage1Mp3::deleteSelected},
         {"go-up", QStyle::SP_ArrowUp, QT_TR_NOOP("Up"), QT_TR_NOOP("move up current item"),
@@ -183,6 +267,7 @@ void CPage1Mp3::buildContextMenu() {
         menu.addAction(tr("&Down"), this, &CPage1Mp3::moveDown);
         menu.addSeparator();
         menu.addAction(tr("&Add..."), this, &CPage1Mp3::addFromDialog);
+        menu.addAction(tr("Add &folder…"), this, &CPage1Mp3::addFolderFromDialog);
         menu.addAction(tr("D&elete"), this, &CPage1Mp3::deleteSelected);
         menu.addSeparator();
         menu.addAction(tr("Change Title..."), this, &CPage1Mp3::changeTitle);
@@ -208,6 +293,21 @@ void CPage1Mp3::loadStoredPlaylist() {
     for (size_t i = 0; i < paths.size(); ++i)
         entries << makeEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
     rows->addTopLevelItems(entries);
+    lyricsCursor = 0;
+    lyricsLookup.start();
+}
+
+void CPage1Mp3::lookUpStoredLyrics() {
+    QElapsedTimer spent;
+    spent.start();
+    for (; lyricsCursor < rows->topLevelItemCount(); ++lyricsCursor) {
+        if (spent.elapsed() >= LyricsLookupBudgetMs)
+            return;
+        QTreeWidgetItem* item = rows->topLevelItem(lyricsCursor);
+        if (!lyricsLookedUp(item))
+            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString()));
+    }
+    lyricsLookup.stop();
 }
 
 void CPage1Mp3::fillQualities() {
@@ -241,15 +341,21 @@ QTreeWidgetItem* CPage1Mp3::makeEntry(int row, const QString& path, const QStrin
     QString shown = title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
     auto* item = new QTreeWidgetItem({QString::number(row + 1), shown, path});
     item->setTextAlignment(TitleColumn, Qt::AlignCenter);
+    item->setTextAlignment(LyricsColumn, Qt::AlignCenter);
     return item;
 }
 
-void CPage1Mp3::addEntry(int row, const QString& path, const QString& title) {
-    rows->insertTopLevelItem(row, makeEntry(row, path, title));
+void CPage1Mp3::addEntry(int row, const QString& path, const QString& title,
+                         const std::optional<audio::FoundLyrics>& lyrics) {
+    QTreeWidgetItem* item = makeEntry(row, path, title);
+    showLyrics(item, lyrics);
+    rows->insertTopLevelItem(row, item);
     renumber(row);
 }
 
 void CPage1Mp3::renumber(int from) {
+    // Rows from here on moved: the stored rows' lookup goes over them again.
+    lyricsCursor = std::min(lyricsCursor, from);
     for (int i = from; i < rows->topLevelItemCount(); ++i)
         rows->topLevelItem(i)->setText(NumberColumn, QString::number(i + 1));
 }
@@ -267,8 +373,17 @@ QFileDialog* CPage1Mp3::makeAddDialog() {
     auto* dialog = new QFileDialog(this, tr("Add"));
     dialog->setObjectName("addDialog");
     dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setNameFilters({tr(SoundFilesFilter), tr(Mp3Filter), tr(AllFilesFilter)});
-    dialog->selectNameFilter(tr(SoundFilesFilter));
+    dialog->setNameFilters(addFilters());
+    dialog->selectNameFilter(addFilters().front());
+    dialog->setDirectory(addFolder.isEmpty() ? QString::fromStdString(context.documentsFolder) : addFolder);
+    return dialog;
+}
+
+QFileDialog* CPage1Mp3::makeAddFolderDialog() {
+    auto* dialog = new QFileDialog(this, tr("Add folder"));
+    dialog->setObjectName("addFolderDialog");
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setDirectory(addFolder.isEmpty() ? QString::fromStdString(context.documentsFolder) : addFolder);
     return dialog;
 }
@@ -279,33 +394,67 @@ void CPage1Mp3::addFromDialog() {
         addFiles(dialog->selectedFiles());
 }
 
+void CPage1Mp3::addFolderFromDialog() {
+    std::unique_ptr<QFileDialog> dialog(makeAddFolderDialog());
+    if (dialog->exec() == QDialog::Accepted)
+        addFiles(dialog->selectedFiles());
+}
+
 void CPage1Mp3::rememberFolderOf(const QString& file) { addFolder = QFileInfo(file).absolutePath(); }
 
 void CPage1Mp3::savePlaylist() { publish::updatePlaylist(playlist(), context.settings.settingsFile()); }
 
+std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const QString& given, QStringList& refused) {
+    std::string path = given.toStdString();
+    if (!audio::isCollection(path))
+        return {{path, ""}};
+    // A large folder's tags take a while to read for the order.
+    audio::ExpandedInput input = runWithWaitDialog(tr("Reading %1").arg(QFileInfo(given).fileName()), window(),
+                                                   [&] { return audio::expandInput(path); });
+    for (const audio::SkippedEntry& entry : input.skipped)
+        refused << tr("%1: %2 %3, skipped")
+                       .arg(given, QString::fromStdString(entry.name), QString::fromStdString(entry.reason));
+    if (input.tracks.empty())
+        refused << tr("%1: holds no sound files").arg(given);
+    return input.tracks;
+}
+
+void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& addition, QStringList& refused,
+                         QStringList& notes) {
+    QString file = QString::fromStdString(track.path);
+    if (std::optional<QString> problem = unstorablePath(file)) {
+        refused << file + ": " + *problem;
+        return;
+    }
+    std::string named = track.title.empty() ? audio::titleForFile(track.path) : track.title;
+    QString title = storableTitle(QString::fromStdString(named), file, notes);
+    audio::TrackCheck check = audio::checkTrack(track.path);
+    audio::PreparedTrack ready{track.path, check.problem};
+    if (check.need == audio::TrackNeed::Conversion)
+        ready = runWithWaitDialog(addition.caption, window(), [&] {
+            return audio::convertForPlayers(track.path, check, addition.workFolder, addition.now);
+        });
+    if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
+        refused << file + ": " + QString::fromStdString(ready.problem);
+        return;
+    }
+    audio::CarriedLyrics lyrics = audio::carryLyrics(track.path, ready.path);
+    if (!lyrics.unwritten.empty()) {
+        notes << tr("%1: its lyrics cannot be written to %2; it is published without them.")
+                     .arg(file, QString::fromStdString(lyrics.unwritten));
+        lyrics.found.reset();
+    }
+    addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title, lyrics.found);
+}
+
 void CPage1Mp3::addFiles(const QStringList& files) {
-    QString caption = files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3");
+    Addition addition{files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3"), localNow(),
+                      audio::workFolder(context.documentsFolder)};
     QStringList refused, notes;
-    std::tm now = localNow();
-    std::string work = audio::workFolder(context.documentsFolder);
-    for (const QString& file : files) {
-        rememberFolderOf(file);
-        std::string path = file.toStdString();
-        if (std::optional<QString> problem = unstorablePath(file)) {
-            refused << file + ": " + *problem;
-            continue;
-        }
-        QString title = storableTitle(QString::fromStdString(audio::titleForFile(path)), file, notes);
-        audio::TrackCheck check = audio::checkTrack(path);
-        audio::PreparedTrack ready{path, check.problem};
-        if (check.need == audio::TrackNeed::Conversion)
-            ready = runWithWaitDialog(caption, window(),
-                                      [&] { return audio::convertForPlayers(path, check, work, now); });
-        if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
-            refused << file + ": " + QString::fromStdString(ready.problem);
-            continue;
-        }
-        addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title);
+    for (const QString& given : files) {
+        rememberFolderOf(given);
+        for (const audio::InputTrack& track : tracksOf(given, refused))
+            addTrack(track, addition, refused, notes);
     }
     savePlaylist();
     if (!refused.isEmpty())
@@ -338,9 +487,8 @@ void CPage1Mp3::move(int offset) {
     int target = row + offset;
     if (target < 0 || target >= rows->topLevelItemCount())
         return;
-    QString title = item->text(TitleColumn), path = item->text(FileColumn);
-    delete rows->takeTopLevelItem(row);
-    addEntry(target, path, title);
+    rows->insertTopLevelItem(target, rows->takeTopLevelItem(row));
+    renumber(std::min(row, target));
     selectOnly(target);
     savePlaylist();
 }
@@ -422,7 +570,7 @@ void CPage1Mp3::stopRecording() {
         return audio::ConvertToMp3(recordingPath, converted, false, 0, failure);
     });
     if (done) {
-        addEntry(rows->topLevelItemCount(), QString::fromStdString(converted), "");
+        addEntry(rows->topLevelItemCount(), QString::fromStdString(converted), "", std::nullopt);
         selectOnly(rows->topLevelItemCount() - 1);
         savePlaylist();
     } else

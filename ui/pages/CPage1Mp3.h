@@ -1,13 +1,19 @@
 #ifndef UI_PAGES_CPAGE1MP3_H
 #define UI_PAGES_CPAGE1MP3_H
 
+#include "audio/InputExpansion.h"
+#include "audio/LyricsLookup.h"
 #include "audio/PreviewPlayer.h"
 #include "audio/Recorder.h"
 #include "publish/Playlist.h"
 #include "ui/WizardContext.h"
 #include "ui/pages/WizardPage.h"
 
+#include <QTimer>
+
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -35,11 +41,18 @@ public:
     void pageLeft() override;
 
     std::vector<publish::PlaylistItem> playlist() const;
-    // Adds the files as the Add command does, converting where needed.
+    // Adds the files as the Add command does, converting where needed and
+    // carrying their lyrics; folders and playlists add the sound files
+    // they stand for. What is not added is said in one box at the end.
     void addFiles(const QStringList& files);
     // The Add command's dialog, not yet shown: in the folder of the last
-    // file added (the documents folder at first), every sound file shown.
+    // file added (the documents folder at first), every sound file and
+    // playlist shown.
     QFileDialog* makeAddDialog();
+    // The same for "Add folder…", which picks a folder.
+    QFileDialog* makeAddFolderDialog();
+    // Every row's lyrics have been looked up.
+    bool lyricsKnown() const { return !lyricsLookup.isActive(); }
 
     QTreeWidget* list() const { return rows; }
     QToolBar* toolBar() const { return tools; }
@@ -50,6 +63,7 @@ public:
 
 public slots:
     void addFromDialog();
+    void addFolderFromDialog();
     void deleteSelected();
     void moveUp();
     void moveDown();
@@ -65,8 +79,19 @@ protected:
 private:
     void buildToolBar();
     void buildContextMenu();
+    // What every track of one Add shares.
+    struct Addition {
+        QString caption;
+        std::tm now;
+        std::string workFolder;
+    };
     QTreeWidgetItem* makeEntry(int row, const QString& path, const QString& title);
-    void addEntry(int row, const QString& path, const QString& title);
+    void addEntry(int row, const QString& path, const QString& title, const std::optional<audio::FoundLyrics>& lyrics);
+    // The tracks a given file, folder or playlist stands for; what cannot be
+    // followed goes into `refused`.
+    std::vector<audio::InputTrack> tracksOf(const QString& given, QStringList& refused);
+    void addTrack(const audio::InputTrack& track, const Addition& addition, QStringList& refused, QStringList& notes);
+    void lookUpStoredLyrics();
     // Numbers the rows from `from` on.
     void renumber(int from = 0);
     void move(int offset);
@@ -91,6 +116,8 @@ private:
     std::unique_ptr<audio::PreviewPlayer> preview;
     std::string recordingPath;
     QString addFolder;
+    QTimer lyricsLookup;
+    int lyricsCursor = 0;
     bool initialised = false;
 };
 
