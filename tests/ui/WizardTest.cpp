@@ -256,6 +256,8 @@ private slots:
         QCOMPARE(setting(fixture, "Loop"), std::string("1"));
         QCOMPARE(setting(fixture, "Random"), std::string("0"));
         QCOMPARE(setting(fixture, "Title"), std::string("Tunemill Player"));
+        QVERIFY(player->lyricsBox()->isChecked());
+        QVERIFY2(setting(fixture, "Lyrics").empty(), "stored only when off");
 
         ui::CPage4Folder* folder = wizard.folderPage();
         QCOMPARE(folder->folderEdit()->text().toStdString(), fixture.path("Documents/Tunemill"));
@@ -276,6 +278,15 @@ private slots:
         QCOMPARE(setting(fixture, "Random"), std::string("1"));
         QVERIFY2(setting(fixture, "Title") == "Tunemill Player", "an empty title is not written");
         QCOMPARE(folder->folderEdit()->text().toStdString(), fixture.path("Documents/Tunemill/Tunemill"));
+
+        wizard.back();
+        player->lyricsBox()->setChecked(false);
+        wizard.next();
+        QCOMPARE(setting(fixture, "Lyrics"), std::string("0"));
+        wizard.back();
+        player->lyricsBox()->setChecked(true);
+        wizard.next();
+        QVERIFY2(setting(fixture, "Lyrics").empty(), "turned on again, the key goes");
     }
 
     void thePlayerPreviewPlaysTheSkinThroughTheRuntime() {
@@ -359,6 +370,7 @@ private slots:
     void aWholeRunEqualsTheCommandLineAndBackLeadsToThePlaylist() {
         WizardFixture fixture;
         std::string a = fixture.makeMp3("a", "--resample 22.05", 2.0), b = fixture.makeMp3("b", "", 2.0);
+        std::ofstream(fixture.path("a.lrc")) << "[00:00.50]Half\n[00:01.00]One\n";
         publish::SavePlaylist({a, b}, {"First", "Second"}, fixture.context.settings.settingsFile());
         ui::CWizard wizard(fixture.context);
         wizard.show();
@@ -382,6 +394,10 @@ private slots:
         for (const auto& [name, bytes] : cliFiles)
             QVERIFY2(wizardFiles[name] == bytes, name.c_str());
         QVERIFY(wizardFiles.count("Player.htm") && wizardFiles.count("2.swf") && wizardFiles.count("ruffle/ruffle.js"));
+        std::string withoutLyrics = std::string(TUNEMILL_BUILD) + "/tunemill-publish --lyrics 0 --folder '" +
+                                    fixture.path("cli0") + "' '" + a + "=First' '" + b + "=Second' 2>/dev/null";
+        QCOMPARE(std::system(withoutLyrics.c_str()), 0);
+        QVERIFY2(filesUnder(fixture.path("cli0/output")) != cliFiles, "the lyrics beside the first track were published");
 
         QVERIFY(!wizard.button(QWizard::CancelButton)->isEnabled());
         QVERIFY(wizard.button(QWizard::CustomButton1)->isVisible());

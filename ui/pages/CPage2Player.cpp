@@ -60,6 +60,7 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), skins(new QListWidget(this)),
       autoStart(checkBox(tr("Play start"), true, this)), autoNext(checkBox(tr("Play next auto"), true, this)),
       loop(checkBox(tr("Loop playlist"), true, this)), shuffle(checkBox(tr("Shuffle playlist"), false, this)),
+      lyrics(checkBox(tr("Timed lyrics"), true, this)),
       title(new QLineEdit(this)), view(new QWebEngineView(this)) {
     skins->setObjectName("skins");
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
@@ -75,12 +76,14 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     setAccessibleText(autoNext, tr("Play next auto"), tr("The player goes on to the next track by itself."));
     setAccessibleText(loop, tr("Loop playlist"), tr("After the last track the player starts again at the first."));
     setAccessibleText(shuffle, tr("Shuffle playlist"), tr("The player plays the tracks in a random order."));
+    setAccessibleText(lyrics, tr("Timed lyrics"),
+                      tr("The tracks carry the timed lyrics found for them, which the Real-like skin shows."));
     setAccessibleText(title, tr("Title"), tr("The playlist's title, shown by the player."));
     setAccessibleText(view, tr("Skin preview"), tr("The chosen skin as it will play."));
 
     auto* options = new QGroupBox(tr("Play && playlist Setting"), this);
     auto* optionGrid = new QVBoxLayout(options);
-    for (QCheckBox* box : {autoStart, autoNext, loop, shuffle})
+    for (QCheckBox* box : {autoStart, autoNext, loop, shuffle, lyrics})
         optionGrid->addWidget(box);
 
     auto* top = new QHBoxLayout;
@@ -181,6 +184,7 @@ void CPage2Player::startFromStoredChoices() {
     autoNext->setChecked(stored.autoNext);
     loop->setChecked(stored.loop);
     shuffle->setChecked(stored.random);
+    lyrics->setChecked(stored.lyrics);
 }
 
 void CPage2Player::showSkin(int position) {
@@ -197,6 +201,7 @@ publish::PlayerChoices CPage2Player::choices() const {
     chosen.autoNext = autoNext->isChecked();
     chosen.loop = loop->isChecked();
     chosen.random = shuffle->isChecked();
+    chosen.lyrics = lyrics->isChecked();
     chosen.title = title->text().toStdString();
     return chosen;
 }

@@ -21,7 +21,8 @@ class QWebEngineView;
 namespace ui {
 
 // The player: one of the three skins, previewed as it will play, the four
-// playback options and the playlist's title.
+// playback options, whether the tracks carry their lyrics, and the
+// playlist's title.
 class CPage2Player : public WizardPage {
     Q_OBJECT
 public:
@@ -46,6 +47,7 @@ public:
     QCheckBox* autoNextBox() const { return autoNext; }
     QCheckBox* loopBox() const { return loop; }
     QCheckBox* shuffleBox() const { return shuffle; }
+    QCheckBox* lyricsBox() const { return lyrics; }
 
 private:
     void showSkin(int position);
@@ -60,6 +62,7 @@ private:
     QCheckBox* autoNext;
     QCheckBox* loop;
     QCheckBox* shuffle;
+    QCheckBox* lyrics;
     QLineEdit* title;
     QWebEngineView* view;
     std::unique_ptr<SkinPreviewSite> site;

@@ -1,5 +1,6 @@
 #include "ui/pages/PublishWorker.h"
 
+#include "audio/LyricsLookup.h"
 #include "publish/PublishJob.h"
 #include "publish/SpectrumAnalyser.h"
 #include "ui/wait/CWaitDialog.h"
@@ -27,7 +28,9 @@ void PublishWorker::start() {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
         publish::PublishJobOptions options;
         options.cacheFolder = publish::defaultCacheFolder();
-        publish::PublishJob(context.settings, analyser, *this, context.runtimeFolder, options).run();
+        publish::PublishJob job(context.settings, analyser, *this, context.runtimeFolder, options);
+        job.findLyricsWith(audio::timedLyricsText);
+        job.run();
         finished = true;
     });
 }
