@@ -135,10 +135,6 @@
         <translation>Bitte fügen Sie der Wiedergabeliste MP3-Dateien hinzu!</translation>
     </message>
     <message>
-        <source>Sound files (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)</source>
-        <translation>Audiodateien (*.mp3 *.wav *.aif *.aiff *.aifc *.flac *.ogg *.oga *.opus *.raw *.pcm)</translation>
-    </message>
-    <message>
         <source>Mp3 file(*.mp3)</source>
         <translation>MP3-Datei (*.mp3)</translation>
     </message>
@@ -189,6 +185,82 @@
     <message>
         <source>The title</source>
         <translation>Der Titel</translation>
+    </message>
+    <message>
+        <source>Sound files and playlists (%1)</source>
+        <translation>Audiodateien und Wiedergabelisten (%1)</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Audiodateien (%1)</translation>
+    </message>
+    <message>
+        <source>Playlists (%1)</source>
+        <translation>Wiedergabelisten (%1)</translation>
+    </message>
+    <message>
+        <source>No timed lyrics: a .lrc file of the same name beside the sound file gives them.</source>
+        <translation>Kein zeitgesteuerter Liedtext: Eine .lrc-Datei gleichen Namens neben der Audiodatei liefert ihn.</translation>
+    </message>
+    <message>
+        <source>Timed lyrics from the file %1</source>
+        <translation>Zeitgesteuerter Liedtext aus der Datei %1</translation>
+    </message>
+    <message>
+        <source>Timed lyrics from the ID3v2 SYLT frame</source>
+        <translation>Zeitgesteuerter Liedtext aus dem ID3v2-SYLT-Frame</translation>
+    </message>
+    <message>
+        <source>Timed lyrics from the APE Lyrics item</source>
+        <translation>Zeitgesteuerter Liedtext aus dem APE-Eintrag Lyrics</translation>
+    </message>
+    <message>
+        <source>Timed lyrics from the %1 tag</source>
+        <translation>Zeitgesteuerter Liedtext aus dem Tag %1</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Liedtext</translation>
+    </message>
+    <message>
+        <source>No lyrics</source>
+        <translation>Kein Liedtext</translation>
+    </message>
+    <message>
+        <source>Which tracks have timed lyrics; point at a mark to see from where.</source>
+        <translation>Welche Titel zeitgesteuerten Liedtext haben; zeigen Sie auf eine Markierung, um zu sehen, woher er stammt.</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add the sound files of a folder and the folders in it</source>
+        <translation>Die Audiodateien eines Ordners und der Ordner darin hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder…</source>
+        <translation>O&amp;rdner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, skipped</source>
+        <translation>%1: %2 %3, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: holds no sound files</source>
+        <translation>%1: enthält keine Audiodateien</translation>
+    </message>
+    <message>
+        <source>%1: its lyrics cannot be written to %2; it is published without them.</source>
+        <translation>%1: Der Liedtext kann nicht nach %2 geschrieben werden; der Titel wird ohne ihn veröffentlicht.</translation>
     </message>
 </context>
 <context>
@@ -264,6 +336,14 @@
     <message>
         <source>Control characters were removed from the playlist title.</source>
         <translation>Steuerzeichen wurden aus dem Titel der Wiedergabeliste entfernt.</translation>
+    </message>
+    <message>
+        <source>Timed lyrics</source>
+        <translation>Zeitgesteuerter Liedtext</translation>
+    </message>
+    <message>
+        <source>The tracks carry the timed lyrics found for them, which the Real-like skin shows.</source>
+        <translation>Die Titel enthalten den für sie gefundenen zeitgesteuerten Liedtext, den der Real-like-Skin anzeigt.</translation>
     </message>
 </context>
 <context>
