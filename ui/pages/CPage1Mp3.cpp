@@ -129,6 +129,11 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle
     return QIcon::fromTheme(name, style->standardIcon(fallback));
 }
 
+// An empty title is the file's own, from its tags or name.
+QString shownTitle(const QString& path, const QString& title) {
+    return title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
+}
+
 // The title as the playlist stores it; `notes` gets a line when it changed.
 QString storableTitle(const QString& title, const QString& whose, QStringList& notes) {
     publish::StorableText stored = publish::storableText(title.toStdString());
@@ -338,8 +343,7 @@ void CPage1Mp3::fillQualities() {
 }
 
 QTreeWidgetItem* CPage1Mp3::makeEntry(int row, const QString& path, const QString& title) {
-    QString shown = title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
-    auto* item = new QTreeWidgetItem({QString::number(row + 1), shown, path});
+    auto* item = new QTreeWidgetItem({QString::number(row + 1), shownTitle(path, title), path});
     item->setTextAlignment(TitleColumn, Qt::AlignCenter);
     item->setTextAlignment(LyricsColumn, Qt::AlignCenter);
     return item;
@@ -488,6 +492,7 @@ void CPage1Mp3::move(int offset) {
     if (target < 0 || target >= rows->topLevelItemCount())
         return;
     rows->insertTopLevelItem(target, rows->takeTopLevelItem(row));
+    item->setText(TitleColumn, shownTitle(item->text(FileColumn), item->text(TitleColumn)));
     renumber(std::min(row, target));
     selectOnly(target);
     savePlaylist();
