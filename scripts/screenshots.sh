@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real wizard under Xvfb with a stored playlist of three tunes,
-# walks through its five pages with the keyboard and writes a picture of
-# each into the folder given (default build/screenshots); then publishes
+# two of them with timed lyrics beside them, walks through its five pages
+# with the keyboard and writes a picture of each into the folder given
+# (default build/screenshots), and one of the playlist's lyrics mark with
+# its tooltip (1-playlist-lyrics); then publishes
 # into a folder that cannot be written, for the failure box and the
 # progress page that says nothing was published.
 # usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
@@ -19,6 +21,8 @@ for tune in "Morning 440" "Walk 550" "Night 330"; do
   sox -n -r 44100 -c 2 -b 16 "$home/Music/$1.wav" synth 120 pluck "$2" 2>/dev/null
   lame --quiet "$home/Music/$1.wav" "$home/Music/$1.mp3"
 done
+printf '[00:00.00]Morning comes\n[00:05.00]over the hills\n' >"$home/Music/Morning.lrc"
+printf '[00:00.00]Night falls\n' >"$home/Music/Night.lrc"
 # Four rounds of the three, so that the progress page stays long enough.
 {
   printf '<data>'
@@ -56,6 +60,16 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   : >"$shots/stderr.txt"
   start
   snap 1-playlist 1
+  # The pointer on the first row'"'"'s lyrics mark: its tooltip says where
+  # they come from. The offset is the mark'"'"'s place in the page as laid out.
+  # Qt shows tooltips in the active window, after the pointer moved.
+  wizard_window=$(window "Tunemill v1.2.2")
+  xdotool windowfocus --sync "$wizard_window" 2>/dev/null || true
+  eval "$(xdotool getwindowgeometry --shell "$wizard_window")"
+  xdotool mousemove $((X + 398)) $((Y + 80)); sleep 0.5
+  xdotool mousemove $((X + 403)) $((Y + 83))
+  snap 1-playlist-lyrics 3
+  xdotool mousemove 0 0
   wizardKey alt+n; snap 2-player 15
   wizardKey alt+n; snap 3-folder 1
   wizardKey alt+n; snap 4-progress 1
