@@ -544,6 +544,49 @@ Bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
 <context>
+    <name>ui::EmbedSnippetBox</name>
+    <message>
+        <source>Put the player into a page of yours</source>
+        <translation>Den Player in eine eigene Seite einbauen</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>Kop&amp;ieren</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; in it with the page&apos;s address on your site, or type the address of the output folder above.</source>
+        <translation>Ersetzen Sie darin &quot;%1&quot; durch die Adresse der Seite auf Ihrer Website, oder geben Sie oben die Adresse des Ausgabeordners ein.</translation>
+    </message>
+    <message>
+        <source>Address on your site</source>
+        <translation>Adresse auf Ihrer Website</translation>
+    </message>
+    <message>
+        <source>The address the output folder will have on your web site; the snippet points there.</source>
+        <translation>Die Adresse, die der Ausgabeordner auf Ihrer Website haben wird; das Snippet zeigt dorthin.</translation>
+    </message>
+    <message>
+        <source>Snippet</source>
+        <translation>Snippet</translation>
+    </message>
+    <message>
+        <source>The code that frames the player in a page of yours.</source>
+        <translation>Der Code, der den Player in eine Ihrer Seiten einbettet.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the snippet to the clipboard.</source>
+        <translation>Kopiert das Snippet in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Address of the output folder on your site:</source>
+        <translation>Adresse des Ausgabeordners auf Ihrer Website:</translation>
+    </message>
+</context>
+<context>
     <name>ui::PublishWorker</name>
     <message>
         <source>Track %1, %2: %3</source>

@@ -14,6 +14,7 @@
 #include "ui/pages/CPage4Folder.h"
 #include "ui/pages/CPage5Progress.h"
 #include "ui/pages/CPage6Finish.h"
+#include "ui/pages/EmbedSnippetBox.h"
 #include "ui/wizard/CWizard.h"
 
 #include <QAbstractButton>
@@ -29,6 +30,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -404,6 +406,54 @@ private slots:
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(wizard.playlistPage()->list())->text(QAccessible::Name),
                  QString("Playlist"));
+    }
+
+    void theFinishPageGivesTheCommandLinesEmbedSnippetOnlyWhenTheWebPageWasMade() {
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string command = std::string(TUNEMILL_BUILD) + "/tunemill-publish --skin simple --title 'My \"songs\"' --folder '" +
+                              fixture.path("site") + "' '" + mp3 + "' 2>/dev/null";
+        std::string printed;
+        if (FILE* out = popen(command.c_str(), "r")) {
+            char buffer[512];
+            while (fgets(buffer, sizeof buffer, out))
+                printed += buffer;
+            QCOMPARE(pclose(out), 0);
+        }
+        QVERIFY2(printed.find("width=\"205\" height=\"25\"") != std::string::npos, printed.c_str());
+        std::string settings = fixture.context.settings.settingsFile().string();
+        publish::SavePlaylist({mp3}, {"A"}, settings);
+        publish::PlayerChoices player{fixture.path("Tunemill/players/3.swf")};
+        player.title = "My \"songs\"";
+        publish::savePlayerChoices(settings, player);
+        publish::saveFolderChoices(settings, {fixture.path("site"), true, true});
+
+        ui::CPage6Finish page(fixture.context);
+        ui::EmbedSnippetBox* box = page.embedBox();
+        QVERIFY2(box->isHidden(), "nothing to show before a publish");
+        ui::PublishSummary summary;
+        summary.tracks = summary.published = 1;
+        summary.playerWritten = true;
+        page.showOutcome(summary);
+        QVERIFY(!box->isHidden());
+        QCOMPARE(box->snippetText()->toPlainText().toStdString() + "\n", printed);
+        QVERIFY(!box->replaceNote()->isHidden());
+        QVERIFY(box->replaceNote()->text().contains("\"embed.html\""));
+        QTest::keyClicks(box->addressEdit(), "https://example.org/music/");
+        QVERIFY(box->snippetText()->toPlainText().startsWith(
+            "<iframe src=\"https://example.org/music/embed.html\" width=\"205\" height=\"25\" title=\"My &quot;songs&quot;\""));
+        QVERIFY2(box->replaceNote()->isHidden(), "with an address there is nothing to replace");
+        box->copyButton()->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), box->snippetText()->toPlainText());
+
+        // Without the web page, or without a player, there is no page to frame.
+        publish::saveFolderChoices(settings, {fixture.path("site"), false, true});
+        page.showOutcome(summary);
+        QVERIFY(box->isHidden());
+        publish::saveFolderChoices(settings, {fixture.path("site"), true, true});
+        summary.published = 0;
+        page.showOutcome(summary);
+        QVERIFY(box->isHidden());
     }
 
     void thePreviewAddressIsShownWhenNoBrowserStarts() {

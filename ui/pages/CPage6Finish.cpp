@@ -5,6 +5,7 @@
 #include "publish/PublishSettings.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/controls/CLabel.h"
+#include "ui/pages/EmbedSnippetBox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -38,7 +39,8 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
       openFolder(new QPushButton(tr("&Open Folder"), this)), preview(new QPushButton(tr("&Preview"), this)),
       // "&Feed Back" would take Alt+F from the wizard's Finish button.
       feedback(new QPushButton(tr("F&eed Back"), this)), publishedLine(new QLabel(this)), folderLine(new QLabel(this)),
-      addressLine(new QLabel(this)), copy(new QPushButton(tr("&Copy"), this)), browserNote(new QLabel(this)) {
+      addressLine(new QLabel(this)), copy(new QPushButton(tr("&Copy"), this)), browserNote(new QLabel(this)),
+      embed(new EmbedSnippetBox(this)) {
     openUrl = [this](const QUrl& url) { return openInBrowser(url); };
     startProgram = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
@@ -66,6 +68,8 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     layout->addWidget(note);
     layout->addLayout(buttons);
     layout->addLayout(address);
+    layout->addSpacing(8);
+    layout->addWidget(embed);
     layout->addStretch();
     setAccessibleText(openFolder, tr("Open Folder"), tr("Shows the publish folder in the file manager."));
     setAccessibleText(preview, tr("Preview"), tr("Serves the player on this computer and opens it in the browser."));
@@ -104,6 +108,10 @@ void CPage6Finish::showOutcome(const PublishSummary& summary) {
     std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
     folderLine->setText(settings ? tr("The player is in %1").arg(QString::fromStdString(settings->folder + "/output"))
                                  : QString());
+    if (settings && settings->html && summary.anythingPublished())
+        embed->showFor(settings->folder + "/output", settings->title);
+    else
+        embed->hide();
 }
 
 void CPage6Finish::showAddress(const QString& address, bool browserStarted) {

@@ -17,9 +17,11 @@ class QPushButton;
 namespace ui {
 
 class CLabel;
+class EmbedSnippetBox;
 
 // The end: open the publish folder, preview the player (served on
-// loopback, as browsers play it only from a server), or write to us.
+// loopback, as browsers play it only from a server), take the snippet that
+// frames it in a page of the user's own, or write to us.
 class CPage6Finish : public WizardPage {
     Q_OBJECT
 public:
@@ -39,9 +41,10 @@ public:
     QLabel* address() const { return addressLine; }
     QPushButton* copyButton() const { return copy; }
     QLabel* noBrowserNote() const { return browserNote; }
+    EmbedSnippetBox* embedBox() const { return embed; }
 
     // Says where the player is and, when some tracks failed, how many of
-    // how many were published.
+    // how many were published; gives the snippet when the web page was made.
     void showOutcome(const PublishSummary& summary);
 
     static const char* const FeedbackAddress;
@@ -78,6 +81,7 @@ private:
     QLabel* addressLine;
     QPushButton* copy;
     QLabel* browserNote;
+    EmbedSnippetBox* embed;
     QString previewAddress;
     std::unique_ptr<preview::FolderServer> server;
     ServedPlayer served;
