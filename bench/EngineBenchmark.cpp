@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     std::string site = folder.path("site");
     auto publish = [&](const std::string& cache, const std::string& options) {
         return "XDG_CACHE_HOME='" + cache + "' " + publisher + " --runtime 0 --folder '" + site + "' " + options +
-               files + " 2>/dev/null";
+               files + " >/dev/null 2>&1";
     };
     std::vector<double> first, floor, unchanged, reskinned;
     timed("sh '" + floorScript + "'");  // the page cache warm for both

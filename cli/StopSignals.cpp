@@ -1,7 +1,7 @@
 #include "cli/StopSignals.h"
 
 #include <csignal>
-#include <ctime>
+#include <pthread.h>
 
 namespace cli {
 
@@ -15,9 +15,6 @@ sigset_t stopSignals() {
     return signals;
 }
 
-// How often the waiting thread looks whether it may end.
-const long PollNanoseconds = 100'000'000;
-
 } // namespace
 
 StopSignals::StopSignals() {
@@ -28,6 +25,9 @@ StopSignals::StopSignals() {
 
 StopSignals::~StopSignals() {
     finished = true;
+    // Wakes the waiting thread at once; it sees it is finished and does
+    // not act on the signal.
+    pthread_kill(watcher.native_handle(), SIGINT);
     watcher.join();
 }
 
@@ -38,9 +38,10 @@ void StopSignals::setAbandon(std::function<void(int)> whenStopped) {
 
 void StopSignals::watch() {
     sigset_t signals = stopSignals();
-    const timespec poll{0, PollNanoseconds};
-    while (!finished) {
-        int caught = sigtimedwait(&signals, nullptr, &poll);
+    while (true) {
+        int caught = sigwaitinfo(&signals, nullptr);
+        if (finished)
+            return;
         if (caught <= 0)
             continue;
         signal = caught;

@@ -103,7 +103,9 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     std::optional<PublishCache> cache = openCache();
     TrackStager stager(analyser, analyser.identity(), cache ? &*cache : nullptr, staging.path());
     StagedTracks staged = stageTracks(tracks, settings.lyrics, stager, output, stop);
-    if (cache)
+    // A lower limit than before is kept at once; otherwise only new entries
+    // can take the cache past it.
+    if (cache && (stager.storedAny() || options.cacheLimit != PublishCache::DefaultLimit))
         cache->trim();
     if (staged.stopped)
         return cancelled(output);

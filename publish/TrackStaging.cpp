@@ -39,6 +39,8 @@ void TrackStager::keep(CacheEntryKind kind, const ContentHash& key, const fs::pa
         return;
     if ((staged.cacheError = cache->store(kind, key, file)))
         cacheUsable = false;
+    else
+        stored = true;
 }
 
 void TrackStager::analyse(const TrackTask& task, const ContentHash* source, const fs::path& dataFile,

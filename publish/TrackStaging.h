@@ -41,6 +41,8 @@ public:
           cacheUsable(cache != nullptr) {}
 
     StagedTrack stage(const TrackTask& task, const std::filesystem::path& dataFile, std::stop_token stop);
+    // Whether anything went into the cache, which only then may need trimming.
+    bool storedAny() const { return stored; }
 
 private:
     void analyse(const TrackTask& task, const ContentHash* source, const std::filesystem::path& dataFile,
@@ -52,6 +54,7 @@ private:
     const PublishCache* cache;
     std::filesystem::path staging;
     std::atomic<bool> cacheUsable;
+    std::atomic<bool> stored{false};
 };
 
 } // namespace publish
