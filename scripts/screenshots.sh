@@ -5,7 +5,8 @@
 # (default build/screenshots), and one of the playlist's lyrics mark with
 # its tooltip (1-playlist-lyrics); then publishes
 # into a folder that cannot be written, for the failure box and the
-# progress page that says nothing was published.
+# progress page that says nothing was published, and stops a publish with
+# Escape, for the folder page that says so.
 # usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -23,6 +24,12 @@ for tune in "Morning 440" "Walk 550" "Night 330"; do
 done
 printf '[00:00.00]Morning comes\n[00:05.00]over the hills\n' >"$home/Music/Morning.lrc"
 printf '[00:00.00]Night falls\n' >"$home/Music/Night.lrc"
+# Three long tunes that no publish has seen, for a publish that is stopped.
+for tune in "Dawn 392" "Noon 494" "Dusk 294"; do
+  set -- $tune
+  sox -n -r 44100 -c 2 -b 16 "$home/Music/$1.wav" synth 400 pluck "$2" 2>/dev/null
+  lame --quiet "$home/Music/$1.wav" "$home/Music/$1.mp3"
+done
 # Four rounds of the three, so that the progress page stays long enough.
 {
   printf '<data>'
@@ -90,6 +97,23 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   wizardKey alt+n; snap 6-failures 12
   xdotool key Return; snap 7-nothing-published 1
   press "$(window "Tunemill v1.2.2")" Escape
+  wait $wizard || true
+
+  # Once more with the long tunes into the folder published first: Escape
+  # stops the publish, and the folder page says the old player is unchanged.
+  {
+    printf "<data Folder=\"%s\">" "$home/Documents/Tunemill"
+    for name in Dawn Noon Dusk; do
+      printf "<item><file text=\"%s\">%s</file></item>" "$name" "$home/Music/$name.mp3"
+    done
+    printf "</data>"
+  } >"$home/.local/share/Tunemill/Songbox.sbx"
+  start
+  wizardKey alt+n; sleep 4
+  wizardKey alt+n; sleep 1
+  wizardKey alt+n; sleep 2
+  wizardKey Escape; snap 8-cancelled 3
+  wizardKey Escape
   wait $wizard || true
 ' _ "$shots" "$build" "$home"
 echo "Screenshots in $shots"

@@ -349,6 +349,10 @@
 <context>
     <name>ui::CPage4Folder</name>
     <message>
+        <source>The publish was cancelled; %1 is unchanged.</source>
+        <translation>Das Veröffentlichen wurde abgebrochen; %1 ist unverändert.</translation>
+    </message>
+    <message>
         <source>Generate HTML page</source>
         <translation>HTML-Seite erzeugen</translation>
     </message>
@@ -395,6 +399,10 @@
 </context>
 <context>
     <name>ui::CPage5Progress</name>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten...</translation>
+    </message>
     <message>
         <source>Converting... 
 It make take several minutes, please be patient.</source>
@@ -530,6 +538,10 @@ Bitte haben Sie etwas Geduld.</translation>
 </context>
 <context>
     <name>ui::CWizard</name>
+    <message>
+        <source>Tunemill is publishing. Stop publishing and close? The player published before stays as it was.</source>
+        <translation>Tunemill veröffentlicht gerade. Veröffentlichen anhalten und schließen? Der zuvor veröffentlichte Player bleibt, wie er war.</translation>
+    </message>
     <message>
         <source>Visit Website</source>
         <translation>Website besuchen</translation>

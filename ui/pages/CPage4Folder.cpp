@@ -21,9 +21,13 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), folder(new QLineEdit(this)),
       // "&Browser" would take Alt+B from the wizard's Back button.
       browse(new QPushButton(tr("B&rowser"), this)), html(new QCheckBox(tr("Generate HTML page"), this)),
-      runtime(new QCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"), this)) {
+      runtime(new QCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"), this)),
+      note(new QLabel(this)) {
     folder->setObjectName("folder");
     folder->setReadOnly(true);
+    note->setObjectName("note");
+    note->setWordWrap(true);
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     html->setChecked(true);
     runtime->setChecked(true);
     setAccessibleText(folder, tr("Publish Folder"), tr("The player is published into this folder."));
@@ -39,6 +43,7 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(html);
     layout->addWidget(runtime);
+    layout->addWidget(note);
     layout->addStretch();
     connect(browse, &QPushButton::clicked, this, &CPage4Folder::browseForFolder);
 }
@@ -70,6 +75,13 @@ publish::FolderChoices CPage4Folder::choices() const {
     return {folder->text().toStdString(), html->isChecked(), runtime->isChecked()};
 }
 
-void CPage4Folder::pageLeft() { publish::saveFolderChoices(context.settings.settingsFile(), choices()); }
+void CPage4Folder::sayCancelled(const QString& output) {
+    note->setText(tr("The publish was cancelled; %1 is unchanged.").arg(output));
+}
+
+void CPage4Folder::pageLeft() {
+    note->clear();
+    publish::saveFolderChoices(context.settings.settingsFile(), choices());
+}
 
 } // namespace ui

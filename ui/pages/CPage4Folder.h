@@ -6,6 +6,7 @@
 #include "ui/pages/WizardPage.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -26,6 +27,9 @@ public:
     void chooseParentFolder(const QString& parent);
     // Where Browse starts: the folder the Tunemill folder goes into.
     QString chosenParentFolder() const;
+    // Says that a publish into the folder was cancelled, until the page is left.
+    void sayCancelled(const QString& output);
+    QLabel* noteLabel() const { return note; }
 
     QLineEdit* folderEdit() const { return folder; }
     QPushButton* browseButton() const { return browse; }
@@ -41,6 +45,7 @@ private:
     QPushButton* browse;
     QCheckBox* html;
     QCheckBox* runtime;
+    QLabel* note;
     bool initialised = false;
 };
 

@@ -45,6 +45,7 @@ void CPage5Progress::begin() {
     outcomeLine->clear();
     started = false;
     jobEnded = false;
+    closeWhenStopped = false;
     timer.start(TickMilliseconds, this);
 }
 
@@ -78,6 +79,10 @@ void CPage5Progress::jobFinished() {
     jobEnded = true;
     emit completeChanged();
     const PublishSummary& summary = worker.summary();
+    if (summary.cancelled) {
+        endCancelled(summary);
+        return;
+    }
     if (summary.anythingPublished()) {
         listFailures(summary);
         wizard()->next();
@@ -89,6 +94,24 @@ void CPage5Progress::jobFinished() {
     if (!summary.whyNotRun.isEmpty())
         QMessageBox::critical(this, "Tunemill", summary.whyNotRun);
     listFailures(summary);
+}
+
+void CPage5Progress::cancelPublishing(bool thenClose) {
+    if (!publishing())
+        return;
+    closeWhenStopped = closeWhenStopped || thenClose;
+    worker.stop();
+    wizard()->button(QWizard::CancelButton)->setEnabled(false);
+    outcomeLine->setText(tr("Stopping..."));
+}
+
+void CPage5Progress::endCancelled(const PublishSummary& summary) {
+    lockWizard(false);
+    if (closeWhenStopped) {
+        wizard()->reject();
+        return;
+    }
+    emit cancelled(summary.output);
 }
 
 // All failures in one box, after the job.
@@ -113,9 +136,10 @@ QString CPage5Progress::nothingPublishedSentence(const PublishSummary& summary) 
         .arg(summary.tracks);
 }
 
+// Cancel stays: it stops the job.
 void CPage5Progress::lockWizard(bool locked) {
     wizard()->button(QWizard::BackButton)->setEnabled(!locked);
-    wizard()->button(QWizard::CancelButton)->setEnabled(!locked);
+    wizard()->button(QWizard::CancelButton)->setEnabled(true);
 }
 
 } // namespace ui

@@ -25,6 +25,9 @@ public:
     void begin();
     bool isComplete() const override;
     bool publishing() const { return started && !jobEnded; }
+    // Stops the job; the old player stays. Afterwards the wizard goes back
+    // to the folder page, or closes when `thenClose`.
+    void cancelPublishing(bool thenClose);
 
     QProgressBar* bar() const { return progressBar; }
     const PublishWorker& publisher() const { return worker; }
@@ -33,6 +36,10 @@ public:
     QLabel* outcomeLabel() const { return outcomeLine; }
 
     static const int TickMilliseconds = 100;
+
+signals:
+    // A publish was stopped on request; nothing in `output` changed.
+    void cancelled(const QString& output);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -43,6 +50,7 @@ private:
     void setPosition(int position);
     void lockWizard(bool locked);
     void listFailures(const PublishSummary& summary);
+    void endCancelled(const PublishSummary& summary);
     static QString nothingPublishedSentence(const PublishSummary& summary);
 
     PublishWorker worker;
@@ -52,6 +60,7 @@ private:
     QBasicTimer timer;
     bool started = false;
     bool jobEnded = false;
+    bool closeWhenStopped = false;
 };
 
 } // namespace ui

@@ -16,6 +16,8 @@ struct PublishSummary {
     bool stepFailed = false;
     // Stopped on request; the old player is as it was.
     bool cancelled = false;
+    // The output folder the job published into, or would have.
+    QString output;
     // One line per track that has no movie and per step that failed.
     QStringList failures;
     // Why the job could not run at all; empty when it ran.

@@ -24,13 +24,14 @@ void PublishWorker::start() {
     finished = false;
     outcome = {};
     createPublishFolder();
-    thread = std::thread([this] {
+    stopSource = std::stop_source();
+    thread = std::thread([this, stop = stopSource.get_token()] {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
         publish::PublishJobOptions options;
         options.cacheFolder = publish::defaultCacheFolder();
         publish::PublishJob job(context.settings, analyser, *this, context.runtimeFolder, options);
         job.findLyricsWith(audio::timedLyricsText);
-        job.run();
+        job.run(stop);
         finished = true;
     });
 }
@@ -75,6 +76,7 @@ void PublishWorker::done(const publish::PublishResult& result) {
     outcome.playerWritten = result.outcome == publish::PublishOutcome::AllPublished ||
                             result.outcome == publish::PublishOutcome::SomeSkipped;
     outcome.cancelled = result.outcome == publish::PublishOutcome::Cancelled;
+    outcome.output = QString::fromStdString(result.output.string());
     outcome.stepFailed = result.failure.has_value();
     if (result.failure)
         outcome.failures << QString::fromStdString(publish::describe(*result.failure));

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <stop_token>
 #include <thread>
 
 namespace ui {
@@ -26,6 +27,9 @@ public:
     ~PublishWorker() override;
 
     void start();
+    // Asks the running job to stop; it ends soon after with the old player
+    // in place.
+    void stop() { stopSource.request_stop(); }
     // True once, the first time it is asked after the job ended.
     bool takeFinished();
     // What the last job came to; complete once takeFinished() said so.
@@ -49,6 +53,7 @@ private:
 
     WizardContext context;
     std::thread thread;
+    std::stop_source stopSource;
     std::atomic<bool> finished{false};
     std::unique_ptr<CWaitDialog> waitDialog;
     // Written by the job's thread only, read after it has finished.

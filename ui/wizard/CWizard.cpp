@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -46,6 +47,7 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
     link->setTarget(publish::contract::VendorSite);
     link->setLabel(tr("Visit Website"));
     connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
+    connect(progress, &CPage5Progress::cancelled, this, &CWizard::publishCancelled);
 }
 
 void CWizard::describeButtons() {
@@ -102,9 +104,29 @@ void CWizard::backToPlaylist() {
 }
 
 void CWizard::reject() {
-    if (progress->publishing())
+    if (progress->publishing()) {
+        progress->cancelPublishing(false);
         return;
+    }
     QWizard::reject();
+}
+
+void CWizard::publishCancelled(const QString& output) {
+    back();
+    folder->sayCancelled(output);
+}
+
+// Closing the window while publishing would stop the job: asked first.
+void CWizard::closeEvent(QCloseEvent* event) {
+    if (!progress->publishing()) {
+        QWizard::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    QMessageBox::StandardButton answer = QMessageBox::question(
+        this, "Tunemill", tr("Tunemill is publishing. Stop publishing and close? The player published before stays as it was."));
+    if (answer == QMessageBox::Yes)
+        progress->cancelPublishing(true);
 }
 
 void CWizard::done(int result) {

@@ -36,17 +36,19 @@ public slots:
     // Adds files to the playlist from outside (the command line, a second
     // start): the wizard comes to the front on its playlist page.
     void openFiles(const QStringList& files);
-    // Closes the wizard, unless a publish is under way.
+    // Closes the wizard; during a publish (Cancel, Escape) stops it instead.
     void reject() override;
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void pageChanged(int id);
     void backToPlaylist();
+    void publishCancelled(const QString& output);
     void placeLink();
     void centreOnce();
     void describeButtons();
