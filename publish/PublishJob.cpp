@@ -112,8 +112,10 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     if (staged.failure)
         return failed(output, *staged.failure);
     if (staged.published == 0)
-        return nothingPublished(output, "None of the " + std::to_string(tracks.paths.size()) +
-                                            " tracks could be published.");
+        return nothingPublished(output, tracks.paths.size() == 1
+                                            ? "The track could not be published."
+                                            : "None of the " + std::to_string(tracks.paths.size()) +
+                                                  " tracks could be published.");
     if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged.items))
         return failed(output, *failure);
     fs::path notCarried;

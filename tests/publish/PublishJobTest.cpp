@@ -367,6 +367,25 @@ TEST_F(PublishJobTest, ARepublishKeepsTheUsersFilesAndDropsTunemillsOldOnes) {
     EXPECT_EQ(beside, (std::vector<std::string>{"output"}));
 }
 
+// Links planted where the player's files go are replaced, never written
+// through: what they point at keeps its bytes.
+TEST_F(PublishJobTest, LinksInTheOutputKeepTheirTargetsIntact) {
+    std::string a = makeMp3("a", 22050);
+    runtime = "1";
+    writeSettings({a, a}, "1");
+    std::string runtimeFolder = makeRuntime();
+    ASSERT_EQ(runJob(runtimeFolder).outcome, PublishOutcome::AllPublished);
+    writeFile(folder.path("outside"), {'k', 'e', 'e', 'p'});
+    for (const char* planted : {"1.swf", "music_list.xml", "Player.htm", "ruffle/ruffle.js"}) {
+        fs::remove(output(planted));
+        fs::create_symlink(folder.path("outside"), output(planted));
+    }
+    ASSERT_EQ(runJob(runtimeFolder).outcome, PublishOutcome::AllPublished);
+    EXPECT_EQ(readFile(folder.path("outside")), (Bytes{'k', 'e', 'e', 'p'}));
+    for (const char* planted : {"1.swf", "music_list.xml", "Player.htm", "ruffle/ruffle.js"})
+        EXPECT_FALSE(fs::is_symlink(output(planted))) << planted;
+}
+
 TEST_F(PublishJobTest, ARepublishWhereNoTrackCanBeUsedLeavesThePlayerAsItWas) {
     writeSettings({makeMp3("a", 22050), makeMp3("b", 22050)}, "1");
     ASSERT_EQ(runJob().outcome, PublishOutcome::AllPublished);
@@ -375,7 +394,7 @@ TEST_F(PublishJobTest, ARepublishWhereNoTrackCanBeUsedLeavesThePlayerAsItWas) {
     writeSettings({folder.path("noise.mp3")}, "1");
     PublishResult result = runJob();
     EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
-    EXPECT_EQ(result.reason, "None of the 1 tracks could be published.");
+    EXPECT_EQ(result.reason, "The track could not be published.");
     EXPECT_EQ(observer.staleMovies, 0);
     EXPECT_EQ(snapshot(folder.path("site")), before);
 }

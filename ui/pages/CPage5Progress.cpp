@@ -85,6 +85,8 @@ void CPage5Progress::jobFinished() {
     }
     if (summary.anythingPublished()) {
         listFailures(summary);
+        // The finish page has nothing to cancel.
+        wizard()->button(QWizard::CancelButton)->setEnabled(false);
         wizard()->next();
         return;
     }
