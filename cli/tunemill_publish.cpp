@@ -5,6 +5,7 @@
 #include "audio/LyricsLookup.h"
 #include "audio/TrackPreparation.h"
 #include "cli/ConsoleObserver.h"
+#include "cli/CachedConversion.h"
 #include "cli/DemoTunes.h"
 #include "cli/ExitStatus.h"
 #include "cli/GivenTracks.h"
@@ -71,7 +72,7 @@ std::string unstorablePath(const std::string& path) {
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
 void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer,
-                   std::stop_token stop) {
+                   const publish::PublishCache* cache, std::stop_token stop) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
     std::vector<publish::PlaylistItem> prepared;
@@ -86,10 +87,10 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         }
         audio::TrackCheck check = audio::checkTrack(track.path);
         audio::PreparedTrack ready{track.path, check.problem};
-        if (check.need == audio::TrackNeed::Conversion) {
-            std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", file.name.c_str());
-            ready = audio::convertForPlayers(track.path, check, workFolder.string(), local);
-        }
+        if (check.need == audio::TrackNeed::Conversion)
+            ready = cli::convertThroughCache(track.path, check, workFolder, local, cache, [&file] {
+                std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", file.name.c_str());
+            });
         if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
             observer.refused(file, ready.problem);
             continue;
@@ -104,6 +105,18 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         observer.entered(file);
     }
     arguments.tracks = std::move(prepared);
+}
+
+// Where converted files are kept between runs, when it can be used; the
+// publish job says so when it cannot.
+std::optional<publish::PublishCache> conversionCache(const cli::PublishArguments& arguments) {
+    fs::path folder = publish::defaultCacheFolder();
+    if (!arguments.cache || folder.empty())
+        return std::nullopt;
+    publish::PublishCache cache(folder, arguments.cacheLimit);
+    if (cache.open())
+        return std::nullopt;
+    return cache;
 }
 
 // The snippet goes to standard output, so that it can be taken as it is,
@@ -184,7 +197,8 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     size_t requested = arguments.tracks.size();
     cli::ConsoleObserver observer(static_cast<int>(requested));
     abandonOnStop(signals, settings, arguments);
-    prepareTracks(arguments, settings.path(), observer, signals.token());
+    std::optional<publish::PublishCache> conversions = conversionCache(arguments);
+    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, signals.token());
     signals.setAbandon(nullptr);
     if (signals.received() != 0) {
         sayCancelled(arguments);

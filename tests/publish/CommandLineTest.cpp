@@ -88,6 +88,27 @@ protected:
 
 } // namespace
 
+// A converted file is kept in the cache: the next run converts nothing and
+// publishes the same bytes as a run without the cache.
+TEST_F(CommandLineTest, AConversionIsTakenFromTheCacheTheNextTime) {
+    std::string withCache = "XDG_CACHE_HOME='" + folder.path("cache") + "' " + PUBLISHER;
+    std::string arguments = "--runtime 0 --folder '" + site + "' '" + folder.path("tone.wav") + "'";
+    CommandResult first = publish(arguments, withCache);
+    ASSERT_EQ(first.status, 0) << first.said;
+    EXPECT_NE(first.said.find("Converting"), std::string::npos) << first.said;
+    auto published = snapshot(site + "/output");
+
+    CommandResult again = publish(arguments, withCache);
+    ASSERT_EQ(again.status, 0) << again.said;
+    EXPECT_EQ(again.said.find("Converting"), std::string::npos) << again.said;
+    EXPECT_EQ(snapshot(site + "/output"), published);
+
+    CommandResult uncached = publish("--no-cache " + arguments, withCache);
+    ASSERT_EQ(uncached.status, 0) << uncached.said;
+    EXPECT_NE(uncached.said.find("Converting"), std::string::npos);
+    EXPECT_EQ(snapshot(site + "/output"), published);
+}
+
 TEST_F(CommandLineTest, AnOutputThatIsNoFolderIsRefusedWithTheReasonAndLeftAlone) {
     fs::create_directories(site);
     writeFile(site + "/output", {'x'});
