@@ -30,7 +30,7 @@ FSValue* numberValue(double number) {
 }
 
 Expr binary(const Expr& left, const Expr& right, int code) {
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         left.emitTo(block);
         right.emitTo(block);
         block.action(code);
@@ -55,7 +55,7 @@ FSArray<FSString> argumentNames(const std::vector<std::string>& arguments) {
 Expr callByName(const char* name, std::initializer_list<Expr> arguments, int code) {
     std::vector<Expr> list(arguments);
     std::string text = name;
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         pushArguments(block, list);
         block.push(new FSString(text.c_str()));
         block.action(code);
@@ -71,7 +71,7 @@ int measure(FSActionObject* action) {
 
 } // namespace
 
-Expr Expr::literal(std::function<void(Block&)> emit) { return Expr(std::move(emit)); }
+Expr Expr::fromEmitter(std::function<void(Block&)> emit) { return Expr(std::move(emit)); }
 
 Expr::Expr(double number) : emit([number](Block& block) { block.push(numberValue(number)); }) {}
 Expr::Expr(int number) : Expr(static_cast<double>(number)) {}
@@ -84,7 +84,7 @@ Expr Expr::call(const char* method, std::initializer_list<Expr> arguments) const
     std::vector<Expr> list(arguments);
     Expr object = *this;
     std::string name = method;
-    return literal([=](Block& block) {
+    return fromEmitter([=](Block& block) {
         pushArguments(block, list);
         object.emitTo(block);
         block.push(new FSString(name.c_str()));
@@ -94,22 +94,22 @@ Expr Expr::call(const char* method, std::initializer_list<Expr> arguments) const
 
 Expr var(const char* name) {
     std::string text = name;
-    return Expr::literal([text](Block& block) {
+    return Expr::fromEmitter([text](Block& block) {
         block.push(new FSString(text.c_str()));
         block.action(FSAction::GetVariable);
     });
 }
 
 Expr boolean(bool value) {
-    return Expr::literal([value](Block& block) { block.push(new FSBoolean(value)); });
+    return Expr::fromEmitter([value](Block& block) { block.push(new FSBoolean(value)); });
 }
 
 Expr undefinedValue() {
-    return Expr::literal([](Block& block) { block.push(new FSVoid()); });
+    return Expr::fromEmitter([](Block& block) { block.push(new FSVoid()); });
 }
 
 Expr nullValue() {
-    return Expr::literal([](Block& block) { block.push(new FSNull()); });
+    return Expr::fromEmitter([](Block& block) { block.push(new FSNull()); });
 }
 
 Expr callFunction(const char* name, std::initializer_list<Expr> arguments) {
@@ -122,20 +122,20 @@ Expr newObject(const char* type, std::initializer_list<Expr> arguments) {
 
 Expr function(std::initializer_list<const char*> arguments, const std::function<void(Block&)>& body) {
     std::vector<std::string> names(arguments.begin(), arguments.end());
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         block.append(new FSNewFunction("", argumentNames(names), compileBody(body)));
     });
 }
 
 Expr toInteger(const Expr& value) {
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         value.emitTo(block);
         block.action(FSAction::ToInteger);
     });
 }
 
 Expr randomBelow(const Expr& limit) {
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         limit.emitTo(block);
         block.action(FSAction::RandomNumber);
     });
@@ -150,7 +150,7 @@ Expr operator>(const Expr& left, const Expr& right) { return binary(right, left,
 Expr operator==(const Expr& left, const Expr& right) { return binary(left, right, Equals2); }
 
 Expr operator!(const Expr& value) {
-    return Expr::literal([=](Block& block) {
+    return Expr::fromEmitter([=](Block& block) {
         value.emitTo(block);
         block.action(FSAction::Not);
     });

@@ -31,7 +31,8 @@ public:
     // The value nobody reads any more, as a statement.
     void emitTo(Block& block) const { emit(block); }
 
-    static Expr literal(std::function<void(Block&)> emit);
+    // An expression made of whatever actions `emit` appends.
+    static Expr fromEmitter(std::function<void(Block&)> emit);
 
 private:
     explicit Expr(std::function<void(Block&)> emit) : emit(std::move(emit)) {}
