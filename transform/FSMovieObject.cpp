@@ -15,7 +15,7 @@ void FSMovieObject::encodeRecord(FSStream& stream) {
     if (headerSize() == 2) {
         stream.writeWord(type * 64 + bodyLength, 16);
     } else {
-        stream.writeWord(type * 64 + LongLength, 16);
+        stream.writeWord(type * 64 + LongHeaderEscape, 16);
         stream.writeWord(bodyLength, 32);
     }
     encodeBody(stream);
@@ -25,7 +25,7 @@ void FSMovieObject::decodeRecord(FSStream& stream) {
     int header = stream.readWord(16, false);
     type = header / 64;
     bodyLength = header % 64;
-    if (bodyLength == LongLength) {
+    if (bodyLength == LongHeaderEscape) {
         bodyLength = stream.readWord(32, false);
         extendLength = true;
     }

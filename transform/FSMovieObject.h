@@ -24,16 +24,17 @@ public:
         DefineFont2 = 48,
     };
 
-    // The short header's length field holds lengths below this value; this
-    // value itself says that a 32-bit length follows.
-    static constexpr int LongLength = 63;
+    // The short header's 6-bit length field holds lengths below this value;
+    // this value itself escapes to the long header, whose 32-bit length
+    // follows.
+    static constexpr int LongHeaderEscape = 63;
 
     // Sets the stream's tag code and resets the cached body length;
     // subclasses then add their body.
     int length(FSStream& stream) override;
 
     // Bytes of the header that encode writes for the cached length.
-    int headerSize() const { return (!extendLength && bodyLength < LongLength) ? 2 : 6; }
+    int headerSize() const { return (!extendLength && bodyLength < LongHeaderEscape) ? 2 : 6; }
 
     int type;
     // The body length in bytes, cached by length().
