@@ -5,7 +5,7 @@
 
 #include "analyser/ChunkQueue.h"
 #include "analyser/Mp3Decoder.h"
-#include "analyser/SpectrumLines.h"
+#include "analyser/BarsAnalysis.h"
 
 #include <cstdio>
 #include <memory>
