@@ -58,14 +58,14 @@ bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::
 
 } // namespace
 
-bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, ConverterInput mp3Input,
                   int outputSampleRate, ConversionFailure& failure) {
     AudioInput input;
-    input.format = mp3Input ? AudioFormat::Mp3 : AudioFormat::Unknown;
+    input.format = mp3Input == ConverterInput::Mp3 ? AudioFormat::Mp3 : AudioFormat::Unknown;
     Encoder encoder(lame_init());
     if (!encoder)
         return fail(failure, "", "the MP3 encoder cannot be started");
-    if (outputSampleRate != 0)
+    if (outputSampleRate != EncoderSampleRate)
         lame_set_out_samplerate(encoder.get(), outputSampleRate);
     if (outputPath != "-" && inputPath == outputPath)
         return fail(failure, "Input file and Output file are the same. Abort.\n", "the input would be overwritten");
@@ -92,7 +92,7 @@ bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, b
     return converted;
 }
 
-bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, ConverterInput mp3Input,
                   int outputSampleRate) {
     ConversionFailure failure;
     bool converted = ConvertToMp3(inputPath, outputPath, mp3Input, outputSampleRate, failure);

@@ -5,11 +5,17 @@
 
 namespace audio {
 
-// Encodes `inputPath` (WAV, AIFF, raw PCM, or MP3 when `mp3Input`) into the
-// MP3 file `outputPath` with the encoder's default settings. A non-zero
-// `outputSampleRate` fixes the output rate. True when the whole input was
-// encoded and written; on false a line on standard error says why.
-bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+// What the converter's input holds: samples (WAV, AIFF or raw PCM, told
+// apart by their bytes) or MP3 frames to decode first.
+enum class ConverterInput : bool { Pcm = false, Mp3 = true };
+// The output sample rate that keeps the encoder's choice for the input.
+inline constexpr int EncoderSampleRate = 0;
+
+// Encodes `inputPath` into the MP3 file `outputPath` with the encoder's
+// default settings. A rate other than EncoderSampleRate fixes the output
+// rate. True when the whole input was encoded and written; on false a line
+// on standard error says why.
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, ConverterInput mp3Input,
                   int outputSampleRate);
 
 // Why a conversion failed: the converter's lines as it writes them on
@@ -21,7 +27,7 @@ struct ConversionFailure {
 
 // The same, keeping the lines to itself: true on success, otherwise
 // `failure` says why.
-bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, bool mp3Input,
+bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, ConverterInput mp3Input,
                   int outputSampleRate, ConversionFailure& failure);
 
 } // namespace audio

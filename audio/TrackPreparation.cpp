@@ -20,7 +20,7 @@ bool isStreamableRate(int rate) { return rate == 11025 || rate == 22050 || rate 
 
 bool isStreamableMp3(const std::string& path) {
     std::unique_ptr<transform::FSSoundConstructor, transform::FSRelease> sound(
-        transform::createSoundConstructor(0));
+        transform::createSoundConstructor(transform::WavOrMp3));
     if (!sound)
         return false;
     try {
@@ -51,7 +51,8 @@ PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check
         return {"", "there is no work folder to convert it into"};
     std::string converted = convertedFileName(workFolder, now);
     ConversionFailure failure;
-    if (!ConvertToMp3(path, converted, check.kind == AudioFileKind::Mp3, ConvertedSampleRate, failure))
+    ConverterInput input = check.kind == AudioFileKind::Mp3 ? ConverterInput::Mp3 : ConverterInput::Pcm;
+    if (!ConvertToMp3(path, converted, input, ConvertedSampleRate, failure))
         return {"", "cannot be converted to MP3: " + failure.cause};
     return {converted, ""};
 }

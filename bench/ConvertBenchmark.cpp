@@ -18,7 +18,7 @@ std::string wavPath;
 void BM_ConvertToMp3(benchmark::State& state) {
     std::string mp3 = folder->path("ours.mp3");
     for (auto _ : state)
-        if (!audio::ConvertToMp3(wavPath, mp3, false, 0))
+        if (!audio::ConvertToMp3(wavPath, mp3, audio::ConverterInput::Pcm, audio::EncoderSampleRate))
             state.SkipWithError("the conversion failed");
 }
 

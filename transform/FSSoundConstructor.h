@@ -44,7 +44,11 @@ protected:
     virtual ~FSSoundConstructor() = default;
 };
 
-// When forceMp3 is non-zero, data is always parsed as MP3.
+// The values of createSoundConstructor's forceMp3.
+enum SoundParsing : int {
+    WavOrMp3 = 0,   // data beginning with "RI" is a WAV image, any other MP3
+    Mp3Only = 1,    // data is always parsed as MP3
+};
 FSSoundConstructor* createSoundConstructor(int forceMp3);
 
 // Lets a unique_ptr free what the factories made.

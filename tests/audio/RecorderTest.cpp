@@ -158,7 +158,7 @@ TEST_F(RecorderTest, ARecordingConvertsToAnMp3) {
     selectQuality(recorder, "11kHz - Telephone Quality");
     recordFor(recorder, std::chrono::milliseconds(1200));
     std::string mp3 = folder.path("12061405.mp3");
-    ASSERT_TRUE(ConvertToMp3(wav, mp3, false, 0));
+    ASSERT_TRUE(ConvertToMp3(wav, mp3, ConverterInput::Pcm, EncoderSampleRate));
     EXPECT_EQ(probeAudio(mp3), "mp3 11025 1");
     EXPECT_NEAR(probeDuration(mp3), 1.2, 0.2);
 }

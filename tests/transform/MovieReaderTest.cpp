@@ -142,7 +142,7 @@ protected:
     void SetUp() override {
         writeToneWav(folder.path("tone.wav"), 22050, 1, 3.0);
         ASSERT_TRUE(run("lame --quiet -b 32 -m m '" + folder.path("tone.wav") + "' '" + folder.path("tone.mp3") + "'"));
-        sound.reset(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(0)));
+        sound.reset(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(WavOrMp3)));
         ASSERT_EQ(sound->loadFile(folder.path("tone.mp3").c_str()), 0);
         mp3.resize(static_cast<size_t>(sound->getDataSize()));
         sound->copyData(mp3.data());

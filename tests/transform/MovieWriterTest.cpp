@@ -85,7 +85,7 @@ TEST(ReferringStreamBlockTest, EncodesAsTheCopyAndItsCopiesOwnTheirBytes) {
     Bytes file;
     for (int i = 0; i < 4; ++i)
         file.insert(file.end(), frame.begin(), frame.end());
-    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
+    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(WavOrMp3));
     ASSERT_EQ(sound->decodeSound(file.data(), static_cast<int>(file.size())), 0);
 
     std::unique_ptr<FSSoundStreamBlock> copied(sound->streamBlock(1, 1160));

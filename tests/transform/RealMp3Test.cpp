@@ -25,7 +25,7 @@ protected:
     }
 
     Constructor load(const std::string& path, int expectedStatus) {
-        Constructor sound(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(0)));
+        Constructor sound(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(WavOrMp3)));
         EXPECT_EQ(sound->loadFile(path.c_str()), expectedStatus) << path;
         return sound;
     }

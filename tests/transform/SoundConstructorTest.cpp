@@ -11,8 +11,8 @@ namespace {
 
 using Constructor = std::unique_ptr<FSSoundConstructorImpl, FSRelease>;
 
-Constructor newConstructor(int forceMp3 = 0) {
-    return Constructor(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(forceMp3)));
+Constructor newConstructor(SoundParsing parsing = WavOrMp3) {
+    return Constructor(static_cast<FSSoundConstructorImpl*>(createSoundConstructor(parsing)));
 }
 
 enum Version { Mpeg25 = 0, Mpeg2 = 2, Mpeg1 = 3 };
@@ -122,11 +122,11 @@ TEST(Mp3IndexTest, DataWithoutAFrameSyncIsUnsupported) {
 
 TEST(Mp3IndexTest, ForcedMp3ParsesARiffHeaderAsMp3) {
     Bytes data = concat({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}, frames(2, Mpeg1, 9));
-    auto forced = newConstructor(1);
+    auto forced = newConstructor(Mp3Only);
     ASSERT_EQ(decode(*forced, data), 0);
     EXPECT_EQ(forced->getFormat(), 2);
     EXPECT_EQ(forced->getFrameCount(), 2);
-    auto plain = newConstructor(0);
+    auto plain = newConstructor(WavOrMp3);
     EXPECT_EQ(decode(*plain, data), 3);
 }
 

@@ -572,7 +572,7 @@ void CPage1Mp3::stopRecording() {
     std::string converted = audio::convertedFileName(work, localNow());
     audio::ConversionFailure failure;
     bool done = runWithWaitDialog(tr("Converting mp3"), window(), [&] {
-        return audio::ConvertToMp3(recordingPath, converted, false, 0, failure);
+        return audio::ConvertToMp3(recordingPath, converted, audio::ConverterInput::Pcm, audio::EncoderSampleRate, failure);
     });
     if (done) {
         addEntry(rows->topLevelItemCount(), QString::fromStdString(converted), "", std::nullopt);
