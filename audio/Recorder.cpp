@@ -27,9 +27,10 @@ uint32_t tickCount() {
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-std::string formatted(const char* pattern, const char* text, int number) {
+// "File: Page1Mp3 ,Line Number:N" for the line of a failing call.
+std::string callSiteText(const std::source_location& where) {
     char buffer[LineTextLimit + 1];
-    std::snprintf(buffer, sizeof buffer, pattern, text, number);
+    std::snprintf(buffer, sizeof buffer, "File: %s ,Line Number:%d", ErrorSourceName, static_cast<int>(where.line()));
     return buffer;
 }
 
@@ -94,15 +95,15 @@ void Recorder::record() {
     bool started = openRecording() && queueBuffers();
     uint32_t startTicks = tickCount();
     if (started) {
-        if (WaveResult result = device.start(); result != WaveNoError) {
-            makeError(lineText(__LINE__ - 1), result, false);
+        if (auto deviceStart = located(device.start()); deviceStart.value != WaveNoError) {
+            setDeviceError(deviceStart, false);
             started = false;
         }
     }
     if (started)
         waitWhileRecording(startTicks);
     else
-        raise();
+        reportLastError();
     stopAndClose();
     callbacks.status("Record stopped.");
 }
@@ -123,9 +124,9 @@ bool Recorder::openRecording() {
         return false;
     }
     format = waveFormatForFlag(offered[selected].flag);
-    WaveResult opened = device.open(format, [this](WaveBuffer& buffer) { deliver(buffer); });
-    if (opened != WaveNoError) {
-        makeError(lineText(__LINE__ - 2), opened, false);
+    auto opened = located(device.open(format, [this](WaveBuffer& buffer) { deliver(buffer); }));
+    if (opened.value != WaveNoError) {
+        setDeviceError(opened, false);
         return false;
     }
     deviceOpen = true;
@@ -140,46 +141,45 @@ bool Recorder::openWaveFile() {
         return false;
     }
     riffChunkRecord = riffChunk("RIFF", 0, "WAVE");
-    if (int result = file.createChunk(riffChunkRecord); result != 0) {
-        makeFileError(lineText(__LINE__ - 1), result, false);
+    if (auto created = located(file.createChunk(riffChunkRecord)); created.value != 0) {
+        setFileError(created, false);
         return false;
     }
-    subChunk = riffChunk("fmt ", WaveFormatRecordSize);
-    if (int result = file.createChunk(subChunk); result != 0) {
-        makeFileError(lineText(__LINE__ - 1), result, false);
+    innerChunk = riffChunk("fmt ", WaveFormatRecordSize);
+    if (auto created = located(file.createChunk(innerChunk)); created.value != 0) {
+        setFileError(created, false);
         return false;
     }
     auto record = waveFormatBytes(format);
-    if (file.write(record.data(), record.size()) != record.size()) {
-        setError(formatted("Can not write Wave Header..File: %s ,Line Number:%d", ErrorSourceName, __LINE__ - 1),
-                 false);
+    if (auto written = located(file.write(record.data(), record.size())); written.value != record.size()) {
+        setError("Can not write Wave Header.." + callSiteText(written.where), false);
         return false;
     }
-    if (int result = file.ascend(subChunk); result != 0) {
-        makeFileError(lineText(__LINE__ - 1), result, false);
+    if (auto ascended = located(file.ascend(innerChunk)); ascended.value != 0) {
+        setFileError(ascended, false);
         return false;
     }
-    subChunk = riffChunk("data");
-    if (int result = file.createChunk(subChunk); result != 0) {
-        makeFileError(lineText(__LINE__ - 1), result, false);
+    innerChunk = riffChunk("data");
+    if (auto created = located(file.createChunk(innerChunk)); created.value != 0) {
+        setFileError(created, false);
         return false;
     }
     return true;
 }
 
 bool Recorder::queueBuffers() {
-    for (size_t i = 0; i < headers.size(); ++i) {
-        buffers[i].assign(format.averageBytesPerSecond, 0);
-        headers[i] = WaveBuffer();
-        headers[i].data = buffers[i].data();
-        headers[i].length = format.averageBytesPerSecond;
-        headers[i].user = i;
-        if (WaveResult result = device.prepare(headers[i]); result != WaveNoError) {
-            makeError(lineText(__LINE__ - 1), result, false);
+    for (size_t i = 0; i < waveBuffers.size(); ++i) {
+        bufferMemory[i].assign(format.averageBytesPerSecond, 0);
+        waveBuffers[i] = WaveBuffer();
+        waveBuffers[i].data = bufferMemory[i].data();
+        waveBuffers[i].length = format.averageBytesPerSecond;
+        waveBuffers[i].user = i;
+        if (auto prepared = located(device.prepare(waveBuffers[i])); prepared.value != WaveNoError) {
+            setDeviceError(prepared, false);
             return false;
         }
-        if (WaveResult result = device.add(headers[i]); result != WaveNoError) {
-            makeError(lineText(__LINE__ - 1), result, false);
+        if (auto added = located(device.add(waveBuffers[i])); added.value != WaveNoError) {
+            setDeviceError(added, false);
             return false;
         }
     }
@@ -192,8 +192,8 @@ void Recorder::deliver(WaveBuffer& buffer) {
     appendSamples(buffer);
     if (stopping)
         return;
-    if (WaveResult result = device.add(buffer); result != WaveNoError)
-        makeError(lineText(__LINE__ - 1), result, true);
+    if (auto added = located(device.add(buffer)); added.value != WaveNoError)
+        setDeviceError(added, true);
 }
 
 // A full disk is told once; the file keeps what reached it and its sizes
@@ -202,12 +202,13 @@ void Recorder::appendSamples(const WaveBuffer& buffer) {
     if (writeFailed || buffer.bytesRecorded == 0)
         return;
     errno = 0;
-    if (file.write(buffer.data, buffer.bytesRecorded) == buffer.bytesRecorded)
+    auto written = located(file.write(buffer.data, buffer.bytesRecorded));
+    if (written.value == buffer.bytesRecorded)
         return;
     int reason = errno;
     writeFailed = true;
-    std::string text = formatted("Can not write sample data..File: %s ,Line Number:%d", ErrorSourceName, __LINE__ - 4);
-    callbacks.error(text + ": " + std::strerror(reason != 0 ? reason : EIO));
+    callbacks.error("Can not write sample data.." + callSiteText(written.where) + ": " +
+                    std::strerror(reason != 0 ? reason : EIO));
 }
 
 void Recorder::stopAndClose() {
@@ -221,12 +222,12 @@ void Recorder::closeDevice() {
     stopping = true;
     device.stop();
     device.reset();
-    for (size_t i = 0; i < headers.size(); ++i) {
-        if (!headers[i].data)
+    for (size_t i = 0; i < waveBuffers.size(); ++i) {
+        if (!waveBuffers[i].data)
             continue;
-        device.unprepare(headers[i]);
-        buffers[i] = std::vector<unsigned char>();
-        headers[i] = WaveBuffer();
+        device.unprepare(waveBuffers[i]);
+        bufferMemory[i] = std::vector<unsigned char>();
+        waveBuffers[i] = WaveBuffer();
     }
     device.close();
     deviceOpen = false;
@@ -235,35 +236,32 @@ void Recorder::closeDevice() {
 void Recorder::closeWaveFile() {
     if (!file.isOpen())
         return;
-    if (std::memcmp(subChunk.id, "data", 4) == 0) {
-        if (int result = file.ascend(subChunk); result != 0)
-            makeFileError(lineText(__LINE__ - 1), result, false);
-        if (int result = file.ascend(riffChunkRecord); result != 0)
-            makeFileError(lineText(__LINE__ - 1), result, false);
+    if (std::memcmp(innerChunk.id, "data", 4) == 0) {
+        if (auto ascended = located(file.ascend(innerChunk)); ascended.value != 0)
+            setFileError(ascended, false);
+        if (auto ascended = located(file.ascend(riffChunkRecord)); ascended.value != 0)
+            setFileError(ascended, false);
     }
     file.close();
 }
 
-std::string Recorder::lineText(int line) const {
-    return formatted("File: %s ,Line Number:%d", ErrorSourceName, line);
-}
-
-void Recorder::makeError(const std::string& line, WaveResult code, bool show) {
+void Recorder::setDeviceError(const CallResult<WaveResult>& failed, bool show) {
     if (!recording)
         return setError("", false);
     std::string deviceText;
-    if (WaveResult query = device.errorText(code, deviceText); query != WaveNoError) {
+    if (WaveResult query = device.errorText(failed.value, deviceText); query != WaveNoError) {
         char text[128];
-        std::snprintf(text, sizeof text, "Error %d in querying the error string for error code %d", query, code);
+        std::snprintf(text, sizeof text, "Error %d in querying the error string for error code %d", query,
+                      failed.value);
         deviceText = text;
     }
-    setError(line + ": " + deviceText, show);
+    setError(callSiteText(failed.where) + ": " + deviceText, show);
 }
 
-void Recorder::makeFileError(const std::string& line, int errorNumber, bool show) {
+void Recorder::setFileError(const CallResult<int>& failed, bool show) {
     if (!recording)
         return setError("", false);
-    setError(line + ": " + std::strerror(errorNumber), show);
+    setError(callSiteText(failed.where) + ": " + std::strerror(failed.value), show);
 }
 
 void Recorder::setError(const std::string& text, bool show) {
@@ -275,6 +273,6 @@ void Recorder::setError(const std::string& text, bool show) {
         callbacks.error(text);
 }
 
-void Recorder::raise() { callbacks.error(lastError()); }
+void Recorder::reportLastError() { callbacks.error(lastError()); }
 
 } // namespace audio

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <source_location>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,6 +56,18 @@ public:
     std::string lastError() const;
 
 private:
+    // A device or file call's result and the line of the call, which the
+    // error texts name.
+    template <typename Result>
+    struct CallResult {
+        Result value;
+        std::source_location where;
+    };
+    template <typename Result>
+    static CallResult<Result> located(Result value, std::source_location where = std::source_location::current()) {
+        return {value, where};
+    }
+
     void record();
     bool openRecording();
     bool openWaveFile();
@@ -66,12 +79,14 @@ private:
     void closeWaveFile();
     void waitWhileRecording(uint32_t startTicks);
 
-    std::string lineText(int line) const;
-    // "line: device text" and "line: system text", only while recording.
-    void makeError(const std::string& line, WaveResult code, bool show);
-    void makeFileError(const std::string& line, int errorNumber, bool show);
+    // "File: Page1Mp3 ,Line Number:N: device text" (or system text) for
+    // the failing call, only while recording; `show` sends it on at once.
+    void setDeviceError(const CallResult<WaveResult>& failed, bool show);
+    void setFileError(const CallResult<int>& failed, bool show);
     void setError(const std::string& text, bool show);
-    void raise();
+    // Sends the last error to the error callback, as the recording thread
+    // ends.
+    void reportLastError();
 
     WaveInput& device;
     Callbacks callbacks;
@@ -83,8 +98,9 @@ private:
     std::atomic<bool> writeFailed{false};
     bool deviceOpen = false;
     WaveFormat format;
-    std::array<WaveBuffer, 3> headers;
-    std::array<std::vector<unsigned char>, 3> buffers;
+    // What the device fills in turn, and the memory each one points into.
+    std::array<WaveBuffer, 3> waveBuffers;
+    std::array<std::vector<unsigned char>, 3> bufferMemory;
     std::thread thread;
     std::mutex wakeMutex;
     std::condition_variable wake;
@@ -93,8 +109,10 @@ private:
     std::string errorText;
 
     RiffWriter file;
-    RiffChunk subChunk;
+    // The RIFF chunk around everything, and the one being written inside
+    // it: "fmt ", then "data".
     RiffChunk riffChunkRecord;
+    RiffChunk innerChunk;
     std::string path;
 };
 

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <mutex>
 #include <sys/resource.h>
 #include <thread>
@@ -184,6 +185,10 @@ TEST_F(RecorderTest, DeviceErrorsGiveTheLineAndDeviceTexts) {
     EXPECT_TRUE(errors[0].starts_with("File: Page1Mp3 ,Line Number:")) << errors[0];
     EXPECT_TRUE(errors[0].ends_with(": Error 1 in querying the error string for error code 77")) << errors[0];
     EXPECT_TRUE(errors[1].ends_with(": The device is busy.")) << errors[1];
+    // Each names the line of its own failing call, not the line of a helper.
+    auto lineOf = [](const std::string& text) { return std::atoi(text.c_str() + text.find("Number:") + 7); };
+    EXPECT_GT(lineOf(errors[0]), 0) << errors[0];
+    EXPECT_NE(lineOf(errors[0]), lineOf(errors[1])) << errors[0] << " / " << errors[1];
     EXPECT_EQ(statuses, (std::vector<std::string>{"Record stopped.", "Record stopped."}));
     EXPECT_EQ(little32(readFile(wav), 42), 0u) << "the file opened before the failed start is complete";
 }
