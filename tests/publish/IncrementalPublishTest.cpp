@@ -1,4 +1,4 @@
-#include "FolderSnapshot.h"
+#include "tests/support/FolderSnapshot.h"
 #include "RecordingObserver.h"
 #include "publish/PublishCache.h"
 #include "publish/PublishJob.h"

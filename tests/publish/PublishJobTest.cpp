@@ -1,4 +1,4 @@
-#include "FolderSnapshot.h"
+#include "tests/support/FolderSnapshot.h"
 #include "RecordingObserver.h"
 #include "publish/FolderLock.h"
 #include "publish/OutputDocuments.h"

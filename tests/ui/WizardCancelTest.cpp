@@ -3,7 +3,7 @@
 
 #include "WizardFixture.h"
 
-#include "tests/publish/FolderSnapshot.h"
+#include "tests/support/FolderSnapshot.h"
 #include "ui/pages/CPage1Mp3.h"
 #include "ui/pages/CPage4Folder.h"
 #include "ui/pages/CPage5Progress.h"

@@ -1,5 +1,5 @@
-#ifndef TESTS_PUBLISH_COMMANDLINE_H
-#define TESTS_PUBLISH_COMMANDLINE_H
+#ifndef TESTS_CLI_COMMANDLINE_H
+#define TESTS_CLI_COMMANDLINE_H
 
 #include <string>
 #include <sys/types.h>

@@ -1,5 +1,5 @@
 #include "CommandLine.h"
-#include "FolderSnapshot.h"
+#include "tests/support/FolderSnapshot.h"
 #include "tests/preview/HttpRequests.h"
 #include "tests/support/TestSupport.h"
 
