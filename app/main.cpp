@@ -1,9 +1,11 @@
 // tunemill: the wizard that puts a playlist on a web page.
 
+#include "app/QuietWebViews.h"
 #include "app/WizardCommandLine.h"
 #include "audio/PortAudioSoundOutput.h"
 #include "audio/PortAudioWaveInput.h"
 #include "publish/InstalledFiles.h"
+#include "publish/ProductName.h"
 #include "ui/instance/WizardInstance.h"
 #include "ui/translations/Translations.h"
 #include "ui/wizard/CWizard.h"
@@ -48,10 +50,11 @@ int callRunningWizard(const ui::WizardInstance& instance, const QStringList& fil
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setApplicationName("Tunemill");
+    QCoreApplication::setApplicationName(publish::ProductName);
     app::StartRequest request = app::parseWizardCommandLine(argc, argv);
     if (request.exitStatus)
         return *request.exitStatus;
+    app::quietenWebViews();
     QApplication application(argc, argv);
     ui::WizardInstance instance(ownFolder());
     if (!instance.claim())
