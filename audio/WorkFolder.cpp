@@ -10,7 +10,7 @@ namespace audio {
 std::string workFolder(const std::string& documentsFolder) {
     if (documentsFolder.empty())
         return "";
-    fs::path folder = fs::path(documentsFolder) / "Tunemill";
+    fs::path folder = fs::path(documentsFolder) / TunemillFolderName;
     std::error_code error;
     fs::create_directories(folder, error);
     return error ? "" : folder.string();

@@ -6,6 +6,10 @@
 
 namespace audio {
 
+// The folder of Tunemill's own inside the documents folder, and the one
+// the wizard publishes into inside the folder the user picks.
+inline constexpr const char* TunemillFolderName = "Tunemill";
+
 // The folder for recordings and converted files: the documents folder plus
 // "Tunemill", created when asked for. Empty when there is no documents
 // folder or the folder cannot be made.

@@ -15,7 +15,7 @@ void ConsoleObserver::drawBar(int position) {
     int filled = position * BarWidth / ProgressRange;
     int track = current >= 1 && current <= static_cast<int>(playlist.size()) ? playlist[current - 1].position : 0;
     std::fprintf(stderr, "\r[%s%s] %3d%%  track %d of %d", std::string(filled, '#').c_str(),
-                 std::string(BarWidth - filled, ' ').c_str(), position * 100 / ProgressRange, track, given);
+                 std::string(BarWidth - filled, ' ').c_str(), percentOf(position), track, given);
     std::fflush(stderr);
     barShown = true;
 }

@@ -3,6 +3,7 @@
 
 #include "publish/Playlist.h"
 #include "publish/PublishCache.h"
+#include "publish/PublishSettings.h"
 
 #include <string>
 #include <variant>
@@ -11,20 +12,20 @@
 namespace cli {
 
 // What the command line asks tunemill-publish to do; the defaults are the
-// wizard's.
+// wizard's, taken from its choices.
 struct PublishArguments {
     std::string folder;
-    std::string title = "Tunemill Player";
+    std::string title = publish::PlayerChoices{}.title;
     std::string skin = "real-like";
-    bool autoStart = true;
-    bool autoNext = true;
-    bool loop = true;
-    bool shuffle = false;
-    bool html = true;
+    bool autoStart = publish::PlayerChoices{}.autoStart;
+    bool autoNext = publish::PlayerChoices{}.autoNext;
+    bool loop = publish::PlayerChoices{}.loop;
+    bool shuffle = publish::PlayerChoices{}.random;
+    bool html = publish::FolderChoices{}.html;
     // Bundles the SWF runtime so that the page plays without a plug-in.
-    bool runtime = true;
+    bool runtime = publish::FolderChoices{}.runtime;
     // Timed lyrics in the track movies, for the skins that show them.
-    bool lyrics = true;
+    bool lyrics = publish::PlayerChoices{}.lyrics;
     // The address the output folder will have on the user's site, for the
     // embed snippet; empty: a relative one.
     std::string embedBase;

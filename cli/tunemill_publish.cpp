@@ -14,6 +14,7 @@
 #include "cli/StopSignals.h"
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
+#include "publish/PlayerFiles.h"
 #include "publish/PlayerContract.h"
 #include "publish/PublishJob.h"
 #include "publish/SkinCatalogue.h"
@@ -37,7 +38,7 @@ namespace {
 int stoppedStatus(int signal) { return 128 + signal; }
 
 void sayCancelled(const cli::PublishArguments& arguments) {
-    std::fprintf(stderr, "Cancelled: %s is unchanged\n", (fs::path(arguments.folder) / "output").c_str());
+    std::fprintf(stderr, "Cancelled: %s is unchanged\n", publish::outputFolderIn(arguments.folder).c_str());
 }
 
 void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
@@ -158,7 +159,7 @@ int reportResult(const publish::PublishResult& result, const cli::PublishArgumen
     case publish::PublishOutcome::AllPublished:
     case publish::PublishOutcome::SomeSkipped: break;
     }
-    fs::path output = fs::absolute(arguments.folder) / "output";
+    fs::path output = publish::outputFolderIn(fs::absolute(arguments.folder));
     std::fprintf(stderr, "Published %d of %zu tracks into %s", observer.publishedCount(), requested, output.c_str());
     if (observer.skippedCount() > 0)
         std::fprintf(stderr, " (%d skipped: see above)", observer.skippedCount());
@@ -230,7 +231,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
 }
 
 int serve(const cli::PublishArguments& arguments) {
-    fs::path output = fs::path(arguments.folder) / "output";
+    fs::path output = publish::outputFolderIn(arguments.folder);
     const char* page = publish::contract::PlayerPageFileName;
     if (!fs::is_regular_file(output / page))
         page = publish::contract::PlayerMovieFileName;

@@ -10,6 +10,8 @@ namespace {
 const std::string TrackMovieExtension = ".swf";
 } // namespace
 
+std::filesystem::path outputFolderIn(const std::filesystem::path& folder) { return folder / OutputFolderName; }
+
 std::string trackMovieName(int number) { return std::to_string(number) + TrackMovieExtension; }
 
 std::optional<long> trackMovieNumber(const std::string& name) {

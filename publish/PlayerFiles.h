@@ -1,10 +1,15 @@
 #ifndef PUBLISH_PLAYERFILES_H
 #define PUBLISH_PLAYERFILES_H
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace publish {
+
+// The folder a player is published into, inside the folder the user names.
+inline constexpr const char* OutputFolderName = "output";
+std::filesystem::path outputFolderIn(const std::filesystem::path& folder);
 
 // The names of the files Tunemill writes into the output folder. Everything
 // else there is the user's and is carried into every new player; these are

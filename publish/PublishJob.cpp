@@ -23,7 +23,6 @@ namespace publish {
 namespace {
 
 const char* const WaitCaption = "Generate specrum data";
-const char* const OutputFolderName = "output";
 
 StepFailure stepFailure(PublishStep step, const fs::path& target, std::error_code error, const fs::path& source = {}) {
     return {step, target, source, error.message()};
@@ -80,7 +79,7 @@ PublishResult PublishJob::publish(std::stop_token stop) {
 }
 
 PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop) {
-    fs::path output = fs::path(settings.folder) / OutputFolderName;
+    fs::path output = outputFolderIn(settings.folder);
     if (tracks.paths.empty())
         return nothingPublished(output, "The playlist is empty.");
     std::error_code error;

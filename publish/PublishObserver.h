@@ -14,6 +14,7 @@ namespace publish {
 class PublishObserver {
 public:
     static const int ProgressRange = 300;
+    static int percentOf(int position) { return position * 100 / ProgressRange; }
 
     virtual ~PublishObserver() = default;
     // Position 0..ProgressRange; it only rises.

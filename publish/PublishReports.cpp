@@ -1,15 +1,23 @@
 #include "publish/PublishReports.h"
 
+#include "publish/PlayerContract.h"
+#include "publish/ProductName.h"
+
 namespace publish {
 
 namespace {
 
 const char* const BuildCaption = "Build Swf";
-const char* const ProgramCaption = "Tunemill";
-const char* const TooLongText = "too long for a track movie (at most 28 min 44 s)";
 const char* const NoSoundText = "no sound to publish";
 const char* const OutOfMemoryText = "not enough memory to build its movie";
 const char* const CancelledText = "cancelled";
+
+// The longest track follows from the movie's frame limit and frame rate.
+std::string tooLongText() {
+    int seconds = contract::LongestTrackFrames / contract::TrackFrameRate;
+    return "too long for a track movie (at most " + std::to_string(seconds / 60) + " min " +
+           std::to_string(seconds % 60) + " s)";
+}
 
 std::string stepSentence(const StepFailure& failure) {
     std::string target = failure.target.string(), source = failure.source.string();
@@ -34,7 +42,7 @@ Alert alertFor(const TrackReport& report) {
     switch (report.outcome) {
     case TrackOutcome::Published: return {};
     case TrackOutcome::Unsupported: return {report.source + " \n- unsupported format!", BuildCaption};
-    case TrackOutcome::TooLong: return {report.source + " \n- " + TooLongText + "!", BuildCaption};
+    case TrackOutcome::TooLong: return {report.source + " \n- " + tooLongText() + "!", BuildCaption};
     case TrackOutcome::CannotWrite: return {report.movie + " \n- " + report.detail, BuildCaption};
     case TrackOutcome::NoSound: return {report.source + " \n- " + NoSoundText + "!", BuildCaption};
     case TrackOutcome::OutOfMemory: return {report.source + " \n- " + OutOfMemoryText + "!", BuildCaption};
@@ -47,14 +55,14 @@ Alert alertFor(const StepFailure& failure) {
     std::string text = stepSentence(failure);
     if (!failure.why.empty())
         text += "\n" + failure.why;
-    return {text, ProgramCaption};
+    return {text, ProductName};
 }
 
 std::string describe(const TrackReport& report) {
     switch (report.outcome) {
     case TrackOutcome::Published: return "published";
     case TrackOutcome::Unsupported: return "skipped, unsupported format";
-    case TrackOutcome::TooLong: return std::string("skipped, ") + TooLongText;
+    case TrackOutcome::TooLong: return "skipped, " + tooLongText();
     case TrackOutcome::CannotWrite: return "skipped, " + report.movie + " cannot be written: " + report.detail;
     case TrackOutcome::NoSound: return std::string("skipped, ") + NoSoundText;
     case TrackOutcome::OutOfMemory: return std::string("skipped, ") + OutOfMemoryText;

@@ -8,6 +8,7 @@
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
 #include "publish/PlaylistFile.h"
+#include "publish/ProductName.h"
 #include "publish/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
@@ -325,7 +326,7 @@ void CPage1Mp3::fillQualities() {
         };
         callbacks.error = [this](const std::string& text) {
             QMetaObject::invokeMethod(
-                this, [this, text] { QMessageBox::critical(this, "Tunemill", QString::fromStdString(text)); },
+                this, [this, text] { QMessageBox::critical(this, publish::ProductName, QString::fromStdString(text)); },
                 Qt::QueuedConnection);
         };
         recorder = std::make_unique<audio::Recorder>(*device, callbacks);
@@ -462,9 +463,9 @@ void CPage1Mp3::addFiles(const QStringList& files) {
     }
     savePlaylist();
     if (!refused.isEmpty())
-        QMessageBox::warning(this, "Tunemill", tr("These files were not added:") + "\n\n" + refused.join("\n"));
+        QMessageBox::warning(this, publish::ProductName, tr("These files were not added:") + "\n\n" + refused.join("\n"));
     if (!notes.isEmpty())
-        QMessageBox::information(this, "Tunemill", notes.join("\n"));
+        QMessageBox::information(this, publish::ProductName, notes.join("\n"));
 }
 
 void CPage1Mp3::deleteSelected() {
@@ -519,7 +520,7 @@ void CPage1Mp3::changeTitle() {
     item->setText(TitleColumn, storableTitle(dialog.text(), tr("The title"), notes));
     savePlaylist();
     if (!notes.isEmpty())
-        QMessageBox::information(this, "Tunemill", notes.join("\n"));
+        QMessageBox::information(this, publish::ProductName, notes.join("\n"));
 }
 
 void CPage1Mp3::playSelected() {
@@ -529,14 +530,14 @@ void CPage1Mp3::playSelected() {
     if (!item)
         return;
     if (!context.makeSoundOutput) {
-        QMessageBox::information(this, "Tunemill", tr("There is no sound output to play on."));
+        QMessageBox::information(this, publish::ProductName, tr("There is no sound output to play on."));
         return;
     }
     if (!preview)
         preview = std::make_unique<audio::PreviewPlayer>(context.makeSoundOutput());
     // A file that cannot be read plays nothing; a missing output is said.
     if (preview->open(item->text(FileColumn).toStdString()) && !preview->play())
-        QMessageBox::information(this, "Tunemill", tr("There is no sound output to play on."));
+        QMessageBox::information(this, publish::ProductName, tr("There is no sound output to play on."));
 }
 
 void CPage1Mp3::stopPlaying() {
@@ -579,7 +580,7 @@ void CPage1Mp3::stopRecording() {
         selectOnly(rows->topLevelItemCount() - 1);
         savePlaylist();
     } else
-        QMessageBox::warning(this, "Tunemill",
+        QMessageBox::warning(this, publish::ProductName,
                              tr("The recording cannot be converted to MP3: %1").arg(QString::fromStdString(failure.cause)));
     playRecording->setEnabled(true);
     qualities->setEnabled(true);
@@ -588,7 +589,7 @@ void CPage1Mp3::stopRecording() {
 bool CPage1Mp3::validatePage() {
     if (rows->topLevelItemCount() > 0)
         return true;
-    QMessageBox::warning(this, "Tunemill", tr("Please add some mp3 files to the playlist!"));
+    QMessageBox::warning(this, publish::ProductName, tr("Please add some mp3 files to the playlist!"));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/pages/CPage2Player.h"
 
 #include "publish/Playlist.h"
+#include "publish/ProductName.h"
 #include "publish/SkinCatalogue.h"
 #include "publish/StorableText.h"
 #include "publish/TrackMovieBuilder.h"
@@ -211,7 +212,7 @@ void CPage2Player::pageLeft() {
     publish::StorableText stored = publish::storableText(title->text().toStdString());
     if (stored.controlsRemoved) {
         title->setText(QString::fromStdString(stored.text));
-        QMessageBox::information(this, "Tunemill", tr("Control characters were removed from the playlist title."));
+        QMessageBox::information(this, publish::ProductName, tr("Control characters were removed from the playlist title."));
     }
     publish::savePlayerChoices(context.settings.settingsFile(), choices());
 }

@@ -1,5 +1,6 @@
 #include "ui/pages/CPage4Folder.h"
 
+#include "audio/WorkFolder.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QCheckBox>
@@ -14,7 +15,7 @@
 namespace ui {
 
 namespace {
-const char* const FolderName = "/Tunemill";
+const std::string FolderName = std::string("/") + audio::TunemillFolderName;
 } // namespace
 
 CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
@@ -28,8 +29,8 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     note->setObjectName("note");
     note->setWordWrap(true);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    html->setChecked(true);
-    runtime->setChecked(true);
+    html->setChecked(publish::FolderChoices{}.html);
+    runtime->setChecked(publish::FolderChoices{}.runtime);
     setAccessibleText(folder, tr("Publish Folder"), tr("The player is published into this folder."));
     setAccessibleText(browse, tr("Browser"), tr("Picks the folder inside which the Tunemill folder is published."));
     setAccessibleText(html, tr("Generate HTML page"), tr("Publishes a web page that shows the player."));
@@ -61,7 +62,7 @@ void CPage4Folder::initializePage() {
 
 // The folder itself is made when publishing, so that merely looking leaves
 // nothing behind.
-void CPage4Folder::chooseParentFolder(const QString& parent) { folder->setText(parent + FolderName); }
+void CPage4Folder::chooseParentFolder(const QString& parent) { folder->setText(parent + QString::fromStdString(FolderName)); }
 
 QString CPage4Folder::chosenParentFolder() const { return QFileInfo(folder->text()).path(); }
 

@@ -1,5 +1,6 @@
 #include "ui/pages/CPage5Progress.h"
 
+#include "publish/ProductName.h"
 #include "publish/PublishObserver.h"
 
 #include <QAbstractButton>
@@ -64,7 +65,7 @@ void CPage5Progress::timerEvent(QTimerEvent* event) {
 
 void CPage5Progress::tick() {
     setPosition(progressBar->value() + 1);
-    percent->setText(QString("%1%").arg(progressBar->value() / 3));
+    percent->setText(QString("%1%").arg(publish::PublishObserver::percentOf(progressBar->value())));
     if (!started) {
         started = true;
         lockWizard(true);
@@ -94,7 +95,7 @@ void CPage5Progress::jobFinished() {
     lockWizard(false);
     outcomeLine->setText(nothingPublishedSentence(summary));
     if (!summary.whyNotRun.isEmpty())
-        QMessageBox::critical(this, "Tunemill", summary.whyNotRun);
+        QMessageBox::critical(this, publish::ProductName, summary.whyNotRun);
     listFailures(summary);
 }
 
@@ -120,7 +121,7 @@ void CPage5Progress::endCancelled(const PublishSummary& summary) {
 void CPage5Progress::listFailures(const PublishSummary& summary) {
     if (summary.failures.isEmpty())
         return;
-    QMessageBox box(QMessageBox::Warning, "Tunemill", tr("These could not be published:"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, publish::ProductName, tr("These could not be published:"), QMessageBox::Ok, this);
     box.setInformativeText(summary.failures.join("\n"));
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/CPage6Finish.h"
 
 #include "publish/PlayerContract.h"
+#include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/PublishSettings.h"
 #include "ui/controls/AccessibleText.h"
@@ -106,10 +107,10 @@ void CPage6Finish::showOutcome(const PublishSummary& summary) {
                                .arg(summary.published)
                                .arg(summary.tracks));
     std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
-    folderLine->setText(settings ? tr("The player is in %1").arg(QString::fromStdString(settings->folder + "/output"))
-                                 : QString());
+    std::string output = settings ? publish::outputFolderIn(settings->folder).string() : "";
+    folderLine->setText(settings ? tr("The player is in %1").arg(QString::fromStdString(output)) : QString());
     if (settings && settings->html && summary.anythingPublished())
-        embed->showFor(settings->folder + "/output", settings->title);
+        embed->showFor(output, settings->title);
     else
         embed->hide();
 }
@@ -158,7 +159,7 @@ void CPage6Finish::previewPlayer() {
     if (!settings)
         return;
     // One server for the program's life, made anew when what it serves changes.
-    ServedPlayer wanted{settings->folder + "/output", settings->html, settings->runtime};
+    ServedPlayer wanted{publish::outputFolderIn(settings->folder).string(), settings->html, settings->runtime};
     if (!server || served != wanted) {
         server = makeServer(wanted);
         served = wanted;

@@ -1,9 +1,9 @@
 #include "ui/pages/SkinPreviewSite.h"
 
-#include "publish/AtomicFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
+#include "publish/PublishSettings.h"
 
 namespace ui {
 
@@ -38,7 +38,7 @@ SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std
 }
 
 bool SkinPreviewSite::start() {
-    bool written = publish::writeTextFile(playersFolder / PageName, PreviewPage) && writePlaylist("Tunemill Player", false);
+    bool written = publish::writeTextFile(playersFolder / PageName, PreviewPage) && writePlaylist(publish::PlayerChoices{}.title, false);
     return written && server.start();
 }
 

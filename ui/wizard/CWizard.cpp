@@ -1,6 +1,7 @@
 #include "ui/wizard/CWizard.h"
 
 #include "publish/PlayerContract.h"
+#include "publish/ProductName.h"
 #include "ui/controls/CHyperLink.h"
 #include "ui/pages/CPage1Mp3.h"
 #include "ui/pages/CPage2Player.h"
@@ -88,7 +89,7 @@ void CWizard::openFiles(const QStringList& files) {
     if (files.isEmpty())
         return;
     if (progress->publishing()) {
-        QMessageBox::information(this, "Tunemill",
+        QMessageBox::information(this, publish::ProductName,
                                  tr("Tunemill is publishing. Open the files again when it is done:") + "\n\n" +
                                      files.join("\n"));
         return;
@@ -124,7 +125,7 @@ void CWizard::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     QMessageBox::StandardButton answer = QMessageBox::question(
-        this, "Tunemill", tr("Tunemill is publishing. Stop publishing and close? The player published before stays as it was."));
+        this, publish::ProductName, tr("Tunemill is publishing. Stop publishing and close? The player published before stays as it was."));
     if (answer == QMessageBox::Yes)
         progress->cancelPublishing(true);
 }

@@ -1,5 +1,7 @@
 #include "ui/wizard/Watermark.h"
 
+#include "publish/ProductName.h"
+
 #include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -35,7 +37,7 @@ QPixmap watermarkPicture() {
     name.setPixelSize(26);
     name.setBold(true);
     painter.setFont(name);
-    painter.drawText(QRect(0, 36, Width, 40), Qt::AlignCenter, "Tunemill");
+    painter.drawText(QRect(0, 36, Width, 40), Qt::AlignCenter, publish::ProductName);
     QFont line = painter.font();
     line.setPixelSize(12);
     line.setBold(false);
