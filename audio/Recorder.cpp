@@ -28,9 +28,9 @@ uint32_t tickCount() {
 }
 
 // "File: Page1Mp3 ,Line Number:N" for the line of a failing call.
-std::string callSiteText(const std::source_location& where) {
+std::string callSiteText(int line) {
     char buffer[LineTextLimit + 1];
-    std::snprintf(buffer, sizeof buffer, "File: %s ,Line Number:%d", ErrorSourceName, static_cast<int>(where.line()));
+    std::snprintf(buffer, sizeof buffer, "File: %s ,Line Number:%d", ErrorSourceName, line);
     return buffer;
 }
 
@@ -152,7 +152,7 @@ bool Recorder::openWaveFile() {
     }
     auto record = waveFormatBytes(format);
     if (auto written = located(file.write(record.data(), record.size())); written.value != record.size()) {
-        setError("Can not write Wave Header.." + callSiteText(written.where), false);
+        setError("Can not write Wave Header.." + callSiteText(written.line), false);
         return false;
     }
     if (auto ascended = located(file.ascend(innerChunk)); ascended.value != 0) {
@@ -207,7 +207,7 @@ void Recorder::appendSamples(const WaveBuffer& buffer) {
         return;
     int reason = errno;
     writeFailed = true;
-    callbacks.error("Can not write sample data.." + callSiteText(written.where) + ": " +
+    callbacks.error("Can not write sample data.." + callSiteText(written.line) + ": " +
                     std::strerror(reason != 0 ? reason : EIO));
 }
 
@@ -255,13 +255,13 @@ void Recorder::setDeviceError(const CallResult<WaveResult>& failed, bool show) {
                       failed.value);
         deviceText = text;
     }
-    setError(callSiteText(failed.where) + ": " + deviceText, show);
+    setError(callSiteText(failed.line) + ": " + deviceText, show);
 }
 
 void Recorder::setFileError(const CallResult<int>& failed, bool show) {
     if (!recording)
         return setError("", false);
-    setError(callSiteText(failed.where) + ": " + std::strerror(failed.value), show);
+    setError(callSiteText(failed.line) + ": " + std::strerror(failed.value), show);
 }
 
 void Recorder::setError(const std::string& text, bool show) {

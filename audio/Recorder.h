@@ -9,7 +9,6 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <source_location>
 #include <string>
 #include <thread>
 #include <vector>
@@ -57,15 +56,17 @@ public:
 
 private:
     // A device or file call's result and the line of the call, which the
-    // error texts name.
+    // error texts name. The line comes from __builtin_LINE, which GCC and
+    // Clang both have; the Clang of the sanitizer build has no
+    // std::source_location.
     template <typename Result>
     struct CallResult {
         Result value;
-        std::source_location where;
+        int line;
     };
     template <typename Result>
-    static CallResult<Result> located(Result value, std::source_location where = std::source_location::current()) {
-        return {value, where};
+    static CallResult<Result> located(Result value, int line = __builtin_LINE()) {
+        return {value, line};
     }
 
     void record();
