@@ -250,7 +250,11 @@ protected:
             arguments.push_back(extra);
         return arguments;
     }
-    std::vector<std::string> environment() const { return {"TMPDIR=" + temporary}; }
+    // A cache of the test's own: a conversion kept by an earlier run would
+    // make the conversion these tests interrupt instant.
+    std::vector<std::string> environment() const {
+        return {"TMPDIR=" + temporary, "XDG_CACHE_HOME=" + folder.path("cache")};
+    }
 
     // Nothing beside the output folder, no working folder left.
     void expectNothingLeft() {
