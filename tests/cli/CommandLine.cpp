@@ -17,14 +17,14 @@ CommandResult runPublisher(const std::string& arguments, const std::string& prog
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(said.begin(), said.end())};
 }
 
-RunningPublisher::RunningPublisher(const std::vector<std::string>& arguments,
-                                   const std::vector<std::string>& environment) {
+pid_t startPublisher(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                     int stream, int& readEnd) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
-        return;
-    child = fork();
+        return -1;
+    pid_t child = fork();
     if (child == 0) {
-        dup2(pipeEnds[1], STDERR_FILENO);
+        dup2(pipeEnds[1], stream);
         close(pipeEnds[0]);
         for (const std::string& variable : environment)
             putenv(const_cast<char*>(variable.c_str()));
@@ -36,7 +36,13 @@ RunningPublisher::RunningPublisher(const std::vector<std::string>& arguments,
         _exit(127);
     }
     close(pipeEnds[1]);
-    errors = pipeEnds[0];
+    readEnd = pipeEnds[0];
+    return child;
+}
+
+RunningPublisher::RunningPublisher(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& environment) {
+    child = startPublisher(arguments, environment, STDERR_FILENO, errors);
 }
 
 RunningPublisher::~RunningPublisher() {

@@ -16,6 +16,13 @@ struct CommandResult {
 // given as shell words.
 CommandResult runPublisher(const std::string& arguments, const std::string& program = PUBLISHER);
 
+// A child process running the publisher of this build with `arguments`
+// and `environment` added to its own; the child's `stream` (standard output
+// or standard error) goes into the pipe whose reading end is `readEnd`.
+// The child's id, or -1 when no pipe could be made.
+pid_t startPublisher(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                     int stream, int& readEnd);
+
 // The publisher running in the background with `environment` added to
 // its own, what it says on standard error read as it comes.
 class RunningPublisher {

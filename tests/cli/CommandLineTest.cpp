@@ -25,22 +25,10 @@ CommandResult publish(const std::string& arguments, const std::string& program =
 class Serving {
 public:
     explicit Serving(const std::vector<std::string>& arguments) {
-        int out[2];
-        if (pipe(out) != 0)
-            return;
-        child = fork();
-        if (child == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            std::vector<char*> argv{const_cast<char*>(PUBLISHER)};
-            for (const std::string& argument : arguments)
-                argv.push_back(const_cast<char*>(argument.c_str()));
-            argv.push_back(nullptr);
-            execv(PUBLISHER, argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        output = fdopen(out[0], "r");
+        int out = -1;
+        child = startPublisher(arguments, {}, STDOUT_FILENO, out);
+        if (child > 0)
+            output = fdopen(out, "r");
     }
     ~Serving() {
         if (child > 0 && status == -1)
