@@ -11,10 +11,7 @@ namespace audio {
 
 namespace {
 
-constexpr int Mp3Format = 2;
 constexpr int ConvertedSampleRate = 22050;
-
-bool isStreamableRate(int rate) { return rate == 11025 || rate == 22050 || rate == 44100; }
 
 } // namespace
 
@@ -24,8 +21,7 @@ bool isStreamableMp3(const std::string& path) {
     if (!sound)
         return false;
     try {
-        return sound->loadFile(path.c_str()) == 0 && sound->getFormat() == Mp3Format &&
-               isStreamableRate(sound->getSampleRate());
+        return sound->loadFile(path.c_str()) == 0 && sound->getFormat() == transform::FSSoundMP3;
     } catch (const transform::FSException&) {
         return false;
     }

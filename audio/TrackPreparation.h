@@ -9,7 +9,7 @@
 namespace audio {
 
 // True when the players can stream the file as it is: an MP3 that the
-// sound constructor loads, at 11025, 22050 or 44100 Hz.
+// sound constructor loads (it refuses the rates the players cannot stream).
 bool isStreamableMp3(const std::string& path);
 
 enum class TrackNeed { Nothing, Conversion, Refusal };
