@@ -53,14 +53,14 @@ PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check
     return {converted, ""};
 }
 
-PreparedTrack prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now) {
+PreparedTrack prepareTrack(const std::string& path, const TrackConverter& convert) {
     TrackCheck check = checkTrack(path);
     switch (check.need) {
     case TrackNeed::Nothing: return {path, ""};
     case TrackNeed::Refusal: return {"", check.problem};
     case TrackNeed::Conversion: break;
     }
-    return convertForPlayers(path, check, workFolder, now);
+    return convert(path, check);
 }
 
 } // namespace audio

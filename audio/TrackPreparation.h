@@ -4,6 +4,7 @@
 #include "audio/AudioFileInspection.h"
 
 #include <ctime>
+#include <functional>
 #include <string>
 
 namespace audio {
@@ -33,9 +34,14 @@ struct PreparedTrack {
 PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                 const std::tm& now);
 
+// How a front end converts a checked file: it may show that a conversion
+// runs, or take an earlier one from a cache, before calling convertForPlayers.
+using TrackConverter = std::function<PreparedTrack(const std::string& path, const TrackCheck& check)>;
+
 // Makes a file ready for the playlist: a streamable MP3 is used as it is,
-// other audio is converted, and anything else is refused.
-PreparedTrack prepareTrack(const std::string& path, const std::string& workFolder, const std::tm& now);
+// other audio goes through `convert`, and anything else is refused with
+// the reason. `convert` is called only when a conversion is needed.
+PreparedTrack prepareTrack(const std::string& path, const TrackConverter& convert);
 
 } // namespace audio
 

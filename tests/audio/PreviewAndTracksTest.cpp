@@ -11,6 +11,8 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace testing_support;
 using namespace audio;
@@ -59,6 +61,14 @@ protected:
         EXPECT_TRUE(run("lame --quiet '" + wav + "' '" + mp3 + "'"));
         return mp3;
     }
+    // Prepares as the front ends do, converting into the test's folder and
+    // keeping each conversion's file and check.
+    PreparedTrack prepare(const std::string& path) {
+        return prepareTrack(path, [this](const std::string& given, const TrackCheck& check) {
+            converted.push_back({given, check.kind});
+            return convertForPlayers(given, check, folder.path(""), december6At1405());
+        });
+    }
     void waitUntilDone(PreviewPlayer& player) {
         for (int i = 0; i < 500 && player.isPlaying(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -66,6 +76,7 @@ protected:
 
     TemporaryFolder folder;
     std::atomic<size_t> frames{0};
+    std::vector<std::pair<std::string, AudioFileKind>> converted;
 };
 
 TEST_F(TracksTest, PreviewDecodesTheWholeFile) {
@@ -142,29 +153,68 @@ TEST_F(TracksTest, TimeCodeNamesNeverReplaceAFile) {
 }
 
 TEST_F(TracksTest, StreamableMp3sAreKeptAndTheRestConverted) {
-    std::tm time = december6At1405();
     for (int rate : {11025, 22050, 44100}) {
         std::string mp3 = makeMp3("ok" + std::to_string(rate), rate);
         EXPECT_TRUE(isStreamableMp3(mp3));
-        EXPECT_EQ(prepareTrack(mp3, folder.path(""), time).path, mp3);
+        EXPECT_EQ(prepare(mp3).path, mp3);
     }
     ASSERT_TRUE(run("sox -n -r 48000 -c 1 -b 16 -t wavpcm '" + folder.path("high.wav") + "' synth 1 sine 440"));
     ASSERT_TRUE(run("lame --quiet '" + folder.path("high.wav") + "' '" + folder.path("high.mp3") + "'"));
     EXPECT_FALSE(isStreamableMp3(folder.path("high.mp3")));
-    std::string converted = prepareTrack(folder.path("high.mp3"), folder.path(""), time).path;
+    std::string converted = prepare(folder.path("high.mp3")).path;
     EXPECT_EQ(fs::path(converted).filename(), "12061405.mp3");
     EXPECT_EQ(probeAudio(converted), "mp3 22050 1");
 
-    std::string fromWav = prepareTrack(folder.path("high.wav"), folder.path(""), time).path;
+    std::string fromWav = prepare(folder.path("high.wav")).path;
     EXPECT_EQ(fs::path(fromWav).filename(), "12061405-2.mp3");
     EXPECT_EQ(probeAudio(fromWav), "mp3 22050 1");
     EXPECT_TRUE(isStreamableMp3(fromWav));
 
     writeFile(folder.path("junk.mp3"), Bytes(3000, 0x42));
-    PreparedTrack junk = prepareTrack(folder.path("junk.mp3"), folder.path(""), time);
+    PreparedTrack junk = prepare(folder.path("junk.mp3"));
     EXPECT_EQ(junk.path, "");
     EXPECT_EQ(junk.problem, "not a sound file Tunemill can read: it is text");
     EXPECT_FALSE(fs::exists(folder.path("12061405-3.mp3")));
+}
+
+TEST_F(TracksTest, OnlyFilesThatNeedItReachTheConverter) {
+    std::string kept = makeMp3("kept", 22050);
+    writeToneWav(folder.path("tone.wav"), 48000, 2, 0.5);
+    ASSERT_TRUE(run("lame --quiet '" + folder.path("tone.wav") + "' '" + folder.path("high.mp3") + "'"));
+    writeFile(folder.path("text.mp3"), Bytes(3000, 0x42));
+
+    EXPECT_EQ(prepare(kept).path, kept);
+    EXPECT_EQ(prepare(folder.path("text.mp3")).problem, "not a sound file Tunemill can read: it is text");
+    EXPECT_TRUE(converted.empty()) << "a streamable MP3 and a refused file are never converted";
+
+    EXPECT_EQ(probeAudio(prepare(folder.path("tone.wav")).path), "mp3 22050 2");
+    EXPECT_EQ(probeAudio(prepare(folder.path("high.mp3")).path), "mp3 22050 2");
+    using Calls = std::vector<std::pair<std::string, AudioFileKind>>;
+    EXPECT_EQ(converted, (Calls{{folder.path("tone.wav"), AudioFileKind::Wav},
+                                {folder.path("high.mp3"), AudioFileKind::Mp3}}));
+}
+
+TEST_F(TracksTest, AFailedConversionGivesItsReason) {
+    std::string wav = folder.path("tone.wav");
+    writeToneWav(wav, 48000, 1, 0.5);
+    PreparedTrack full = prepareTrack(wav, [](const std::string&, const TrackCheck&) {
+        return PreparedTrack{"", "the disk is full"};
+    });
+    EXPECT_EQ(full.path, "");
+    EXPECT_EQ(full.problem, "the disk is full");
+
+    PreparedTrack nowhere = prepareTrack(wav, [](const std::string& path, const TrackCheck& check) {
+        return convertForPlayers(path, check, "", december6At1405());
+    });
+    EXPECT_EQ(nowhere.path, "");
+    EXPECT_EQ(nowhere.problem, "there is no work folder to convert it into");
+
+    writeFile(folder.path("joined.mp3"), concat(readFile(makeMp3("cd", 44100)), readFile(makeMp3("voice", 22050))));
+    PreparedTrack joined = prepare(folder.path("joined.mp3"));
+    EXPECT_EQ(joined.path, "");
+    EXPECT_EQ(joined.problem, "cannot be converted to MP3: the MP3 changes from 44100 Hz mono to 22050 Hz mono part way");
+    EXPECT_EQ(converted.size(), 1u);
+    EXPECT_FALSE(fs::exists(folder.path("12061405.mp3"))) << "nothing is left of a failed conversion";
 }
 
 TEST(RiffWriter, AscendingWritesTheSizeAndPadsOddChunks) {
