@@ -433,13 +433,13 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
     }
     std::string named = track.title.empty() ? audio::titleForFile(track.path) : track.title;
     QString title = storableTitle(QString::fromStdString(named), file, notes);
-    audio::TrackCheck check = audio::checkTrack(track.path);
-    audio::PreparedTrack ready{track.path, check.problem};
-    if (check.need == audio::TrackNeed::Conversion)
-        ready = runWithWaitDialog(addition.caption, window(), [&] {
-            return audio::convertForPlayers(track.path, check, addition.workFolder, addition.now);
+    auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
+        return runWithWaitDialog(addition.caption, window(), [&] {
+            return audio::convertForPlayers(path, check, addition.workFolder, addition.now);
         });
-    if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
+    };
+    audio::PreparedTrack ready = audio::prepareTrack(track.path, convert);
+    if (ready.path.empty()) {
         refused << file + ": " + QString::fromStdString(ready.problem);
         return;
     }
