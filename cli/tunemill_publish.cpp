@@ -86,13 +86,13 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
             observer.refused(file, problem);
             continue;
         }
-        audio::TrackCheck check = audio::checkTrack(track.path);
-        audio::PreparedTrack ready{track.path, check.problem};
-        if (check.need == audio::TrackNeed::Conversion)
-            ready = cli::convertThroughCache(track.path, check, workFolder, local, cache, [&file] {
+        auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
+            return cli::convertThroughCache(path, check, workFolder, local, cache, [&file] {
                 std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", file.name.c_str());
             });
-        if (check.need == audio::TrackNeed::Refusal || ready.path.empty()) {
+        };
+        audio::PreparedTrack ready = audio::prepareTrack(track.path, convert);
+        if (ready.path.empty()) {
             observer.refused(file, ready.problem);
             continue;
         }
