@@ -9,12 +9,6 @@
 
 namespace audio {
 
-namespace {
-
-constexpr int ConvertedSampleRate = 22050;
-
-} // namespace
-
 bool isStreamableMp3(const std::string& path) {
     std::unique_ptr<transform::FSSoundConstructor, transform::FSRelease> sound(
         transform::createSoundConstructor(transform::WavOrMp3));

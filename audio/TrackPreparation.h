@@ -9,6 +9,9 @@
 
 namespace audio {
 
+// The rate of every converted track: small files that all players stream.
+inline constexpr int ConvertedSampleRate = 22050;
+
 // True when the players can stream the file as it is: an MP3 that the
 // sound constructor loads (it refuses the rates the players cannot stream).
 bool isStreamableMp3(const std::string& path);
@@ -29,8 +32,8 @@ struct PreparedTrack {
     std::string problem;
 };
 
-// Converts a checked file to MP3 at 22050 Hz under a new time-code name in
-// `workFolder`.
+// Converts a checked file to MP3 at ConvertedSampleRate under a new
+// time-code name in `workFolder`.
 PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                 const std::tm& now);
 

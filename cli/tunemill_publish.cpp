@@ -88,7 +88,7 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
         }
         auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
             return cli::convertThroughCache(path, check, workFolder, local, cache, [&file] {
-                std::fprintf(stderr, "Converting %s to MP3 at 22050 Hz\n", file.name.c_str());
+                std::fprintf(stderr, "Converting %s to MP3 at %d Hz\n", file.name.c_str(), audio::ConvertedSampleRate);
             });
         };
         audio::PreparedTrack ready = audio::prepareTrack(track.path, convert);

@@ -83,7 +83,8 @@ TEST_F(CommandLineTest, AConversionIsTakenFromTheCacheTheNextTime) {
     std::string arguments = "--runtime 0 --folder '" + site + "' '" + folder.path("tone.wav") + "'";
     CommandResult first = publish(arguments, withCache);
     ASSERT_EQ(first.status, 0) << first.said;
-    EXPECT_NE(first.said.find("Converting"), std::string::npos) << first.said;
+    EXPECT_NE(first.said.find("Converting " + folder.path("tone.wav") + " to MP3 at 22050 Hz\n"), std::string::npos)
+        << first.said;
     auto published = snapshot(site + "/output");
 
     CommandResult again = publish(arguments, withCache);
