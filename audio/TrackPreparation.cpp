@@ -4,7 +4,6 @@
 #include "audio/WorkFolder.h"
 #include "transform/transform.h"
 
-#include <cstdio>
 #include <memory>
 
 namespace audio {
