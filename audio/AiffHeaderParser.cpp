@@ -41,17 +41,18 @@ bool readSoundDataStart(std::FILE* file) {
 bool isUsableRate(double rate) { return std::isfinite(rate) && rate >= 1 && rate <= 1e9; }
 
 // The layouts the reader unpacks itself; the rest go to libsndfile.
-bool layoutFor(const AiffFormat& format, PcmLayout& layout) {
+std::optional<PcmLayout> layoutFor(const AiffFormat& format) {
+    PcmLayout layout;
     layout.channels = static_cast<int>(format.channels);
     layout.bitWidth = static_cast<int>((format.sampleSize + 7) / 8 * 8);
     layout.encoding = SampleEncoding::SignedInteger;
     layout.littleEndian = false;
     const unsigned char* name = format.compression;
     if (hasTag(name, "NONE") || hasTag(name, "twos"))
-        return true;
+        return layout;
     if (hasTag(name, "sowt")) {
         layout.littleEndian = true;
-        return true;
+        return layout;
     }
     layout.encoding = SampleEncoding::Float;
     if (hasTag(name, "fl32") || hasTag(name, "FL32"))
@@ -59,8 +60,8 @@ bool layoutFor(const AiffFormat& format, PcmLayout& layout) {
     else if (hasTag(name, "fl64") || hasTag(name, "FL64"))
         layout.bitWidth = 64;
     else
-        return false;
-    return true;
+        return std::nullopt;
+    return layout;
 }
 
 } // namespace
@@ -99,13 +100,8 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
     }
     if (!foundCommon || !readSoundDataStart(file) || !isUsableRate(format.sampleRate))
         return HeaderResult::Declined;
-    PcmLayout layout;
-    if (!layoutFor(format, layout))
-        return HeaderResult::Delegated;
-    if (!acceptPcmFormat(input, encoder, layout, static_cast<int>(std::lround(format.sampleRate))))
-        return HeaderResult::Failed;
-    lame_set_num_samples(encoder, format.sampleFrames);
-    return HeaderResult::Accepted;
+    return acceptHeader(input, encoder, layoutFor(format), static_cast<int>(std::lround(format.sampleRate)),
+                        [&format](const PcmLayout&) { return format.sampleFrames; });
 }
 
 } // namespace audio

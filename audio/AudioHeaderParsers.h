@@ -3,6 +3,9 @@
 
 #include "audio/AudioInput.h"
 
+#include <functional>
+#include <optional>
+
 namespace audio {
 
 // A declined header is no error: the file is then read as raw PCM. A
@@ -22,6 +25,11 @@ bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels);
 bool acceptPcmFormat(AudioInput& input, lame_t encoder, const PcmLayout& layout, int sampleRate);
 // The number of sample frames a data chunk of `bytes` holds.
 unsigned long framesIn(uint64_t bytes, const PcmLayout& layout);
+// How a parser that read its header ends: without a layout it knows, the
+// file goes to libsndfile; otherwise the layout and rate are accepted as
+// above and the encoder gets `sampleFrames` of the accepted layout.
+HeaderResult acceptHeader(AudioInput& input, lame_t encoder, const std::optional<PcmLayout>& layout, int sampleRate,
+                          const std::function<unsigned long(const PcmLayout&)>& sampleFrames);
 
 } // namespace audio
 

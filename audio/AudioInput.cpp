@@ -188,6 +188,16 @@ unsigned long framesIn(uint64_t bytes, const PcmLayout& layout) {
     return static_cast<unsigned long>(bytes / static_cast<uint64_t>(layout.frameBytes()));
 }
 
+HeaderResult acceptHeader(AudioInput& input, lame_t encoder, const std::optional<PcmLayout>& layout, int sampleRate,
+                          const std::function<unsigned long(const PcmLayout&)>& sampleFrames) {
+    if (!layout)
+        return HeaderResult::Delegated;
+    if (!acceptPcmFormat(input, encoder, *layout, sampleRate))
+        return HeaderResult::Failed;
+    lame_set_num_samples(encoder, sampleFrames(*layout));
+    return HeaderResult::Accepted;
+}
+
 bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) {
     resetForOpening(input, encoder);
     if (!openStream(input, path))

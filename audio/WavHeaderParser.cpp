@@ -61,7 +61,8 @@ uint64_t bytesLeft(std::FILE* file) {
     return static_cast<uint64_t>(status.st_size - at);
 }
 
-bool layoutFor(const WavFormat& format, PcmLayout& layout) {
+std::optional<PcmLayout> layoutFor(const WavFormat& format) {
+    PcmLayout layout;
     layout.channels = static_cast<int>(format.channels);
     if (format.channels > 2)
         layout.speakers = speakersOfWaveMask(format.channelMask, layout.channels);
@@ -72,8 +73,8 @@ bool layoutFor(const WavFormat& format, PcmLayout& layout) {
     else if (format.formatTag == FloatTag)
         layout.encoding = SampleEncoding::Float;
     else
-        return false;
-    return true;
+        return std::nullopt;
+    return layout;
 }
 
 } // namespace
@@ -106,16 +107,11 @@ HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
     }
     if (!format.read || !foundData)
         return HeaderResult::Declined;
-    PcmLayout layout;
-    if (!layoutFor(format, layout))
-        return HeaderResult::Delegated;
-    if (!acceptPcmFormat(input, encoder, layout, static_cast<int>(format.sampleRate)))
-        return HeaderResult::Failed;
-    uint64_t length = dataLength;
-    if (dataLength == UnknownLength || dataLength == 0)
-        length = bytesLeft(file);
-    lame_set_num_samples(encoder, framesIn(length, layout));
-    return HeaderResult::Accepted;
+    return acceptHeader(input, encoder, layoutFor(format), static_cast<int>(format.sampleRate),
+                        [file, dataLength](const PcmLayout& layout) {
+                            bool lengthKnown = dataLength != UnknownLength && dataLength != 0;
+                            return framesIn(lengthKnown ? dataLength : bytesLeft(file), layout);
+                        });
 }
 
 } // namespace audio
