@@ -3,6 +3,7 @@
 #include "publish/LyricCues.h"
 #include "publish/PlayerContract.h"
 #include "publish/SpectrumData.h"
+#include "publish/TextEncoding.h"
 #include "transform/FSMovieWriter.h"
 #include "transform/transform.h"
 
@@ -34,15 +35,6 @@ void addBars(FSActionList& actions, const SpectrumData::Values& bars) {
     }
 }
 
-// Cut on a character boundary, never inside a UTF-8 sequence.
-std::string shortenedTitle(const std::string& title) {
-    if (title.size() <= contract::LongestTitleBytes)
-        return title;
-    size_t end = contract::LongestTitleBytes;
-    while (end > 0 && (static_cast<unsigned char>(title[end]) & 0xC0) == 0x80)
-        --end;
-    return title.substr(0, end);
-}
 
 // Thrown out of the frame loop when the build is asked to stop.
 struct BuildStopped {};
@@ -60,7 +52,7 @@ FSActionList frameActions(int frame, const TrackFigures& figures, const std::str
     FSActionList actions;
     if (frame == 0) {
         addSetVariable(actions, contract::LengthVariable, new FSInteger(figures.duration));
-        addSetVariable(actions, contract::TitleVariable, new FSString(shortenedTitle(title).c_str()));
+        addSetVariable(actions, contract::TitleVariable, new FSString(cutAtCharacter(title, contract::LongestTitleBytes).c_str()));
     }
     if (cue != cues.end() && cue->frame == frame)
         addSetVariable(actions, contract::LyricVariable, new FSString((cue++)->text.c_str()));
@@ -111,7 +103,7 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
 TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title, const std::string& moviePath,
                             const std::filesystem::path& dataPath, std::stop_token stop,
                             const std::vector<LyricLine>& lyrics) {
-    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
+    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(WavOrMp3));
     if (!sound)
         return {TrackOutcome::OutOfMemory, ""};
     int status = sound->loadFile(mp3Path.c_str());

@@ -87,7 +87,7 @@ std::vector<std::vector<std::string>> variablesPerFrame(const FSMovie& movie) {
 
 TEST_F(TrackMovieBuilderTest, FiguresHeaderAndFirstFrame) {
     auto built = build("Tone & co");
-    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(0));
+    std::unique_ptr<FSSoundConstructor, FSRelease> sound(createSoundConstructor(transform::WavOrMp3));
     ASSERT_EQ(sound->loadFile(mp3.c_str()), 0);
     EXPECT_EQ(built->frameCount(), sound->getSampleCount() / 1160);
     EXPECT_EQ(built->getFrameRate(), 38.0f);
@@ -105,7 +105,7 @@ TEST_F(TrackMovieBuilderTest, FiguresHeaderAndFirstFrame) {
 TEST_F(TrackMovieBuilderTest, StreamBlocksHoldEveryFrameOnceInOrder) {
     auto built = build("");
     std::unique_ptr<FSSoundConstructorImpl, FSRelease> sound(
-        static_cast<FSSoundConstructorImpl*>(createSoundConstructor(0)));
+        static_cast<FSSoundConstructorImpl*>(createSoundConstructor(transform::WavOrMp3)));
     ASSERT_EQ(sound->loadFile(mp3.c_str()), 0);
     Bytes data(static_cast<size_t>(sound->getDataSize()));
     sound->copyData(data.data());
