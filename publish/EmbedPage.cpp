@@ -27,7 +27,7 @@ std::string embedPageText(StageSize size, const std::string& title, bool withRun
     return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\" />\r\n<title>" + attributeText(title) +
            "</title>\r\n<style>html, body { margin: 0; padding: 0; overflow: hidden; width: " + width +
            "px; height: " + height + "px; background: #ffffff; } object, embed { display: block; }</style>\r\n" +
-           (withRuntime ? RuntimeScript : "") +
+           (withRuntime ? runtimeScript() : std::string()) +
            "</head>\r\n<body>\r\n"
            "<object classid=\"clsid:d27cdb6e-ae6d-11cf-96b8-444553540000\" width=\"" + width + "\" height=\"" +
            height + "\" id=\"RealPlayer\">\r\n"

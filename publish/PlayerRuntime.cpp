@@ -8,32 +8,35 @@ namespace fs = std::filesystem;
 
 namespace publish {
 
-// Browsers refuse the runtime's WebAssembly and data requests on file://,
-// so a page opened from disk says how to play it instead of failing.
 const char* const RuntimeFolderName = "ruffle";
-
-const char* const RuntimeScript =
-    "<script type=\"text/javascript\">\r\n"
-    "if (location.protocol == \"file:\") {\r\n"
-    "  document.addEventListener(\"DOMContentLoaded\", function () {\r\n"
-    "    var player = document.getElementById(\"RealPlayer\");\r\n"
-    "    var note = document.createElement(\"p\");\r\n"
-    "    note.id = \"ServeNote\";\r\n"
-    "    note.style.cssText = \"width:300px;margin:0;font:13px sans-serif\";\r\n"
-    "    note.textContent = \"This player works only from a web server. Upload this folder to your web site, \" +\r\n"
-    "      \"or run: tunemill-publish --serve --folder FOLDER (the folder that holds this output folder).\";\r\n"
-    "    player.parentNode.replaceChild(note, player);\r\n"
-    "  });\r\n"
-    "} else {\r\n"
-    "  var runtime = document.createElement(\"script\");\r\n"
-    "  runtime.src = \"ruffle/ruffle.js\";\r\n"
-    "  document.head.appendChild(runtime);\r\n"
-    "}\r\n"
-    "</script>\r\n";
 
 namespace {
 
 const char* const RuntimeScriptName = "ruffle.js";
+
+// Browsers refuse the runtime's WebAssembly and data requests on file://,
+// so a page opened from disk says how to play it instead of failing.
+std::string makeRuntimeScript() {
+    return "<script type=\"text/javascript\">\r\n"
+           "if (location.protocol == \"file:\") {\r\n"
+           "  document.addEventListener(\"DOMContentLoaded\", function () {\r\n"
+           "    var player = document.getElementById(\"RealPlayer\");\r\n"
+           "    var note = document.createElement(\"p\");\r\n"
+           "    note.id = \"ServeNote\";\r\n"
+           "    note.style.cssText = \"width:300px;margin:0;font:13px sans-serif\";\r\n"
+           "    note.textContent = \"This player works only from a web server. Upload this folder to your web site, \" +\r\n"
+           "      \"or run: tunemill-publish --serve --folder FOLDER (the folder that holds this output folder).\";\r\n"
+           "    player.parentNode.replaceChild(note, player);\r\n"
+           "  });\r\n"
+           "} else {\r\n"
+           "  var runtime = document.createElement(\"script\");\r\n"
+           "  runtime.src = \"" +
+           runtimeScriptPath() +
+           "\";\r\n"
+           "  document.head.appendChild(runtime);\r\n"
+           "}\r\n"
+           "</script>\r\n";
+}
 
 bool isRuntimeFile(const fs::path& file) {
     std::string name = file.filename().string();
@@ -44,6 +47,13 @@ bool isRuntimeFile(const fs::path& file) {
 }
 
 } // namespace
+
+std::string runtimeScriptPath() { return std::string(RuntimeFolderName) + "/" + RuntimeScriptName; }
+
+const std::string& runtimeScript() {
+    static const std::string script = makeRuntimeScript();
+    return script;
+}
 
 bool holdsPlayerRuntime(const fs::path& folder) {
     std::error_code error;
@@ -70,7 +80,7 @@ std::string pageWithRuntime(const std::string& page) {
     size_t head = page.find("</head>");
     if (head == std::string::npos)
         return page;
-    return page.substr(0, head) + RuntimeScript + page.substr(head);
+    return page.substr(0, head) + runtimeScript() + page.substr(head);
 }
 
 std::string playerPageWithRuntime() {

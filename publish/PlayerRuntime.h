@@ -14,9 +14,12 @@ namespace publish {
 // trees.
 extern const char* const RuntimeFolderName;
 
+// The runtime's script, as a page beside the runtime's folder names it.
+std::string runtimeScriptPath();
+
 // What the page's head gets so that the runtime plays its movie when the
 // page is served, and a note where the player would be when it is not.
-extern const char* const RuntimeScript;
+const std::string& runtimeScript();
 
 // True when `folder` holds the runtime's script.
 bool holdsPlayerRuntime(const std::filesystem::path& folder);

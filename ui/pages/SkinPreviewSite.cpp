@@ -14,8 +14,10 @@ namespace {
 
 // Plays the movie named after "?" at the stage's own size, without the
 // runtime's splash and unmute overlay.
-const char* const PreviewPage = R"(<!DOCTYPE html>
-<html><head><meta charset="utf-8"><script src="ruffle/ruffle.js"></script>
+std::string previewPage() {
+    return R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><script src=")" +
+           publish::runtimeScriptPath() + R"("></script>
 <style>html, body { margin: 0; background: #ffffff; overflow: hidden; }</style></head>
 <body><div id="stage"></div><script>
 window.addEventListener('load', function () {
@@ -29,6 +31,7 @@ window.addEventListener('load', function () {
 });
 </script></body></html>
 )";
+}
 
 } // namespace
 
@@ -38,7 +41,7 @@ SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std
 }
 
 bool SkinPreviewSite::start() {
-    bool written = publish::writeTextFile(playersFolder / PageName, PreviewPage) && writePlaylist(publish::PlayerChoices{}.title, false);
+    bool written = publish::writeTextFile(playersFolder / PageName, previewPage()) && writePlaylist(publish::PlayerChoices{}.title, false);
     return written && server.start();
 }
 
