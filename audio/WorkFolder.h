@@ -11,7 +11,7 @@ namespace audio {
 inline constexpr const char* TunemillFolderName = "Tunemill";
 
 // The folder for recordings and converted files: the documents folder plus
-// "Tunemill", created when asked for. Empty when there is no documents
+// the Tunemill folder, created when asked for. Empty when there is no documents
 // folder or the folder cannot be made.
 std::string workFolder(const std::string& documentsFolder);
 

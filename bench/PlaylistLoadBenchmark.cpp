@@ -3,6 +3,7 @@
 // entries taking at most 2.5 times as long (linear, not quadratic).
 
 #include "audio/SyntheticWaveInput.h"
+#include "audio/WorkFolder.h"
 #include "publish/Playlist.h"
 #include "publish/SettingsFolder.h"
 #include "tests/support/TestSupport.h"
@@ -25,9 +26,9 @@ namespace {
 // Seconds from creating the wizard to its playlist page showing every entry.
 double secondsToShow(int entries) {
     testing_support::TemporaryFolder folder;
-    std::filesystem::create_directories(folder.path("Tunemill"));
+    std::filesystem::create_directories(folder.path(audio::TunemillFolderName));
     ui::WizardContext context;
-    context.settings = publish::SettingsFolder(folder.path("Tunemill"));
+    context.settings = publish::SettingsFolder(folder.path(audio::TunemillFolderName));
     // A sound card, or the page would stop to say there is none.
     context.makeWaveInput = [] { return std::make_unique<audio::SyntheticWaveInput>(); };
     std::vector<std::string> paths, titles;

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace ui {
 
-// The publish folder (always a "Tunemill" folder inside one the user
+// The publish folder (always the Tunemill folder inside one the user
 // picks), whether a web page is made, and whether the runtime goes with it.
 class CPage4Folder : public WizardPage {
     Q_OBJECT
