@@ -46,16 +46,22 @@ protected:
                 recorder.selectQuality(static_cast<int>(i));
         return recorder.selectedQuality();
     }
+    // Records from a synthetic device at the named quality; the quality's
+    // index, which is the first when the device lacks the named one.
+    int recordSynthetic(const std::string& quality, std::chrono::milliseconds duration) {
+        SyntheticWaveInput device;
+        Recorder recorder(device, callbacks());
+        recorder.fillQualities();
+        int selected = selectQuality(recorder, quality);
+        recordFor(recorder, duration);
+        return selected;
+    }
 
     [[noreturn]] void recordIntoAFullDisk() {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{30000, 30000};
         setrlimit(RLIMIT_FSIZE, &limit);
-        SyntheticWaveInput device;
-        Recorder recorder(device, callbacks());
-        recorder.fillQualities();
-        selectQuality(recorder, "11kHz - Telephone Quality");
-        recordFor(recorder, std::chrono::milliseconds(2300));
+        recordSynthetic("11kHz - Telephone Quality", std::chrono::milliseconds(2300));
         std::lock_guard lock(mutex);
         bool reported = errors.size() == 1 && errors[0].starts_with("Can not write sample data..File: Page1Mp3");
         std::exit(reported ? 0 : 3);
@@ -111,11 +117,7 @@ TEST_F(RecorderTest, QualitiesFollowTheDeviceCapabilities) {
 }
 
 TEST_F(RecorderTest, TwoAndAHalfSecondsAtRadioQualityMakeTheWavLayout) {
-    SyntheticWaveInput device;
-    Recorder recorder(device, callbacks());
-    recorder.fillQualities();
-    ASSERT_EQ(selectQuality(recorder, "22kHz - Radio Quality"), 1);
-    recordFor(recorder, std::chrono::milliseconds(2500));
+    ASSERT_EQ(recordSynthetic("22kHz - Radio Quality", std::chrono::milliseconds(2500)), 1);
 
     Bytes file = readFile(wav);
     ASSERT_GE(file.size(), 46u);
@@ -139,11 +141,7 @@ TEST_F(RecorderTest, TwoAndAHalfSecondsAtRadioQualityMakeTheWavLayout) {
 }
 
 TEST_F(RecorderTest, StoppingWithinTheFirstSecondKeepsThePartialBuffer) {
-    SyntheticWaveInput device;
-    Recorder recorder(device, callbacks());
-    recorder.fillQualities();
-    selectQuality(recorder, "11kHz - Telephone Quality");
-    recordFor(recorder, std::chrono::milliseconds(300));
+    recordSynthetic("11kHz - Telephone Quality", std::chrono::milliseconds(300));
     Bytes file = readFile(wav);
     ASSERT_GE(file.size(), 46u);
     uint32_t data = little32(file, 42);
@@ -153,11 +151,7 @@ TEST_F(RecorderTest, StoppingWithinTheFirstSecondKeepsThePartialBuffer) {
 }
 
 TEST_F(RecorderTest, ARecordingConvertsToAnMp3) {
-    SyntheticWaveInput device;
-    Recorder recorder(device, callbacks());
-    recorder.fillQualities();
-    selectQuality(recorder, "11kHz - Telephone Quality");
-    recordFor(recorder, std::chrono::milliseconds(1200));
+    recordSynthetic("11kHz - Telephone Quality", std::chrono::milliseconds(1200));
     std::string mp3 = folder.path("12061405.mp3");
     ASSERT_TRUE(ConvertToMp3(wav, mp3, ConverterInput::Pcm, EncoderSampleRate));
     EXPECT_EQ(probeAudio(mp3), "mp3 11025 1");

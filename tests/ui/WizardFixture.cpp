@@ -1,6 +1,8 @@
 #include "WizardFixture.h"
 
 #include "audio/SyntheticWaveInput.h"
+#include "publish/Playlist.h"
+#include "publish/PublishSettings.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,6 +14,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -25,6 +28,9 @@ struct SilentOutput : audio::SoundOutput {
 } // namespace
 
 WizardFixture::WizardFixture() {
+    // A cache of the test's own: no cached movie or analysis of another run
+    // shortens a publish the test means to catch in progress.
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(path("cache")));
     std::filesystem::create_directories(path("Tunemill"));
     std::filesystem::create_directories(path("Documents"));
     context.settings = publish::SettingsFolder(path("Tunemill"));
@@ -42,6 +48,13 @@ std::string WizardFixture::makeMp3(const std::string& name, const std::string& l
     std::string command = "sox -n -r 44100 -c 2 -b 16 '" + wav + "' synth " + std::to_string(seconds) +
                           " sine 440 && lame --quiet " + lameOptions + " '" + wav + "' '" + mp3 + "'";
     return std::system(command.c_str()) == 0 ? mp3 : "";
+}
+
+void WizardFixture::makePublishedSite() {
+    std::filesystem::create_directories(path("site/output"));
+    std::ofstream(path("site/output/Player.htm")) << "page";
+    publish::SavePlaylist({}, {}, context.settings.settingsFile());
+    publish::saveFolderChoices(context.settings.settingsFile(), {path("site"), true, true});
 }
 
 void answerNextModal(std::function<void(QWidget*)> answer) {

@@ -21,6 +21,9 @@ struct WizardFixture {
     std::string path(const std::string& name) const;
     // A tone made with sox and lame; `lameOptions` picks the rate and mode.
     std::string makeMp3(const std::string& name, const std::string& lameOptions = "", double seconds = 1.0);
+    // What the finish page finds after a publish into "site" with a web
+    // page: the page, an empty playlist and the folder choices.
+    void makePublishedSite();
 };
 
 // Runs `answer` on the next modal box that opens; call before the action

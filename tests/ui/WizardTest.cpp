@@ -415,10 +415,7 @@ private slots:
 
     void theFinishPageServesThePreviewAndComposesFeedback() {
         WizardFixture fixture;
-        fs::create_directories(fixture.path("site/output"));
-        std::ofstream(fixture.path("site/output/Player.htm")) << "page";
-        publish::SavePlaylist({}, {}, fixture.context.settings.settingsFile());
-        publish::saveFolderChoices(fixture.context.settings.settingsFile(), {fixture.path("site"), true, true});
+        fixture.makePublishedSite();
         ui::CPage6Finish page(fixture.context);
         QFont font = page.heading()->font();
         QCOMPARE(font.pixelSize(), 20);

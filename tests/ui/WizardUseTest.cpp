@@ -458,10 +458,7 @@ private slots:
 
     void thePreviewAddressIsShownWhenNoBrowserStarts() {
         WizardFixture fixture;
-        fs::create_directories(fixture.path("site/output"));
-        std::ofstream(fixture.path("site/output/Player.htm")) << "page";
-        publish::SavePlaylist({}, {}, fixture.context.settings.settingsFile());
-        publish::saveFolderChoices(fixture.context.settings.settingsFile(), {fixture.path("site"), true, true});
+        fixture.makePublishedSite();
         ui::CPage6Finish page(fixture.context);
         page.show();
         page.openUrl = [](const QUrl&) { return false; };
