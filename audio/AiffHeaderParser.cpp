@@ -68,17 +68,17 @@ std::optional<PcmLayout> layoutFor(const AiffFormat& format) {
 
 HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
     std::FILE* file = input.stream;
-    uint32_t formSize;
-    unsigned char tag[4];
-    if (!readBig32(file, formSize) || readBytes(file, tag, 4) != 4)
+    ContainerHeader form;
+    if (!readContainerHeader(file, ByteOrder::BigEndian, form))
         return HeaderResult::Declined;
-    bool compressed = hasTag(tag, "AIFC");
-    long long remaining = formSize;
-    if ((!compressed && !hasTag(tag, "AIFF")) || remaining < 1)
+    bool compressed = hasTag(form.formType, "AIFC");
+    long long remaining = form.size;
+    if ((!compressed && !hasTag(form.formType, "AIFF")) || remaining < 1)
         return HeaderResult::Declined;
 
     AiffFormat format;
     bool foundCommon = false;
+    unsigned char tag[4];
     for (;;) {
         if (readBytes(file, tag, 4) != 4)
             return HeaderResult::Declined;
@@ -91,7 +91,7 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder) {
             foundCommon = true;
         } else {
             uint32_t size;
-            if (!readBig32(file, size) || !skipChunkRest(file, size, size))
+            if (!skipChunk(file, ByteOrder::BigEndian, size))
                 return HeaderResult::Declined;
             remaining -= size + (size & 1);
         }

@@ -79,4 +79,12 @@ bool skipChunkRest(std::FILE* file, long long rest, uint32_t chunkSize) {
     return rest >= 0 && skipBytes(file, static_cast<long>(rest + (chunkSize & 1)));
 }
 
+bool readContainerHeader(std::FILE* file, ByteOrder order, ContainerHeader& header) {
+    return readWord(file, 4, order == ByteOrder::BigEndian, header.size) && readBytes(file, header.formType, 4) == 4;
+}
+
+bool skipChunk(std::FILE* file, ByteOrder order, uint32_t& size) {
+    return readWord(file, 4, order == ByteOrder::BigEndian, size) && skipChunkRest(file, size, size);
+}
+
 } // namespace audio

@@ -26,6 +26,19 @@ bool skipBytes(std::FILE* file, long offset);
 // negative rest (a chunk shorter than its own fields).
 bool skipChunkRest(std::FILE* file, long long rest, uint32_t chunkSize);
 
+enum class ByteOrder { LittleEndian, BigEndian };
+
+// What follows the 4-byte "RIFF" or "FORM" tag: the container's size and
+// its form type ("WAVE", "AIFF", "AIFC").
+struct ContainerHeader {
+    uint32_t size = 0;
+    unsigned char formType[4] = {};
+};
+bool readContainerHeader(std::FILE* file, ByteOrder order, ContainerHeader& header);
+// Skips a chunk that the parser does not read, after its tag: its size,
+// which it also gives, its bytes and its pad byte.
+bool skipChunk(std::FILE* file, ByteOrder order, uint32_t& size);
+
 } // namespace audio
 
 #endif

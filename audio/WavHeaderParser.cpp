@@ -68,27 +68,27 @@ std::optional<PcmLayout> layoutFor(const WavFormat& format) {
         layout.speakers = speakersOfWaveMask(format.channelMask, layout.channels);
     layout.bitWidth = static_cast<int>((format.bitsPerSample + 7) / 8 * 8);
     layout.littleEndian = true;
-    if (format.formatTag == PcmTag)
+    switch (format.formatTag) {
+    case PcmTag:
         layout.encoding = layout.bitWidth == 8 ? SampleEncoding::UnsignedInteger : SampleEncoding::SignedInteger;
-    else if (format.formatTag == FloatTag)
-        layout.encoding = SampleEncoding::Float;
-    else
-        return std::nullopt;
-    return layout;
+        return layout;
+    case FloatTag: layout.encoding = SampleEncoding::Float; return layout;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace
 
 HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
     std::FILE* file = input.stream;
-    uint32_t riffLength;
-    unsigned char tag[4];
-    if (!readLittle32(file, riffLength) || readBytes(file, tag, 4) != 4 || !hasTag(tag, "WAVE"))
+    ContainerHeader riff;
+    if (!readContainerHeader(file, ByteOrder::LittleEndian, riff) || !hasTag(riff.formType, "WAVE"))
         return HeaderResult::Declined;
 
     WavFormat format;
     bool foundData = false;
     uint32_t dataLength = 0;
+    unsigned char tag[4];
     for (int chunk = 0; chunk < MostChunksBeforeData && !foundData; ++chunk) {
         if (readBytes(file, tag, 4) != 4)
             return HeaderResult::Declined;
@@ -101,7 +101,7 @@ HeaderResult parseWavHeader(AudioInput& input, lame_t encoder) {
             foundData = true;
         } else {
             uint32_t size;
-            if (!readLittle32(file, size) || !skipChunkRest(file, size, size))
+            if (!skipChunk(file, ByteOrder::LittleEndian, size))
                 return HeaderResult::Declined;
         }
     }
