@@ -3,6 +3,7 @@
 #include "publish/LyricCues.h"
 #include "publish/PlayerContract.h"
 #include "publish/SpectrumData.h"
+#include "publish/SystemError.h"
 #include "publish/TextEncoding.h"
 #include "transform/FSMovieWriter.h"
 #include "transform/transform.h"
@@ -98,6 +99,13 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
     writer.finish();
 }
 
+// The SWF library names only its own step; the system's reason is still
+// in errno where the file could not be opened or written.
+TrackResult cannotWrite(const FSException& error) {
+    return {TrackOutcome::CannotWrite, error.message(),
+            errno != 0 ? lastSystemError() : std::make_error_code(std::errc::io_error)};
+}
+
 } // namespace
 
 TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title, const std::string& moviePath,
@@ -124,26 +132,27 @@ TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title
 
     // What an error leaves of the movie file is removed: no half-written
     // movie may stay behind.
-    auto failed = [&](TrackOutcome outcome, const std::string& detail) -> TrackResult {
+    auto failed = [&](TrackResult result) {
         std::error_code ignored;
         std::filesystem::remove(moviePath, ignored);
-        return {outcome, detail};
+        return result;
     };
+    errno = 0;
     try {
         SpectrumData spectrum(dataPath);
         std::vector<LyricCue> cues =
             lyricCues(lyrics, sound->getSampleRate(), figures.samplesPerFrame, figures.frameCount);
         writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop, cues);
     } catch (const BuildStopped&) {
-        return failed(TrackOutcome::Cancelled, "");
+        return failed({TrackOutcome::Cancelled, ""});
     } catch (const std::bad_alloc&) {
-        return failed(TrackOutcome::OutOfMemory, "");
+        return failed({TrackOutcome::OutOfMemory, ""});
     } catch (const FSAllocationException& error) {
-        return failed(TrackOutcome::OutOfMemory, error.message());
+        return failed({TrackOutcome::OutOfMemory, error.message()});
     } catch (const FSFileOpenException& error) {
-        return {TrackOutcome::CannotWrite, error.message()};
+        return cannotWrite(error);
     } catch (const FSException& error) {
-        return failed(TrackOutcome::CannotWrite, error.message());
+        return failed(cannotWrite(error));
     }
     std::error_code ignored;
     std::filesystem::remove(dataPath, ignored);

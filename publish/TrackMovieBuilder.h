@@ -7,12 +7,20 @@
 #include <filesystem>
 #include <stop_token>
 #include <string>
+#include <system_error>
+#include <utility>
 
 namespace publish {
 
 struct TrackResult {
-    TrackOutcome outcome = TrackOutcome::Published;
+    TrackResult(TrackOutcome outcome = TrackOutcome::Published, std::string detail = "",
+                std::error_code systemError = {})
+        : outcome(outcome), detail(std::move(detail)), systemError(systemError) {}
+
+    TrackOutcome outcome;
     std::string detail;  // the SWF library's message when the movie could not be written
+    // Why the system refused the movie's file, when it did (CannotWrite).
+    std::error_code systemError;
 };
 
 // Turns one MP3 file into a track movie: its sound streamed one block per

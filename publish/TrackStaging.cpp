@@ -2,7 +2,6 @@
 
 #include "publish/NewFile.h"
 #include "publish/PlayerFiles.h"
-#include "publish/SystemError.h"
 #include "publish/TimedLyrics.h"
 
 namespace fs = std::filesystem;
@@ -19,13 +18,9 @@ TrackResult buildStagedMovie(const TrackTask& task, const fs::path& movie, const
     if ((writeError = createNewFile(movie, claimed)))
         return {TrackOutcome::CannotWrite, writeError.message()};
     claimed = FileDescriptor();
-    errno = 0;
     TrackResult result =
         buildTrackMovie(task.source, task.title, movie.string(), dataFile, stop, parseLrc(task.lyrics));
-    // The movie encoder names only its own step; the system's reason is
-    // still in errno.
-    if (result.outcome == TrackOutcome::CannotWrite)
-        writeError = errno != 0 ? lastSystemError() : std::make_error_code(std::errc::io_error);
+    writeError = result.systemError;
     std::error_code ignored;
     if (result.outcome != TrackOutcome::Published)
         fs::remove(movie, ignored);

@@ -173,6 +173,7 @@ TEST_F(TrackMovieBuilderTest, AMovieThatCannotBeWrittenIsReported) {
     EXPECT_EQ(alert(mp3).text, movie + " \n- Cannot open file");
     EXPECT_EQ(describe(TrackReport{1, mp3, movie, result.outcome, result.detail}),
               "skipped, " + movie + " cannot be written: Cannot open file");
+    EXPECT_EQ(result.systemError, std::make_error_code(std::errc::no_such_file_or_directory)) << "the system's reason";
 }
 
 TEST_F(TrackMovieBuilderTest, ASoundWithoutOneWholeFrameIsSkipped) {
