@@ -2,15 +2,18 @@
 
 #include "publish/OutputDocuments.h"
 #include "publish/PlayerContract.h"
+#include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/PublishSettings.h"
 
 namespace ui {
 
 const char* const SkinPreviewSite::PageName = "preview.htm";
-const char* const SkinPreviewSite::TrackMovieName = "track/1.swf";
-
 namespace {
+
+// The user's first track, as the playlist names it: a folder of its own
+// keeps it apart from the skins' own movies.
+std::string trackMovieName() { return "track/" + publish::trackMovieName(1); }
 
 // Plays the movie named after "?" at the stage's own size, without the
 // runtime's splash and unmute overlay.
@@ -49,10 +52,10 @@ bool SkinPreviewSite::writePlaylist(const std::string& title, bool withTrack) {
     std::error_code ignored;
     std::filesystem::create_directories(trackMovie().parent_path(), ignored);
     return publish::writeTextFile(playersFolder / publish::contract::MusicListFileName,
-                                  publish::musicListText(title, withTrack ? publish::musicListItem(TrackMovieName) : ""));
+                                  publish::musicListText(title, withTrack ? publish::musicListItem(trackMovieName()) : ""));
 }
 
-std::filesystem::path SkinPreviewSite::trackMovie() const { return playersFolder / TrackMovieName; }
+std::filesystem::path SkinPreviewSite::trackMovie() const { return playersFolder / trackMovieName(); }
 
 std::string SkinPreviewSite::addressOf(const std::string& fileName) const {
     return server.address(std::string(PageName) + "?" + fileName);

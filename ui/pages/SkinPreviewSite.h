@@ -27,7 +27,6 @@ public:
     std::filesystem::path trackMovie() const;
 
     static const char* const PageName;
-    static const char* const TrackMovieName;
 
 private:
     std::filesystem::path playersFolder;
