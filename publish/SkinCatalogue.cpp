@@ -27,12 +27,20 @@ std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, 
     return playersFolder / skin.fileName;
 }
 
-int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
+namespace {
+
+bool unpackBuiltInSkin(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin) {
     std::error_code ignored;
     std::filesystem::create_directories(playersFolder, ignored);
+    return !writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin));
+}
+
+} // namespace
+
+int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
     int written = 0;
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
-        written += writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin)) ? 0 : 1;
+        written += unpackBuiltInSkin(playersFolder, skin) ? 1 : 0;
     return written;
 }
 
@@ -53,8 +61,9 @@ std::string skinMovieProblem(const std::filesystem::path& file) {
 }
 
 PlayerMovie playerMovieFor(const std::string& skin, const std::filesystem::path& playersFolder) {
+    // Only the chosen skin is written: each write waits for the disk.
     if (const contract::BuiltInSkin* builtIn = findBuiltInSkin(skin)) {
-        unpackBuiltInSkins(playersFolder);
+        unpackBuiltInSkin(playersFolder, *builtIn);
         return {skinMovieFile(playersFolder, *builtIn), ""};
     }
     std::error_code error;
