@@ -95,7 +95,7 @@ int FSDefineShape::length(FSStream& stream) {
     return bodyLength;
 }
 
-void FSDefineShape::encodeRecord(FSStream& stream, const FSShapeRecord& record) const {
+void FSDefineShape::encodeShapeRecord(FSStream& stream, const FSShapeRecord& record) const {
     if (record.kind == FSShapeRecord::Line) {
         int n = edgeFieldBits(record);
         stream.writeBits(3, 2);
@@ -149,13 +149,13 @@ void FSDefineShape::encodeBody(FSStream& stream) {
     stream.writeBits(fillBits(), 4);
     stream.writeBits(lineBits(), 4);
     for (const FSShapeRecord& record : records)
-        encodeRecord(stream, record);
+        encodeShapeRecord(stream, record);
     stream.writeBits(0, 6);
     stream.alignToByte();
 }
 
 // Reads one record into `records`; false at the end record.
-bool FSDefineShape::decodeRecord(FSStream& stream, int fillBitCount, int lineBitCount) {
+bool FSDefineShape::decodeShapeRecord(FSStream& stream, int fillBitCount, int lineBitCount) {
     FSShapeRecord record;
     if (stream.readBits(1, false)) {
         bool straight = stream.readBits(1, false);
@@ -214,7 +214,7 @@ void FSDefineShape::decodeBody(FSStream& stream, int end) {
     int fillBitCount = stream.readBits(4, false);
     int lineBitCount = stream.readBits(4, false);
     records.clear();
-    while (decodeRecord(stream, fillBitCount, lineBitCount))
+    while (decodeShapeRecord(stream, fillBitCount, lineBitCount))
         stream.requireWithin(end);
     stream.alignToByte();
     stream.requireWithin(end);

@@ -56,8 +56,8 @@ private:
     int fillBits() const;
     int lineBits() const;
     int recordBits(const FSShapeRecord& record) const;
-    void encodeRecord(FSStream& stream, const FSShapeRecord& record) const;
-    bool decodeRecord(FSStream& stream, int fillBitCount, int lineBitCount);
+    void encodeShapeRecord(FSStream& stream, const FSShapeRecord& record) const;
+    bool decodeShapeRecord(FSStream& stream, int fillBitCount, int lineBitCount);
     int stylesSize() const;
 };
 
