@@ -5,44 +5,29 @@
 
 namespace transform {
 
-FSNewFunction2::FSNewFunction2(const FSNewFunction2& other)
-    : FSActionObject(other), name(other.name), registerCount(other.registerCount),
-      optimisationFlags(other.optimisationFlags), arguments(other.arguments),
-      actions(cloneElements(other.actions)) {}
-
 FSNewFunction2::FSNewFunction2(FSStream& stream) : FSNewFunction2() { decode(stream); }
-
-FSNewFunction2::~FSNewFunction2() { deleteElements(actions); }
 
 FSTransformObject* FSNewFunction2::clone() const {
     return allocateObject<FSNewFunction2>("Cannot allocate memory for action object.", *this);
 }
 
-int FSNewFunction2::length(FSStream& stream) {
-    bodyLength = name.textSize() + 5;
+int FSNewFunction2::fieldsLength(FSStream& stream) {
+    int size = name.textSize() + 5;
     for (FSRegisterVariable& argument : arguments)
-        bodyLength += argument.length(stream);
-    bodyLength += 2 + actionListSize(actions, stream);
-    return bodyLength;
+        size += argument.length(stream);
+    return size;
 }
 
-// The action list follows the record rather than belonging to it.
-int FSNewFunction2::headerLength() const { return bodyLength - measuredListSize(actions); }
-
-void FSNewFunction2::encodeBody(FSStream& stream) {
+void FSNewFunction2::encodeFields(FSStream& stream) {
     name.encodeText(stream);
     stream.writeWord(arguments.getCount(), 16);
     stream.writeWord(registerCount, 8);
     stream.writeBits(optimisationFlags, 16);
     for (FSRegisterVariable& argument : arguments)
         argument.encode(stream);
-    stream.writeWord(measuredListSize(actions), 16);
-    encodeActionList(actions, stream);
 }
 
-void FSNewFunction2::decodeBody(FSStream& stream, int headerEnd) {
-    deleteElements(actions);
-    actions = FSActionList();
+void FSNewFunction2::decodeFields(FSStream& stream, int headerEnd) {
     arguments = FSArray<FSRegisterVariable>();
     name.decodeText(stream);
     int count = stream.readWord(16, false);
@@ -54,7 +39,6 @@ void FSNewFunction2::decodeBody(FSStream& stream, int headerEnd) {
         stream.requireWithin(headerEnd);
         arguments.append(argument);
     }
-    bodyLength += decodeTrailingActionList(stream, actions, headerEnd);
 }
 
 } // namespace transform
