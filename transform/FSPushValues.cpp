@@ -5,115 +5,77 @@
 
 namespace transform {
 
-namespace {
-const char* const ValueCopyFailure = "Cannot allocate new data type for FSPush object.";
-} // namespace
+template <int Kind, typename Field>
+const char* FSPushValue<Kind, Field>::className() const {
+    switch (Kind) {
+    case Integer: return "FSInteger";
+    case Double: return "FSDouble";
+    case Boolean: return "FSBoolean";
+    case Null: return "FSNull";
+    case Void: return "FSVoid";
+    case RegisterIndex: return "FSRegisterIndex";
+    default: return "FSTableIndex";
+    }
+}
 
-FSInteger::FSInteger(FSStream& stream) : FSInteger() { decode(stream); }
+template <int Kind, typename Field>
+FSTransformObject* FSPushValue<Kind, Field>::clone() const {
+    return allocateObject<FSPushValue>("Cannot allocate new data type for FSPush object.", *this);
+}
 
-FSTransformObject* FSInteger::clone() const { return allocateObject<FSInteger>(ValueCopyFailure, *this); }
+// The bytes the value encodes to, its type byte included.
+template <int Kind, typename Field>
+int FSPushValue<Kind, Field>::length(FSStream&) {
+    return (Kind == Null || Kind == Void) ? 1 : size();
+}
 
-int FSInteger::length(FSStream&) { return 5; }
+// As length(), but the values without a field report 2.
+template <int Kind, typename Field>
+int FSPushValue<Kind, Field>::size() const {
+    if constexpr (Kind == TableIndex)
+        return this->index < 256 ? 2 : 3;
+    else
+        return Kind == Integer ? 5 : (Kind == Double ? 9 : 2);
+}
 
-void FSInteger::encodeRecord(FSStream& stream) {
+template <int Kind, typename Field>
+void FSPushValue<Kind, Field>::encodeRecord(FSStream& stream) {
+    if constexpr (Kind == TableIndex)
+        type = this->index < 256 ? TableIndex : LongTableIndex;
     stream.writeWord(type, 8);
-    stream.writeWord(value, 32);
+    if constexpr (Kind == Integer)
+        stream.writeWord(this->value, 32);
+    else if constexpr (Kind == Double)
+        stream.writeDouble(this->value);
+    else if constexpr (Kind == Boolean)
+        stream.writeWord(this->value ? 1 : 0, 8);
+    else if constexpr (Kind == RegisterIndex)
+        stream.writeWord(this->index, 8);
+    else if constexpr (Kind == TableIndex)
+        stream.writeWord(this->index, type == TableIndex ? 8 : 16);
 }
 
-void FSInteger::decodeRecord(FSStream& stream) {
+template <int Kind, typename Field>
+void FSPushValue<Kind, Field>::decodeRecord(FSStream& stream) {
     type = stream.readWord(8, false);
-    value = stream.readWord(32, true);
+    if constexpr (Kind == Integer)
+        this->value = stream.readWord(32, true);
+    else if constexpr (Kind == Double)
+        this->value = stream.readDouble();
+    else if constexpr (Kind == Boolean)
+        this->value = stream.readWord(8, false) == 1;
+    else if constexpr (Kind == RegisterIndex)
+        this->index = stream.readWord(8, false);
+    else if constexpr (Kind == TableIndex)
+        this->index = stream.readWord(type == TableIndex ? 8 : 16, false);
 }
 
-FSDouble::FSDouble(FSStream& stream) : FSDouble() { decode(stream); }
-
-FSTransformObject* FSDouble::clone() const { return allocateObject<FSDouble>(ValueCopyFailure, *this); }
-
-int FSDouble::length(FSStream&) { return 9; }
-
-void FSDouble::encodeRecord(FSStream& stream) {
-    stream.writeWord(type, 8);
-    stream.writeDouble(value);
-}
-
-void FSDouble::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-    value = stream.readDouble();
-}
-
-FSBoolean::FSBoolean(FSStream& stream) : FSBoolean() { decode(stream); }
-
-FSTransformObject* FSBoolean::clone() const { return allocateObject<FSBoolean>(ValueCopyFailure, *this); }
-
-int FSBoolean::length(FSStream&) { return 2; }
-
-void FSBoolean::encodeRecord(FSStream& stream) {
-    stream.writeWord(type, 8);
-    stream.writeWord(value ? 1 : 0, 8);
-}
-
-void FSBoolean::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-    value = stream.readWord(8, false) == 1;
-}
-
-FSNull::FSNull(FSStream& stream) : FSNull() { decode(stream); }
-
-FSTransformObject* FSNull::clone() const { return allocateObject<FSNull>(ValueCopyFailure, *this); }
-
-int FSNull::length(FSStream&) { return 1; }
-
-void FSNull::encodeRecord(FSStream& stream) { stream.writeWord(type, 8); }
-
-void FSNull::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-}
-
-FSVoid::FSVoid(FSStream& stream) : FSVoid() { decode(stream); }
-
-FSTransformObject* FSVoid::clone() const { return allocateObject<FSVoid>(ValueCopyFailure, *this); }
-
-int FSVoid::length(FSStream&) { return 1; }
-
-void FSVoid::encodeRecord(FSStream& stream) { stream.writeWord(type, 8); }
-
-void FSVoid::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-}
-
-FSRegisterIndex::FSRegisterIndex(FSStream& stream) : FSRegisterIndex() { decode(stream); }
-
-FSTransformObject* FSRegisterIndex::clone() const {
-    return allocateObject<FSRegisterIndex>(ValueCopyFailure, *this);
-}
-
-int FSRegisterIndex::length(FSStream&) { return 2; }
-
-void FSRegisterIndex::encodeRecord(FSStream& stream) {
-    stream.writeWord(type, 8);
-    stream.writeWord(index, 8);
-}
-
-void FSRegisterIndex::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-    index = stream.readWord(8, false);
-}
-
-FSTableIndex::FSTableIndex(FSStream& stream) : FSTableIndex() { decode(stream); }
-
-FSTransformObject* FSTableIndex::clone() const { return allocateObject<FSTableIndex>(ValueCopyFailure, *this); }
-
-int FSTableIndex::length(FSStream&) { return size(); }
-
-void FSTableIndex::encodeRecord(FSStream& stream) {
-    type = index < 256 ? TableIndex : LongTableIndex;
-    stream.writeWord(type, 8);
-    stream.writeWord(index, type == TableIndex ? 8 : 16);
-}
-
-void FSTableIndex::decodeRecord(FSStream& stream) {
-    type = stream.readWord(8, false);
-    index = stream.readWord(type == TableIndex ? 8 : 16, false);
-}
+template class FSPushValue<FSValue::Integer, FSValueField<int>>;
+template class FSPushValue<FSValue::Double, FSValueField<double>>;
+template class FSPushValue<FSValue::Boolean, FSValueField<bool>>;
+template class FSPushValue<FSValue::Null, FSNoField>;
+template class FSPushValue<FSValue::Void, FSNoField>;
+template class FSPushValue<FSValue::RegisterIndex, FSIndexField>;
+template class FSPushValue<FSValue::TableIndex, FSIndexField>;
 
 } // namespace transform

@@ -5,125 +5,49 @@
 
 namespace transform {
 
-// The push values other than strings. Each encodes as its type byte and a
-// fixed-size body.
+// The fields of the push values other than strings, under the names the
+// values give them.
+template <typename T>
+struct FSValueField {
+    using Type = T;
+    T value{};
+};
+struct FSIndexField {
+    using Type = int;
+    int index = 0;
+};
+struct FSNoField {};
 
-class FSInteger : public FSValue {
+// A push value other than a string: its type byte, then a field of fixed
+// size. `Kind` is the type it is created with; how each kind codes its field
+// is in one place, FSPushValues.cpp.
+template <int Kind, typename Field>
+class FSPushValue final : public FSValue, public Field {
 public:
-    explicit FSInteger(int value = 0) : FSValue(Integer), value(value) {}
-    explicit FSInteger(FSStream& stream);
+    FSPushValue() : FSValue(Kind) {}
+    template <typename F = Field>
+    explicit FSPushValue(typename F::Type field) : FSValue(Kind), Field{field} {}
+    explicit FSPushValue(FSStream& stream) : FSPushValue() { decode(stream); }
 
-    const char* className() const override { return "FSInteger"; }
+    const char* className() const override;
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
-    int size() const override { return 5; }
-
-    int value;
+    int size() const override;
 
 protected:
     void encodeRecord(FSStream& stream) override;
     void decodeRecord(FSStream& stream) override;
 };
 
-class FSDouble : public FSValue {
-public:
-    explicit FSDouble(double value = 0.0) : FSValue(Double), value(value) {}
-    explicit FSDouble(FSStream& stream);
-
-    const char* className() const override { return "FSDouble"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return 9; }
-
-    double value;
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
-
-class FSBoolean : public FSValue {
-public:
-    explicit FSBoolean(bool value = false) : FSValue(Boolean), value(value) {}
-    explicit FSBoolean(FSStream& stream);
-
-    const char* className() const override { return "FSBoolean"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return 2; }
-
-    bool value;
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
-
-class FSNull : public FSValue {
-public:
-    FSNull() : FSValue(Null) {}
-    explicit FSNull(FSStream& stream);
-
-    const char* className() const override { return "FSNull"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return 2; }
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
-
-class FSVoid : public FSValue {
-public:
-    FSVoid() : FSValue(Void) {}
-    explicit FSVoid(FSStream& stream);
-
-    const char* className() const override { return "FSVoid"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return 2; }
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
-
-class FSRegisterIndex : public FSValue {
-public:
-    explicit FSRegisterIndex(int index = 0) : FSValue(RegisterIndex), index(index) {}
-    explicit FSRegisterIndex(FSStream& stream);
-
-    const char* className() const override { return "FSRegisterIndex"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return 2; }
-
-    int index;
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
-
+using FSInteger = FSPushValue<FSValue::Integer, FSValueField<int>>;
+using FSDouble = FSPushValue<FSValue::Double, FSValueField<double>>;
+using FSBoolean = FSPushValue<FSValue::Boolean, FSValueField<bool>>;
+using FSNull = FSPushValue<FSValue::Null, FSNoField>;
+using FSVoid = FSPushValue<FSValue::Void, FSNoField>;
+using FSRegisterIndex = FSPushValue<FSValue::RegisterIndex, FSIndexField>;
 // An index into the action table: type 8 with a UI8 below 256, otherwise
 // type 9 with a UI16. The type follows the index at every encoding.
-class FSTableIndex : public FSValue {
-public:
-    explicit FSTableIndex(int index = 0) : FSValue(TableIndex), index(index) {}
-    explicit FSTableIndex(FSStream& stream);
-
-    const char* className() const override { return "FSTableIndex"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-    int size() const override { return index < 256 ? 2 : 3; }
-
-    int index;
-
-protected:
-    void encodeRecord(FSStream& stream) override;
-    void decodeRecord(FSStream& stream) override;
-};
+using FSTableIndex = FSPushValue<FSValue::TableIndex, FSIndexField>;
 
 } // namespace transform
 

@@ -72,6 +72,29 @@ TEST(PushValueTest, EncodingsOfEachKind) {
     EXPECT_EQ(hex(encode(minusOne)), "07 FF FF FF FF");
 }
 
+TEST(PushValueTest, EachKindNamesItsClassMeasuresItsBytesAndClonesToThem) {
+    struct Case {
+        std::unique_ptr<FSValue> value;
+        const char* name;
+    };
+    Case cases[] = {{std::make_unique<FSInteger>(-7), "FSInteger"},
+                    {std::make_unique<FSDouble>(2.25), "FSDouble"},
+                    {std::make_unique<FSBoolean>(true), "FSBoolean"},
+                    {std::make_unique<FSNull>(), "FSNull"},
+                    {std::make_unique<FSVoid>(), "FSVoid"},
+                    {std::make_unique<FSRegisterIndex>(2), "FSRegisterIndex"},
+                    {std::make_unique<FSTableIndex>(700), "FSTableIndex"}};
+    for (Case& c : cases) {
+        EXPECT_STREQ(c.value->className(), c.name);
+        Bytes bytes = encode(*c.value);
+        FSStream stream;
+        EXPECT_EQ(c.value->length(stream), static_cast<int>(bytes.size())) << c.name;
+        std::unique_ptr<FSTransformObject> clone(c.value->clone());
+        EXPECT_STREQ(clone->className(), c.name);
+        EXPECT_EQ(encode(*clone), bytes) << c.name;
+    }
+}
+
 TEST(PushValueTest, TableIndexRecomputesItsTypeWhenEncoded) {
     FSTableIndex index(300);
     EXPECT_EQ(hex(encode(index)), "09 2C 01");
