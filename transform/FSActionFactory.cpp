@@ -10,7 +10,7 @@
 #include "transform/FSPush.h"
 #include "transform/FSRegisterActions.h"
 #include "transform/FSStream.h"
-#include "transform/FSUnknownAction.h"
+#include "transform/FSUnknownRecord.h"
 #include "transform/FSUrlActions.h"
 #include "transform/FSWith.h"
 

@@ -15,7 +15,7 @@
 #include "transform/FSSoundStreamBlock.h"
 #include "transform/FSSoundStreamHead2.h"
 #include "transform/FSStream.h"
-#include "transform/FSUnknownTag.h"
+#include "transform/FSUnknownRecord.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #ifndef TRANSFORM_FSSOUNDSTREAMBLOCK_H
 #define TRANSFORM_FSSOUNDSTREAMBLOCK_H
 
-#include "transform/FSRawBodyTag.h"
+#include "transform/FSRawBody.h"
 
 namespace transform {
 

@@ -162,3 +162,13 @@ TEST(OtherActionsTest, UnknownActionsKeepTheirBytesThroughCopies) {
     FSUnknownAction empty(0xC1, nullptr, 0);
     EXPECT_EQ(hex(roundTrip(empty)), "C1 00 00");
 }
+
+TEST(OtherActionsTest, UnknownRecordsBuiltFromBytesKnowTheirLengthBeforeBeingMeasured) {
+    const unsigned char body[] = {1, 2, 3};
+    EXPECT_EQ(FSUnknownAction(0xC0, body, 3).bodyLength, 3);
+    FSUnknownTag tag(7, body, 3);
+    EXPECT_EQ(tag.bodyLength, 3);
+    std::unique_ptr<FSTransformObject> clone(tag.clone());
+    EXPECT_STREQ(clone->className(), "FSUnknownTag");
+    EXPECT_EQ(hex(encode(*clone)), "C3 01 01 02 03");
+}

@@ -1,13 +1,16 @@
-#ifndef TRANSFORM_FSRAWBODYTAG_H
-#define TRANSFORM_FSRAWBODYTAG_H
+#ifndef TRANSFORM_FSRAWBODY_H
+#define TRANSFORM_FSRAWBODY_H
 
+#include "transform/FSActionObject.h"
 #include "transform/FSBytes.h"
 #include "transform/FSMovieObject.h"
 
 namespace transform {
 
-// A tag whose body is its bytes, exactly as they are written and read.
-class FSRawBodyTag : public FSMovieObject {
+// A record whose body is its bytes, exactly as they are written and read:
+// a tag (`Record` FSMovieObject) or an action (FSActionObject).
+template <typename Record>
+class FSRawBody : public Record {
 public:
     int length(FSStream& stream) override;
 
@@ -17,8 +20,8 @@ public:
 
 protected:
     // Copies that cannot be allocated throw `copyFailure`.
-    FSRawBodyTag(int type, const char* copyFailure) : FSMovieObject(type), body(copyFailure) {}
-    FSRawBodyTag(int type, const char* copyFailure, FSBytes bytes);
+    FSRawBody(int type, const char* copyFailure) : Record(type), body(copyFailure) {}
+    FSRawBody(int type, const char* copyFailure, FSBytes bytes);
 
     void encodeBody(FSStream& stream) override;
     void decodeBody(FSStream& stream, int end) override;
@@ -26,6 +29,8 @@ protected:
 private:
     FSBytes body;
 };
+
+using FSRawBodyTag = FSRawBody<FSMovieObject>;
 
 } // namespace transform
 
