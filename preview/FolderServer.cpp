@@ -6,10 +6,15 @@
 
 #include <microhttpd.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,14 +26,18 @@ namespace {
 
 const char* const LoopbackAddress = "127.0.0.1";
 
-// A connection on which nothing moved for this long is closed: an idle
-// one, one that sends its request too slowly, or a reader that stopped
-// taking the file. Idle connections delay no one here; this only frees
-// their place. Shorter would cut off a busy browser that pauses reading.
+// Once its request has come, a connection on which nothing moved for this
+// long is closed: a reader that stopped taking the file. Idle connections
+// delay no one here; this only frees their place. Shorter would cut off a
+// busy browser that pauses reading.
 const unsigned IdleSeconds = 10;
 // Far more than a browser opens to one server, well within the process's
 // descriptors.
 const unsigned MostConnections = 512;
+// Places kept free for new connections: unfinished heads beyond the rest
+// are closed, oldest first, so that the library's limit is not reached
+// while it accepts a burst of connections.
+const unsigned SparePlaces = 32;
 
 fs::path canonicalFolder(const fs::path& folder) {
     std::error_code error;
@@ -102,11 +111,36 @@ MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
 
 } // namespace
 
-// The library's request callback, with access to the server's answer.
+// The library's callbacks, with access to the server. They run on the
+// server's thread, inside MHD_run.
 struct FolderServerRequests {
     static MHD_Result answer(void* server, MHD_Connection* connection, const char* target, const char* method,
                              const char*, const char*, size_t*, void**) {
-        return static_cast<MHD_Result>(static_cast<const FolderServer*>(server)->answer(connection, target, method));
+        auto* self = static_cast<FolderServer*>(server);
+        // The head has come whole: from here on the reader sets the pace.
+        if (self->heads->headDone(connection))
+            MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, IdleSeconds);
+        return static_cast<MHD_Result>(self->answer(connection, target, method));
+    }
+
+    static void connectionChanged(void* server, MHD_Connection* connection, void**,
+                                  MHD_ConnectionNotificationCode change) {
+        auto* self = static_cast<FolderServer*>(server);
+        if (change == MHD_CONNECTION_NOTIFY_CLOSED) {
+            self->heads->closed(connection);
+            return;
+        }
+        const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+        self->heads->opened(connection, info->connect_fd, RequestHeads::Clock::now());
+    }
+
+    // A kept-alive connection waits for its next head as a new one does.
+    static void requestDone(void* server, MHD_Connection* connection, void**, MHD_RequestTerminationCode how) {
+        if (how != MHD_REQUEST_TERMINATED_COMPLETED_OK)
+            return;
+        auto* self = static_cast<FolderServer*>(server);
+        self->heads->nextHead(connection, RequestHeads::Clock::now());
+        MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, self->headLimits.idleSeconds);
     }
 };
 
@@ -153,22 +187,71 @@ bool FolderServer::start(int port) {
     loopback.sin_family = AF_INET;
     loopback.sin_port = htons(static_cast<uint16_t>(port));
     inet_pton(AF_INET, LoopbackAddress, &loopback.sin_addr);
-    daemon = MHD_start_daemon(MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL, static_cast<uint16_t>(port), nullptr,
-                              nullptr, &FolderServerRequests::answer, this, MHD_OPTION_SOCK_ADDR, &loopback,
-                              MHD_OPTION_CONNECTION_TIMEOUT, IdleSeconds, MHD_OPTION_CONNECTION_LIMIT,
-                              MostConnections, MHD_OPTION_UNESCAPE_CALLBACK, &keepEscapes, nullptr, MHD_OPTION_END);
-    if (!daemon)
+    wakeUp = ::eventfd(0, EFD_CLOEXEC);
+    if (wakeUp < 0)
         return false;
+    heads.emplace(std::chrono::seconds(headLimits.wholeSeconds), MostConnections - SparePlaces);
+    // The library runs on our own thread, not one of its own: it has no
+    // deadline for a whole head, so the thread checks the heads' ages
+    // between its turns. A new connection starts with the head's idle limit.
+    daemon = MHD_start_daemon(
+        MHD_USE_EPOLL, static_cast<uint16_t>(port), nullptr, nullptr, &FolderServerRequests::answer, this,
+        MHD_OPTION_SOCK_ADDR, &loopback, MHD_OPTION_CONNECTION_TIMEOUT, headLimits.idleSeconds,
+        MHD_OPTION_CONNECTION_LIMIT, MostConnections, MHD_OPTION_NOTIFY_CONNECTION,
+        &FolderServerRequests::connectionChanged, this, MHD_OPTION_NOTIFY_COMPLETED, &FolderServerRequests::requestDone,
+        this, MHD_OPTION_UNESCAPE_CALLBACK, &keepEscapes, nullptr, MHD_OPTION_END);
+    if (!daemon) {
+        ::close(wakeUp);
+        heads.reset();
+        return false;
+    }
     const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon, MHD_DAEMON_INFO_BIND_PORT);
     boundPort = info ? info->port : 0;
+    loop = std::thread([this] { serve(); });
     return true;
+}
+
+void FolderServer::serve() {
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon, MHD_DAEMON_INFO_EPOLL_FD);
+    pollfd watched[] = {{info->epoll_fd, POLLIN, 0}, {wakeUp, POLLIN, 0}};
+    while (!stopping) {
+        ::poll(watched, 2, millisecondsToWait());
+        MHD_run(daemon);
+        // The library sees the socket end at its next turn and lets the
+        // connection go; the client is told by the socket's end.
+        for (int socket : heads->toClose(RequestHeads::Clock::now()))
+            ::shutdown(socket, SHUT_RDWR);
+    }
+}
+
+// Until the library's next time-out or the oldest head's deadline; -1: no
+// limit.
+int FolderServer::millisecondsToWait() const {
+    MHD_UNSIGNED_LONG_LONG libraryWait = 0;
+    long long wait = MHD_get_timeout(daemon, &libraryWait) == MHD_YES
+                         ? static_cast<long long>(std::min<MHD_UNSIGNED_LONG_LONG>(libraryWait, INT_MAX))
+                         : -1;
+    if (std::optional<RequestHeads::Clock::time_point> deadline = heads->nextDeadline()) {
+        long long untilDeadline =
+            std::chrono::ceil<std::chrono::milliseconds>(*deadline - RequestHeads::Clock::now()).count();
+        untilDeadline = std::clamp<long long>(untilDeadline, 0, INT_MAX);
+        wait = wait < 0 ? untilDeadline : std::min(wait, untilDeadline);
+    }
+    return static_cast<int>(wait);
 }
 
 void FolderServer::stop() {
     if (!daemon)
         return;
+    stopping = true;
+    // Adding 1 to a fresh eventfd's count cannot fail.
+    eventfd_write(wakeUp, 1);
+    loop.join();
     MHD_stop_daemon(daemon);
     daemon = nullptr;
+    ::close(wakeUp);
+    heads.reset();
+    stopping = false;
 }
 
 std::string FolderServer::address(const std::string& file) const {

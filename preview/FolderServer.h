@@ -1,10 +1,14 @@
 #ifndef PREVIEW_FOLDERSERVER_H
 #define PREVIEW_FOLDERSERVER_H
 
+#include "preview/RequestHeads.h"
 #include "preview/RequestPath.h"
 
+#include <atomic>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 struct MHD_Daemon;
@@ -18,9 +22,20 @@ namespace preview {
 // requests that name another host than this server are answered 403.
 // One event-driven thread answers every connection, so idle or slow
 // clients hold no thread and delay nobody; files are sent from disk as the
-// socket takes them, never read whole.
+// socket takes them, never read whole. A client that is slow to send its
+// request is closed, the oldest first when places run short, so that a
+// whole request always gets in.
 class FolderServer {
 public:
+    // How long a client may take over a request's head (its request line
+    // and headers): at most `idleSeconds` without sending a byte, and
+    // `wholeSeconds` in all. A browser sends it at once; only a client that
+    // holds a place without asking for anything takes longer.
+    struct HeadLimits {
+        unsigned idleSeconds = 2;
+        unsigned wholeSeconds = 10;
+    };
+
     explicit FolderServer(std::filesystem::path folder);
     // Also serves `folder` under "/`name`/", ahead of the main folder. Call
     // before start().
@@ -28,6 +43,8 @@ public:
     // Also answers "/`name`" with `body`, made in memory rather than read
     // from the folder, ahead of the folders. Call before start().
     void serveText(const std::string& name, std::string body, std::string type);
+    // Other limits than the usual ones. Call before start().
+    void limitHeads(HeadLimits limits) { headLimits = limits; }
     ~FolderServer();
     FolderServer(const FolderServer&) = delete;
     FolderServer& operator=(const FolderServer&) = delete;
@@ -50,11 +67,21 @@ private:
         std::string type;
     };
     int answer(MHD_Connection* connection, const char* target, const char* method) const;
+    // The server's thread: runs the library and closes the heads that took
+    // too long, until stop().
+    void serve();
+    int millisecondsToWait() const;
 
     std::vector<Text> texts;
     std::vector<Mount> mounts;
+    HeadLimits headLimits;
     MHD_Daemon* daemon = nullptr;
     int boundPort = 0;
+    // Touched only by the server's thread while it runs.
+    std::optional<RequestHeads> heads;
+    std::thread loop;
+    std::atomic<bool> stopping{false};
+    int wakeUp = -1; // an eventfd that ends the thread's wait
 };
 
 } // namespace preview

@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 #include <arpa/inet.h>
 #include <chrono>
+#include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -233,6 +234,62 @@ TEST_F(FolderServerTest, IdleAndSlowClientsDelayNeitherAnswersNorTheStop) {
         ::close(socket);
     for (int socket : slow)
         ::close(socket);
+}
+
+// A client slow to send its request head holds a place only so long, and
+// the oldest of many such give way to a request that comes whole. Every
+// client shares the loopback address, so only the heads' age tells them
+// apart.
+TEST_F(FolderServerTest, SlowRequestHeadsGiveWayAndAreClosedAtTheirDeadlines) {
+    auto startsRequest = [](int port) {
+        int socket = openConnection(port);
+        ::send(socket, "GET /music_list.xml HTTP/1.1\r\n", 30, MSG_NOSIGNAL);
+        return socket;
+    };
+    auto closedByServer = [](int socket) {
+        char byte;
+        return ::recv(socket, &byte, 1, 0) == 0;
+    };
+    {
+        // Limits far beyond the test: only giving way lets the request in.
+        preview::FolderServer patient(folder.path("site"));
+        patient.limitHeads({60, 60});
+        ASSERT_TRUE(patient.start());
+        std::vector<int> heads;
+        for (int i = 0; i < 600; ++i) {
+            heads.push_back(startsRequest(patient.port()));
+            ASSERT_GE(heads.back(), 0);
+        }
+        EXPECT_EQ(httpGet(patient.port(), "/music_list.xml").body, "<data/>");
+        EXPECT_TRUE(closedByServer(heads.front())) << "the oldest head gives way";
+        for (int socket : heads)
+            ::close(socket);
+    }
+    put("site/big.mp3", std::string(16 << 20, 'b'));
+    preview::FolderServer strict(folder.path("site"));
+    strict.limitHeads({1, 2});
+    ASSERT_TRUE(strict.start());
+    // A whole request is answered at the reader's pace, however slow.
+    int reader = openConnection(strict.port());
+    std::string request = "GET /big.mp3 HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(strict.port()) + "\r\n\r\n";
+    ::send(reader, request.data(), request.size(), MSG_NOSIGNAL);
+    int silent = startsRequest(strict.port());
+    // Never idle for the idle limit, so only the whole head's limit ends it.
+    int dribbler = startsRequest(strict.port());
+    bool dribblerClosed = false;
+    for (int sent = 0; !dribblerClosed && sent < 60; ++sent) {
+        ::send(dribbler, "X", 1, MSG_NOSIGNAL);
+        pollfd answer{dribbler, POLLIN, 0};
+        if (::poll(&answer, 1, 300) > 0)
+            dribblerClosed = closedByServer(dribbler);
+    }
+    EXPECT_TRUE(dribblerClosed) << "a head sent a byte at a time is closed after its time in all";
+    EXPECT_TRUE(closedByServer(silent)) << "a head that stops coming is closed";
+    HttpResponse slowRead = receiveResponse(reader);
+    EXPECT_EQ(slowRead.status, 200);
+    EXPECT_EQ(slowRead.body.size(), 16u << 20);
+    ::close(silent);
+    ::close(dribbler);
 }
 
 TEST_F(FolderServerTest, ManyClientsOfABigFileEachGetItAll) {

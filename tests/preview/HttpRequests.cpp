@@ -10,8 +10,13 @@ namespace testing_support {
 
 namespace {
 
+// A server that never answers fails the test instead of hanging it.
+const int WatchdogSeconds = 20;
+
 int connectTo(const std::string& address, int port) {
     int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    timeval limit{WatchdogSeconds, 0};
+    setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(static_cast<uint16_t>(port));
@@ -43,11 +48,15 @@ HttpResponse httpGet(int port, const std::string& target) {
 int openConnection(int port) { return connectTo("127.0.0.1", port); }
 
 HttpResponse httpExchange(int port, const std::string& request) {
-    HttpResponse response;
     int socket = connectTo("127.0.0.1", port);
     if (socket < 0)
-        return response;
+        return {};
     ::send(socket, request.data(), request.size(), 0);
+    return receiveResponse(socket);
+}
+
+HttpResponse receiveResponse(int socket) {
+    HttpResponse response;
     std::string text;
     char buffer[65536];
     ssize_t got;

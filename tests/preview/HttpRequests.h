@@ -18,9 +18,11 @@ HttpResponse httpGet(int port, const std::string& target);
 // Sends `request` (all of it, as given) and reads the answer until the
 // server closes.
 HttpResponse httpExchange(int port, const std::string& request);
+// Reads the answer on `socket` until the server closes, and closes it.
+HttpResponse receiveResponse(int socket);
 
 // An open connection to 127.0.0.1:`port` (-1 when refused); the caller
-// closes it.
+// closes it. Like every connection here, a read on it gives up after 20 s.
 int openConnection(int port);
 
 // True when something accepts connections on `address`:`port`.
