@@ -8,7 +8,7 @@ packages=(
   zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  lame libmp3lame-dev libmpg123-dev mpg123 ffmpeg flac sox time
+  lame libmp3lame-dev libmpg123-dev mpg123 ffmpeg flac sox time strace
   libxxhash-dev
   libsndfile1-dev libtag1-dev
   libpugixml-dev
