@@ -1,6 +1,7 @@
 #include "publish/PublishJob.h"
 
 #include "publish/EmbedPage.h"
+#include "publish/FileSystemBoundary.h"
 #include "publish/FolderLock.h"
 #include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
@@ -96,8 +97,8 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     if (error || (error = locateOutputFolder(output, located)))
         return failed(output, stepFailure(PublishStep::OutputFolder, output, error));
     StagingFolder staging;
-    if ((error = staging.create(located)))
-        return failed(output, stepFailure(PublishStep::OutputFolder, output, error));
+    if (std::optional<StepFailure> failure = prepareStaging(located, output, staging))
+        return failed(output, *failure);
 
     std::optional<PublishCache> cache = openCache();
     TrackStager stager(analyser, analyser.identity(), cache ? &*cache : nullptr, staging.path());
@@ -126,6 +127,8 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     int stale = located.exists ? staleMovies(located.path, staging.path()) : 0;
     if ((error = staging.swapIn()))
         return failed(output, stepFailure(PublishStep::Swap, output, error));
+    if (Unremoved left = staging.remove())
+        observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
     if (stale > 0)
         observer.staleMoviesRemoved(stale);
     PublishResult result;
@@ -134,6 +137,20 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     result.published = staged.published;
     result.skipped = staged.skipped;
     return result;
+}
+
+std::optional<StepFailure> PublishJob::prepareStaging(const OutputFolder& located, const fs::path& output,
+                                                      StagingFolder& staging) {
+    // A mount could not move with the old player, nor could the old player
+    // be removed from around it: refused before anything is touched.
+    if (located.exists)
+        if (fs::path mount = firstOtherFileSystemIn(located.path); !mount.empty())
+            return StepFailure{PublishStep::OtherFileSystem, output, mount, ""};
+    for (const Unremoved& left : removeStagingLeftovers(located))
+        observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
+    if (std::error_code error = staging.create(located))
+        return stepFailure(PublishStep::OutputFolder, output, error);
+    return std::nullopt;
 }
 
 std::optional<PublishCache> PublishJob::openCache() {

@@ -18,6 +18,7 @@ namespace publish {
 
 class StagingFolder;
 class TrackStager;
+struct OutputFolder;
 
 // How the job works, beyond what it publishes.
 struct PublishJobOptions {
@@ -71,6 +72,10 @@ private:
     PublishResult publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop);
     StagedTracks stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
                              const std::filesystem::path& output, std::stop_token stop);
+    // Checks the output folder, removes what earlier runs left beside it and
+    // makes the staging folder: the failure that ends the publish, if any.
+    std::optional<StepFailure> prepareStaging(const OutputFolder& located, const std::filesystem::path& output,
+                                              StagingFolder& staging);
     // The cache, when there is one and it can be used.
     std::optional<PublishCache> openCache();
     // The first step that fails, if one does.

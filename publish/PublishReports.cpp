@@ -23,6 +23,10 @@ std::string stepSentence(const StepFailure& failure) {
     std::string target = failure.target.string(), source = failure.source.string();
     switch (failure.step) {
     case PublishStep::OutputFolder: return "Cannot publish into " + target + ".";
+    case PublishStep::OtherFileSystem:
+        return "Cannot publish into " + target + ": " + source +
+               " is a mount point or on another device, which the new player cannot carry along; unmount it or "
+               "move it out of " + target + ".";
     case PublishStep::TrackMovie: return "Cannot write the track movie " + target + " from " + source + ".";
     case PublishStep::UserFiles: return "Cannot keep " + source + " in the new " + target + ".";
     case PublishStep::Swap: return "Cannot put the new player in place of " + target + ".";
@@ -84,6 +88,9 @@ std::string describe(const Notice& notice) {
         return "Waiting for the other publish into " + notice.path.string() + " to finish";
     case NoticeKind::CacheUnusable:
         return "The cache " + notice.path.string() + " cannot be used (" + notice.why + "); publishing without it";
+    case NoticeKind::NotRemoved:
+        return "Cannot remove " + notice.path.string() + ", left over from an earlier publish (" + notice.why +
+               "); the next publish tries again";
     }
     return "";
 }

@@ -19,22 +19,29 @@ struct TrackReport {
     std::string detail;      // the SWF library's message when the movie could not be written
 };
 
-// The steps that write the new player, each of which writes one thing.
+// The steps that write the new player, each of which writes one thing, and
+// the checks before them.
 enum class PublishStep {
-    OutputFolder, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage, Runtime, EmbedPage, UserFiles,
-    Swap
+    OutputFolder, OtherFileSystem, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage,
+    Runtime, EmbedPage, UserFiles, Swap
 };
 
 // A step that failed, which ends the publish with the old player in place.
 struct StepFailure {
     PublishStep step = PublishStep::MusicList;
     std::filesystem::path target;  // in the output folder, as the user knows it
-    std::filesystem::path source;  // what was copied, for the copying steps
+    // What was copied, for the copying steps; the mount point found, for
+    // OtherFileSystem.
+    std::filesystem::path source;
     std::string why;               // the system's word for it
 };
 
 // Something worth a line that changes nothing in the result.
-enum class NoticeKind { FolderBusy, CacheUnusable };
+enum class NoticeKind {
+    FolderBusy,
+    CacheUnusable,
+    NotRemoved  // `path`, left of an earlier player, stays until a later publish can remove it
+};
 
 struct Notice {
     NoticeKind kind = NoticeKind::FolderBusy;

@@ -15,18 +15,6 @@ namespace {
 
 std::string stagingPrefix(const std::string& outputName) { return "." + outputName + ".tunemill-"; }
 
-// A killed run cannot clean up after itself; no run is working beside the
-// output folder while the caller holds the lock, so what is there is left.
-void removeLeftovers(const fs::path& outputFolder) {
-    std::error_code error;
-    std::string name = outputFolder.filename().string();
-    for (const fs::directory_entry& entry : fs::directory_iterator(outputFolder.parent_path(), error)) {
-        std::error_code ignored;
-        if (isStagingFolderName(entry.path().filename().string(), name))
-            fs::remove_all(entry.path(), ignored);
-    }
-}
-
 mode_t folderPermissions(const OutputFolder& output) {
     struct stat existing {};
     if (output.exists && ::stat(output.path.c_str(), &existing) == 0)
@@ -56,15 +44,21 @@ bool isStagingFolderName(const std::string& name, const std::string& outputName)
     return name.starts_with(stagingPrefix(outputName));
 }
 
-StagingFolder::~StagingFolder() {
-    std::error_code ignored;
-    if (!folder.empty())
-        fs::remove_all(folder, ignored);
+std::vector<Unremoved> removeStagingLeftovers(const OutputFolder& output) {
+    std::vector<Unremoved> left;
+    std::error_code error;
+    std::string name = output.path.filename().string();
+    for (const fs::directory_entry& entry : fs::directory_iterator(output.path.parent_path(), error))
+        if (isStagingFolderName(entry.path().filename().string(), name))
+            if (Unremoved unremoved = removeFolderTree(entry.path()))
+                left.push_back(unremoved);
+    return left;
 }
+
+StagingFolder::~StagingFolder() { static_cast<void>(remove()); }
 
 std::error_code StagingFolder::create(const OutputFolder& target) {
     output = target;
-    removeLeftovers(output.path);
     std::string pattern = (output.path.parent_path() / (stagingPrefix(output.path.filename().string()) + "XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr)
         return lastSystemError();
@@ -94,6 +88,14 @@ std::error_code StagingFolder::swapIn() {
         return error;
     folder = aside;
     return {};
+}
+
+Unremoved StagingFolder::remove() {
+    if (folder.empty())
+        return {};
+    Unremoved left = removeFolderTree(folder);
+    folder.clear();
+    return left;
 }
 
 } // namespace publish

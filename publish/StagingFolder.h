@@ -2,9 +2,11 @@
 #define PUBLISH_STAGINGFOLDER_H
 
 #include "publish/OutputFolder.h"
+#include "publish/TreeRemoval.h"
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace publish {
 
@@ -24,9 +26,8 @@ public:
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
 
-    // Removes what killed runs left beside the output folder, then makes the
-    // staging folder, open to its owner only until the swap gives it the
-    // output folder's permissions.
+    // Makes the staging folder, open to its owner only until the swap gives
+    // it the output folder's permissions.
     [[nodiscard]] std::error_code create(const OutputFolder& output);
 
     const std::filesystem::path& path() const { return folder; }
@@ -34,6 +35,10 @@ public:
     // Exchanges the staging folder with the output folder in one step where
     // the system can (elsewhere: the old aside, the new in, the old gone).
     [[nodiscard]] std::error_code swapIn();
+
+    // Removes the staging folder now (after the swap, the old player); what
+    // it had to leave.
+    [[nodiscard]] Unremoved remove();
 
 private:
     OutputFolder output;
@@ -43,6 +48,10 @@ private:
 // Whether `name`, beside the output folder named `outputName`, is one of
 // its staging folders.
 bool isStagingFolderName(const std::string& name, const std::string& outputName);
+
+// Removes what killed runs left beside the output folder (no run works
+// there while the caller holds the lock); what each leftover had to leave.
+std::vector<Unremoved> removeStagingLeftovers(const OutputFolder& output);
 
 } // namespace publish
 

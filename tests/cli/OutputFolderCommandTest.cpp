@@ -1,0 +1,124 @@
+#include "CommandLine.h"
+#include "tests/support/FolderSnapshot.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+// File systems a test mounts, unmounted when it ends, whatever happened,
+// before its temporary folder is removed.
+class Mounts {
+public:
+    ~Mounts() {
+        while (!points.empty())
+            unmountLast();
+    }
+    bool mount(const std::string& how, const std::string& point) {
+        fs::create_directories(point);
+        if (!run("mount " + how + " '" + point + "'"))
+            return false;
+        points.push_back(point);
+        return true;
+    }
+    void unmountLast() {
+        run("umount -l '" + points.back() + "'");
+        points.pop_back();
+    }
+
+private:
+    std::vector<std::string> points;
+};
+
+class OutputFolderCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeToneWav(folder.path("tone.wav"), 22050, 1, 1.0);
+        ASSERT_TRUE(run("lame --quiet '" + folder.path("tone.wav") + "' '" + mp3 + "'"));
+        fs::create_directories(pictures + "/album");
+        writeFile(pictures + "/album/cover.jpg", {1, 2, 3});
+        picturesBefore = snapshot(pictures);
+    }
+
+    CommandResult publish(const std::string& program = PUBLISHER) {
+        return runPublisher("--runtime 0 --folder '" + site + "' '" + mp3 + "'", program);
+    }
+
+    // The names beside the output folder.
+    std::vector<std::string> beside() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(site))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TemporaryFolder folder;
+    std::string mp3 = folder.path("tone.mp3");
+    std::string site = folder.path("site");
+    std::string pictures = folder.path("pictures");
+    std::map<std::string, std::string> picturesBefore;
+    Mounts mounts;
+};
+
+} // namespace
+
+// A bind mount of a folder on the same disk keeps its device number, so
+// only the mount tells it apart from the user's own folders.
+TEST_F(OutputFolderCommandTest, AFileSystemMountedInsideTheOutputIsRefusedAndKeepsItsFiles) {
+    ASSERT_EQ(publish().status, 0);
+    std::string output = site + "/output";
+    for (auto [point, how] : {std::pair{output + "/photos/pics", "--bind '" + pictures + "'"},
+                              std::pair{output + "/scratch", std::string("-t tmpfs -o size=1m tmpfs")}}) {
+        ASSERT_TRUE(mounts.mount(how, point)) << how;
+        writeFile(point + "/note.txt", {'n'});
+        auto before = snapshot(site);
+
+        CommandResult result = publish();
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.said.find("tunemill-publish: Cannot publish into " + output + ": " + point +
+                                   " is a mount point or on another device, which the new player cannot carry "
+                                   "along; unmount it or move it out of " + output + ".\n"),
+                  std::string::npos)
+            << result.said;
+        EXPECT_NE(result.said.find("Nothing was published: " + output + " is unchanged"), std::string::npos);
+        EXPECT_EQ(snapshot(site), before) << point;
+        EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
+        fs::remove(point + "/note.txt");
+        mounts.unmountLast();
+    }
+    EXPECT_EQ(snapshot(pictures), picturesBefore);
+}
+
+// What an earlier run left beside the output folder is removed up to a
+// mount in it and no further, whether the system has openat2 or not.
+TEST_F(OutputFolderCommandTest, RemovingWhatAnEarlierRunLeftNeverEntersAMount) {
+    std::string leftover = site + "/.output.tunemill-Ab12Cd";
+    fs::create_directories(leftover + "/ruffle");
+    writeFile(leftover + "/1.swf", {1});
+    ASSERT_TRUE(mounts.mount("--bind '" + pictures + "'", leftover + "/pics"));
+    std::string calls = folder.path("calls");
+    std::string withoutOpenat2 = "strace -f -qq -o '" + calls + "' -e trace=openat2 -e inject=openat2:error=ENOSYS " +
+                                 std::string(PUBLISHER);
+    for (const std::string& program : {std::string(PUBLISHER), withoutOpenat2}) {
+        CommandResult result = publish(program);
+        EXPECT_EQ(result.status, 0) << result.said;
+        EXPECT_NE(result.said.find("Cannot remove " + leftover +
+                                   "/pics, left over from an earlier publish (another file system is mounted "
+                                   "there); the next publish tries again\n"),
+                  std::string::npos)
+            << result.said;
+        EXPECT_EQ(snapshot(pictures), picturesBefore);
+        EXPECT_EQ(snapshot(leftover), (std::map<std::string, std::string>{
+                                          {"pics", "folder"}, {"pics/album", "folder"}, {"pics/album/cover.jpg", "\1\2\3"}}));
+    }
+    std::string traced = outputOf("cat '" + calls + "'");
+    EXPECT_NE(traced.find("ENOSYS (Function not implemented) (INJECTED)"), std::string::npos) << traced;
+}
