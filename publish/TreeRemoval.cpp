@@ -62,9 +62,19 @@ std::error_code listFolder(int folder, std::vector<Entry>& entries) {
     return error;
 }
 
+// A read-only tree gives its owner no right to remove what is in it. Should
+// this change fail, the removal that needed it says why.
+void letOwnerRemoveEntries(int folder) {
+    struct stat status {};
+    mode_t needed = S_IWUSR | S_IXUSR;
+    if (::fstat(folder, &status) == 0 && (status.st_mode & needed) != needed)
+        static_cast<void>(::fchmod(folder, (status.st_mode & 07777) | needed));
+}
+
 void removeEntry(int parent, const fs::path& path, const Entry& entry, Unremoved& first);
 
 void emptyFolder(int folder, const fs::path& path, Unremoved& first) {
+    letOwnerRemoveEntries(folder);
     std::vector<Entry> entries;
     if (std::error_code error = listFolder(folder, entries))
         note(first, path, error);

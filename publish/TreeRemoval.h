@@ -14,8 +14,10 @@ struct Unremoved {
 };
 
 // Removes a folder and everything in it, never crossing into another file
-// system mounted in it and never following a link. What cannot be removed
-// is left, the rest removed, and the first thing left returned.
+// system mounted in it and never following a link. A folder that denies
+// its owner writing is made writable first; files keep their permissions,
+// as they may be hard-linked into another folder. What cannot be removed is
+// left, the rest removed, and the first thing left returned.
 [[nodiscard]] Unremoved removeFolderTree(const std::filesystem::path& folder);
 
 } // namespace publish

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <sys/stat.h>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -121,4 +122,76 @@ TEST_F(OutputFolderCommandTest, RemovingWhatAnEarlierRunLeftNeverEntersAMount) {
     }
     std::string traced = outputOf("cat '" + calls + "'");
     EXPECT_NE(traced.find("ENOSYS (Function not implemented) (INJECTED)"), std::string::npos) << traced;
+}
+
+namespace {
+
+// The publisher run as `nobody`, in folders that user owns.
+class OtherUserCommandTest : public OutputFolderCommandTest {
+protected:
+    void SetUp() override {
+        OutputFolderCommandTest::SetUp();
+        ASSERT_TRUE(run("chmod 755 '" + folder.path("") + "'"));
+        fs::create_directories(site);
+        ASSERT_TRUE(run("chown nobody:nogroup '" + site + "'"));
+    }
+
+    CommandResult publishAsNobody() {
+        return runPublisher("--no-cache --runtime 0 --folder '" + site + "' '" + mp3 + "'",
+                            "setpriv --reuid=nobody --regid=nogroup --clear-groups " + std::string(PUBLISHER));
+    }
+
+    static mode_t permissions(const std::string& path) {
+        struct stat status {};
+        lstat(path.c_str(), &status);
+        return status.st_mode & 07777;
+    }
+};
+
+} // namespace
+
+// The old player's folders are made writable to remove them; its files,
+// hard-linked into the new player, are not. What its user cannot remove is
+// named, and the next publish tries again.
+TEST_F(OtherUserCommandTest, AReadOnlyOutputLeavesNoCopyOfTheOldPlayer) {
+    std::string output = site + "/output";
+    ASSERT_EQ(publishAsNobody().status, 0);
+    writeFile(output + "/index.html", {'m', 'i', 'n', 'e'});
+    fs::create_directory(output + "/pics");
+    writeFile(output + "/pics/a.jpg", {7});
+    ASSERT_TRUE(run("chown -R nobody:nogroup '" + output + "' && chmod -R a-w '" + output + "'"));
+    for (int i = 0; i < 2; ++i) {
+        CommandResult result = publishAsNobody();
+        EXPECT_EQ(result.status, 0) << result.said;
+        EXPECT_EQ(result.said.find("Cannot remove"), std::string::npos) << result.said;
+        EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
+        EXPECT_EQ(readFile(output + "/index.html"), (Bytes{'m', 'i', 'n', 'e'}));
+        EXPECT_EQ(permissions(output + "/index.html"), 0444u);
+        EXPECT_EQ(permissions(output + "/pics/a.jpg"), 0444u);
+        EXPECT_EQ(permissions(output), 0555u);
+    }
+
+    // A runtime folder of root's, which the new player does not carry,
+    // cannot be emptied by the player's user.
+    fs::create_directory(output + "/ruffle");
+    writeFile(output + "/ruffle/ruffle.js", {'r'});
+    CommandResult kept = publishAsNobody();
+    EXPECT_EQ(kept.status, 0) << kept.said;
+    ASSERT_EQ(beside().size(), 2u);
+    std::string leftover = site + "/" + beside().front();
+    std::string line = "Cannot remove " + leftover + "/ruffle/ruffle.js, left over from an earlier publish "
+                       "(Permission denied); the next publish tries again\n";
+    EXPECT_NE(kept.said.find(line), std::string::npos) << kept.said;
+    EXPECT_FALSE(fs::exists(output + "/ruffle"));
+
+    CommandResult again = publishAsNobody();
+    EXPECT_EQ(again.status, 0) << again.said;
+    EXPECT_NE(again.said.find(line), std::string::npos) << again.said;
+    EXPECT_EQ(beside(), (std::vector<std::string>{beside().front(), "output"})) << "the new player's copy is gone";
+
+    ASSERT_TRUE(run("chown -R nobody '" + leftover + "'"));
+    CommandResult cleaned = publishAsNobody();
+    EXPECT_EQ(cleaned.status, 0) << cleaned.said;
+    EXPECT_EQ(cleaned.said.find("Cannot remove"), std::string::npos) << cleaned.said;
+    EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
 }
