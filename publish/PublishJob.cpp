@@ -148,7 +148,12 @@ std::optional<StepFailure> PublishJob::prepareStaging(const OutputFolder& locate
             return StepFailure{PublishStep::OtherFileSystem, output, mount, ""};
     for (const Unremoved& left : removeStagingLeftovers(located))
         observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
-    if (std::error_code error = staging.create(located))
+    std::error_code error = staging.create(located);
+    if (error == std::errc::permission_denied) {
+        fs::path linked = located.path == fs::absolute(output) ? fs::path() : located.path;
+        return StepFailure{PublishStep::StagingFolder, output, linked, error.message()};
+    }
+    if (error)
         return stepFailure(PublishStep::OutputFolder, output, error);
     return std::nullopt;
 }

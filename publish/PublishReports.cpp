@@ -19,6 +19,23 @@ std::string tooLongText() {
            std::to_string(seconds % 60) + " s)";
 }
 
+// The new player is built beside the folder it replaces: only so can it take
+// the folder's place in one step.
+std::string stagingSentence(const StepFailure& failure) {
+    std::string target = failure.target.string();
+    if (failure.source.empty()) {
+        std::string folder = failure.target.parent_path().string();
+        return "Cannot publish into " + target + ": the new player is built beside it in " + folder +
+               " and put in its place in one step, so " + folder +
+               " must be writable; make it writable, or publish into another folder.";
+    }
+    std::string folder = failure.source.parent_path().string();
+    return "Cannot publish into " + target + ": it links to " + failure.source.string() +
+           ", and the new player is built beside that in " + folder + " and put in its place in one step, so " +
+           folder + " must be writable; make it writable, or link " + target +
+           " to a folder inside one you can write.";
+}
+
 std::string stepSentence(const StepFailure& failure) {
     std::string target = failure.target.string(), source = failure.source.string();
     switch (failure.step) {
@@ -27,6 +44,7 @@ std::string stepSentence(const StepFailure& failure) {
         return "Cannot publish into " + target + ": " + source +
                " is a mount point or on another device, which the new player cannot carry along; unmount it or "
                "move it out of " + target + ".";
+    case PublishStep::StagingFolder: return stagingSentence(failure);
     case PublishStep::TrackMovie: return "Cannot write the track movie " + target + " from " + source + ".";
     case PublishStep::UserFiles: return "Cannot keep " + source + " in the new " + target + ".";
     case PublishStep::Swap: return "Cannot put the new player in place of " + target + ".";

@@ -22,7 +22,7 @@ struct TrackReport {
 // The steps that write the new player, each of which writes one thing, and
 // the checks before them.
 enum class PublishStep {
-    OutputFolder, OtherFileSystem, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage,
+    OutputFolder, OtherFileSystem, StagingFolder, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage,
     Runtime, EmbedPage, UserFiles, Swap
 };
 
@@ -31,7 +31,8 @@ struct StepFailure {
     PublishStep step = PublishStep::MusicList;
     std::filesystem::path target;  // in the output folder, as the user knows it
     // What was copied, for the copying steps; the mount point found, for
-    // OtherFileSystem.
+    // OtherFileSystem; for StagingFolder, the folder a linked output folder
+    // points to (empty when it is no link).
     std::filesystem::path source;
     std::string why;               // the system's word for it
 };

@@ -195,3 +195,23 @@ TEST_F(OtherUserCommandTest, AReadOnlyOutputLeavesNoCopyOfTheOldPlayer) {
     EXPECT_EQ(cleaned.said.find("Cannot remove"), std::string::npos) << cleaned.said;
     EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
 }
+
+// The new player is made beside the folder a link points to; an in-place
+// publish would not be one step, so the folder there must be writable.
+TEST_F(OtherUserCommandTest, ALinkedOutputInAFolderThatCannotBeWrittenIsRefusedWithWhatToDo) {
+    std::string www = folder.path("www");
+    fs::create_directories(www + "/music");
+    ASSERT_TRUE(run("chown nobody '" + www + "/music'"));
+    fs::create_symlink(www + "/music", site + "/output");
+    CommandResult result = publishAsNobody();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.said.find("tunemill-publish: Cannot publish into " + site + "/output: it links to " + www +
+                               "/music, and the new player is built beside that in " + www +
+                               " and put in its place in one step, so " + www +
+                               " must be writable; make it writable, or link " + site +
+                               "/output to a folder inside one you can write. (Permission denied)\n"),
+              std::string::npos)
+        << result.said;
+    EXPECT_EQ(snapshot(www), (std::map<std::string, std::string>{{"music", "folder"}}));
+    EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
+}
