@@ -127,8 +127,7 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     int stale = located.exists ? staleMovies(located.path, staging.path()) : 0;
     if ((error = staging.swapIn()))
         return failed(output, stepFailure(PublishStep::Swap, output, error));
-    if (Unremoved left = staging.remove())
-        observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
+    settleSwap(staging, output);
     if (stale > 0)
         observer.staleMoviesRemoved(stale);
     PublishResult result;
@@ -156,6 +155,13 @@ std::optional<StepFailure> PublishJob::prepareStaging(const OutputFolder& locate
     if (error)
         return stepFailure(PublishStep::OutputFolder, output, error);
     return std::nullopt;
+}
+
+void PublishJob::settleSwap(StagingFolder& staging, const fs::path& output) {
+    if (std::error_code error = staging.flushSwap())
+        observer.notice({NoticeKind::SwapNotFlushed, output, error.message()});
+    if (Unremoved left = staging.remove())
+        observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
 }
 
 std::optional<PublishCache> PublishJob::openCache() {

@@ -76,6 +76,8 @@ private:
     // makes the staging folder: the failure that ends the publish, if any.
     std::optional<StepFailure> prepareStaging(const OutputFolder& located, const std::filesystem::path& output,
                                               StagingFolder& staging);
+    // After the swap: the swap put on disk, the old player removed.
+    void settleSwap(StagingFolder& staging, const std::filesystem::path& output);
     // The cache, when there is one and it can be used.
     std::optional<PublishCache> openCache();
     // The first step that fails, if one does.

@@ -109,6 +109,9 @@ std::string describe(const Notice& notice) {
     case NoticeKind::NotRemoved:
         return "Cannot remove " + notice.path.string() + ", left over from an earlier publish (" + notice.why +
                "); the next publish tries again";
+    case NoticeKind::SwapNotFlushed:
+        return "The new player is in place in " + notice.path.string() +
+               ", but the system did not confirm that it is on disk (" + notice.why + ")";
     }
     return "";
 }

@@ -41,7 +41,8 @@ struct StepFailure {
 enum class NoticeKind {
     FolderBusy,
     CacheUnusable,
-    NotRemoved  // `path`, left of an earlier player, stays until a later publish can remove it
+    NotRemoved,     // `path`, left of an earlier player, stays until a later publish can remove it
+    SwapNotFlushed  // the new player is in place, but the disk may not have the swap yet
 };
 
 struct Notice {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +23,10 @@ mode_t folderPermissions(const OutputFolder& output) {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0777 & ~mask;
+}
+
+FileDescriptor openFolder(const fs::path& folder) {
+    return FileDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 // Without an exchange: the old player aside under a staging name, the new
@@ -59,16 +64,23 @@ StagingFolder::~StagingFolder() { static_cast<void>(remove()); }
 
 std::error_code StagingFolder::create(const OutputFolder& target) {
     output = target;
+    beside = openFolder(output.path.parent_path());
+    if (!beside.valid())
+        return lastSystemError();
     std::string pattern = (output.path.parent_path() / (stagingPrefix(output.path.filename().string()) + "XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr)
         return lastSystemError();
     folder = pattern;
-    return {};
+    staged = openFolder(folder);
+    return staged.valid() ? std::error_code() : lastSystemError();
 }
 
 std::error_code StagingFolder::swapIn() {
     // Private while it is built, so that nobody else can put anything in it.
     if (::chmod(folder.c_str(), folderPermissions(output)) != 0)
+        return lastSystemError();
+    // One flush of its file system puts every staged file and folder on disk.
+    if (::syncfs(staged.get()) != 0)
         return lastSystemError();
     if (!output.exists) {
         if (std::rename(folder.c_str(), output.path.c_str()) != 0)
@@ -88,6 +100,10 @@ std::error_code StagingFolder::swapIn() {
         return error;
     folder = aside;
     return {};
+}
+
+std::error_code StagingFolder::flushSwap() {
+    return ::fsync(beside.get()) == 0 ? std::error_code() : lastSystemError();
 }
 
 Unremoved StagingFolder::remove() {

@@ -1,6 +1,7 @@
 #ifndef PUBLISH_STAGINGFOLDER_H
 #define PUBLISH_STAGINGFOLDER_H
 
+#include "publish/FileDescriptor.h"
 #include "publish/OutputFolder.h"
 #include "publish/TreeRemoval.h"
 
@@ -32,9 +33,14 @@ public:
 
     const std::filesystem::path& path() const { return folder; }
 
-    // Exchanges the staging folder with the output folder in one step where
-    // the system can (elsewhere: the old aside, the new in, the old gone).
+    // Puts everything staged on disk, then exchanges the staging folder with
+    // the output folder in one step where the system can (elsewhere: the old
+    // aside, the new in, the old gone): a power cut never leaves a new
+    // player with files the disk has not got.
     [[nodiscard]] std::error_code swapIn();
+
+    // Puts the swap itself on disk; the new player is in place either way.
+    [[nodiscard]] std::error_code flushSwap();
 
     // Removes the staging folder now (after the swap, the old player); what
     // it had to leave.
@@ -43,6 +49,10 @@ public:
 private:
     OutputFolder output;
     std::filesystem::path folder;
+    // Opened as the folder is made, so that its flush reports every write
+    // that failed since.
+    FileDescriptor staged;
+    FileDescriptor beside;
 };
 
 // Whether `name`, beside the output folder named `outputName`, is one of

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <sys/stat.h>
 
 using namespace testing_support;
@@ -122,6 +123,38 @@ TEST_F(OutputFolderCommandTest, RemovingWhatAnEarlierRunLeftNeverEntersAMount) {
     }
     std::string traced = outputOf("cat '" + calls + "'");
     EXPECT_NE(traced.find("ENOSYS (Function not implemented) (INJECTED)"), std::string::npos) << traced;
+}
+
+// The staged files and the staging folder are on disk before the swap, and
+// the swap is on disk after it: for the first publish (a rename) and for a
+// republish (an exchange).
+TEST_F(OutputFolderCommandTest, TheNewPlayerIsFlushedBeforeTheSwapAndTheSwapAfterIt) {
+    std::string calls = folder.path("calls");
+    std::string traced = "strace -f -y -qq -o '" + calls + "' -e trace=syncfs,rename,renameat,renameat2,fsync " +
+                         std::string(PUBLISHER);
+    for (const char* swap : {"rename(\"", "renameat2(AT_FDCWD"}) {
+        CommandResult result = publish(traced);
+        ASSERT_EQ(result.status, 0) << result.said;
+        std::vector<std::string> lines;
+        std::istringstream log(outputOf("cat '" + calls + "'"));
+        for (std::string line; std::getline(log, line);)
+            lines.push_back(line);
+        auto swapped = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(swap) != std::string::npos && line.find("\"" + site + "/output\"") != std::string::npos;
+        });
+        ASSERT_TRUE(swapped != lines.end()) << swap;
+        EXPECT_NE(swapped->find(") = 0"), std::string::npos) << *swapped;
+        auto flushed = std::find_if(lines.begin(), swapped, [&](const std::string& line) {
+            return line.find("syncfs(") != std::string::npos &&
+                   line.find("<" + site + "/.output.tunemill-") != std::string::npos &&
+                   line.find(") = 0") != std::string::npos;
+        });
+        EXPECT_TRUE(flushed != swapped) << "no flush of the staging folder before " << *swapped;
+        auto after = std::find_if(swapped, lines.end(), [&](const std::string& line) {
+            return line.find("fsync(") != std::string::npos && line.find("<" + site + ">)") != std::string::npos;
+        });
+        EXPECT_TRUE(after != lines.end()) << "no flush of " << site << " after " << *swapped;
+    }
 }
 
 namespace {
