@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <sys/stat.h>
@@ -15,28 +16,35 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// File systems a test mounts, unmounted when it ends, whatever happened,
-// before its temporary folder is removed.
+// File systems a test mounts in its temporary folder. When it ends,
+// whatever happened, everything mounted there is unmounted, wherever a
+// publish may have moved it, before the folder is removed.
 class Mounts {
 public:
-    ~Mounts() {
-        while (!points.empty())
-            unmountLast();
-    }
+    explicit Mounts(std::string root) : root(std::move(root)) {}
+    ~Mounts() { unmountAll(); }
     bool mount(const std::string& how, const std::string& point) {
         fs::create_directories(point);
-        if (!run("mount " + how + " '" + point + "'"))
-            return false;
-        points.push_back(point);
-        return true;
+        return run("mount " + how + " '" + point + "'");
     }
-    void unmountLast() {
-        run("umount -l '" + points.back() + "'");
-        points.pop_back();
+    void unmountAll() {
+        std::vector<std::string> points;
+        std::ifstream table("/proc/self/mountinfo");
+        for (std::string line; std::getline(table, line);) {
+            std::istringstream fields(line);
+            std::string id, parent, device, source, point;
+            fields >> id >> parent >> device >> source >> point;
+            if (point.starts_with(root))
+                points.push_back(point);
+        }
+        // The innermost first.
+        std::sort(points.rbegin(), points.rend());
+        for (const std::string& point : points)
+            run("umount -l '" + point + "'");
     }
 
 private:
-    std::vector<std::string> points;
+    std::string root;
 };
 
 class OutputFolderCommandTest : public ::testing::Test {
@@ -67,7 +75,7 @@ protected:
     std::string site = folder.path("site");
     std::string pictures = folder.path("pictures");
     std::map<std::string, std::string> picturesBefore;
-    Mounts mounts;
+    Mounts mounts{folder.path("")};
 };
 
 } // namespace
@@ -94,7 +102,7 @@ TEST_F(OutputFolderCommandTest, AFileSystemMountedInsideTheOutputIsRefusedAndKee
         EXPECT_EQ(snapshot(site), before) << point;
         EXPECT_EQ(beside(), (std::vector<std::string>{"output"}));
         fs::remove(point + "/note.txt");
-        mounts.unmountLast();
+        mounts.unmountAll();
     }
     EXPECT_EQ(snapshot(pictures), picturesBefore);
 }
