@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
+#include <unistd.h>
 #include <vector>
 
 namespace audio {
@@ -24,13 +25,22 @@ bool startsWith(const Bytes& bytes, size_t at, const char* text, size_t length) 
     return bytes.size() >= at + length && std::memcmp(bytes.data() + at, text, length) == 0;
 }
 
-bool readSlice(std::ifstream& file, size_t from, size_t count, Bytes& bytes) {
-    bytes.assign(count, 0);
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(from));
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return !file.bad();
+// Up to `count` bytes from `from` on; false on a read error.
+bool readSlice(int file, std::uint64_t from, size_t count, Bytes& bytes) {
+    bytes.resize(count);
+    size_t done = 0;
+    while (done < count) {
+        ssize_t got = ::pread(file, bytes.data() + done, count - done, static_cast<off_t>(from + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    bytes.resize(done);
+    return true;
 }
 
 // Text has no control bytes other than line breaks, tabs and form feeds.
@@ -107,9 +117,10 @@ bool isRawPcmName(const std::string& path) {
     return extension == ".raw" || extension == ".pcm";
 }
 
-// Frames that chain within the lookahead after the leading tags.
-bool holdsMp3Frames(std::ifstream& file, const Bytes& start) {
-    size_t audio = 0;
+// Frames that chain within the lookahead after the leading tags. `failed`
+// tells a read error from a file without frames.
+bool holdsMp3Frames(int file, const Bytes& start, bool& failed) {
+    std::uint64_t audio = 0;
     Bytes header = start;
     // The tag's own header says how long it is; the file may hold less.
     while (header.size() >= 10) {
@@ -117,23 +128,20 @@ bool holdsMp3Frames(std::ifstream& file, const Bytes& start) {
         if (tag == 0)
             break;
         audio += tag;
-        if (!readSlice(file, audio, 10, header))
+        if ((failed = !readSlice(file, audio, 10, header)))
             return false;
     }
     Bytes window;
-    if (!readSlice(file, audio, AudioLookahead, window))
+    if ((failed = !readSlice(file, audio, AudioLookahead, window)))
         return false;
     return transform::findChainedMp3Frame(window.data(), window.size(), 0) < window.size();
 }
 
 } // namespace
 
-AudioFileInspection inspectAudioFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {AudioFileKind::Unreadable, std::string("the file cannot be opened: ") + std::strerror(errno)};
+AudioFileInspection inspectAudioFile(int descriptor, const std::string& name) {
     Bytes start;
-    if (!readSlice(file, 0, 4096, start))
+    if (!readSlice(descriptor, 0, 4096, start))
         return {AudioFileKind::Unreadable, "the file cannot be read"};
     if (startsWith(start, 0, "RIFF", 4) && startsWith(start, 8, "WAVE", 4))
         return {AudioFileKind::Wav, ""};
@@ -141,11 +149,12 @@ AudioFileInspection inspectAudioFile(const std::string& path) {
         return {AudioFileKind::Aiff, ""};
     if (startsWith(start, 0, "fLaC", 4) || startsWith(start, 0, "OggS", 4) || startsWith(start, 0, "RF64", 4))
         return {AudioFileKind::Decodable, ""};
-    if (holdsMp3Frames(file, start))
+    bool failed = false;
+    if (holdsMp3Frames(descriptor, start, failed))
         return {AudioFileKind::Mp3, ""};
-    if (file.bad())
+    if (failed)
         return {AudioFileKind::Unreadable, "the file cannot be read"};
-    if (isRawPcmName(path))
+    if (isRawPcmName(name))
         return {AudioFileKind::RawPcm, ""};
     return {AudioFileKind::Foreign, foreignProblem(start)};
 }

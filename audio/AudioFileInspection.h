@@ -22,8 +22,9 @@ struct AudioFileInspection {
     std::string problem;
 };
 
-// Looks at the file's first bytes (and, for MP3, at its frames).
-AudioFileInspection inspectAudioFile(const std::string& path);
+// Looks at the first bytes of the open file `descriptor` (and, for MP3, at
+// its frames); `name` is the file's name, which marks raw PCM.
+AudioFileInspection inspectAudioFile(int descriptor, const std::string& name);
 
 } // namespace audio
 

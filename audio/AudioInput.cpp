@@ -5,6 +5,8 @@
 #include "audio/DecodedInput.h"
 #include "audio/Mp3InputDecoder.h"
 #include "audio/PcmUnpacking.h"
+#include "publish/InputFile.h"
+#include "publish/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,11 +38,19 @@ bool openStream(AudioInput& input, const std::string& path) {
         return false;
     }
     input.fromStandardInput = path == "-";
-    input.stream = input.fromStandardInput ? stdin : std::fopen(path.c_str(), "rb");
-    if (!input.stream) {
-        input.error = std::string("the file cannot be opened: ") + std::strerror(errno);
+    if (input.fromStandardInput) {
+        input.stream = stdin;
+        return true;
+    }
+    publish::FileDescriptor file;
+    std::error_code error = publish::openInputFile(path, file);
+    if (!error && (input.stream = fdopen(file.get(), "rb")) == nullptr)
+        error = publish::lastSystemError();
+    if (error) {
+        input.error = "the file " + publish::openingProblem(error);
         return false;
     }
+    file.release();
     return true;
 }
 
@@ -54,7 +64,7 @@ bool startMp3(AudioInput& input, lame_t encoder) {
 
 // WAV and AIFF files the parsers cannot read, and the formats they leave
 // to it, go to libsndfile: never to raw PCM, which would be noise.
-bool detectHeader(AudioInput& input, lame_t encoder, const std::string& path) {
+bool detectHeader(AudioInput& input, lame_t encoder) {
     unsigned char tag[4];
     bool haveTag = readBytes(input.stream, tag, 4) == 4;
     input.countCarefully = false;
@@ -78,7 +88,7 @@ bool detectHeader(AudioInput& input, lame_t encoder, const std::string& path) {
         return true;
     }
     if (result == HeaderResult::Delegated || parsed != AudioFormat::RawPcm)
-        return !input.fromStandardInput && openDecodedInput(input, encoder, path);
+        return !input.fromStandardInput && openDecodedInput(input, encoder);
     if (std::fseek(input.stream, 0, SEEK_SET) != 0) {
         input.error = "the file cannot be read from its start again";
         return false;
@@ -206,7 +216,7 @@ bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) 
         if (!startMp3(input, encoder))
             return false;
     } else if (input.format != AudioFormat::RawPcm) {
-        if (!detectHeader(input, encoder, path)) {
+        if (!detectHeader(input, encoder)) {
             if (input.error.empty())
                 input.error = "the file's header cannot be read";
             return false;

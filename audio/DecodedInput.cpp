@@ -1,6 +1,7 @@
 #include "audio/DecodedInput.h"
 
 #include "audio/AudioHeaderParsers.h"
+#include "publish/InputFile.h"
 
 #include <sndfile.h>
 
@@ -51,9 +52,10 @@ std::vector<Speaker> speakersOf(SNDFILE* file, const SF_INFO& info) {
 
 } // namespace
 
-bool openDecodedInput(AudioInput& input, lame_t encoder, const std::string& path) {
+bool openDecodedInput(AudioInput& input, lame_t encoder) {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    // By the descriptor's name: the file's own name may stand for another by now.
+    SNDFILE* file = sf_open(publish::descriptorPath(fileno(input.stream)).c_str(), SFM_READ, &info);
     if (!file) {
         input.error = std::string("the audio cannot be decoded: ") + sf_strerror(nullptr);
         return false;

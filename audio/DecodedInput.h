@@ -8,10 +8,10 @@ namespace audio {
 // Audio the reader's own parsers do not decode (FLAC, Ogg Vorbis and Opus,
 // RF64, µ-law, A-law and ADPCM WAV or AIFF-C), read through libsndfile.
 
-// Opens `path` and tells the encoder its channels (more than two are mixed
-// down), rate and length. False, with `input.error` set, when libsndfile
-// cannot read it.
-bool openDecodedInput(AudioInput& input, lame_t encoder, const std::string& path);
+// Opens the file of `input.stream` anew for libsndfile and tells the encoder
+// its channels (more than two are mixed down), rate and length. False, with
+// `input.error` set, when libsndfile cannot read it.
+bool openDecodedInput(AudioInput& input, lame_t encoder);
 // Up to `wanted` samples per channel; 0 at the end, -1 on a read error.
 int readDecodedBlock(AudioInput& input, int wanted, int left[], int right[]);
 void closeDecodedInput(AudioInput& input);

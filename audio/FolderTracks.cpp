@@ -1,8 +1,8 @@
 #include "audio/FolderTracks.h"
 
+#include "audio/InputTags.h"
 #include "audio/SoundFileNames.h"
 
-#include <taglib/fileref.h>
 #include <taglib/tag.h>
 #include <taglib/tpropertymap.h>
 
@@ -35,12 +35,12 @@ AlbumPlace albumPlace(const fs::path& file, const fs::path& folder) {
     AlbumPlace place;
     place.path = file;
     place.name = file.lexically_relative(folder).string();
-    TagLib::FileRef reference(file.c_str(), false);
-    if (reference.isNull() || reference.tag() == nullptr)
+    InputTags tags(file.string(), false);
+    if (tags.tag() == nullptr)
         return place;
-    if (reference.tag()->track() > 0)
-        place.track = reference.tag()->track();
-    TagLib::PropertyMap properties = reference.file()->properties();
+    if (tags.tag()->track() > 0)
+        place.track = tags.tag()->track();
+    TagLib::PropertyMap properties = tags.file()->properties();
     auto disc = properties.find("DISCNUMBER");
     if (disc != properties.end() && !disc->second.isEmpty())
         place.disc = leadingNumber(disc->second.front().to8Bit(true), 1);

@@ -1,10 +1,9 @@
 #include "audio/InputExpansion.h"
 
 #include "audio/FolderTracks.h"
+#include "publish/InputFile.h"
 #include "publish/PlaylistFile.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -48,14 +47,10 @@ void Expansion::addPlaylist(const fs::path& path, const std::string& name) {
         result.skipped.push_back({name, "is a playlist already followed (the playlists loop)"});
         return;
     }
-    if (fs::file_size(path, error) > LargestPlaylist) {
-        result.skipped.push_back({name, "is too large for a playlist"});
-        return;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() && in.fail()) {
-        result.skipped.push_back({name, "cannot be read"});
+    std::string bytes;
+    if (std::error_code unread = publish::readInputFile(path, LargestPlaylist, bytes)) {
+        bool tooLarge = unread == publish::InputFileError::TooLarge;
+        result.skipped.push_back({name, tooLarge ? "is too large for a playlist" : publish::openingProblem(unread)});
         return;
     }
     for (const publish::PlaylistFileEntry& entry : publish::parsePlaylist(publish::playlistKind(path), bytes)) {

@@ -1,10 +1,11 @@
 #include "audio/LyricsLookup.h"
 
+#include "audio/InputTags.h"
 #include "publish/AtomicFile.h"
+#include "publish/InputFile.h"
 #include "publish/TimedLyrics.h"
 
 #include <taglib/apetag.h>
-#include <taglib/fileref.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/synchronizedlyricsframe.h>
@@ -14,8 +15,6 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -49,11 +48,9 @@ std::optional<fs::path> lyricsFileFor(const fs::path& sound) {
 
 std::optional<FoundLyrics> lyricsFile(const fs::path& sound) {
     std::optional<fs::path> file = lyricsFileFor(sound);
-    std::error_code error;
-    if (!file || fs::file_size(*file, error) > LargestLyricsFile)
+    std::string bytes;
+    if (!file || publish::readInputFile(*file, LargestLyricsFile, bytes))
         return std::nullopt;
-    std::ifstream in(*file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!hasTimedLines(bytes))
         return std::nullopt;
     return FoundLyrics{bytes, LyricsOrigin::LyricsFile, file->filename().string()};
@@ -127,16 +124,16 @@ std::optional<FoundLyrics> propertyLyrics(TagLib::File& file) {
 
 std::optional<FoundLyrics> tagLyrics(const std::string& path) {
     // Time stamps in MPEG frames need the stream's rate.
-    TagLib::FileRef reference(path.c_str(), true);
-    if (reference.isNull())
+    InputTags tags(path, true);
+    if (tags.file() == nullptr)
         return std::nullopt;
     // An MP3's ID3v2 "lyrics" property is USLT, which has no time stamps.
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(reference.file())) {
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(tags.file())) {
         if (auto found = syltLyrics(*mpeg))
             return found;
         return apeLyrics(*mpeg);
     }
-    return propertyLyrics(*reference.file());
+    return propertyLyrics(*tags.file());
 }
 
 } // namespace

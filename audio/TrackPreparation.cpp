@@ -2,31 +2,45 @@
 
 #include "audio/Mp3Converter.h"
 #include "audio/WorkFolder.h"
+#include "publish/InputFile.h"
 #include "transform/transform.h"
 
 #include <memory>
 
 namespace audio {
 
-bool isStreamableMp3(const std::string& path) {
+namespace {
+
+bool loadsAsStreamableMp3(int descriptor) {
     std::unique_ptr<transform::FSSoundConstructor, transform::FSRelease> sound(
         transform::createSoundConstructor(transform::WavOrMp3));
     if (!sound)
         return false;
     try {
-        return sound->loadFile(path.c_str()) == 0 && sound->getFormat() == transform::FSSoundMP3;
+        return sound->loadFile(publish::descriptorPath(descriptor).c_str()) == 0 &&
+               sound->getFormat() == transform::FSSoundMP3;
     } catch (const transform::FSException&) {
         return false;
     }
 }
 
+} // namespace
+
+bool isStreamableMp3(const std::string& path) {
+    publish::FileDescriptor file;
+    return !publish::openInputFile(path, file) && loadsAsStreamableMp3(file.get());
+}
+
 TrackCheck checkTrack(const std::string& path) {
-    AudioFileInspection inspection = inspectAudioFile(path);
+    publish::FileDescriptor file;
+    if (std::error_code error = publish::openInputFile(path, file))
+        return {TrackNeed::Refusal, AudioFileKind::Unreadable, "the file " + publish::openingProblem(error)};
+    AudioFileInspection inspection = inspectAudioFile(file.get(), path);
     switch (inspection.kind) {
     case AudioFileKind::Foreign:
     case AudioFileKind::Unreadable: return {TrackNeed::Refusal, inspection.kind, inspection.problem};
     case AudioFileKind::Mp3:
-        if (isStreamableMp3(path))
+        if (loadsAsStreamableMp3(file.get()))
             return {TrackNeed::Nothing, inspection.kind, ""};
         break;
     default: break;

@@ -1,6 +1,7 @@
 #include "audio/TrackTitle.h"
 
-#include <taglib/fileref.h>
+#include "audio/InputTags.h"
+
 #include <taglib/tag.h>
 
 #include <filesystem>
@@ -10,8 +11,8 @@ namespace audio {
 namespace {
 
 std::string tagTitle(const std::string& path) {
-    TagLib::FileRef file(path.c_str(), false);
-    if (file.isNull() || file.tag() == nullptr)
+    InputTags file(path, false);
+    if (file.tag() == nullptr)
         return "";
     std::string title = file.tag()->title().to8Bit(true);
     // Tags padded with blanks or line ends are no title.

@@ -1,5 +1,7 @@
 #include "cli/CachedConversion.h"
 
+#include "publish/InputFile.h"
+
 namespace fs = std::filesystem;
 
 namespace cli {
@@ -8,8 +10,10 @@ audio::PreparedTrack convertThroughCache(const std::string& path, const audio::T
                                          const fs::path& workFolder, const std::tm& now,
                                          const publish::PublishCache* cache, const std::function<void()>& converting) {
     publish::ContentHash source;
+    publish::FileDescriptor file;
     // A file that cannot be read is the converter's to refuse.
-    if (!cache || publish::hashFile(path, source)) {
+    if (!cache || publish::openInputFile(path, file) ||
+        publish::hashFile(publish::descriptorPath(file.get()), source)) {
         converting();
         return audio::convertForPlayers(path, check, workFolder.string(), now);
     }

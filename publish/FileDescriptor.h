@@ -23,6 +23,8 @@ public:
 
     bool valid() const { return descriptor >= 0; }
     int get() const { return descriptor; }
+    // Hands the descriptor on to a new owner (a stdio stream).
+    int release() { return std::exchange(descriptor, -1); }
     // Closes now, for the error a delayed write may report only here.
     [[nodiscard]] int close() { return ::close(std::exchange(descriptor, -1)); }
 

@@ -1,5 +1,6 @@
 #include "publish/TrackStaging.h"
 
+#include "publish/InputFile.h"
 #include "publish/NewFile.h"
 #include "publish/PlayerFiles.h"
 #include "publish/TimedLyrics.h"
@@ -56,8 +57,17 @@ void TrackStager::analyse(const TrackTask& task, const ContentHash* source, cons
         keep(CacheEntryKind::Analysis, key, dataFile, staged);
 }
 
-StagedTrack TrackStager::stage(const TrackTask& task, const fs::path& dataFile, std::stop_token stop) {
+StagedTrack TrackStager::stage(const TrackTask& given, const fs::path& dataFile, std::stop_token stop) {
     StagedTrack staged;
+    // The sound is read only through the descriptor checked here, whatever
+    // its name comes to stand for meanwhile.
+    FileDescriptor sound;
+    if (openInputFile(given.source, sound)) {
+        staged.result = {TrackOutcome::Unsupported, ""};
+        return staged;
+    }
+    TrackTask task = given;
+    task.source = descriptorPath(sound.get());
     fs::path movie = staging / trackMovieName(task.number);
     ContentHash source;
     // A source that cannot be read is the builder's to refuse.

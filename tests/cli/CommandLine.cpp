@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,11 +78,20 @@ bool RunningPublisher::waitFor(const std::string& text) {
 
 void RunningPublisher::signal(int signal) { kill(child, signal); }
 
-int RunningPublisher::wait() {
-    while (readSome() && errors >= 0) {
+int RunningPublisher::wait() { return waitWithin(std::chrono::minutes(10)).status; }
+
+RunningPublisher::Ending RunningPublisher::waitWithin(std::chrono::seconds watchdog) {
+    Ending ending;
+    auto end = std::chrono::steady_clock::now() + watchdog;
+    while ((ending.inTime = std::chrono::steady_clock::now() < end) && readSome() && errors >= 0) {
     }
+    if (!ending.inTime)
+        kill(child, SIGKILL);
     int raw = 0;
-    waitpid(child, &raw, 0);
+    rusage usage{};
+    wait4(child, &raw, 0, &usage);
     child = -1;
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    ending.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    ending.peakKilobytes = usage.ru_maxrss;
+    return ending;
 }

@@ -1,6 +1,7 @@
 #ifndef TESTS_CLI_COMMANDLINE_H
 #define TESTS_CLI_COMMANDLINE_H
 
+#include <chrono>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -34,6 +35,15 @@ public:
     void signal(int signal);
     // Waits for it to end: its exit status, or 128 + the signal that ended it.
     int wait();
+    // How a run ended: by itself before the watchdog or not, with its status
+    // (as wait gives it) and its peak resident memory.
+    struct Ending {
+        bool inTime = false;
+        int status = -1;
+        long peakKilobytes = 0;
+    };
+    // Waits up to `watchdog` for it to end, and kills it then.
+    Ending waitWithin(std::chrono::seconds watchdog);
     const std::string& said() const { return heard; }
 
 private:

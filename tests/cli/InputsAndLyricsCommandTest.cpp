@@ -1,5 +1,6 @@
 // tunemill-publish given playlists, folders and files with timed lyrics,
-// and the snippet it prints for framing the player.
+// names that are no files, and the snippet it prints for framing the
+// player.
 #include "CommandLine.h"
 #include "tests/support/TestSupport.h"
 #include "transform/transform.h"
@@ -8,6 +9,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -125,4 +130,37 @@ TEST_F(InputsAndLyricsCommandTest, PrintsTheSnippetThatFramesTheEmbedPage) {
 
     snippet = outputOf(std::string(PUBLISHER) + " --html 0 --folder '" + site + "' '" + song + "' 2>/dev/null");
     EXPECT_EQ(snippet, "") << "no page, no snippet";
+}
+
+// Reading any of these would wait for ever or never end; each is named by
+// its kind at once, and the good track beside them is published.
+TEST_F(InputsAndLyricsCommandTest, FifosSocketsAndDevicesAreRefusedByTheirKindAndTheRestPublished) {
+    mp3("music/good.mp3");
+    for (const char* name : {"music/pipe.mp3", "music/good.lrc", "given.mp3", "pipe.m3u"})
+        ASSERT_EQ(mkfifo(folder.path(name).c_str(), 0644), 0) << name;
+    std::string socketPath = folder.path("socket.mp3");
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(listening);
+    write("music/list.m3u", "pipe.mp3\ngood.mp3\n");
+
+    RunningPublisher publisher({"--runtime", "0", "--html", "0", "--folder", site, folder.path("music/list.m3u"),
+                                folder.path("given.mp3"), socketPath, "/dev/zero", folder.path("pipe.m3u")},
+                               {});
+    RunningPublisher::Ending ending = publisher.waitWithin(std::chrono::seconds(60));
+    ASSERT_TRUE(ending.inTime) << "the publish hung: " << publisher.said();
+    EXPECT_EQ(ending.status, 1) << publisher.said();
+    for (const std::string& line :
+         {std::string("pipe.mp3: skipped, the file is a FIFO (named pipe), not a regular file\n"),
+          folder.path("given.mp3") + ": skipped, the file is a FIFO (named pipe), not a regular file\n",
+          socketPath + ": skipped, the file is a socket, not a regular file\n",
+          std::string("/dev/zero: skipped, the file is a device, not a regular file\n"),
+          folder.path("pipe.m3u") + " is a FIFO (named pipe), not a regular file, skipped\n",
+          std::string("good.mp3: published\n")})
+        EXPECT_NE(publisher.said().find(line), std::string::npos) << line << publisher.said();
+    EXPECT_NE(publisher.said().find("Published 1 of 5 tracks"), std::string::npos) << publisher.said();
+    EXPECT_TRUE(settings(movie(1), "LRC").empty()) << "no lyrics from a FIFO";
 }

@@ -5,6 +5,7 @@
 #include "audio/AudioFileInspection.h"
 #include "audio/AudioInput.h"
 #include "audio/LameEncoder.h"
+#include "publish/InputFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -48,7 +49,10 @@ void readAll(audio::AudioFormat format) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > (1u << 16) || !writeInput(data, size))
         return 0;
-    audio::AudioFileInspection inspection = audio::inspectAudioFile(inputPath());
+    publish::FileDescriptor file;
+    if (publish::openInputFile(inputPath(), file))
+        __builtin_trap();
+    audio::AudioFileInspection inspection = audio::inspectAudioFile(file.get(), inputPath());
     bool refused = inspection.kind == audio::AudioFileKind::Foreign || inspection.kind == audio::AudioFileKind::Unreadable;
     if (refused == inspection.problem.empty())
         __builtin_trap();

@@ -1,0 +1,53 @@
+#ifndef PUBLISH_INPUTFILE_H
+#define PUBLISH_INPUTFILE_H
+
+#include "publish/FileDescriptor.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <type_traits>
+
+namespace publish {
+
+// Every file a user names (sound files, playlists, lyrics, skins) is opened
+// here first, and read by anything else only through the descriptor this
+// gives, never by its name again: reading a FIFO, a socket or a device
+// would wait for ever or never end.
+
+// Why a name that exists is no file to read.
+enum class InputFileError {
+    Folder = 1,
+    Fifo,
+    Socket,
+    Device,
+    OtherKind,
+    TooLarge,
+};
+const std::error_category& inputFileCategory();
+std::error_code make_error_code(InputFileError error);
+
+// Opens `path` for reading without waiting for a writer, and only when it
+// is a regular file (a link to one included); anything else is refused by
+// its kind.
+[[nodiscard]] std::error_code openInputFile(const std::filesystem::path& path, FileDescriptor& file);
+
+// The name under which an open file can be opened again, for libraries
+// that take only names.
+std::string descriptorPath(int descriptor);
+
+// Reads a whole input file of at most `largest` bytes.
+[[nodiscard]] std::error_code readInputFile(const std::filesystem::path& path, std::uintmax_t largest,
+                                            std::string& bytes);
+
+// Why a file could not be opened or read, said after its name: "is a FIFO
+// (named pipe), not a regular file", "cannot be opened: Permission denied".
+std::string openingProblem(std::error_code error);
+
+} // namespace publish
+
+template <>
+struct std::is_error_code_enum<publish::InputFileError> : std::true_type {};
+
+#endif
