@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -15,9 +15,8 @@ namespace audio {
 
 namespace {
 
-// Enough to see past a leading ID3v2 tag into the first frames, and to
-// recognise other kinds of files by their first bytes.
-constexpr size_t AudioLookahead = 1 << 20;
+// Enough to recognise files by their first bytes.
+constexpr size_t StartBytes = 4096;
 
 using Bytes = std::vector<unsigned char>;
 
@@ -117,31 +116,30 @@ bool isRawPcmName(const std::string& path) {
     return extension == ".raw" || extension == ".pcm";
 }
 
-// Frames that chain within the lookahead after the leading tags. `failed`
-// tells a read error from a file without frames.
-bool holdsMp3Frames(int file, const Bytes& start, bool& failed) {
+// Frames that chain within the search limit after the leading tags (whose
+// headers say how long they are; the file may hold less). `failed` tells a
+// read error from a file without frames.
+bool holdsMp3Frames(int file, std::uint64_t fileSize, const Bytes& start, bool& failed) {
     std::uint64_t audio = 0;
     Bytes header = start;
-    // The tag's own header says how long it is; the file may hold less.
-    while (header.size() >= 10) {
-        size_t tag = transform::id3v2TagLength(header.data(), std::numeric_limits<size_t>::max());
-        if (tag == 0)
-            break;
-        audio += tag;
+    while (size_t skip = transform::id3v2TagSkip(header.data(), header.size(), fileSize - audio)) {
+        audio += skip;
         if ((failed = !readSlice(file, audio, 10, header)))
             return false;
     }
     Bytes window;
-    if ((failed = !readSlice(file, audio, AudioLookahead, window)))
+    if ((failed = !readSlice(file, audio, transform::FSMp3SearchLimit + transform::FSMp3ChainBytes, window)))
         return false;
-    return transform::findChainedMp3Frame(window.data(), window.size(), 0) < window.size();
+    return transform::findChainedMp3Frame(window.data(), window.size(), 0, transform::FSMp3SearchLimit) <
+           window.size();
 }
 
 } // namespace
 
 AudioFileInspection inspectAudioFile(int descriptor, const std::string& name) {
+    struct stat status;
     Bytes start;
-    if (!readSlice(descriptor, 0, 4096, start))
+    if (::fstat(descriptor, &status) != 0 || !readSlice(descriptor, 0, StartBytes, start))
         return {AudioFileKind::Unreadable, "the file cannot be read"};
     if (startsWith(start, 0, "RIFF", 4) && startsWith(start, 8, "WAVE", 4))
         return {AudioFileKind::Wav, ""};
@@ -150,7 +148,7 @@ AudioFileInspection inspectAudioFile(int descriptor, const std::string& name) {
     if (startsWith(start, 0, "fLaC", 4) || startsWith(start, 0, "OggS", 4) || startsWith(start, 0, "RF64", 4))
         return {AudioFileKind::Decodable, ""};
     bool failed = false;
-    if (holdsMp3Frames(descriptor, start, failed))
+    if (holdsMp3Frames(descriptor, static_cast<std::uint64_t>(status.st_size), start, failed))
         return {AudioFileKind::Mp3, ""};
     if (failed)
         return {AudioFileKind::Unreadable, "the file cannot be read"};

@@ -3,9 +3,11 @@
 #include "audio/AudioByteReader.h"
 #include "transform/FSMp3Frames.h"
 
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace audio {
@@ -14,8 +16,7 @@ namespace {
 
 constexpr size_t StartupPiece = 100;
 constexpr size_t DecodingPiece = 1024;
-// The longest Layer III frame is 1441 bytes: room for a chain of them.
-constexpr size_t ChainLookahead = 4 + transform::FSMp3ChainRun * 1441;
+constexpr size_t ChainLookahead = 4 + transform::FSMp3ChainBytes;
 
 void releaseDecoder(AudioInput& input) {
     if (input.decoder)
@@ -37,7 +38,17 @@ int decodeChunk(AudioInput& input, unsigned char* bytes, size_t count, short lef
     return samples;
 }
 
-// Skips an ID3v2 tag and an "AiD" header; leaves the next four bytes in
+// The bytes from `back` bytes before the stream's position to the end of
+// its file; for a stream that cannot tell, as many as there could be.
+std::uint64_t bytesToEnd(std::FILE* file, long back) {
+    struct stat status;
+    long at = std::ftell(file);
+    if (at < back || fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < at - back)
+        return std::numeric_limits<std::uint64_t>::max();
+    return static_cast<std::uint64_t>(status.st_size - (at - back));
+}
+
+// Skips ID3v2 tags and an "AiD" header; leaves the next four bytes in
 // `window`.
 bool skipLeadingTags(std::FILE* file, unsigned char window[4]) {
     if (readBytes(file, window, 4) != 4)
@@ -47,10 +58,10 @@ bool skipLeadingTags(std::FILE* file, unsigned char window[4]) {
         std::memcpy(header, window, 4);
         if (readBytes(file, header + 4, 6) != 6)
             return false;
-        size_t length = transform::id3v2TagLength(header, std::numeric_limits<size_t>::max());
-        if (length == 0)
+        size_t skip = transform::id3v2TagSkip(header, sizeof header, bytesToEnd(file, sizeof header));
+        if (skip == 0)
             break;
-        if (!skipBytes(file, static_cast<long>(length - 10)) || readBytes(file, window, 4) != 4)
+        if (!skipBytes(file, static_cast<long>(skip - sizeof header)) || readBytes(file, window, 4) != 4)
             return false;
     }
     if (std::memcmp(window, "AiD\1", 4) == 0) {
@@ -76,13 +87,14 @@ bool framesChainFrom(std::FILE* file, const unsigned char window[4]) {
     return std::fseek(file, at, SEEK_SET) == 0 && chained;
 }
 
-// The first header from which frames chain; a header that does not read as
-// one is passed over before looking ahead.
+// The first header from which frames chain, within the search limit; a
+// header that does not read as one is passed over before looking ahead.
 bool findFrameHeader(std::FILE* file, unsigned char window[4]) {
     transform::FSMp3FrameHeader header;
-    while (!transform::readMp3FrameHeader(window, 4, header) || !framesChainFrom(file, window)) {
+    for (size_t next = 1; !transform::readMp3FrameHeader(window, 4, header) || !framesChainFrom(file, window);
+         ++next) {
         std::memmove(window, window + 1, 3);
-        if (readBytes(file, window + 3, 1) != 1)
+        if (next == transform::FSMp3SearchLimit || readBytes(file, window + 3, 1) != 1)
             return false;
     }
     return true;

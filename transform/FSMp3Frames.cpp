@@ -1,5 +1,7 @@
 #include "transform/FSMp3Frames.h"
 
+#include <cstdint>
+
 namespace transform {
 
 namespace {
@@ -74,6 +76,13 @@ size_t id3v2TagLength(const unsigned char* bytes, size_t size) {
     return length <= size ? length : 0;
 }
 
+size_t id3v2TagSkip(const unsigned char* header, size_t available, std::uint64_t remaining) {
+    size_t declared = id3v2TagLength(header, available < Id3HeaderSize ? 0 : SIZE_MAX);
+    if (declared == 0)
+        return 0;
+    return declared <= remaining ? declared : Id3HeaderSize;
+}
+
 bool mp3FramesChainAt(const unsigned char* bytes, size_t size, size_t offset) {
     FSMp3FrameHeader first;
     if (offset > size || !readMp3FrameHeader(bytes + offset, size - offset, first))
@@ -94,8 +103,11 @@ bool mp3FramesChainAt(const unsigned char* bytes, size_t size, size_t offset) {
     return true;
 }
 
-size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from) {
-    for (size_t at = from; at + HeaderSize <= size; ++at)
+size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from, size_t searched) {
+    if (from >= size)
+        return size;
+    size_t end = searched < size - from ? from + searched : size;
+    for (size_t at = from; at < end && at + HeaderSize <= size; ++at)
         if (bytes[at] == 0xFF && mp3FramesChainAt(bytes, size, at))
             return at;
     return size;
@@ -103,8 +115,8 @@ size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from)
 
 size_t mp3AudioStart(const unsigned char* bytes, size_t size) {
     size_t start = 0;
-    while (size_t tag = id3v2TagLength(bytes + start, size - start))
-        start += tag;
+    while (size_t skip = id3v2TagSkip(bytes + start, size - start, size - start))
+        start += skip;
     return start;
 }
 
@@ -114,13 +126,13 @@ namespace transform {
 
 bool walkMp3Frames(const unsigned char* bytes, size_t size, size_t mostFrames, FSMp3Walk& walk) {
     walk = FSMp3Walk();
-    size_t at = findChainedMp3Frame(bytes, size, mp3AudioStart(bytes, size));
+    size_t at = findChainedMp3Frame(bytes, size, mp3AudioStart(bytes, size), FSMp3SearchLimit);
     if (at >= size || !readMp3FrameHeader(bytes + at, size - at, walk.stream))
         return false;
     while (at < size) {
         FSMp3FrameHeader header;
         if (!readMp3FrameHeader(bytes + at, size - at, header) || !header.sameStreamAs(walk.stream)) {
-            size_t next = findChainedMp3Frame(bytes, size, at + 1);
+            size_t next = findChainedMp3Frame(bytes, size, at + 1, size);
             if (next >= size)
                 break;
             FSMp3FrameHeader resumed;

@@ -2,6 +2,7 @@
 #define TRANSFORM_FSMP3FRAMES_H
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace transform {
@@ -38,24 +39,43 @@ bool readMp3FrameHeader(const unsigned char* bytes, size_t available, FSMp3Frame
 // body and footer), or 0 when there is none.
 size_t id3v2TagLength(const unsigned char* bytes, size_t size);
 
+// How far past the ID3v2 tag header in `header` (`available` bytes of it)
+// the search for the audio goes on, where the file has `remaining` bytes
+// from the tag on: past the whole tag, or, when the tag's size runs past
+// the end of the file, past its 10-byte header only, as the size is wrong
+// and the frames lie somewhere after it. 0 when no tag starts there.
+size_t id3v2TagSkip(const unsigned char* header, size_t available, std::uint64_t remaining);
+
+// How many bytes after the leading tags are searched for a first frame
+// before a file is taken for no MP3 at all: enough for the padding and junk
+// found before real audio, and a bound on the time that gigabytes of
+// something else take.
+inline constexpr size_t FSMp3SearchLimit = 1 << 20;
+
 // How many frames must follow one another exactly, each header where the
 // previous frame ends, before a frame sync is believed.
 inline constexpr int FSMp3ChainRun = 4;
+// The longest Layer III frame (320 kbit/s at 32 kHz, padded), and so the
+// bytes that hold a chain of frames from its first header on.
+inline constexpr size_t FSMp3LongestFrame = 1441;
+inline constexpr size_t FSMp3ChainBytes = FSMp3ChainRun * FSMp3LongestFrame;
 
 // True when a frame starts at `offset` and frames of the same stream follow
 // it back to back for FSMp3ChainRun frames, or up to the end of the data.
 // Tags, pictures and random bytes hold frame syncs, but never such chains.
 bool mp3FramesChainAt(const unsigned char* bytes, size_t size, size_t offset);
 
-// The first offset from `from` on where frames chain; `size` when none.
-size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from);
+// The first offset from `from` on, and before `from + searched`, where
+// frames chain; `size` when none.
+size_t findChainedMp3Frame(const unsigned char* bytes, size_t size, size_t from, size_t searched);
 
 // Where the audio of an MP3 file starts: past its leading ID3v2 tags.
 size_t mp3AudioStart(const unsigned char* bytes, size_t size);
 
-// The frames of an MP3 file, from the first that chains after its tags to
-// the last of the same stream. Junk and tags between and after them are
-// passed over; the walk goes on only where frames chain again.
+// The frames of an MP3 file, from the first that chains after its tags
+// (within FSMp3SearchLimit bytes of them) to the last of the same stream.
+// Junk and tags between and after them are passed over; the walk goes on
+// only where frames chain again.
 struct FSMp3Walk {
     struct Frame {
         size_t offset;  // from the start of the file

@@ -347,3 +347,21 @@ TEST_F(ReaderTest, AnMp3ThatChangesRatePartWayIsRefused) {
     EXPECT_FALSE(open(concat(readFile(folder.path("a.mp3")), readFile(folder.path("b.mp3"))), AudioFormat::Mp3));
     EXPECT_EQ(input.error, "the MP3 changes from 44100 Hz stereo to 22050 Hz stereo part way");
 }
+
+TEST_F(ReaderTest, AnId3SizePastTheEndIsSearchedPastWithinTheSearchLimit) {
+    writeToneWav(folder.path("tone.wav"), 22050, 1, 1.0);
+    ASSERT_TRUE(run("lame --quiet -t '" + folder.path("tone.wav") + "' '" + folder.path("plain.mp3") + "'"));
+    Bytes mp3 = readFile(folder.path("plain.mp3"));
+    Bytes id3 = {'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F}; // 256 MiB, more than the file holds
+    for (size_t junk : {size_t(0), transform::FSMp3SearchLimit - 100}) {
+        ASSERT_TRUE(open(concat(concat(id3, Bytes(junk, 0)), mp3), AudioFormat::Mp3)) << junk << input.error;
+        EXPECT_EQ(rate(), 22050);
+        int total = 0;
+        for (int samples; (samples = read()) > 0;)
+            total += samples;
+        EXPECT_GE(total, 22050) << "the whole tone after " << junk << " bytes";
+        EXPECT_TRUE(audio::CloseAudioInput(input));
+    }
+    EXPECT_FALSE(open(concat(concat(id3, Bytes(transform::FSMp3SearchLimit + 100, 0)), mp3), AudioFormat::Mp3));
+    EXPECT_EQ(input.error, "no MPEG Layer III frame was found");
+}

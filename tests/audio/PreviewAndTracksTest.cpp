@@ -4,6 +4,7 @@
 #include "audio/TrackPreparation.h"
 #include "audio/WorkFolder.h"
 #include "tests/audio/AudioFiles.h"
+#include "transform/FSMp3Frames.h"
 
 #include <gtest/gtest.h>
 
@@ -235,3 +236,19 @@ TEST(RiffWriter, AscendingWritesTheSizeAndPadsOddChunks) {
 }
 
 } // namespace
+
+TEST_F(TracksTest, AnId3SizePastTheEndIsSearchedPastWithinTheSearchLimit) {
+    Bytes mp3 = readFile(makeMp3("tone", 22050));
+    Bytes id3 = {'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F}; // 256 MiB, more than the file holds
+    for (size_t junk : {size_t(0), transform::FSMp3SearchLimit - 100, transform::FSMp3SearchLimit + 100}) {
+        std::string path = folder.path("after" + std::to_string(junk) + ".mp3");
+        writeFile(path, concat(concat(id3, Bytes(junk, 0)), mp3));
+        PreparedTrack ready = prepare(path);
+        if (junk < transform::FSMp3SearchLimit)
+            EXPECT_EQ(ready.path, path) << "streamed as it is after " << junk << " bytes: " << ready.problem;
+        else
+            EXPECT_EQ(ready.problem, "not a sound file Tunemill can read: it is binary data in which no MP3, WAV, "
+                                     "AIFF, FLAC or Ogg audio was found");
+    }
+    EXPECT_TRUE(converted.empty());
+}
