@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -116,22 +117,24 @@ bool isRawPcmName(const std::string& path) {
     return extension == ".raw" || extension == ".pcm";
 }
 
-// Frames that chain within the search limit after the leading tags (whose
-// headers say how long they are; the file may hold less). `failed` tells a
-// read error from a file without frames.
-bool holdsMp3Frames(int file, std::uint64_t fileSize, const Bytes& start, bool& failed) {
+// Where frames first chain, within the search limit after the leading tags
+// (whose headers say how long they are; the file may hold less). `failed`
+// tells a read error from a file without frames.
+std::optional<std::uint64_t> firstMp3Frame(int file, std::uint64_t fileSize, const Bytes& start, bool& failed) {
     std::uint64_t audio = 0;
     Bytes header = start;
     while (size_t skip = transform::id3v2TagSkip(header.data(), header.size(), fileSize - audio)) {
         audio += skip;
         if ((failed = !readSlice(file, audio, 10, header)))
-            return false;
+            return std::nullopt;
     }
     Bytes window;
     if ((failed = !readSlice(file, audio, transform::FSMp3SearchLimit + transform::FSMp3ChainBytes, window)))
-        return false;
-    return transform::findChainedMp3Frame(window.data(), window.size(), 0, transform::FSMp3SearchLimit) <
-           window.size();
+        return std::nullopt;
+    size_t found = transform::findChainedMp3Frame(window.data(), window.size(), 0, transform::FSMp3SearchLimit);
+    if (found >= window.size())
+        return std::nullopt;
+    return audio + found;
 }
 
 } // namespace
@@ -148,8 +151,9 @@ AudioFileInspection inspectAudioFile(int descriptor, const std::string& name) {
     if (startsWith(start, 0, "fLaC", 4) || startsWith(start, 0, "OggS", 4) || startsWith(start, 0, "RF64", 4))
         return {AudioFileKind::Decodable, ""};
     bool failed = false;
-    if (holdsMp3Frames(descriptor, static_cast<std::uint64_t>(status.st_size), start, failed))
-        return {AudioFileKind::Mp3, ""};
+    auto size = static_cast<std::uint64_t>(status.st_size);
+    if (std::optional<std::uint64_t> frame = firstMp3Frame(descriptor, size, start, failed))
+        return {AudioFileKind::Mp3, "", *frame};
     if (failed)
         return {AudioFileKind::Unreadable, "the file cannot be read"};
     if (isRawPcmName(name))

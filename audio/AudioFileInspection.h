@@ -1,6 +1,7 @@
 #ifndef AUDIO_AUDIOFILEINSPECTION_H
 #define AUDIO_AUDIOFILEINSPECTION_H
 
+#include <cstdint>
 #include <string>
 
 namespace audio {
@@ -20,6 +21,8 @@ struct AudioFileInspection {
     AudioFileKind kind = AudioFileKind::Foreign;
     // For Foreign and Unreadable files: why, in plain words.
     std::string problem;
+    // For MP3 files: where the first frame from which frames chain begins.
+    std::uint64_t firstFrame = 0;
 };
 
 // Looks at the first bytes of the open file `descriptor` (and, for MP3, at

@@ -1,8 +1,10 @@
 #include "audio/TrackPreparation.h"
 
 #include "audio/Mp3Converter.h"
+#include "audio/Mp3Length.h"
 #include "audio/WorkFolder.h"
 #include "publish/InputFile.h"
+#include "publish/TrackLength.h"
 #include "transform/transform.h"
 
 #include <memory>
@@ -24,6 +26,14 @@ bool loadsAsStreamableMp3(int descriptor) {
     }
 }
 
+// Measured before anything reads the whole file: hours of sound would be
+// loaded, analysed and cached only to be refused at the end.
+bool tooLongForTrackMovie(int descriptor, std::uint64_t firstFrame) {
+    Mp3Length length = measureMp3(descriptor, firstFrame, publish::LongestTrackSeconds + 1);
+    return publish::trackMovieFrames(static_cast<std::int64_t>(length.samples), length.sampleRate) >
+           publish::contract::LongestTrackFrames;
+}
+
 } // namespace
 
 bool isStreamableMp3(const std::string& path) {
@@ -40,6 +50,8 @@ TrackCheck checkTrack(const std::string& path) {
     case AudioFileKind::Foreign:
     case AudioFileKind::Unreadable: return {TrackNeed::Refusal, inspection.kind, inspection.problem};
     case AudioFileKind::Mp3:
+        if (tooLongForTrackMovie(file.get(), inspection.firstFrame))
+            return {TrackNeed::Refusal, inspection.kind, publish::tooLongText()};
         if (loadsAsStreamableMp3(file.get()))
             return {TrackNeed::Nothing, inspection.kind, ""};
         break;

@@ -1,7 +1,7 @@
 #include "publish/PublishReports.h"
 
-#include "publish/PlayerContract.h"
 #include "publish/ProductName.h"
+#include "publish/TrackLength.h"
 
 namespace publish {
 
@@ -11,13 +11,6 @@ const char* const BuildCaption = "Build Swf";
 const char* const NoSoundText = "no sound to publish";
 const char* const OutOfMemoryText = "not enough memory to build its movie";
 const char* const CancelledText = "cancelled";
-
-// The longest track follows from the movie's frame limit and frame rate.
-std::string tooLongText() {
-    int seconds = contract::LongestTrackFrames / contract::TrackFrameRate;
-    return "too long for a track movie (at most " + std::to_string(seconds / 60) + " min " +
-           std::to_string(seconds % 60) + " s)";
-}
 
 // The new player is built beside the folder it replaces: only so can it take
 // the folder's place in one step.

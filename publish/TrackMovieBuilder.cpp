@@ -5,6 +5,7 @@
 #include "publish/SpectrumData.h"
 #include "publish/SystemError.h"
 #include "publish/TextEncoding.h"
+#include "publish/TrackLength.h"
 #include "transform/FSMovieWriter.h"
 #include "transform/transform.h"
 
@@ -124,7 +125,7 @@ TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title
     TrackFigures figures;
     figures.duration = sound->getSampleCount() / sound->getSampleRate();
     figures.samplesPerFrame = sound->getSampleRate() / contract::TrackFrameRate;
-    figures.frameCount = sound->getSampleCount() / figures.samplesPerFrame;
+    figures.frameCount = static_cast<int>(trackMovieFrames(sound->getSampleCount(), sound->getSampleRate()));
     if (figures.frameCount == 0)
         return {TrackOutcome::NoSound, ""};
     if (figures.frameCount > contract::LongestTrackFrames)

@@ -1,8 +1,11 @@
+#include "audio/AudioFileInspection.h"
+#include "audio/Mp3Length.h"
 #include "audio/PortAudioSoundOutput.h"
 #include "audio/PreviewPlayer.h"
 #include "audio/RiffWriter.h"
 #include "audio/TrackPreparation.h"
 #include "audio/WorkFolder.h"
+#include "publish/InputFile.h"
 #include "tests/audio/AudioFiles.h"
 #include "transform/FSMp3Frames.h"
 
@@ -10,6 +13,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <thread>
 #include <utility>
@@ -251,4 +255,38 @@ TEST_F(TracksTest, AnId3SizePastTheEndIsSearchedPastWithinTheSearchLimit) {
                                      "AIFF, FLAC or Ogg audio was found");
     }
     EXPECT_TRUE(converted.empty());
+}
+
+// 22050 Hz: 576 samples a frame.
+TEST_F(TracksTest, AnMp3IsMeasuredByItsSummaryUnlessCutShortElseByWalkingItsFrames) {
+    std::string wav = folder.path("ten.wav"), bare = folder.path("bare.mp3"), summarised = folder.path("summary.mp3");
+    writeToneWav(wav, 22050, 1, 10.0);
+    ASSERT_TRUE(run("lame --quiet -t '" + wav + "' '" + bare + "'"));
+    ASSERT_TRUE(run("ffmpeg -v error -i '" + bare + "' -c copy '" + summarised + "'"));
+    Bytes plain = readFile(bare), summary = readFile(summarised);
+    transform::FSMp3Walk walk;
+    ASSERT_TRUE(transform::walkMp3Frames(plain.data(), plain.size(), SIZE_MAX, walk));
+    std::uint64_t samples = walk.frames.size() * 576;
+    auto measure = [this](const Bytes& bytes, int enoughSeconds) {
+        std::string path = folder.path("measured.mp3");
+        writeFile(path, bytes);
+        publish::FileDescriptor file;
+        EXPECT_FALSE(publish::openInputFile(path, file));
+        AudioFileInspection inspection = inspectAudioFile(file.get(), path);
+        EXPECT_EQ(inspection.kind, AudioFileKind::Mp3);
+        Mp3Length length = measureMp3(file.get(), inspection.firstFrame, enoughSeconds);
+        EXPECT_EQ(length.sampleRate, 22050);
+        return length.samples;
+    };
+    EXPECT_EQ(measure(plain, 60), samples);
+    EXPECT_EQ(measure(summary, 60), samples + 576) << "the summary's own frame streams too";
+    Bytes interrupted = summary;
+    interrupted.insert(interrupted.begin() + static_cast<long>(summary.size() / 2), 700, 0);
+    EXPECT_EQ(measure(interrupted, 60), samples + 576) << "junk ends a walk, not the summary";
+    std::uint64_t half = measure(Bytes(summary.begin(), summary.begin() + static_cast<long>(summary.size() / 2)), 60);
+    EXPECT_GT(half, samples * 4 / 10) << "a file cut short is walked, whatever its summary says";
+    EXPECT_LT(half, samples * 6 / 10);
+    std::uint64_t enough = measure(plain, 2);
+    EXPECT_GT(enough, 2u * 22050) << "a walk stops once it has enough";
+    EXPECT_LE(enough, 2u * 22050 + 576);
 }

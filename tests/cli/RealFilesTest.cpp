@@ -265,3 +265,41 @@ TEST_F(RealFilesTest, RepublishingRemovesTheMoviesOfALongerEarlierPlaylist) {
     EXPECT_NE(published.said.find("Removed 2 track movies of an earlier publish"), std::string::npos)
         << published.said;
 }
+
+// Refused before anything reads them whole: no analysis, no load, no
+// scan of gigabytes for a frame.
+TEST_F(RealFilesTest, HoursOfMp3AndGigabytesOfZerosAreRefusedWithoutReadingThemWhole) {
+    // Three hours of 8 kbit/s MPEG-2.5 frames at 11025 Hz: a minute's frames
+    // again and again, once as they are and once behind ffmpeg's summary.
+    std::string minute = folder.path("minute.wav"), frames = folder.path("minute.mp3");
+    ASSERT_TRUE(run("sox -n -r 11025 -c 1 -b 16 '" + minute + "' synth 60 sine 440 vol 0.1"));
+    ASSERT_TRUE(run("lame --quiet -t -b 8 '" + minute + "' '" + frames + "'"));
+    Bytes once = readFile(frames), hours;
+    for (int i = 0; i < 180; ++i)
+        hours.insert(hours.end(), once.begin(), once.end());
+    std::string bare = folder.path("three hours.mp3"), summarised = folder.path("three hours summarised.mp3");
+    writeFile(bare, hours);
+    ASSERT_TRUE(run("ffmpeg -v error -i '" + bare + "' -c copy '" + summarised + "'"));
+    auto summary = [](const std::string& path) {
+        Bytes head = readFile(path);
+        std::string start(head.begin(), head.begin() + 200);
+        return start.find("Xing") != std::string::npos || start.find("Info") != std::string::npos;
+    };
+    ASSERT_FALSE(summary(bare));
+    ASSERT_TRUE(summary(summarised));
+    std::string zeros = folder.path("zeros.mp3");
+    ASSERT_TRUE(run("truncate -s 2G '" + zeros + "'"));
+    std::string good = make("good.mp3", "lame --quiet IN OUT");
+
+    RunningPublisher publisher({"--runtime", "0", "--html", "0", "--folder", site, bare, summarised, zeros, good}, {});
+    RunningPublisher::Ending ending = publisher.waitWithin(std::chrono::seconds(60));
+    ASSERT_TRUE(ending.inTime) << publisher.said();
+    EXPECT_EQ(ending.status, 1);
+    for (const std::string& line :
+         {bare + ": skipped, too long for a track movie (at most 28 min 44 s)\n",
+          summarised + ": skipped, too long for a track movie (at most 28 min 44 s)\n",
+          zeros + ": skipped, not a sound file Tunemill can read: it holds nothing but zero bytes\n",
+          good + ": published\n"})
+        EXPECT_NE(publisher.said().find(line), std::string::npos) << line << publisher.said();
+    EXPECT_LT(ending.peakKilobytes, 50 * 1024);
+}
