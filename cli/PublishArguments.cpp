@@ -2,6 +2,7 @@
 
 #include "audio/TrackTitle.h"
 #include "cli/ExitStatus.h"
+#include "publish/EmbedPage.h"
 
 #include <CLI/CLI.hpp>
 
@@ -50,6 +51,15 @@ const CLI::Validator PortNumber(
     },
     "", "N");
 
+const CLI::Validator EmbedBase(
+    [](std::string& value) {
+        return value.empty() || publish::isEmbedBase(value)
+                   ? ""
+                   : "takes an http:// or https:// address or a relative path, without spaces, not \"" + value +
+                         "\"";
+    },
+    "", "URL");
+
 const CLI::Validator JobCount(
     [](std::string& value) {
         bool digits = !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
@@ -78,6 +88,7 @@ void addOptions(CLI::App& app, PublishArguments& parsed) {
     addChoice(app, "--runtime", parsed.runtime, "copies the SWF runtime, for browsers without Flash");
     addChoice(app, "--lyrics", parsed.lyrics, "puts the tracks' timed lyrics into the player");
     app.add_option("--embed-base", parsed.embedBase, "the output folder's address on your site, for the embed snippet")
+        ->check(EmbedBase)
         ->type_name("URL");
     app.add_flag("--demo", parsed.demo, "publishes the built-in demo tunes instead of files");
     app.add_flag("--serve", parsed.serve, "serves the player on 127.0.0.1 until Ctrl+C");

@@ -6,7 +6,41 @@
 #include "publish/PlayerRuntime.h"
 #include "transform/transform.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace publish {
+
+namespace {
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// Space and the control characters, DEL included; a backslash, which
+// browsers read as "/" in a web address.
+bool isForbiddenInBase(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20 || byte == 0x7f || c == '\\';
+}
+
+// A scheme is what stands before the first ":" when no "/", "?" or "#"
+// comes earlier.
+bool hasScheme(std::string_view base) {
+    size_t colon = base.find(':');
+    return colon != std::string_view::npos && colon < base.find_first_of("/?#");
+}
+
+bool isWebAddress(std::string_view base) {
+    for (std::string_view scheme : {"http://", "https://"})
+        if (startsWithNoCase(base, scheme))
+            return base.size() > scheme.size() && base[scheme.size()] != '/';
+    return false;
+}
+
+} // namespace
 
 StageSize playerStageSize(const std::filesystem::path& movie) {
     try {
@@ -46,9 +80,17 @@ std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const 
     return writeNewFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime));
 }
 
+bool isEmbedBase(std::string_view base) {
+    if (base.empty() || std::any_of(base.begin(), base.end(), isForbiddenInBase))
+        return false;
+    if (hasScheme(base))
+        return isWebAddress(base);
+    return !base.starts_with("//");
+}
+
 std::string embedSnippet(const std::string& base, StageSize size, const std::string& title) {
     std::string source = EmbedPageFileName;
-    if (!base.empty())
+    if (isEmbedBase(base))
         source = base + (base.back() == '/' ? "" : "/") + EmbedPageFileName;
     return "<iframe src=\"" + attributeText(source) + "\" width=\"" + std::to_string(size.width) + "\" height=\"" +
            std::to_string(size.height) + "\" title=\"" + attributeText(title) + "\" style=\"border:0\"></iframe>";

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace publish {
@@ -26,8 +27,16 @@ std::string embedPageText(StageSize size, const std::string& title, bool withRun
 // Writes the page, as a new file, beside the player movie it frames.
 [[nodiscard]] std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime);
 
+// Whether `base` may stand in the snippet as the output folder's address:
+// an http:// or https:// address, or a relative path (no scheme, no
+// leading "//"), with no white space, control character or backslash
+// anywhere. Anything else (javascript:, data:, a protocol-relative address)
+// would run or load something else in the page that frames the player.
+[[nodiscard]] bool isEmbedBase(std::string_view base);
+
 // The snippet that frames the page: `base` is the address the output folder
-// will have on the user's site; without one the address is relative.
+// will have on the user's site; without one, or with one that is no
+// embed base, the address is relative.
 std::string embedSnippet(const std::string& base, StageSize size, const std::string& title);
 
 } // namespace publish

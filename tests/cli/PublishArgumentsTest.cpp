@@ -117,6 +117,8 @@ TEST(PublishArgumentsTest, AMistakeIsOneLineAndAPointerToTheHelp) {
         {{"--demo", "--folder", "x", "a.mp3"}, "--demo makes its own tracks; give no files with it"},
         {{"--folder", "x", "--open", "a.mp3"}, "--open and --port go with --serve"},
         {{"--folder", "x", "--port", "8080", "a.mp3"}, "--open and --port go with --serve"},
+        {{"--folder", "x", "--embed-base", "javascript:alert(11)", "a.mp3"}, "not \"javascript:alert(11)\""},
+        {{"--folder", "x", "--embed-base", "data:text/html,<b>", "a.mp3"}, "http:// or https://"},
     };
     for (const auto& [arguments, what] : mistakes) {
         cli::CommandLineReply reply = replied(arguments);

@@ -1,4 +1,5 @@
 #include "publish/AtomicFile.h"
+#include "publish/EmbedPage.h"
 #include "publish/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PublishOptions.h"
@@ -86,4 +87,20 @@ TEST(AtomicReplaceTest, ReplacesALinkInsteadOfWritingThroughIt) {
     EXPECT_EQ(text(readFile(folder.path("Songbox.sbx"))), "<data/>");
     EXPECT_EQ(readFile(folder.path("outside")), (Bytes{9}));
     EXPECT_EQ(replaceFileAtomically(folder.path("no-folder/Songbox.sbx"), "x"), std::errc::no_such_file_or_directory);
+}
+
+TEST(EmbedSnippetTest, TakesOnlyWebAddressesAndPathsAndEscapesThem) {
+    for (const char* base : {"https://example.org/music/", "HTTP://example.org", "music/", "/music", "../a:b", "a?b=c"})
+        EXPECT_TRUE(isEmbedBase(base)) << base;
+    for (const char* base : {"", "javascript:alert(11)", " JavaScript:alert(1)", "data:text/html,x", "vbscript:x",
+                             "ftp://example.org", "//evil.example", "\\\\evil.example", "https://", "https:///x",
+                             "https://a b", "music\t", "a\x7f", "https:\\\\evil.example"})
+        EXPECT_FALSE(isEmbedBase(base)) << base;
+
+    StageSize size{300, 60};
+    EXPECT_EQ(embedSnippet("javascript:alert(11)", size, "T"),
+              "<iframe src=\"embed.html\" width=\"300\" height=\"60\" title=\"T\" style=\"border:0\"></iframe>");
+    EXPECT_EQ(embedSnippet("https://e.org/\"><script>", size, "T"),
+              "<iframe src=\"https://e.org/&quot;&gt;&lt;script&gt;/embed.html\" width=\"300\" height=\"60\" "
+              "title=\"T\" style=\"border:0\"></iframe>");
 }

@@ -443,6 +443,12 @@ private slots:
         QVERIFY(box->snippetText()->toPlainText().startsWith(
             "<iframe src=\"https://example.org/music/embed.html\" width=\"205\" height=\"25\" title=\"My &quot;songs&quot;\""));
         QVERIFY2(box->replaceNote()->isHidden(), "with an address there is nothing to replace");
+        box->addressEdit()->clear();
+        QTest::keyClicks(box->addressEdit(), "javascript:alert(11)");
+        QVERIFY(box->snippetText()->toPlainText().startsWith("<iframe src=\"embed.html\""));
+        QVERIFY2(!box->replaceNote()->isHidden() && box->replaceNote()->text().contains("https://"),
+                 "an address that would run in the page is refused, and the box says why");
+        box->addressEdit()->setText("https://example.org/music/");
         box->copyButton()->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), box->snippetText()->toPlainText());
 

@@ -37,9 +37,6 @@ EmbedSnippetBox::EmbedSnippetBox(QWidget* parent)
                             2 * static_cast<int>(snippet->document()->documentMargin()) + 2 * snippet->frameWidth());
     note->setObjectName("replaceNote");
     note->setWordWrap(true);
-    note->setText(tr("Replace \"%1\" in it with the page's address on your site, or type the address of the "
-                     "output folder above.")
-                      .arg(publish::EmbedPageFileName));
     setAccessibleText(address, tr("Address on your site"),
                       tr("The address the output folder will have on your web site; the snippet points there."));
     setAccessibleText(snippet, tr("Snippet"), tr("The code that frames the player in a page of yours."));
@@ -72,10 +69,20 @@ void EmbedSnippetBox::showFor(const std::filesystem::path& output, const std::st
     refresh();
 }
 
+// An address that is no web address (javascript:, data:, one with spaces)
+// is kept out of the snippet, which then points to the page relatively.
 void EmbedSnippetBox::refresh() {
     std::string base = address->text().trimmed().toStdString();
-    snippet->setPlainText(QString::fromStdString(publish::embedSnippet(base, size, title)));
-    note->setVisible(base.empty());
+    bool usable = publish::isEmbedBase(base);
+    snippet->setPlainText(QString::fromStdString(publish::embedSnippet(usable ? base : std::string(), size, title)));
+    if (base.empty())
+        note->setText(tr("Replace \"%1\" in it with the page's address on your site, or type the address of the "
+                         "output folder above.")
+                          .arg(publish::EmbedPageFileName));
+    else
+        note->setText(tr("The address must begin with http:// or https://, or be a path on your site, without "
+                         "spaces."));
+    note->setVisible(!usable);
 }
 
 } // namespace ui
