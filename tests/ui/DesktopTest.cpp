@@ -16,10 +16,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <fstream>
 
 namespace {
 
@@ -140,6 +143,40 @@ private slots:
         QCOMPARE(second.readAllStandardError(), QByteArray());
         QVERIFY(waitFor([&] { return playlistFiles(wizard) == QStringList({first, mp3}); }));
         QCOMPARE(wizard.currentId(), int(ui::CWizard::PlaylistPage));
+        QVERIFY(wizard.isVisible());
+    }
+
+    // The box that names what was not added runs its own event loop: a
+    // hand-over must not run inside it, and one that comes meanwhile waits.
+    void aHandOverThatOpensABoxIsAnsweredAndTheNextWaitsForIt() {
+        WizardFixture fixture;
+        QString dataHome = QString::fromStdString(fixture.path("data"));
+        ui::WizardInstance instance(dataHome + "/Tunemill");
+        QVERIFY(instance.claim());
+        ui::CWizard wizard(fixture.context);
+        connect(&instance, &ui::WizardInstance::called, &wizard, &ui::CWizard::openFiles);
+        wizard.show();
+        QString tone = QString::fromStdString(fixture.makeMp3("tone"));
+        std::ofstream(fixture.path("list.m3u")) << "missing.mp3\nhttp://example.org/a.mp3\n";
+        QString notAdded;
+        QStringList whileOpen;
+        answerNextModal([&](QWidget* modal) {
+            notAdded = qobject_cast<QMessageBox*>(modal)->text();
+            QProcess third;
+            third.setProcessEnvironment(environmentWith(dataHome));
+            third.start(Wizard, {tone});
+            waitFor([&] { return third.state() == QProcess::NotRunning; }, 60000);
+            whileOpen = playlistFiles(wizard);
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+        });
+        QProcess second;
+        second.setProcessEnvironment(environmentWith(dataHome));
+        second.start(Wizard, {QString::fromStdString(fixture.path("list.m3u"))});
+        QVERIFY(waitFor([&] { return second.state() == QProcess::NotRunning; }, 60000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(waitFor([&] { return playlistFiles(wizard) == QStringList({tone}); }));
+        QVERIFY2(notAdded.contains("missing.mp3") && notAdded.contains("http://example.org/a.mp3"), qPrintable(notAdded));
+        QVERIFY2(whileOpen.isEmpty(), "files handed over while the box was open waited for it");
         QVERIFY(wizard.isVisible());
     }
 

@@ -93,6 +93,9 @@ private slots:
                  qPrintable(note));
         QVERIFY(snapshot(run.publishFolder) == run.before);
         QCOMPARE(entries(run.publishFolder), std::vector<std::string>{"output"});
+        run.wizard.folderPage()->chooseParentFolder(QString::fromStdString(run.fixture.path("elsewhere")));
+        QVERIFY2(run.wizard.folderPage()->noteLabel()->text().isEmpty(), "the note named the folder no longer chosen");
+        run.wizard.folderPage()->chooseParentFolder(QString::fromStdString(run.fixture.path("site")));
 
         // Leaving the page takes the line away; the next publish goes through.
         run.wizard.next();
@@ -130,6 +133,28 @@ private slots:
         QVERIFY(waitFor([&] { return !run.wizard.isVisible(); }, 30000));
         QVERIFY(snapshot(run.publishFolder) == run.before);
         QCOMPARE(entries(run.publishFolder), std::vector<std::string>{"output"});
+    }
+
+    // The publish ends while the question is open: the wizard waits for the
+    // answer, and Yes closes it, the new player in place.
+    void aPublishThatEndsWhileAskedClosesOnYes() {
+        PublishedOnce run;
+        run.wizard.button(QWizard::CustomButton1)->click();
+        run.wizard.playlistPage()->addFiles({QString::fromStdString(run.fixture.makeMp3("other", "--resample 22.05"))});
+        run.wizard.next();
+        run.wizard.next();
+        run.wizard.next();
+        QVERIFY(waitFor([&] { return run.wizard.progressPage()->publishing(); }));
+        bool stillAsking = false;
+        answerNextModal([&](QWidget* modal) {
+            waitFor([&] { return snapshot(run.publishFolder) != run.before; }, 60000);
+            stillAsking = run.wizard.currentId() == ui::CWizard::ProgressPage;
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        run.wizard.close();
+        QVERIFY(waitFor([&] { return !run.wizard.isVisible(); }, 30000));
+        QVERIFY2(stillAsking, "the outcome waited for the answer");
+        QVERIFY(snapshot(run.publishFolder) != run.before);
     }
 };
 

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -336,10 +337,19 @@ private slots:
         broken.next();
         fs::remove(fixture.context.settings.settingsFile());
         QString said;
-        acceptNextModal(&said);
+        bool fitsItsLine = false;
+        answerNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            said = box->text();
+            int room = box->screen()->availableGeometry().width() * 2 / 3;
+            fitsItsLine = box->width() >= std::min(box->fontMetrics().horizontalAdvance(said), room);
+            box->accept();
+        });
         broken.next();
         QVERIFY(waitFor([&] { return !said.isEmpty(); }));
         QVERIFY(said.startsWith("Cannot read the settings file"));
+        QVERIFY2(fitsItsLine, "the box is as wide as the path it names");
+        QVERIFY2(broken.progressPage()->busyLabel()->isHidden(), "no longer at work once nothing was published");
         QCOMPARE(broken.currentId(), int(ui::CWizard::ProgressPage));
         QVERIFY(broken.button(QWizard::BackButton)->isEnabled());
         QVERIFY(broken.button(QWizard::CancelButton)->isEnabled());
@@ -411,6 +421,33 @@ private slots:
         altKey(&wizard, Qt::Key_N);
         QCOMPARE(wizard.currentId(), int(ui::CWizard::PlayerPage));
         QCOMPARE(wizard.playerPage()->titleEdit()->text(), QString("Tunemill Player"));
+    }
+
+    // After each page change the keyboard is on the page's first control,
+    // so that Return goes on, and never on the link to the web site.
+    void returnGoesOnFromEveryPageAndTheKeyboardStaysOnThePage() {
+        WizardFixture fixture;
+        publish::SavePlaylist({fixture.makeMp3("a", "--resample 22.05", 2.0)}, {"First"},
+                              fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        auto focusOnPage = [&wizard] {
+            QWidget* focus = QApplication::focusWidget();
+            return focus && wizard.currentPage()->isAncestorOf(focus) && !qobject_cast<QPushButton*>(focus);
+        };
+        QVERIFY(waitFor(focusOnPage));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(wizard.playlistPage()->list()));
+        for (int page : {ui::CWizard::PlayerPage, ui::CWizard::FolderPage, ui::CWizard::FinishPage}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY2(waitFor([&] { return wizard.currentId() == page; }, 60000), qPrintable(QString::number(page)));
+            QVERIFY2(waitFor(focusOnPage), qPrintable(QString::number(page)));
+        }
+        wizard.button(QWizard::CustomButton1)->click();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(wizard.playlistPage()->list()));
+        QCOMPARE(wizard.websiteLink()->accessibleName(), QString("Visit Website"));
+        QVERIFY(wizard.websiteLink()->focusPolicy() & Qt::TabFocus);
     }
 
     void theFinishPageServesThePreviewAndComposesFeedback() {

@@ -83,7 +83,10 @@ void WizardInstance::answer() {
                 return;
             socket->putChar(Received);
             socket->flush();
-            emit called(files);
+            // Not from inside the socket's handler: the files may open a
+            // box whose event loop would run this handler again, or delete
+            // the socket under it.
+            QMetaObject::invokeMethod(this, [this, files] { emit called(files); }, Qt::QueuedConnection);
         });
     }
 }

@@ -47,6 +47,8 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     layout->addWidget(note);
     layout->addStretch();
     connect(browse, &QPushButton::clicked, this, &CPage4Folder::browseForFolder);
+    // A note about the folder no longer holds once another is picked.
+    connect(folder, &QLineEdit::textChanged, note, &QLabel::clear);
 }
 
 void CPage4Folder::initializePage() {

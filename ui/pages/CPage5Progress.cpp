@@ -2,6 +2,7 @@
 
 #include "publish/ProductName.h"
 #include "publish/PublishObserver.h"
+#include "ui/pages/BoxWidth.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -20,8 +21,9 @@ const int Range = publish::PublishObserver::ProgressRange;
 } // namespace
 
 CPage5Progress::CPage5Progress(const WizardContext& context, QWidget* parent)
-    : WizardPage(parent), worker(context), progressBar(new QProgressBar(this)), percent(new QLabel(this)),
-      outcomeLine(new QLabel(this)) {
+    : WizardPage(parent), worker(context),
+      busyHeading(new QLabel(tr("Converting... \nIt make take several minutes, please be patient."), this)),
+      progressBar(new QProgressBar(this)), percent(new QLabel(this)), outcomeLine(new QLabel(this)) {
     progressBar->setObjectName("progress");
     progressBar->setRange(0, Range);
     progressBar->setTextVisible(false);
@@ -32,7 +34,7 @@ CPage5Progress::CPage5Progress(const WizardContext& context, QWidget* parent)
     progressBar->setAccessibleName(tr("Publishing progress"));
     progressBar->setAccessibleDescription(tr("How much of the player has been published."));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Converting... \nIt make take several minutes, please be patient."), this));
+    layout->addWidget(busyHeading);
     layout->addWidget(progressBar);
     layout->addWidget(outcomeLine);
     layout->addStretch();
@@ -44,6 +46,7 @@ void CPage5Progress::begin() {
     progressBar->setValue(0);
     percent->clear();
     outcomeLine->clear();
+    busyHeading->show();
     started = false;
     jobEnded = false;
     closeWhenStopped = false;
@@ -71,7 +74,7 @@ void CPage5Progress::tick() {
         lockWizard(true);
         worker.start();
     }
-    if (worker.takeFinished())
+    if (!outcomeHeld && worker.takeFinished())
         jobFinished();
 }
 
@@ -80,8 +83,15 @@ void CPage5Progress::jobFinished() {
     jobEnded = true;
     emit completeChanged();
     const PublishSummary& summary = worker.summary();
+    // Asked to close: whether the job stopped or had already ended.
+    if (closeWhenStopped) {
+        lockWizard(false);
+        wizard()->reject();
+        return;
+    }
     if (summary.cancelled) {
-        endCancelled(summary);
+        lockWizard(false);
+        emit cancelled(summary.output);
         return;
     }
     if (summary.anythingPublished()) {
@@ -91,11 +101,16 @@ void CPage5Progress::jobFinished() {
         wizard()->next();
         return;
     }
-    // Nothing was published: say what happened and let the user go back.
+    // Nothing was published: say what happened, no longer that it is at
+    // work, and let the user go back.
     lockWizard(false);
+    busyHeading->hide();
     outcomeLine->setText(nothingPublishedSentence(summary));
-    if (!summary.whyNotRun.isEmpty())
-        QMessageBox::critical(this, publish::ProductName, summary.whyNotRun);
+    if (!summary.whyNotRun.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, publish::ProductName, summary.whyNotRun, QMessageBox::Ok, this);
+        widenToLongestLine(box);
+        box.exec();
+    }
     listFailures(summary);
 }
 
@@ -108,21 +123,13 @@ void CPage5Progress::cancelPublishing(bool thenClose) {
     outcomeLine->setText(tr("Stopping..."));
 }
 
-void CPage5Progress::endCancelled(const PublishSummary& summary) {
-    lockWizard(false);
-    if (closeWhenStopped) {
-        wizard()->reject();
-        return;
-    }
-    emit cancelled(summary.output);
-}
-
 // All failures in one box, after the job.
 void CPage5Progress::listFailures(const PublishSummary& summary) {
     if (summary.failures.isEmpty())
         return;
     QMessageBox box(QMessageBox::Warning, publish::ProductName, tr("These could not be published:"), QMessageBox::Ok, this);
     box.setInformativeText(summary.failures.join("\n"));
+    widenToLongestLine(box);
     box.exec();
 }
 

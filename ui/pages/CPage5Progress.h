@@ -28,10 +28,15 @@ public:
     // Stops the job; the old player stays. Afterwards the wizard goes back
     // to the folder page, or closes when `thenClose`.
     void cancelPublishing(bool thenClose);
+    // While held, a publish that ends is not acted on (the page does not
+    // move on); the next tick after the hold acts on it.
+    void holdOutcome(bool held) { outcomeHeld = held; }
 
     QProgressBar* bar() const { return progressBar; }
     const PublishWorker& publisher() const { return worker; }
     QLabel* percentLabel() const { return percent; }
+    // "Converting...", shown while the page is at work.
+    QLabel* busyLabel() const { return busyHeading; }
     // The sentence that says why nothing was published; empty otherwise.
     QLabel* outcomeLabel() const { return outcomeLine; }
 
@@ -50,10 +55,10 @@ private:
     void setPosition(int position);
     void lockWizard(bool locked);
     void listFailures(const PublishSummary& summary);
-    void endCancelled(const PublishSummary& summary);
     static QString nothingPublishedSentence(const PublishSummary& summary);
 
     PublishWorker worker;
+    QLabel* busyHeading;
     QProgressBar* progressBar;
     QLabel* percent;
     QLabel* outcomeLine;
@@ -61,6 +66,7 @@ private:
     bool started = false;
     bool jobEnded = false;
     bool closeWhenStopped = false;
+    bool outcomeHeld = false;
 };
 
 } // namespace ui

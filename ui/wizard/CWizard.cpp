@@ -14,9 +14,26 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 namespace ui {
+
+namespace {
+
+// How often files handed over wait for an open box to close.
+const int HandOverRetryMilliseconds = 100;
+
+// Where the keyboard goes when a page is shown: a list or field, never a
+// push button (Return would press it) or the link in the button row
+// (Return would open the browser).
+bool takesPageFocus(const QWidget* widget) {
+    return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
+           !qobject_cast<const QPushButton*>(widget) && !qobject_cast<const QToolButton*>(widget);
+}
+
+} // namespace
 
 const char* const CWizard::Caption = "Tunemill v" TUNEMILL_VERSION;
 
@@ -44,11 +61,15 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
 
     describeButtons();
     link->setObjectName("websiteLink");
+    link->setAccessibleName(tr("Visit Website"));
     link->setAccessibleDescription(tr("Opens our web site in the browser."));
     link->setTarget(publish::contract::VendorSite);
     link->setLabel(tr("Visit Website"));
     connect(this, &QWizard::currentIdChanged, this, &CWizard::pageChanged);
     connect(progress, &CPage5Progress::cancelled, this, &CWizard::publishCancelled);
+    handOverRetry.setSingleShot(true);
+    handOverRetry.setInterval(HandOverRetryMilliseconds);
+    connect(&handOverRetry, &QTimer::timeout, this, &CWizard::addHandedOverFiles);
 }
 
 void CWizard::describeButtons() {
@@ -80,20 +101,39 @@ void CWizard::pageChanged(int id) {
     setOption(QWizard::HaveCustomButton1, id == FinishPage);
     setButtonLayout(buttons);
     placeLink();
+    focusFirstControl();
+    if (id == PlaylistPage)
+        addHandedOverFiles();
+}
+
+void CWizard::focusFirstControl() {
+    QWidget* shown = currentPage();
+    if (!shown)
+        return;
+    for (QWidget* widget = shown->nextInFocusChain(); widget != shown; widget = widget->nextInFocusChain())
+        if (shown->isAncestorOf(widget) && takesPageFocus(widget)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void CWizard::openFiles(const QStringList& files) {
     show();
     raise();
     activateWindow();
-    if (files.isEmpty())
+    handedOver += files;
+    addHandedOverFiles();
+}
+
+void CWizard::addHandedOverFiles() {
+    if (handedOver.isEmpty() || progress->publishing())
         return;
-    if (progress->publishing()) {
-        QMessageBox::information(this, publish::ProductName,
-                                 tr("Tunemill is publishing. Open the files again when it is done:") + "\n\n" +
-                                     files.join("\n"));
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        handOverRetry.start();
         return;
     }
+    QStringList files;
+    files.swap(handedOver);
     if (currentId() != PlaylistPage)
         backToPlaylist();
     playlist->addFiles(files);
@@ -124,8 +164,17 @@ void CWizard::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    askToStopPublishing();
+}
+
+// On Yes the publish stops, or has ended meanwhile, and the wizard closes.
+void CWizard::askToStopPublishing() {
+    // The publish may end while the question is open: its outcome waits for
+    // the answer, so that the answer is about what the user saw.
+    progress->holdOutcome(true);
     QMessageBox::StandardButton answer = QMessageBox::question(
         this, publish::ProductName, tr("Tunemill is publishing. Stop publishing and close? The player published before stays as it was."));
+    progress->holdOutcome(false);
     if (answer == QMessageBox::Yes)
         progress->cancelPublishing(true);
 }

@@ -3,6 +3,8 @@
 
 #include "ui/WizardContext.h"
 
+#include <QStringList>
+#include <QTimer>
 #include <QWizard>
 
 namespace ui {
@@ -34,7 +36,9 @@ public:
 
 public slots:
     // Adds files to the playlist from outside (the command line, a second
-    // start): the wizard comes to the front on its playlist page.
+    // start): the wizard comes to the front on its playlist page. Files that
+    // come while a box or dialog is open wait until it closes; files that
+    // come while publishing wait until the wizard is back on the playlist.
     void openFiles(const QStringList& files);
     // Closes the wizard; during a publish (Cancel, Escape) stops it instead.
     void reject() override;
@@ -52,6 +56,9 @@ private:
     void placeLink();
     void centreOnce();
     void describeButtons();
+    void focusFirstControl();
+    void addHandedOverFiles();
+    void askToStopPublishing();
 
     CPage1Mp3* playlist;
     CPage2Player* player;
@@ -59,6 +66,8 @@ private:
     CPage5Progress* progress;
     CPage6Finish* finish;
     CHyperLink* link;
+    QStringList handedOver;
+    QTimer handOverRetry;
     int shownPage = -1;
     bool centred = false;
 };
