@@ -547,10 +547,6 @@ Bitte haben Sie etwas Geduld.</translation>
         <translation>Website besuchen</translation>
     </message>
     <message>
-        <source>Tunemill is publishing. Open the files again when it is done:</source>
-        <translation>Tunemill veröffentlicht gerade. Öffnen Sie die Dateien noch einmal, wenn es fertig ist:</translation>
-    </message>
-    <message>
         <source>Opens our web site in the browser.</source>
         <translation>Öffnet unsere Website im Browser.</translation>
     </message>
@@ -596,6 +592,10 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>Address of the output folder on your site:</source>
         <translation>Adresse des Ausgabeordners auf Ihrer Website:</translation>
+    </message>
+    <message>
+        <source>The address must begin with http:// or https://, or be a path on your site, without spaces.</source>
+        <translation>Die Adresse muss mit http:// oder https:// beginnen oder ein Pfad auf Ihrer Website sein, ohne Leerzeichen.</translation>
     </message>
 </context>
 <context>
