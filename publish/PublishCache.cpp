@@ -27,13 +27,17 @@ const char* const TemporaryPrefix = ".tmp-";
 const auto AbandonedAfter = std::chrono::minutes(10);
 const size_t CopyChunk = 1 << 18;
 
-// What an entry's file begins with.
+// What an entry's file begins with. The format's name changes whenever
+// the layout does, so that an entry of an older one is a miss.
 struct EntryHeader {
-    std::array<char, 8> magic = {'T', 'M', 'C', 'A', 'C', 'H', 'E', '1'};
+    std::array<char, 8> magic = {'T', 'M', 'C', 'A', 'C', 'H', 'E', '2'};
+    // The key it was stored under: an entry swapped, renamed or copied to
+    // another key's name is whole, yet no entry of that key.
+    ContentHash key;
     std::uint64_t length = 0;
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
+    ContentHash payload;  // the hash of the bytes after the header
 };
+static_assert(sizeof(EntryHeader) == 48, "the header is read and written as it lies in memory");
 
 const EntryHeader Expected;
 
@@ -58,9 +62,30 @@ HashState newHashState() {
     return state;
 }
 
-bool readHeader(int descriptor, EntryHeader& header) {
+ContentHash digestOf(XXH3_state_t* state) {
+    XXH128_hash_t digest = XXH3_128bits_digest(state);
+    return {digest.high64, digest.low64};
+}
+
+bool readHeader(int descriptor, const ContentHash& key, EntryHeader& header) {
     return ::read(descriptor, &header, sizeof header) == static_cast<ssize_t>(sizeof header) &&
-           header.magic == Expected.magic;
+           header.magic == Expected.magic && header.key == key;
+}
+
+void discard(const fs::path& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+// The entry open after its header, when its header names `key`; one that
+// does not is removed.
+FileDescriptor openEntry(const fs::path& path, const ContentHash& key, EntryHeader& header) {
+    FileDescriptor entry(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (entry.valid() && !readHeader(entry.get(), key, header)) {
+        discard(path);
+        return {};
+    }
+    return entry;
 }
 
 // Copies `from` into `to` while hashing; `readFailed` tells the source's
@@ -120,30 +145,22 @@ std::error_code PublishCache::open() const {
 
 bool PublishCache::fetch(CacheEntryKind kind, const ContentHash& key, const fs::path& target) const {
     fs::path path = entryPath(kind, key);
-    FileDescriptor entry(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!entry.valid())
-        return false;
     EntryHeader header;
-    bool whole = readHeader(entry.get(), header);
+    FileDescriptor entry = openEntry(path, key, header);
     FileDescriptor out;
-    if (whole && createNewFile(target, out))
+    if (!entry.valid() || createNewFile(target, out))
         return false;
     HashState state = newHashState();
     std::uint64_t copied = 0;
     bool readFailed = false;
-    std::error_code error;
-    if (whole) {
-        error = copyHashing(entry.get(), out.get(), state.get(), copied, readFailed);
-        if (out.close() != 0 && !error)
-            error = lastSystemError();
-        XXH128_hash_t digest = XXH3_128bits_digest(state.get());
-        whole = !readFailed && copied == header.length && digest.high64 == header.high && digest.low64 == header.low;
-    }
-    std::error_code ignored;
+    std::error_code error = copyHashing(entry.get(), out.get(), state.get(), copied, readFailed);
+    if (out.close() != 0 && !error)
+        error = lastSystemError();
+    bool whole = !readFailed && copied == header.length && digestOf(state.get()) == header.payload;
     if (!whole)
-        fs::remove(path, ignored);
+        discard(path);
     if (!whole || error) {
-        fs::remove(target, ignored);
+        discard(target);
         return false;
     }
     markUsed(entry.get());
@@ -164,6 +181,7 @@ std::error_code PublishCache::store(CacheEntryKind kind, const ContentHash& key,
     ::flock(out.get(), LOCK_EX);
     FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     EntryHeader header;
+    header.key = key;
     HashState state = newHashState();
     bool readFailed = false;
     if (!in.valid())
@@ -171,9 +189,7 @@ std::error_code PublishCache::store(CacheEntryKind kind, const ContentHash& key,
     else if (!(error = writeAll(out.get(), std::string_view(reinterpret_cast<const char*>(&header), sizeof header))))
         error = copyHashing(in.get(), out.get(), state.get(), header.length, readFailed);
     if (!error) {
-        XXH128_hash_t digest = XXH3_128bits_digest(state.get());
-        header.high = digest.high64;
-        header.low = digest.low64;
+        header.payload = digestOf(state.get());
         if (::pwrite(out.get(), &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
             error = lastSystemError();
     }

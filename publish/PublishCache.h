@@ -13,11 +13,12 @@ namespace publish {
 
 // Built track movies, analyses and converted files kept from one publish
 // for the next, each under the hash of everything it depends on. Entries
-// carry their length and the hash of their bytes and are checked on every
-// use, so a truncated or damaged one is made again, never published. Any
-// number of processes may share the folder: an entry is written under a
-// temporary name and renamed into place whole. It is bounded: trim()
-// removes the least recently used entries beyond its limit.
+// carry that key, their length and the hash of their bytes and are checked
+// on every use, so a truncated, damaged or misplaced one (moved or copied
+// to another key's name) is made again, never published. Any number of
+// processes may share the folder: an entry is written under a temporary name
+// and renamed into place whole. It is bounded: trim() removes the least
+// recently used entries beyond its limit.
 class PublishCache {
 public:
     static constexpr std::uintmax_t DefaultLimit = std::uintmax_t(2) << 30;
@@ -30,7 +31,8 @@ public:
     [[nodiscard]] std::error_code open() const;
 
     // Creates `target` holding the entry's bytes: true when the entry was
-    // there and whole. A damaged entry is removed, and `target` with it.
+    // there, whole and stored under `key`. Anything else in its place is
+    // removed, and `target` with it.
     bool fetch(CacheEntryKind kind, const ContentHash& key, const std::filesystem::path& target) const;
 
     // Keeps a copy of `file` as the entry; the reason when it cannot.

@@ -1,7 +1,11 @@
 // libFuzzer target: a cache entry file, however damaged, is fetched only when
-// its header's length and hash match its payload; otherwise nothing is left
-// behind. The same bytes as a cache size either are refused or give a size
-// that reads back the same when written out in bytes.
+// its header names the key it is fetched under and its length and hash match
+// its payload; otherwise nothing is left behind. The first byte chooses how
+// the rest becomes the entry: as it is; sealed, its header's length and hash
+// made right so that only the format's name and the key can be wrong; or
+// stored by the cache under the key its first 16 bytes give, then moved to
+// the fetched key's name. The same bytes as a cache size either are refused
+// or give a size that reads back the same when written out in bytes.
 
 #include "publish/ContentHash.h"
 #include "publish/PublishCache.h"
@@ -22,10 +26,13 @@ namespace {
 
 const publish::CacheEntryKind Kind = publish::CacheEntryKind::TrackMovie;
 const publish::ContentHash Key{0x0123456789abcdefULL, 0xfedcba9876543210ULL};
-const size_t HeaderSize = 32;
-const std::string_view Magic = "TMCACHE1";
+// The format's name, the key, the payload's length and its hash.
+const size_t KeyAt = 8, LengthAt = 24, HashAt = 32, HeaderSize = 48;
+const std::string_view Magic = "TMCACHE2";
 // parseCacheSize reads at most this many digits.
 const std::uintmax_t LargestPlainSize = 999999999999999ULL;
+
+enum class Making { AsItIs, Sealed, StoredElsewhere, Count };
 
 const publish::PublishCache& cache() {
     static const publish::PublishCache made = [] {
@@ -41,10 +48,14 @@ void check(bool condition) {
         __builtin_trap();
 }
 
-std::uint64_t headerField(std::string_view entry, size_t offset) {
+std::uint64_t field(std::string_view bytes, size_t offset) {
     std::uint64_t value;
-    std::memcpy(&value, entry.data() + offset, sizeof value);
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
     return value;
+}
+
+void setField(std::string& bytes, size_t offset, std::uint64_t value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
 // The rule an entry is whole by, stated apart from the cache's own reading.
@@ -53,8 +64,9 @@ bool isWholeEntry(std::string_view entry) {
         return false;
     std::string_view payload = entry.substr(HeaderSize);
     publish::ContentHash hash = publish::hashBytes(payload);
-    return headerField(entry, 8) == payload.size() && headerField(entry, 16) == hash.high &&
-           headerField(entry, 24) == hash.low;
+    return field(entry, KeyAt) == Key.high && field(entry, KeyAt + 8) == Key.low &&
+           field(entry, LengthAt) == payload.size() && field(entry, HashAt) == hash.high &&
+           field(entry, HashAt + 8) == hash.low;
 }
 
 std::string contents(const fs::path& path) {
@@ -62,18 +74,56 @@ std::string contents(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void checkFetch(std::string_view entry) {
+void writeFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void seal(std::string& entry) {
+    if (entry.size() < HeaderSize)
+        return;
+    publish::ContentHash hash = publish::hashBytes(std::string_view(entry).substr(HeaderSize));
+    setField(entry, LengthAt, entry.size() - HeaderSize);
+    setField(entry, HashAt, hash.high);
+    setField(entry, HashAt + 8, hash.low);
+}
+
+// The cache's own entry for the payload after the first 16 bytes, stored
+// under the key those bytes give and put where `Key`'s entry lies.
+void storeElsewhere(std::string_view bytes, const fs::path& entryFile) {
+    if (bytes.size() < 16)
+        return;
+    publish::ContentHash other{field(bytes, 0), field(bytes, 8)};
+    fs::path payload = cache().folder() / "payload";
+    writeFile(payload, bytes.substr(16));
+    check(!cache().store(Kind, other, payload));
+    fs::rename(cache().entryPath(Kind, other), entryFile);
+    check(isWholeEntry(contents(entryFile)) == (other == Key));
+}
+
+void checkFetch(std::string_view bytes) {
     fs::path entryFile = cache().entryPath(Kind, Key);
-    {
-        std::ofstream out(entryFile, std::ios::binary | std::ios::trunc);
-        out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+    fs::remove(entryFile);
+    Making making = Making::AsItIs;
+    if (!bytes.empty()) {
+        making = static_cast<Making>(static_cast<unsigned char>(bytes[0]) % int(Making::Count));
+        bytes.remove_prefix(1);
     }
+    std::string entry(bytes);
+    if (making == Making::StoredElsewhere) {
+        storeElsewhere(entry, entryFile);
+    } else {
+        if (making == Making::Sealed)
+            seal(entry);
+        writeFile(entryFile, entry);
+    }
+    std::string written = contents(entryFile);
     fs::path target = cache().folder() / "fetched";
     fs::remove(target);
     bool fetched = cache().fetch(Kind, Key, target);
-    check(fetched == isWholeEntry(entry));
+    check(fetched == isWholeEntry(written));
     if (fetched)
-        check(contents(target) == entry.substr(HeaderSize) && fs::exists(entryFile));
+        check(contents(target) == written.substr(HeaderSize) && fs::exists(entryFile));
     else
         check(!fs::exists(target) && !fs::exists(entryFile));
 }

@@ -1,5 +1,6 @@
 #include "tests/support/FolderSnapshot.h"
 #include "RecordingObserver.h"
+#include "publish/CacheKey.h"
 #include "publish/PublishCache.h"
 #include "publish/PublishJob.h"
 #include "publish/PublishSettings.h"
@@ -137,6 +138,41 @@ TEST_F(IncrementalPublishTest, ADamagedEntryIsBuiltAgainNeverPublished) {
     EXPECT_EQ(output(), first);
     EXPECT_EQ(analyser.runs, 6) << "the two damaged movies' analyses made again";
     EXPECT_NE(readFile(movies[1].string()), damaged) << "the entry is whole again";
+}
+
+// Each entry is whole, but lies under another key's name: the first two
+// tracks' movies and analyses swapped, the fourth track's movie copied over
+// the third's.
+TEST_F(IncrementalPublishTest, AnEntryUnderAnotherKeysNameIsBuiltAgainNeverPublished) {
+    save();
+    ASSERT_EQ(publishWith(1, false).outcome, PublishOutcome::AllPublished);
+    auto uncached = output();
+    ASSERT_EQ(publishWith(2, true).outcome, PublishOutcome::AllPublished);
+    int runs = analyser.runs;
+    PublishCache cache(cacheFolder, PublishCache::DefaultLimit);
+    std::vector<fs::path> movies, analyses;
+    for (const PlaylistItem& item : playlist) {
+        ContentHash source;
+        ASSERT_FALSE(hashFile(item.path, source));
+        CacheKeyParts parts{CacheEntryKind::TrackMovie, source, item.title, analyser.identity(), ""};
+        movies.push_back(cache.entryPath(parts.kind, cacheKey(parts)));
+        parts = {CacheEntryKind::Analysis, source, "", analyser.identity(), ""};
+        analyses.push_back(cache.entryPath(parts.kind, cacheKey(parts)));
+        ASSERT_TRUE(fs::exists(movies.back()) && fs::exists(analyses.back())) << item.path;
+    }
+    for (const auto& paths : {movies, analyses}) {
+        fs::rename(paths[0], cacheFolder + "/swapping");
+        fs::rename(paths[1], paths[0]);
+        fs::rename(cacheFolder + "/swapping", paths[1]);
+    }
+    fs::copy_file(movies[3], movies[2], fs::copy_options::overwrite_existing);
+
+    ASSERT_EQ(publishWith(2, true).outcome, PublishOutcome::AllPublished);
+    EXPECT_EQ(output(), uncached);
+    EXPECT_EQ(analyser.runs, runs + 2) << "the swapped analyses made again, the third track's taken";
+    ASSERT_EQ(publishWith(2, true).outcome, PublishOutcome::AllPublished);
+    EXPECT_EQ(output(), uncached);
+    EXPECT_EQ(analyser.runs, runs + 2) << "every entry is its own key's again";
 }
 
 TEST_F(IncrementalPublishTest, AnUnusableCacheIsOneNoticeAndTheCacheIsBounded) {
