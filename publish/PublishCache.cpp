@@ -2,6 +2,7 @@
 
 #include "publish/FileDescriptor.h"
 #include "publish/NewFile.h"
+#include "publish/RegularFile.h"
 #include "publish/SystemError.h"
 
 #include <algorithm>
@@ -77,11 +78,14 @@ void discard(const fs::path& path) {
     fs::remove(path, ignored);
 }
 
-// The entry open after its header, when its header names `key`; one that
-// does not is removed.
+// The entry open after its header, when it is a regular file whose header
+// names `key`. What is there otherwise is removed: a FIFO, device or socket
+// (which refuses the open) is never waited on, nor kept to be met again.
 FileDescriptor openEntry(const fs::path& path, const ContentHash& key, EntryHeader& header) {
-    FileDescriptor entry(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (entry.valid() && !readHeader(entry.get(), key, header)) {
+    FileDescriptor entry;
+    std::error_code error = openRegularFile(path, entry);
+    bool foreign = error == std::errc::operation_not_supported || error == std::errc::no_such_device_or_address;
+    if (foreign || (!error && !readHeader(entry.get(), key, header))) {
         discard(path);
         return {};
     }
@@ -119,8 +123,8 @@ bool isAbandonedTemporary(const fs::directory_entry& entry) {
     auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
     if (error || age < AbandonedAfter)
         return false;
-    FileDescriptor file(::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC));
-    return file.valid() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
+    FileDescriptor file;
+    return !openRegularFile(entry.path(), file) && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
 struct CachedFile {
@@ -209,6 +213,11 @@ void PublishCache::trim() const {
     for (CacheEntryKind kind : {CacheEntryKind::TrackMovie, CacheEntryKind::Analysis, CacheEntryKind::Conversion}) {
         for (const fs::directory_entry& entry : fs::directory_iterator(root / kindFolder(kind), error)) {
             std::error_code ignored;
+            // The cache writes only regular files: anything else is in the way.
+            if (entry.symlink_status(ignored).type() != fs::file_type::regular) {
+                fs::remove(entry.path(), ignored);
+                continue;
+            }
             if (entry.path().filename().string().starts_with(TemporaryPrefix)) {
                 if (isAbandonedTemporary(entry))
                     fs::remove(entry.path(), ignored);

@@ -15,9 +15,10 @@ namespace publish {
 // for the next, each under the hash of everything it depends on. Entries
 // carry that key, their length and the hash of their bytes and are checked
 // on every use, so a truncated, damaged or misplaced one (moved or copied
-// to another key's name) is made again, never published. Any number of
-// processes may share the folder: an entry is written under a temporary name
-// and renamed into place whole. It is bounded: trim() removes the least
+// to another key's name) is made again, never published. Only regular files
+// are read: a FIFO in an entry's place never holds up a publish. Any number
+// of processes may share the folder: an entry is written under a temporary
+// name and renamed into place whole. It is bounded: trim() removes the least
 // recently used entries beyond its limit.
 class PublishCache {
 public:

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +98,40 @@ TEST_F(CommandLineTest, AConversionIsTakenFromTheCacheTheNextTime) {
     ASSERT_EQ(uncached.status, 0) << uncached.said;
     EXPECT_NE(uncached.said.find("Converting"), std::string::npos);
     EXPECT_EQ(snapshot(site + "/output"), published);
+}
+
+// A FIFO in each entry's place would hold any open or read of it until some
+// writer came: each is a miss, made again, and the publish (whose trimming
+// of the cache meets one more) ends by itself.
+TEST_F(CommandLineTest, FifosInTheCacheEntriesPlacesAreMissesNeverWaitedOn) {
+    std::string cache = folder.path("cache"), wav = folder.path("other.wav");
+    writeToneWav(wav, 22050, 1, 1.0, 660.0);
+    std::vector<std::string> arguments = {"--html", "0", "--runtime", "0", "--folder", site, mp3, wav};
+    std::string words = "--html 0 --runtime 0 --folder '" + site + "' '" + mp3 + "' '" + wav + "'";
+    ASSERT_EQ(publish("--no-cache " + words).status, 0);
+    auto uncached = snapshot(site + "/output");
+    ASSERT_EQ(publish(words, "XDG_CACHE_HOME='" + cache + "' " + PUBLISHER).status, 0);
+
+    std::vector<fs::path> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(cache))
+        if (entry.is_regular_file())
+            entries.push_back(entry.path());
+    ASSERT_EQ(entries.size(), 5u) << "two movies, two analyses, one conversion";
+    for (const fs::path& entry : entries) {
+        fs::remove(entry);
+        ASSERT_EQ(mkfifo(entry.c_str(), 0644), 0) << entry;
+    }
+    // Named as a writer that died an hour ago would have left it.
+    std::string abandoned = cache + "/tunemill/movies/.tmp-abandoned";
+    ASSERT_EQ(mkfifo(abandoned.c_str(), 0644), 0);
+    fs::last_write_time(abandoned, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    RunningPublisher again(arguments, {"XDG_CACHE_HOME=" + cache});
+    ASSERT_TRUE(again.waitFor("Published 2 of 2 tracks")) << "not done within a minute: " << again.said();
+    EXPECT_EQ(again.wait(), 0) << again.said();
+    EXPECT_EQ(snapshot(site + "/output"), uncached);
+    for (const fs::path& entry : entries)
+        EXPECT_TRUE(fs::is_regular_file(entry)) << entry << " is an entry again";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(abandoned)));
 }
 
 TEST_F(CommandLineTest, AnOutputThatIsNoFolderIsRefusedWithTheReasonAndLeftAlone) {
