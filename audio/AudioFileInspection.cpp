@@ -128,8 +128,11 @@ std::optional<std::uint64_t> firstMp3Frame(int file, std::uint64_t fileSize, con
         if ((failed = !readSlice(file, audio, 10, header)))
             return std::nullopt;
     }
+    // Never more than the file holds: a short file needs no megabyte of room.
+    std::uint64_t wanted = std::min<std::uint64_t>(transform::FSMp3SearchLimit + transform::FSMp3ChainBytes,
+                                                   fileSize > audio ? fileSize - audio : 0);
     Bytes window;
-    if ((failed = !readSlice(file, audio, transform::FSMp3SearchLimit + transform::FSMp3ChainBytes, window)))
+    if ((failed = !readSlice(file, audio, static_cast<size_t>(wanted), window)))
         return std::nullopt;
     size_t found = transform::findChainedMp3Frame(window.data(), window.size(), 0, transform::FSMp3SearchLimit);
     if (found >= window.size())
