@@ -269,10 +269,11 @@ TEST_F(RealFilesTest, RepublishingRemovesTheMoviesOfALongerEarlierPlaylist) {
 // Refused before anything reads them whole: no analysis, no load, no
 // scan of gigabytes for a frame.
 TEST_F(RealFilesTest, HoursOfMp3AndGigabytesOfZerosAreRefusedWithoutReadingThemWhole) {
-    // Three hours of 8 kbit/s MPEG-2.5 frames at 11025 Hz: a minute's frames
-    // again and again, once as they are and once behind ffmpeg's summary.
+    // Three hours of 8 kbit/s MPEG-2.5 frames at 8000 Hz (a rate that would
+    // be converted, for hours): a minute's frames again and again, once as
+    // they are and once behind ffmpeg's summary.
     std::string minute = folder.path("minute.wav"), frames = folder.path("minute.mp3");
-    ASSERT_TRUE(run("sox -n -r 11025 -c 1 -b 16 '" + minute + "' synth 60 sine 440 vol 0.1"));
+    ASSERT_TRUE(run("sox -n -r 8000 -c 1 -b 16 '" + minute + "' synth 60 sine 440 vol 0.1"));
     ASSERT_TRUE(run("lame --quiet -t -b 8 '" + minute + "' '" + frames + "'"));
     Bytes once = readFile(frames), hours;
     for (int i = 0; i < 180; ++i)
