@@ -46,6 +46,10 @@ const std::error_category& inputFileCategory() {
 
 std::error_code make_error_code(InputFileError error) { return {static_cast<int>(error), inputFileCategory()}; }
 
+bool isKindRefusal(std::error_code error) {
+    return error.category() == inputFileCategory() && error != InputFileError::TooLarge;
+}
+
 std::string openingProblem(std::error_code error) {
     if (error.category() == inputFileCategory())
         return error.message();

@@ -11,10 +11,10 @@
 
 namespace publish {
 
-// Every file a user names (sound files, playlists, lyrics, skins) is opened
-// here first, and read by anything else only through the descriptor this
-// gives, never by its name again: reading a FIFO, a socket or a device
-// would wait for ever or never end.
+// Every file a user names (sound files, playlists, lyrics) and every cache
+// entry is opened here first, and read by anything else only through the
+// descriptor this gives, never by its name again: reading a FIFO, a socket
+// or a device would wait for ever or never end.
 
 // Why a name that exists is no file to read.
 enum class InputFileError {
@@ -40,6 +40,10 @@ std::string descriptorPath(int descriptor);
 // Reads a whole input file of at most `largest` bytes.
 [[nodiscard]] std::error_code readInputFile(const std::filesystem::path& path, std::uintmax_t largest,
                                             std::string& bytes);
+
+// True when `error` is the refusal of a name that is no regular file (a
+// folder, FIFO, socket or device), not the system's reason for a failure.
+bool isKindRefusal(std::error_code error);
 
 // Why a file could not be opened or read, said after its name: "is a FIFO
 // (named pipe), not a regular file", "cannot be opened: Permission denied".

@@ -1,8 +1,8 @@
 #include "publish/PublishCache.h"
 
 #include "publish/FileDescriptor.h"
+#include "publish/InputFile.h"
 #include "publish/NewFile.h"
-#include "publish/RegularFile.h"
 #include "publish/SystemError.h"
 
 #include <algorithm>
@@ -83,9 +83,8 @@ void discard(const fs::path& path) {
 // (which refuses the open) is never waited on, nor kept to be met again.
 FileDescriptor openEntry(const fs::path& path, const ContentHash& key, EntryHeader& header) {
     FileDescriptor entry;
-    std::error_code error = openRegularFile(path, entry);
-    bool foreign = error == std::errc::operation_not_supported || error == std::errc::no_such_device_or_address;
-    if (foreign || (!error && !readHeader(entry.get(), key, header))) {
+    std::error_code error = openInputFile(path, entry);
+    if (isKindRefusal(error) || (!error && !readHeader(entry.get(), key, header))) {
         discard(path);
         return {};
     }
@@ -124,7 +123,7 @@ bool isAbandonedTemporary(const fs::directory_entry& entry) {
     if (error || age < AbandonedAfter)
         return false;
     FileDescriptor file;
-    return !openRegularFile(entry.path(), file) && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
+    return !openInputFile(entry.path(), file) && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
 struct CachedFile {
