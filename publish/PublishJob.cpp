@@ -183,9 +183,8 @@ PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyri
     TrackPool<StagedTrack> pool(
         trackCount, workers,
         [&](int index, int worker, std::stop_token halt) {
-            const std::string& source = tracks.paths[index];
-            std::string lrc = lyrics && lyricsFinder ? lyricsFinder(source) : std::string();
-            return stager.stage({index + 1, source, tracks.titles[index], lrc}, folder.dataFile(worker), halt);
+            return stager.stage(trackTask(index + 1, tracks.paths[index], tracks.titles[index], lyrics, lyricsFinder),
+                                folder.dataFile(worker), halt);
         },
         stop);
     StagedTracks staged;

@@ -6,6 +6,7 @@
 #include "publish/PublishSettings.h"
 #include "publish/SettingsFolder.h"
 #include "publish/SpectrumAnalyser.h"
+#include "publish/TrackStaging.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,7 +18,6 @@
 namespace publish {
 
 class StagingFolder;
-class TrackStager;
 struct OutputFolder;
 
 // How the job works, beyond what it publishes.
@@ -44,10 +44,8 @@ public:
         : folder(std::move(folder)), runtimeFolder(std::move(runtimeFolder)), options(std::move(options)),
           analyser(analyser), observer(observer) {}
 
-    // The LRC text of a sound file's timed lyrics, "" when it has none.
-    // Called from the threads that build the tracks.
-    using LyricsFinder = std::function<std::string(const std::string& soundFile)>;
-    // Without a finder the tracks carry no lyrics.
+    // Without a finder the tracks carry no lyrics. It is called from the
+    // threads that build the tracks.
     void findLyricsWith(LyricsFinder finder) { lyricsFinder = std::move(finder); }
 
     // Runs the whole job; a stop request ends it with the old player in

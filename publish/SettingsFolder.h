@@ -23,6 +23,9 @@ public:
     std::filesystem::path dataFile(int worker = 0) const {
         return folder / (worker == 0 ? std::string("data.log") : "data." + std::to_string(worker) + ".log");
     }
+    // The data file of the player page's preview, which may build while a
+    // publish runs.
+    std::filesystem::path previewDataFile() const { return folder / "preview-data.log"; }
     // Where the built-in skins are unpacked.
     std::filesystem::path playersFolder() const { return folder / "players"; }
 

@@ -30,6 +30,11 @@ TrackResult buildStagedMovie(const TrackTask& task, const fs::path& movie, const
 
 } // namespace
 
+TrackTask trackTask(int number, const std::string& source, const std::string& title, bool lyrics,
+                    const LyricsFinder& finder) {
+    return {number, source, title, lyrics && finder ? finder(source) : std::string()};
+}
+
 void TrackStager::keep(CacheEntryKind kind, const ContentHash& key, const fs::path& file, StagedTrack& staged) {
     if (!cacheUsable)
         return;

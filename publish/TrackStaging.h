@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <stop_token>
 #include <string>
 #include <system_error>
@@ -21,6 +22,14 @@ struct TrackTask {
     std::string title;
     std::string lyrics;  // LRC text; empty: the movie carries none
 };
+
+// The LRC text of a sound file's timed lyrics, "" when it has none.
+using LyricsFinder = std::function<std::string(const std::string& soundFile)>;
+
+// Playlist entry `number` as a publish stages it: with the lyrics `finder`
+// finds when the tracks carry lyrics; without a finder, with none.
+TrackTask trackTask(int number, const std::string& source, const std::string& title, bool lyrics,
+                    const LyricsFinder& finder);
 
 struct StagedTrack {
     TrackResult result;
