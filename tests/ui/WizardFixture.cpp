@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -103,4 +105,11 @@ bool waitForLoadedMovie(QWebEngineView* view, const QString& element, int millis
             return *readyState == 2;
         },
         milliseconds);
+}
+
+QVariant evaluate(QWebEngineView* view, const QString& script, int milliseconds) {
+    // Shared: the page may answer after this call, when the view goes.
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    view->page()->runJavaScript(script, [answer](const QVariant& value) { *answer = value; });
+    return waitFor([&] { return answer->has_value(); }, milliseconds) ? **answer : QVariant();
 }

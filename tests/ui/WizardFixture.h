@@ -40,4 +40,8 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds = 20000);
 // element that the script `element` finds in the view's page.
 bool waitForLoadedMovie(QWebEngineView* view, const QString& element, int milliseconds = 60000);
 
+// Runs `script` in the view's page and waits for its value; an invalid
+// QVariant when none comes within `milliseconds`.
+QVariant evaluate(QWebEngineView* view, const QString& script, int milliseconds = 20000);
+
 #endif

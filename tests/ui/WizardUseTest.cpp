@@ -8,6 +8,7 @@
 #include "publish/Playlist.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
+#include "transform/transform.h"
 #include "ui/pages/CChangeTextDlg.h"
 #include "ui/pages/CPage1Mp3.h"
 #include "ui/pages/CPage2Player.h"
@@ -35,15 +36,20 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QHeaderView>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -125,6 +131,69 @@ QList<QAbstractButton*> wizardButtons(QWizard& wizard) {
 
 void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+// Counts the sound the page in the view starts: its script soundsRunning()
+// gives how many of the audio contexts made run (not held for a click).
+void listenForSound(QWebEngineView* view) {
+    QWebEngineScript listener;
+    listener.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    listener.setWorldId(QWebEngineScript::MainWorld);
+    listener.setSourceCode(R"(
+        (function () {
+            var Made = window.AudioContext, made = [];
+            window.AudioContext = function (options) {
+                var context = new Made(options);
+                made.push(context);
+                return context;
+            };
+            window.AudioContext.prototype = Made.prototype;
+            window.soundsRunning = function () {
+                return made.filter(function (c) { return c.state === 'running'; }).length;
+            };
+        })();)");
+    view->page()->scripts().insert(listener);
+}
+
+std::string readAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// What the command line publishes of one track into the folder `name`,
+// without its cache: the track movie and the playlist document.
+struct Published {
+    std::string movie, list;
+};
+Published publishWithCommandLine(const WizardFixture& fixture, const std::string& name, const std::string& track,
+                                 const std::string& options) {
+    std::string command = std::string(TUNEMILL_BUILD) + "/tunemill-publish --no-cache --title 'Tunemill Player & Co' " +
+                          "--autonext 1 --loop 1 --shuffle 0 " + options + " --folder '" + fixture.path(name) + "' '" +
+                          track + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return {readAll(fixture.path(name + "/output/1.swf")), readAll(fixture.path(name + "/output/music_list.xml"))};
+}
+
+// The names of the variables a movie sets.
+std::set<std::string> variablesOf(const fs::path& movie) {
+    std::set<std::string> names;
+    auto decoded = transform::decodeMovieFile(movie.c_str());
+    for (const transform::FSMovieObject* tag : decoded->getObjects()) {
+        auto* actions = dynamic_cast<const transform::FSDoAction*>(tag);
+        for (const transform::FSActionObject* action : actions ? actions->actions : transform::FSActionList())
+            if (auto* push = dynamic_cast<const transform::FSPush*>(action))
+                if (auto* name = dynamic_cast<const transform::FSString*>(push->values[0]))
+                    names.insert(name->getText());
+    }
+    return names;
+}
+
+// How often the page in the view asked for `file`, by its address's end.
+int requestsOf(QWebEngineView* view, const QString& file) {
+    return evaluate(view, QString("performance.getEntriesByType('resource').filter(function (e) {"
+                                  "  return e.name.endsWith('/%1'); }).length").arg(file))
+        .toInt();
 }
 
 } // namespace
@@ -524,27 +593,54 @@ private slots:
         QCOMPARE(static_cast<int>(std::distance(fs::begin(after), fs::end(after))), published);
     }
 
-    void theSkinPreviewPlaysTheFirstTrackUnderTheTypedTitle() {
+    // The preview plays the first track as the published player with the
+    // chosen options would: the movie and playlist a publish of the same
+    // track makes, started by itself, sound and all, only when "Play start"
+    // is ticked.
+    void theSkinPreviewPlaysTheFirstTrackAsThePublishedPlayerWould() {
         WizardFixture fixture;
-        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05", 2.0);
+        std::ofstream(fixture.path("a.lrc")) << "[00:00.50]Half\n[00:01.00]One\n";
         publish::SavePlaylist({mp3}, {"First"}, fixture.context.settings.settingsFile());
         ui::CWizard wizard(fixture.context);
         wizard.show();
-        wizard.next();
         ui::CPage2Player* player = wizard.playerPage();
-        fs::path players = fixture.context.settings.playersFolder();
-        QVERIFY(waitFor([&] { return player->previewHasTrack(); }, 30000));
-        QVERIFY(fs::file_size(players / "track/1.swf") > 1000);
-        auto list = [&] {
-            std::ifstream in(players / "music_list.xml");
-            return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        };
-        QCOMPARE(list(), std::string("<data title=\"Tunemill Player\"><item><file>track/1.swf</file></item></data>"));
+        QWebEngineView* view = player->previewView();
+        listenForSound(view);
+        wizard.next();
+        QVERIFY(player->autoStartBox()->isChecked() && player->lyricsBox()->isChecked());
+        // As the browser tests tell a player that plays: it asks for the
+        // track by itself.
+        QVERIFY2(waitFor([&] { return requestsOf(view, "track/1.swf") > 0; }, 60000), "the preview starts by itself");
+        QVERIFY2(waitFor([&] { return evaluate(view, "soundsRunning()").toInt() > 0; }), "its sound runs");
+
+        QSignalSpy loads(view, &QWebEngineView::loadFinished);
         player->titleEdit()->setFocus();
         QTest::keyClicks(player->titleEdit(), " & Co");
-        QVERIFY(waitFor([&] { return list().find("title=\"Tunemill Player &amp; Co\"") != std::string::npos; }));
-        QWebEngineView* view = player->previewView();
-        QVERIFY(waitForLoadedMovie(view, "document.getElementById('skin')"));
+        QVERIFY(waitFor([&] { return loads.count() > 0; }));
+        loads.clear();
+        player->autoStartBox()->click();
+        // Loaded anew, the skin reads the playlist and asks for no track in
+        // the time the browser tests give it.
+        QVERIFY(waitFor([&] { return loads.count() > 0 && requestsOf(view, "music_list.xml") == 1; }));
+        QTest::qWait(2000);
+        QCOMPARE(requestsOf(view, "track/1.swf"), 0);
+
+        fs::path players = fixture.context.settings.playersFolder();
+        Published withLyrics = publishWithCommandLine(fixture, "on", mp3 + "=First", "--autostart 0");
+        QCOMPARE(readAll(players / "track/1.swf"), withLyrics.movie);
+        std::string list = readAll(players / "music_list.xml");
+        size_t item = list.find("track/1.swf");
+        QVERIFY(item != std::string::npos);
+        QCOMPARE(list.erase(item, std::string("track/").size()), withLyrics.list);
+        std::set<std::string> carried = variablesOf(players / "track/1.swf");
+        QVERIFY2(carried.count("LRC") && carried.count("s0"), "the movie carries lyrics and bars");
+
+        player->lyricsBox()->click();
+        Published withoutLyrics = publishWithCommandLine(fixture, "off", mp3 + "=First", "--autostart 0 --lyrics 0");
+        QVERIFY(waitFor([&] {
+            return player->previewHasTrack() && readAll(players / "track/1.swf") == withoutLyrics.movie;
+        }));
     }
 
     void playWithoutASoundOutputSaysSo() {

@@ -1,10 +1,13 @@
 #include "ui/pages/CPage2Player.h"
 
+#include "audio/LyricsLookup.h"
 #include "publish/Playlist.h"
+#include "publish/PreviewTrack.h"
 #include "publish/ProductName.h"
+#include "publish/PublishCache.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/SpectrumAnalyser.h"
 #include "publish/StorableText.h"
-#include "publish/TrackMovieBuilder.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QCheckBox>
@@ -17,8 +20,12 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QtConcurrent>
+
+#include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -71,6 +78,9 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     title->setMaxLength(LongestTitle);
     view->setObjectName("skinPreview");
     view->setFixedSize(300, 60);
+    // The published player starts by itself when asked to; so does its
+    // preview, sound and all, without waiting for a click.
+    view->settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
     keepTabOutOf(view);
     setAccessibleText(skins, tr("Player skin"), tr("The look of the published player; the preview below shows it."));
     setAccessibleText(autoStart, tr("Play start"), tr("The player starts playing when its page opens."));
@@ -100,65 +110,95 @@ CPage2Player::CPage2Player(const WizardContext& shared, QWidget* parent)
     layout->addWidget(view, 0, Qt::AlignHCenter);
     layout->addStretch();
 
-    connect(skins, &QListWidget::currentRowChanged, this, &CPage2Player::showSkin);
-    // The preview follows the typed title once typing pauses.
     titlePause.setSingleShot(true);
     titlePause.setInterval(600);
-    connect(title, &QLineEdit::textEdited, this, [this] { titlePause.start(); });
-    connect(&titlePause, &QTimer::timeout, this, &CPage2Player::refreshPreview);
-    connect(&trackBuild, &QFutureWatcher<bool>::finished, this, &CPage2Player::trackBuilt);
+    connect(&trackBuild, &QFutureWatcher<publish::TrackOutcome>::finished, this, &CPage2Player::trackBuilt);
 }
 
-CPage2Player::~CPage2Player() { trackBuild.waitForFinished(); }
+CPage2Player::~CPage2Player() {
+    buildStop.request_stop();
+    trackBuild.waitForFinished();
+}
 
-// The playlist's first track, as its movie will be published, built by
-// the engine on a worker thread while the skin shows.
+// The preview follows every choice: the skin, the options, the lyrics, and
+// the typed title once typing pauses.
+void CPage2Player::followChoices() {
+    connect(skins, &QListWidget::currentRowChanged, this, &CPage2Player::showSkin);
+    for (QCheckBox* option : {autoStart, autoNext, loop, shuffle})
+        connect(option, &QCheckBox::toggled, this, &CPage2Player::refreshPreview);
+    connect(lyrics, &QCheckBox::toggled, this, &CPage2Player::followFirstTrack);
+    connect(title, &QLineEdit::textEdited, this, [this] { titlePause.start(); });
+    connect(&titlePause, &QTimer::timeout, this, &CPage2Player::refreshPreview);
+}
+
 void CPage2Player::showFirstTrack() {
-    if (!site)
-        return;
+    showing = true;
+    refreshPreview();
+    followFirstTrack();
+}
+
+std::optional<CPage2Player::PreviewTrack> CPage2Player::firstTrack() const {
     std::vector<std::string> paths, titles;
     publish::LoadPlaylist(paths, titles, context.settings.settingsFile());
-    std::optional<publish::PlaylistItem> first;
-    if (!paths.empty())
-        first = publish::PlaylistItem{paths.front(), titles.front()};
+    if (paths.empty())
+        return std::nullopt;
+    return PreviewTrack{paths.front(), titles.front(), lyrics->isChecked()};
+}
+
+void CPage2Player::followFirstTrack() {
+    if (!site)
+        return;
+    wantedTrack = firstTrack();
     if (trackBuild.isRunning()) {
-        wantedTrack = first;
+        // A track no longer wanted is given up; trackBuilt() goes on.
+        if (wantedTrack != buildingTrack)
+            buildStop.request_stop();
         return;
     }
-    if (first && builtTrack && first->path == builtTrack->path && first->title == builtTrack->title)
+    if (wantedTrack == builtTrack)
         return;
-    builtTrack = first;
-    hasTrack = false;
-    std::filesystem::path movie = site->trackMovie();
-    std::error_code ignored;
-    std::filesystem::remove(movie, ignored);
-    if (!first) {
+    // The playlist no longer names a movie that goes.
+    if (std::exchange(hasTrack, false))
         refreshPreview();
-        return;
-    }
-    wantedTrack = first;
-    trackBuild.setFuture(QtConcurrent::run([item = *first, movie] {
-        // No analysis for a preview: the movie plays without bars.
-        std::filesystem::path noBars = movie.parent_path() / "no-bars.log";
-        return publish::buildTrackMovie(item.path, item.title, movie.string(), noBars).outcome ==
-               publish::TrackOutcome::Published;
+    builtTrack.reset();
+    if (wantedTrack)
+        buildTrack(*wantedTrack);
+}
+
+// Off the interface thread; meanwhile the skin plays without a track.
+void CPage2Player::buildTrack(const PreviewTrack& track) {
+    buildingTrack = track;
+    buildStop = std::stop_source();
+    trackBuild.setFuture(QtConcurrent::run([track, folders = context.analyserFolders,
+                                            folder = site->trackMovie().parent_path(),
+                                            dataFile = context.settings.previewDataFile(),
+                                            stop = buildStop.get_token()] {
+        publish::MusicLibraryAnalyser analyser(folders);
+        publish::TrackTask task =
+            publish::trackTask(1, track.path, track.title, track.lyrics, audio::timedLyricsText);
+        return publish::buildPreviewTrack(task, analyser, publish::defaultCacheFolder(), folder, dataFile, stop)
+            .outcome;
     }));
 }
 
 void CPage2Player::trackBuilt() {
-    hasTrack = trackBuild.result();
-    bool changed = wantedTrack.has_value() != builtTrack.has_value() ||
-                   (wantedTrack && (wantedTrack->path != builtTrack->path || wantedTrack->title != builtTrack->title));
-    refreshPreview();
-    if (changed)
-        showFirstTrack();
+    publish::TrackOutcome outcome = trackBuild.result();
+    if (outcome == publish::TrackOutcome::Cancelled) {
+        builtTrack.reset();
+    } else {
+        builtTrack = buildingTrack;
+        hasTrack = outcome == publish::TrackOutcome::Published;
+        refreshPreview();
+    }
+    followFirstTrack();
 }
 
 void CPage2Player::refreshPreview() {
     if (!site)
         return;
-    site->writePlaylist(title->text().toStdString(), hasTrack);
-    view->reload();
+    site->writePlaylist(title->text().toStdString(), hasTrack,
+                        {autoStart->isChecked(), autoNext->isChecked(), loop->isChecked(), shuffle->isChecked()});
+    showSkin(std::max(skins->currentRow(), 0));
 }
 
 void CPage2Player::initializePage() {
@@ -170,6 +210,7 @@ void CPage2Player::initializePage() {
     if (!site->start())
         site.reset();
     startFromStoredChoices();
+    followChoices();
 }
 
 // As an earlier run left them; without a stored skin the first is shown
@@ -178,8 +219,6 @@ void CPage2Player::startFromStoredChoices() {
     publish::PlayerChoices stored = publish::storedPlayerChoices(context.settings.settingsFile());
     if (const contract::BuiltInSkin* skin = publish::builtInSkinOfMovie(stored.player))
         skins->setCurrentRow(static_cast<int>(skin - contract::BuiltInSkins));
-    else
-        showSkin(0);
     title->setText(QString::fromStdString(stored.title));
     autoStart->setChecked(stored.autoStart);
     autoNext->setChecked(stored.autoNext);
@@ -189,7 +228,7 @@ void CPage2Player::startFromStoredChoices() {
 }
 
 void CPage2Player::showSkin(int position) {
-    if (!site || position < 0 || position >= static_cast<int>(std::size(contract::BuiltInSkins)))
+    if (!site || !showing || position < 0 || position >= static_cast<int>(std::size(contract::BuiltInSkins)))
         return;
     view->load(QUrl(QString::fromStdString(site->addressOf(contract::BuiltInSkins[position].fileName))));
 }
@@ -215,6 +254,8 @@ void CPage2Player::pageLeft() {
         QMessageBox::information(this, publish::ProductName, tr("Control characters were removed from the playlist title."));
     }
     publish::savePlayerChoices(context.settings.settingsFile(), choices());
+    showing = false;
+    view->setUrl(QUrl(QStringLiteral("about:blank")));
 }
 
 } // namespace ui

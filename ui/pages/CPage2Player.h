@@ -2,6 +2,7 @@
 #define UI_PAGES_CPAGE2PLAYER_H
 
 #include "publish/Playlist.h"
+#include "publish/PublishReports.h"
 #include "publish/PublishSettings.h"
 #include "ui/WizardContext.h"
 #include "ui/pages/SkinPreviewSite.h"
@@ -12,6 +13,8 @@
 
 #include <memory>
 #include <optional>
+#include <stop_token>
+#include <string>
 
 class QCheckBox;
 class QLineEdit;
@@ -34,8 +37,9 @@ public:
 
     // What leaving the page stores now.
     publish::PlayerChoices choices() const;
-    // Builds the stored playlist's first track into the preview (again,
-    // when it changed), off the interface thread.
+    // Shows the preview, playing the stored playlist's first track as a
+    // publish with the chosen options would: its movie is built (again,
+    // when it changed) off the interface thread.
     void showFirstTrack();
     // The preview's playlist holds the track movie.
     bool previewHasTrack() const { return hasTrack; }
@@ -50,10 +54,25 @@ public:
     QCheckBox* lyricsBox() const { return lyrics; }
 
 private:
+    // What the preview's track movie is made of.
+    struct PreviewTrack {
+        std::string path, title;
+        bool lyrics = true;
+        bool operator==(const PreviewTrack&) const = default;
+    };
+
     void showSkin(int position);
     void startFromStoredChoices();
+    void followChoices();
+    // The playlist's first entry with the chosen lyrics; none when the
+    // playlist is empty.
+    std::optional<PreviewTrack> firstTrack() const;
+    // Builds the wanted track unless its movie is there or being built.
+    void followFirstTrack();
+    void buildTrack(const PreviewTrack& track);
     void trackBuilt();
-    // Writes the preview's playlist with the typed title and reloads it.
+    // Writes the preview's playlist with the typed title and the chosen
+    // options and, while the page shows, plays it anew.
     void refreshPreview();
 
     WizardContext context;
@@ -67,10 +86,15 @@ private:
     QWebEngineView* view;
     std::unique_ptr<SkinPreviewSite> site;
     QTimer titlePause;
-    QFutureWatcher<bool> trackBuild;
-    std::optional<publish::PlaylistItem> builtTrack, wantedTrack;
+    QFutureWatcher<publish::TrackOutcome> trackBuild;
+    std::stop_source buildStop;
+    // The last build that ended, the one under way, and the one the
+    // choices call for.
+    std::optional<PreviewTrack> builtTrack, buildingTrack, wantedTrack;
     bool hasTrack = false;
     bool initialised = false;
+    // The preview plays only while its page shows.
+    bool showing = false;
 };
 
 } // namespace ui

@@ -4,7 +4,6 @@
 #include "publish/PlayerContract.h"
 #include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
-#include "publish/PublishSettings.h"
 
 namespace ui {
 
@@ -44,15 +43,16 @@ SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std
 }
 
 bool SkinPreviewSite::start() {
-    bool written = publish::writeTextFile(playersFolder / PageName, previewPage()) && writePlaylist(publish::PlayerChoices{}.title, false);
-    return written && server.start();
-}
-
-bool SkinPreviewSite::writePlaylist(const std::string& title, bool withTrack) {
     std::error_code ignored;
     std::filesystem::create_directories(trackMovie().parent_path(), ignored);
-    return publish::writeTextFile(playersFolder / publish::contract::MusicListFileName,
-                                  publish::musicListText(title, withTrack ? publish::musicListItem(trackMovieName()) : ""));
+    return publish::writeTextFile(playersFolder / PageName, previewPage()) && server.start();
+}
+
+bool SkinPreviewSite::writePlaylist(const std::string& title, bool withTrack, const publish::PlayerOptions& options) {
+    std::filesystem::path list = playersFolder / publish::contract::MusicListFileName;
+    std::string items = withTrack ? publish::musicListItem(trackMovieName()) : "";
+    return publish::writeTextFile(list, publish::musicListText(title, items)) &&
+           !publish::mergePlayerOptions(list, options);
 }
 
 std::filesystem::path SkinPreviewSite::trackMovie() const { return playersFolder / trackMovieName(); }

@@ -2,6 +2,7 @@
 #define UI_PAGES_SKINPREVIEWSITE_H
 
 #include "preview/FolderServer.h"
+#include "publish/OutputDocuments.h"
 
 #include <filesystem>
 #include <memory>
@@ -20,9 +21,9 @@ public:
     bool start();
     // The address that shows the skin movie `fileName` ("2.swf").
     std::string addressOf(const std::string& fileName) const;
-    // The playlist the skins load: the title, and the track movie when
-    // there is one.
-    bool writePlaylist(const std::string& title, bool withTrack);
+    // The playlist the skins load, as a publish writes it: the title, the
+    // track movie when there is one, and the player options.
+    bool writePlaylist(const std::string& title, bool withTrack, const publish::PlayerOptions& options);
     // Where the track movie goes.
     std::filesystem::path trackMovie() const;
 
