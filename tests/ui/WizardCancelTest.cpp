@@ -147,7 +147,10 @@ private slots:
         QVERIFY(waitFor([&] { return run.wizard.progressPage()->publishing(); }));
         bool stillAsking = false;
         answerNextModal([&](QWidget* modal) {
-            waitFor([&] { return snapshot(run.publishFolder) != run.before; }, 60000);
+            // The new player is in place once its second movie is.
+            std::error_code ignored;
+            waitFor([&] { return fs::exists(run.publishFolder / "output" / "2.swf", ignored); }, 60000);
+            QTest::qWait(3 * ui::CPage5Progress::TickMilliseconds);
             stillAsking = run.wizard.currentId() == ui::CWizard::ProgressPage;
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });

@@ -66,8 +66,10 @@ void answerNextModal(std::function<void(QWidget*)> answer) {
         if (!modal)
             return;
         poll->stop();
-        poll->deleteLater();
+        // An answer that waits runs the event loop, which would delete the
+        // timer, and this call with it, under the answer.
         answer(modal);
+        poll->deleteLater();
     });
     poll->start(20);
 }
