@@ -8,6 +8,17 @@
 #include <string>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define UNDER_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef UNDER_ADDRESS_SANITIZER
+#define UNDER_ADDRESS_SANITIZER 0
+#endif
+
 namespace testing_support {
 
 using Bytes = std::vector<unsigned char>;
