@@ -303,6 +303,7 @@ TEST_F(RealFilesTest, HoursOfMp3AndGigabytesOfZerosAreRefusedWithoutReadingThemW
           good + ": published\n"})
         EXPECT_NE(publisher.said().find(line), std::string::npos) << line << publisher.said();
     // AddressSanitizer's shadow and quarantine are memory of its own.
-    if (!UNDER_ADDRESS_SANITIZER)
+    if (!UNDER_ADDRESS_SANITIZER) {
         EXPECT_LT(ending.peakKilobytes, 50 * 1024);
+    }
 }
