@@ -29,10 +29,17 @@ std::optional<std::pair<char32_t, size_t>> codePointAt(std::string_view bytes, s
     return std::pair<char32_t, size_t>(point, length);
 }
 
+// The embedding, override and isolate controls turn the text after them
+// around, in the title and in whatever the player shows after it.
+bool isDirectionControl(char32_t point) {
+    return (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069);
+}
+
 bool holdable(char32_t point) {
     if (point == '\t')
         return true;
-    return !(point < 0x20 || (point >= 0x7F && point <= 0x9F) || point == 0xFFFE || point == 0xFFFF);
+    return !(point < 0x20 || (point >= 0x7F && point <= 0x9F) || point == 0xFFFE || point == 0xFFFF ||
+             isDirectionControl(point));
 }
 
 void appendUtf8(std::string& text, char32_t point) {

@@ -9,7 +9,7 @@
 using namespace publish;
 using namespace testing_support;
 
-TEST(StorableTextTest, Utf8IsKeptLatin1IsReadAsSuchControlsGo) {
+TEST(StorableTextTest, Utf8IsKeptLatin1IsReadAsSuchControlsAndDirectionControlsGo) {
     struct Case {
         std::string given, stored;
         bool latin1, controls;
@@ -23,6 +23,12 @@ TEST(StorableTextTest, Utf8IsKeptLatin1IsReadAsSuchControlsGo) {
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0", true, true},          // a surrogate; 0x80 is C1 in Latin-1
         {"\xF4\x90\x80\x80", "\xC3\xB4", true, true},      // beyond U+10FFFF
         {"\xE2\x99", "\xC3\xA2", true, true},              // cut short
+        // Direction controls: RLO txt.exe PDF; LRE, LRI, RLI, FSI, PDI
+        {"\xE2\x80\xAEtxt.exe\xE2\x80\xAC", "txt.exe", false, true},
+        {"a\xE2\x80\xAA" "b\xE2\x81\xA6" "c\xE2\x81\xA7\xE2\x81\xA8" "d\xE2\x81\xA9", "abcd", false, true},
+        // The marks RLM, LRM stay; so do U+2029, U+202F, U+2065, U+206A beside the controls
+        {"\xE2\x80\x8Fx\xE2\x80\x8E\xE2\x80\xA9\xE2\x80\xAF\xE2\x81\xA5\xE2\x81\xAA",
+         "\xE2\x80\x8Fx\xE2\x80\x8E\xE2\x80\xA9\xE2\x80\xAF\xE2\x81\xA5\xE2\x81\xAA", false, false},
         {"", "", false, false},
     };
     for (const Case& c : cases) {
