@@ -24,10 +24,23 @@ std::string timeCode(const std::tm& time) {
 
 std::string convertedFileName(const std::string& folder, const std::tm& time) {
     std::string code = timeCode(time);
-    fs::path candidate = fs::path(folder) / (code + ".mp3");
-    for (int suffix = 2; fs::exists(candidate); ++suffix)
-        candidate = fs::path(folder) / (code + "-" + std::to_string(suffix) + ".mp3");
-    return candidate.string();
+    // Number 1 is the name without a suffix.
+    auto named = [&](long number) {
+        return fs::path(folder) / (number == 1 ? code + ".mp3" : code + "-" + std::to_string(number) + ".mp3");
+    };
+    // The numbers taken in a minute are looked at doubling, then halving, so
+    // that a thousand conversions in one minute do not each try every name
+    // before theirs: a free number whose predecessor is taken, in few tries.
+    long taken = 0, free = 1;
+    while (fs::exists(named(free))) {
+        taken = free;
+        free *= 2;
+    }
+    while (free - taken > 1) {
+        long middle = taken + (free - taken) / 2;
+        (fs::exists(named(middle)) ? taken : free) = middle;
+    }
+    return named(free).string();
 }
 
 } // namespace audio

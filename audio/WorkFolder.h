@@ -19,7 +19,8 @@ std::string workFolder(const std::string& documentsFolder);
 std::string timeCode(const std::tm& time);
 
 // A new MP3 name in `folder` from the time code; when that file exists,
-// "-2", "-3", … is added so that no earlier file is replaced.
+// "-2", "-3", … is added so that no earlier file is replaced: the number
+// after the last one taken, when they are taken without gaps.
 std::string convertedFileName(const std::string& folder, const std::tm& time);
 
 } // namespace audio
