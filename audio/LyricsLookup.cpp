@@ -72,12 +72,19 @@ unsigned framesToMilliseconds(unsigned frames, const TagLib::MPEG::File& file) {
     return static_cast<unsigned>(uint64_t{frames} * samples * 1000 / static_cast<unsigned>(properties->sampleRate()));
 }
 
+// ID3v2 knows four: Latin-1, UTF-16 with its mark, UTF-16BE and UTF-8.
+// TagLib reads the text of any other as UTF-16, which makes no sense of it.
+bool isId3TextEncoding(TagLib::String::Type encoding) {
+    return encoding == TagLib::String::Latin1 || encoding == TagLib::String::UTF16 ||
+           encoding == TagLib::String::UTF16BE || encoding == TagLib::String::UTF8;
+}
+
 std::optional<FoundLyrics> syltLyrics(TagLib::MPEG::File& file) {
     if (!file.hasID3v2Tag())
         return std::nullopt;
     for (TagLib::ID3v2::Frame* frame : file.ID3v2Tag()->frameListMap()["SYLT"]) {
         auto* lyrics = dynamic_cast<TagLib::ID3v2::SynchronizedLyricsFrame*>(frame);
-        if (lyrics == nullptr)
+        if (lyrics == nullptr || !isId3TextEncoding(lyrics->textEncoding()))
             continue;
         bool inFrames = lyrics->timestampFormat() == TagLib::ID3v2::SynchronizedLyricsFrame::AbsoluteMpegFrames;
         std::string lrc;

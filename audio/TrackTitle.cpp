@@ -1,6 +1,7 @@
 #include "audio/TrackTitle.h"
 
 #include "audio/InputTags.h"
+#include "audio/MismarkedId3Title.h"
 
 #include <taglib/tag.h>
 
@@ -14,7 +15,9 @@ std::string tagTitle(const std::string& path) {
     InputTags file(path, false);
     if (file.tag() == nullptr)
         return "";
-    std::string title = file.tag()->title().to8Bit(true);
+    std::string title = mismarkedId3Title(*file.file());
+    if (title.empty())
+        title = file.tag()->title().to8Bit(true);
     // Tags padded with blanks or line ends are no title.
     size_t first = title.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)

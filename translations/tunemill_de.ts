@@ -262,6 +262,10 @@
         <source>%1: its lyrics cannot be written to %2; it is published without them.</source>
         <translation>%1: Der Liedtext kann nicht nach %2 geschrieben werden; der Titel wird ohne ihn veröffentlicht.</translation>
     </message>
+    <message>
+        <source>: the title is not UTF-8; its bytes are read as Latin-1.</source>
+        <translation>: Der Titel ist kein UTF-8; seine Bytes werden als Latin-1 gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>

@@ -1,6 +1,7 @@
 #include "audio/FolderTracks.h"
 #include "audio/InputExpansion.h"
 #include "audio/LyricsLookup.h"
+#include "audio/TrackTitle.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 using namespace audio;
 using namespace testing_support;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,6 +44,21 @@ protected:
     }
     TemporaryFolder folder;
 };
+
+// An ID3v2.3 or 2.4 tag holding the frames, each its ID and its fields.
+Bytes id3v2Tag(int version, const std::vector<std::pair<std::string, std::string>>& frames) {
+    auto bigEndian = [](size_t size, int bits) {
+        std::string bytes;
+        for (int shift = 3 * bits; shift >= 0; shift -= bits)
+            bytes += static_cast<char>(size >> shift & ((1u << bits) - 1));
+        return bytes;
+    };
+    std::string body;
+    for (const auto& [id, fields] : frames)
+        body += id + bigEndian(fields.size(), version == 4 ? 7 : 8) + "\0\0"s + fields;
+    std::string tag = "ID3" + std::string{static_cast<char>(version), 0, 0} + bigEndian(body.size(), 7) + body;
+    return Bytes(tag.begin(), tag.end());
+}
 
 } // namespace
 
@@ -114,6 +131,52 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         ASSERT_TRUE(file.save());
     }
     EXPECT_EQ(findLyrics(framed)->lrc, "[00:02.612]Frame 100\n");
+}
+
+// The text of title and SYLT frames as their encoding byte says: a title
+// marked UTF-8 that is not comes as its bytes, which the storable-text rules
+// read as Latin-1 (before an ID3v1 title), and a SYLT frame in an encoding
+// ID3v2 does not know gives no lyrics.
+TEST_F(LyricsAndInputTest, Id3TextIsReadAsItsEncodingSays) {
+    struct TitleCase {
+        int version;
+        std::string fields, title;
+    };
+    const TitleCase titles[] = {
+        {3, "\x03" "Caf\xE9 au lait", "Caf\xE9 au lait"},
+        {4, "\x03" "Caf\xE9\0au lait\0"s, "Caf\xE9 au lait"},
+        {4, "\x03" "Caf\xC3\xA9", "Caf\xC3\xA9"},
+        {3, "\x00" "Caf\xE9"s, "Caf\xC3\xA9"},
+    };
+    Bytes plain = readFile(mp3("plain.mp3"));
+    Bytes id3v1 = Bytes{'T', 'A', 'G', 'O', 't', 'h', 'e', 'r'};
+    id3v1.resize(128);
+    for (const TitleCase& c : titles) {
+        std::string path = folder.path("title.mp3");
+        writeFile(path, concat(concat(id3v2Tag(c.version, {{"TIT2", c.fields}}), plain), id3v1));
+        EXPECT_EQ(titleForFile(path), c.title) << c.fields;
+    }
+
+    struct SyltCase {
+        char encoding;
+        std::string text, end, lrc;
+    };
+    const SyltCase lyrics[] = {
+        {0, "Caf\xE9", "\0"s, "[00:01.500]Caf\xC3\xA9\n"},
+        {1, "\xFF\xFE" "C\0a\0f\0\xE9\0"s, "\0\0"s, "[00:01.500]Caf\xC3\xA9\n"},
+        {2, "\0C\0a\0f\0\xE9"s, "\0\0"s, "[00:01.500]Caf\xC3\xA9\n"},
+        {3, "Caf\xC3\xA9", "\0"s, "[00:01.500]Caf\xC3\xA9\n"},
+        {4, "\xFF\xFE" "C\0a\0f\0\xE9\0"s, "\0\0"s, ""},
+        {7, "C\0a\0f\0\xE9\0"s, "\0\0"s, ""},
+    };
+    for (const SyltCase& c : lyrics) {
+        std::string path = folder.path("sylt" + std::to_string(c.encoding) + ".mp3");
+        // In milliseconds (2), lyrics (1), no description; the line at 1500 ms.
+        std::string fields = std::string(1, c.encoding) + "eng\x02\x01" + c.end + c.text + c.end + "\0\0\x05\xDC"s;
+        writeFile(path, concat(id3v2Tag(3, {{"SYLT", fields}}), plain));
+        std::optional<FoundLyrics> found = findLyrics(path);
+        EXPECT_EQ(found ? found->lrc : "", c.lrc) << int(c.encoding);
+    }
 }
 
 TEST_F(LyricsAndInputTest, ApeAndVorbisLyricsHoldingLrc) {

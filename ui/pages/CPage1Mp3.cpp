@@ -132,12 +132,19 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle
 
 // An empty title is the file's own, from its tags or name.
 QString shownTitle(const QString& path, const QString& title) {
-    return title.isEmpty() ? QString::fromStdString(audio::titleForFile(path.toStdString())) : title;
+    if (!title.isEmpty())
+        return title;
+    return QString::fromStdString(publish::storableText(audio::titleForFile(path.toStdString())).text);
 }
 
 // The title as the playlist stores it; `notes` gets a line when it changed.
-QString storableTitle(const QString& title, const QString& whose, QStringList& notes) {
-    publish::StorableText stored = publish::storableText(title.toStdString());
+// A title from a tag may be bytes that are not UTF-8, which a QString would
+// not keep.
+QString storableTitle(const std::string& title, const QString& whose, QStringList& notes) {
+    publish::StorableText stored = publish::storableText(title);
+    if (stored.readAsLatin1)
+        notes << whose + QCoreApplication::translate("ui::CPage1Mp3",
+                                                     ": the title is not UTF-8; its bytes are read as Latin-1.");
     if (stored.controlsRemoved)
         notes << whose + QCoreApplication::translate("ui::CPage1Mp3", ": control characters were removed from the title.");
     return QString::fromStdString(stored.text);
@@ -432,7 +439,7 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
         return;
     }
     std::string named = track.title.empty() ? audio::titleForFile(track.path) : track.title;
-    QString title = storableTitle(QString::fromStdString(named), file, notes);
+    QString title = storableTitle(named, file, notes);
     auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
         return runWithWaitDialog(addition.caption, window(), [&] {
             return audio::convertForPlayers(path, check, addition.workFolder, addition.now);
@@ -517,7 +524,7 @@ void CPage1Mp3::changeTitle() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     QStringList notes;
-    item->setText(TitleColumn, storableTitle(dialog.text(), tr("The title"), notes));
+    item->setText(TitleColumn, storableTitle(dialog.text().toStdString(), tr("The title"), notes));
     savePlaylist();
     if (!notes.isEmpty())
         QMessageBox::information(this, publish::ProductName, notes.join("\n"));
