@@ -22,9 +22,6 @@ namespace audio {
 
 namespace {
 
-// No lyrics file is this long; a bigger one is something else.
-constexpr std::uintmax_t LargestLyricsFile = 4 * 1024 * 1024;
-
 bool hasTimedLines(const std::string& lrc) { return !publish::parseLrc(lrc).empty(); }
 
 bool isLyricsFileFor(const fs::path& candidate, const std::string& stem) {
@@ -46,14 +43,17 @@ std::optional<fs::path> lyricsFileFor(const fs::path& sound) {
     return std::nullopt;
 }
 
-std::optional<FoundLyrics> lyricsFile(const fs::path& sound) {
+// The lyrics file beside the sound, or the one passed over.
+LyricsSearch lyricsFile(const fs::path& sound) {
     std::optional<fs::path> file = lyricsFileFor(sound);
+    if (!file)
+        return {};
     std::string bytes;
-    if (!file || publish::readInputFile(*file, LargestLyricsFile, bytes))
-        return std::nullopt;
+    if (std::error_code unread = publish::readInputFile(*file, LargestLyricsFile, bytes))
+        return {std::nullopt, file->string(), unread};
     if (!hasTimedLines(bytes))
-        return std::nullopt;
-    return FoundLyrics{bytes, LyricsOrigin::LyricsFile, file->filename().string()};
+        return {};
+    return {FoundLyrics{bytes, LyricsOrigin::LyricsFile, file->filename().string()}, "", {}};
 }
 
 std::string stamp(unsigned milliseconds) {
@@ -145,10 +145,11 @@ std::optional<FoundLyrics> tagLyrics(const std::string& path) {
 
 } // namespace
 
-std::optional<FoundLyrics> findLyrics(const std::string& soundFile) {
-    if (auto found = lyricsFile(soundFile))
-        return found;
-    return tagLyrics(soundFile);
+LyricsSearch findLyrics(const std::string& soundFile) {
+    LyricsSearch search = lyricsFile(soundFile);
+    if (!search.found)
+        search.found = tagLyrics(soundFile);
+    return search;
 }
 
 std::string describeSource(const FoundLyrics& lyrics) {
@@ -162,7 +163,7 @@ std::string describeSource(const FoundLyrics& lyrics) {
 }
 
 std::string timedLyricsText(const std::string& soundFile) {
-    std::optional<FoundLyrics> lyrics = findLyrics(soundFile);
+    std::optional<FoundLyrics> lyrics = findLyrics(soundFile).found;
     return lyrics ? lyrics->lrc : std::string();
 }
 

@@ -1,10 +1,16 @@
 #ifndef AUDIO_LYRICSLOOKUP_H
 #define AUDIO_LYRICSLOOKUP_H
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace audio {
+
+// No lyrics file is this long; a longer one is something else, and is not
+// read.
+inline constexpr std::uintmax_t LargestLyricsFile = 4 * 1024 * 1024;
 
 // Where timed lyrics were found.
 enum class LyricsOrigin { LyricsFile, SyltFrame, ApeLyricsItem, Tag };
@@ -21,11 +27,22 @@ struct FoundLyrics {
 // Where they came from, in plain words: "Song.lrc", "the LYRICS tag".
 std::string describeSource(const FoundLyrics& lyrics);
 
+// The lyrics found for a sound file, and the lyrics file beside it that was
+// passed over unread, for the front end to say.
+struct LyricsSearch {
+    std::optional<FoundLyrics> found;
+    // Its path, or "" when none was, and why it was not read (as a file the
+    // user names is read: publish::InputFileError::TooLarge when it is longer
+    // than LargestLyricsFile).
+    std::string passedOver;
+    std::error_code passedOverBecause;
+};
+
 // The first of: an ".lrc" file beside it with the same stem (the extension
 // in any case), an ID3v2 SYLT frame, a Vorbis comment LYRICS or
 // UNSYNCEDLYRICS holding LRC text, an APE Lyrics item holding LRC text.
 // Lyrics without time stamps do not count.
-std::optional<FoundLyrics> findLyrics(const std::string& soundFile);
+LyricsSearch findLyrics(const std::string& soundFile);
 
 // The LRC text of findLyrics, "" when there is none: what the publish job
 // asks for each track.
@@ -37,8 +54,7 @@ std::string lyricsFileBeside(const std::string& soundFile);
 // The lyrics of the file the user gave, and when it was converted to
 // `prepared`, whether they could be written beside that as its ".lrc", so
 // that the publish finds them there.
-struct CarriedLyrics {
-    std::optional<FoundLyrics> found;
+struct CarriedLyrics : LyricsSearch {
     // The ".lrc" that could not be written, or "".
     std::string unwritten;
 };

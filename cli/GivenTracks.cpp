@@ -3,6 +3,7 @@
 #include "audio/InputExpansion.h"
 #include "audio/LyricsLookup.h"
 #include "audio/TrackTitle.h"
+#include "publish/InputFile.h"
 
 #include <cstdio>
 
@@ -31,6 +32,12 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
 
 void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared) {
     audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared);
+    if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
+        std::fprintf(stderr, "%s: %s is over %ju MB, longer than any lyrics file; it is not read\n", name.c_str(),
+                     lyrics.passedOver.c_str(), audio::LargestLyricsFile / (1024 * 1024));
+    else if (!lyrics.passedOver.empty())
+        std::fprintf(stderr, "%s: %s %s; it is not read\n", name.c_str(), lyrics.passedOver.c_str(),
+                     publish::openingProblem(lyrics.passedOverBecause).c_str());
     if (!lyrics.found)
         return;
     std::fprintf(stderr, "%s: timed lyrics from %s\n", name.c_str(), audio::describeSource(*lyrics.found).c_str());

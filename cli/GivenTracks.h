@@ -14,9 +14,9 @@ namespace cli {
 // returns how many.
 int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks);
 
-// Says where the lyrics of `given` come from, if it has any, and when the
-// file was converted to `prepared`, writes them beside it so that the
-// publish finds them there.
+// Says where the lyrics of `given` come from, if it has any, and which
+// lyrics file was passed over; when the file was converted to `prepared`,
+// writes them beside it so that the publish finds them there.
 void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared);
 
 } // namespace cli

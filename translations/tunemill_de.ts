@@ -266,6 +266,14 @@
         <source>: the title is not UTF-8; its bytes are read as Latin-1.</source>
         <translation>: Der Titel ist kein UTF-8; seine Bytes werden als Latin-1 gelesen.</translation>
     </message>
+    <message>
+        <source>%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.</source>
+        <translation>%1: Die Liedtextdatei %2 ist größer als %3 MB, länger als jede Liedtextdatei; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1: the lyrics file %2 %3; it is not read.</source>
+        <translation>%1: Die Liedtextdatei %2: %3; sie wird nicht gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>

@@ -64,13 +64,13 @@ Bytes id3v2Tag(int version, const std::vector<std::pair<std::string, std::string
 
 TEST_F(LyricsAndInputTest, AnLrcBesideWinsOverTagsInAnyCase) {
     std::string song = mp3("song.mp3");
-    EXPECT_FALSE(findLyrics(song));
+    EXPECT_FALSE(findLyrics(song).found);
     write("Song.LRC", "[00:01.00]Upper case\n");
-    auto found = findLyrics(song);
+    auto found = findLyrics(song).found;
     ASSERT_TRUE(found);
     EXPECT_EQ(describeSource(*found), "Song.LRC");
     write("song.lrc", "[00:01.00]Exact\n");
-    EXPECT_EQ(findLyrics(song)->lrc, "[00:01.00]Exact\n");
+    EXPECT_EQ(findLyrics(song).found->lrc, "[00:01.00]Exact\n");
     EXPECT_EQ(lyricsFileBeside(folder.path("x/Track 1.mp3")), folder.path("x/Track 1.lrc"));
 }
 
@@ -102,7 +102,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(uslt);
         ASSERT_TRUE(file.save());
     }
-    EXPECT_FALSE(findLyrics(song));
+    EXPECT_FALSE(findLyrics(song).found);
     {
         TagLib::MPEG::File file(song.c_str());
         auto* sylt = new TagLib::ID3v2::SynchronizedLyricsFrame();
@@ -114,7 +114,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(sylt);
         ASSERT_TRUE(file.save());
     }
-    auto found = findLyrics(song);
+    auto found = findLyrics(song).found;
     ASSERT_TRUE(found);
     EXPECT_EQ(found->lrc, "[00:01.500]First\n[01:01.250]Second\n");
     EXPECT_EQ(describeSource(*found), "the ID3v2 SYLT frame");
@@ -130,7 +130,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(sylt);
         ASSERT_TRUE(file.save());
     }
-    EXPECT_EQ(findLyrics(framed)->lrc, "[00:02.612]Frame 100\n");
+    EXPECT_EQ(findLyrics(framed).found->lrc, "[00:02.612]Frame 100\n");
 }
 
 // The text of title and SYLT frames as their encoding byte says: a title
@@ -174,7 +174,7 @@ TEST_F(LyricsAndInputTest, Id3TextIsReadAsItsEncodingSays) {
         // In milliseconds (2), lyrics (1), no description; the line at 1500 ms.
         std::string fields = std::string(1, c.encoding) + "eng\x02\x01" + c.end + c.text + c.end + "\0\0\x05\xDC"s;
         writeFile(path, concat(id3v2Tag(3, {{"SYLT", fields}}), plain));
-        std::optional<FoundLyrics> found = findLyrics(path);
+        std::optional<FoundLyrics> found = findLyrics(path).found;
         EXPECT_EQ(found ? found->lrc : "", c.lrc) << int(c.encoding);
     }
 }
@@ -186,16 +186,16 @@ TEST_F(LyricsAndInputTest, ApeAndVorbisLyricsHoldingLrc) {
         file.APETag(true)->addValue("Lyrics", "[00:02.00]From APE");
         ASSERT_TRUE(file.save(TagLib::MPEG::File::APE));
     }
-    auto ape = findLyrics(song);
+    auto ape = findLyrics(song).found;
     ASSERT_TRUE(ape);
     EXPECT_EQ(describeSource(*ape), "the APE Lyrics item");
 
     std::string wav = folder.path("tone.wav"), flac = folder.path("vorbis.flac"), ogg = folder.path("un.ogg");
     ASSERT_TRUE(run("flac --silent -f --tag='LYRICS=[00:03.00]From FLAC' -o '" + flac + "' '" + wav + "'"));
-    EXPECT_EQ(describeSource(*findLyrics(flac)), "the LYRICS tag");
+    EXPECT_EQ(describeSource(*findLyrics(flac).found), "the LYRICS tag");
     ASSERT_TRUE(run("ffmpeg -v error -y -i '" + wav + "' -c:a libvorbis -metadata 'UNSYNCEDLYRICS=[00:04.00]Ogg' '" +
                     ogg + "'"));
-    auto vorbis = findLyrics(ogg);
+    auto vorbis = findLyrics(ogg).found;
     ASSERT_TRUE(vorbis);
     EXPECT_EQ(vorbis->lrc, "[00:04.00]Ogg");
 }

@@ -101,12 +101,28 @@ TEST_F(InputsAndLyricsCommandTest, LyricsBesideAStreamedAndAConvertedFile) {
     std::string wav = folder.path("wave.wav");
     writeToneWav(wav, 44100, 2, 3.0);
     write("Wave.LRC", "[offset:+500]\n[00:02.00]Early\n");
-    CommandResult result = runPublisher("--folder '" + site + "' '" + streamed + "' '" + wav + "'");
+    // Lyrics files of 4 MB are read; longer ones are not, and a line says so.
+    std::string whole = folder.path("whole.mp3"), over = folder.path("over.mp3");
+    for (const std::string& copy : {whole, over})
+        fs::copy_file(streamed, copy);
+    for (auto [name, size] : {std::pair{"whole.lrc", 4u << 20}, {"over.lrc", (4u << 20) + 1}}) {
+        write(name, "[00:01.00]Long\n");
+        fs::resize_file(folder.path(name), size);
+    }
+    CommandResult result =
+        runPublisher("--folder '" + site + "' '" + streamed + "' '" + wav + "' '" + whole + "' '" + over + "'");
     EXPECT_EQ(result.status, 0) << result.said;
     EXPECT_NE(result.said.find("song.mp3: timed lyrics from song.lrc"), std::string::npos) << result.said;
     EXPECT_NE(result.said.find("wave.wav: timed lyrics from Wave.LRC"), std::string::npos) << result.said;
+    EXPECT_NE(result.said.find("whole.mp3: timed lyrics from whole.lrc"), std::string::npos) << result.said;
+    EXPECT_NE(result.said.find(over + ": " + folder.path("over.lrc") +
+                               " is over 4 MB, longer than any lyrics file; it is not read\n"),
+              std::string::npos)
+        << result.said;
     EXPECT_EQ(settings(movie(1), "LRC"), (std::vector<std::string>{"0 ", "19 Twice", "38 One", "76 Twice", "95 "}));
     EXPECT_EQ(settings(movie(2), "LRC"), (std::vector<std::string>{"0 ", "57 Early"}));
+    EXPECT_EQ(settings(movie(3), "LRC"), (std::vector<std::string>{"0 ", "38 Long"}));
+    EXPECT_TRUE(settings(movie(4), "LRC").empty());
 
     result = runPublisher("--lyrics 0 --folder '" + site + "' '" + streamed + "'");
     EXPECT_EQ(result.status, 0) << result.said;

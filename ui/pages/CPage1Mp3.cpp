@@ -7,6 +7,7 @@
 #include "audio/TrackPreparation.h"
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
+#include "publish/InputFile.h"
 #include "publish/PlaylistFile.h"
 #include "publish/ProductName.h"
 #include "publish/StorableText.h"
@@ -318,7 +319,7 @@ void CPage1Mp3::lookUpStoredLyrics() {
             return;
         QTreeWidgetItem* item = rows->topLevelItem(lyricsCursor);
         if (!lyricsLookedUp(item))
-            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString()));
+            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString()).found);
     }
     lyricsLookup.stop();
 }
@@ -451,6 +452,14 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
         return;
     }
     audio::CarriedLyrics lyrics = audio::carryLyrics(track.path, ready.path);
+    if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
+        notes << tr("%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.")
+                     .arg(file, QString::fromStdString(lyrics.passedOver))
+                     .arg(audio::LargestLyricsFile / (1024 * 1024));
+    else if (!lyrics.passedOver.empty())
+        notes << tr("%1: the lyrics file %2 %3; it is not read.")
+                     .arg(file, QString::fromStdString(lyrics.passedOver),
+                          QString::fromStdString(publish::openingProblem(lyrics.passedOverBecause)));
     if (!lyrics.unwritten.empty()) {
         notes << tr("%1: its lyrics cannot be written to %2; it is published without them.")
                      .arg(file, QString::fromStdString(lyrics.unwritten));
