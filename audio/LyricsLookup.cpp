@@ -12,7 +12,6 @@
 #include <taglib/tpropertymap.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
@@ -24,28 +23,9 @@ namespace {
 
 bool hasTimedLines(const std::string& lrc) { return !publish::parseLrc(lrc).empty(); }
 
-bool isLyricsFileFor(const fs::path& candidate, const std::string& stem) {
-    std::string name = candidate.filename().string(), wanted = stem + ".lrc";
-    return std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
-}
-
-std::optional<fs::path> lyricsFileFor(const fs::path& sound) {
-    std::error_code error;
-    fs::path exact = sound.parent_path() / (sound.stem().string() + ".lrc");
-    if (fs::is_regular_file(exact, error))
-        return exact;
-    fs::path folder = sound.parent_path().empty() ? fs::path(".") : sound.parent_path();
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
-        if (isLyricsFileFor(entry.path(), sound.stem().string()) && entry.is_regular_file(error))
-            return entry.path();
-    return std::nullopt;
-}
-
 // The lyrics file beside the sound, or the one passed over.
-LyricsSearch lyricsFile(const fs::path& sound) {
-    std::optional<fs::path> file = lyricsFileFor(sound);
+LyricsSearch lyricsFile(const fs::path& sound, LyricsFileIndex& lyricsFiles) {
+    std::optional<fs::path> file = lyricsFiles.lyricsFileFor(sound);
     if (!file)
         return {};
     std::string bytes;
@@ -145,8 +125,8 @@ std::optional<FoundLyrics> tagLyrics(const std::string& path) {
 
 } // namespace
 
-LyricsSearch findLyrics(const std::string& soundFile) {
-    LyricsSearch search = lyricsFile(soundFile);
+LyricsSearch findLyrics(const std::string& soundFile, LyricsFileIndex& lyricsFiles) {
+    LyricsSearch search = lyricsFile(soundFile, lyricsFiles);
     if (!search.found)
         search.found = tagLyrics(soundFile);
     return search;
@@ -162,8 +142,8 @@ std::string describeSource(const FoundLyrics& lyrics) {
     return "the " + lyrics.name + " tag";
 }
 
-std::string timedLyricsText(const std::string& soundFile) {
-    std::optional<FoundLyrics> lyrics = findLyrics(soundFile).found;
+std::string timedLyricsText(const std::string& soundFile, LyricsFileIndex& lyricsFiles) {
+    std::optional<FoundLyrics> lyrics = findLyrics(soundFile, lyricsFiles).found;
     return lyrics ? lyrics->lrc : std::string();
 }
 
@@ -171,8 +151,8 @@ std::string lyricsFileBeside(const std::string& soundFile) {
     return fs::path(soundFile).replace_extension(".lrc").string();
 }
 
-CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared) {
-    CarriedLyrics carried{findLyrics(given), ""};
+CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared, LyricsFileIndex& lyricsFiles) {
+    CarriedLyrics carried{findLyrics(given, lyricsFiles), ""};
     if (!carried.found || prepared == given)
         return carried;
     std::string beside = lyricsFileBeside(prepared);

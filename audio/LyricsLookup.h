@@ -1,6 +1,8 @@
 #ifndef AUDIO_LYRICSLOOKUP_H
 #define AUDIO_LYRICSLOOKUP_H
 
+#include "audio/LyricsFileIndex.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,14 +41,14 @@ struct LyricsSearch {
 };
 
 // The first of: an ".lrc" file beside it with the same stem (the extension
-// in any case), an ID3v2 SYLT frame, a Vorbis comment LYRICS or
-// UNSYNCEDLYRICS holding LRC text, an APE Lyrics item holding LRC text.
-// Lyrics without time stamps do not count.
-LyricsSearch findLyrics(const std::string& soundFile);
+// in any case, through `lyricsFiles`), an ID3v2 SYLT frame, a Vorbis comment
+// LYRICS or UNSYNCEDLYRICS holding LRC text, an APE Lyrics item holding LRC
+// text. Lyrics without time stamps do not count.
+LyricsSearch findLyrics(const std::string& soundFile, LyricsFileIndex& lyricsFiles);
 
 // The LRC text of findLyrics, "" when there is none: what the publish job
 // asks for each track.
-std::string timedLyricsText(const std::string& soundFile);
+std::string timedLyricsText(const std::string& soundFile, LyricsFileIndex& lyricsFiles);
 
 // The ".lrc" file that goes beside `soundFile`.
 std::string lyricsFileBeside(const std::string& soundFile);
@@ -58,7 +60,8 @@ struct CarriedLyrics : LyricsSearch {
     // The ".lrc" that could not be written, or "".
     std::string unwritten;
 };
-[[nodiscard]] CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared);
+[[nodiscard]] CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared,
+                                        LyricsFileIndex& lyricsFiles);
 
 } // namespace audio
 

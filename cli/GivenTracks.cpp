@@ -30,8 +30,9 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
     return skipped;
 }
 
-void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared) {
-    audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared);
+void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
+                 audio::LyricsFileIndex& lyricsFiles) {
+    audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared, lyricsFiles);
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         std::fprintf(stderr, "%s: %s is over %ju MB, longer than any lyrics file; it is not read\n", name.c_str(),
                      lyrics.passedOver.c_str(), audio::LargestLyricsFile / (1024 * 1024));

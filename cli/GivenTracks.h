@@ -1,6 +1,7 @@
 #ifndef CLI_GIVENTRACKS_H
 #define CLI_GIVENTRACKS_H
 
+#include "audio/LyricsFileIndex.h"
 #include "publish/Playlist.h"
 
 #include <string>
@@ -17,7 +18,8 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks);
 // Says where the lyrics of `given` come from, if it has any, and which
 // lyrics file was passed over; when the file was converted to `prepared`,
 // writes them beside it so that the publish finds them there.
-void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared);
+void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
+                 audio::LyricsFileIndex& lyricsFiles);
 
 } // namespace cli
 

@@ -73,7 +73,7 @@ std::string unstorablePath(const std::string& path) {
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
 void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer,
-                   const publish::PublishCache* cache, std::stop_token stop) {
+                   const publish::PublishCache* cache, audio::LyricsFileIndex& lyricsFiles, std::stop_token stop) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
     std::vector<publish::PlaylistItem> prepared;
@@ -97,7 +97,7 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
             continue;
         }
         if (arguments.lyrics)
-            cli::carryLyrics(file.name, track.path, ready.path);
+            cli::carryLyrics(file.name, track.path, ready.path, lyricsFiles);
         std::string title = storedTitle(track.title, "The title of " + file.name);
         if (title.size() > publish::contract::LongestTitleBytes)
             std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
@@ -199,7 +199,11 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     cli::ConsoleObserver observer(static_cast<int>(requested));
     abandonOnStop(signals, settings, arguments);
     std::optional<publish::PublishCache> conversions = conversionCache(arguments);
-    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, signals.token());
+    // The given files' folders, and the working folder that the converted
+    // files and their lyrics go into, each listed at most once in the run.
+    audio::LyricsFileIndex lyricsFiles;
+    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, lyricsFiles,
+                  signals.token());
     signals.setAbandon(nullptr);
     if (signals.received() != 0) {
         sayCancelled(arguments);
@@ -225,7 +229,8 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     if (arguments.cache)
         options.cacheFolder = publish::defaultCacheFolder();
     publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);
-    job.findLyricsWith(audio::timedLyricsText);
+    job.findLyricsWith(
+        [&lyricsFiles](const std::string& soundFile) { return audio::timedLyricsText(soundFile, lyricsFiles); });
     publish::PublishResult result = job.run(signals.token());
     return reportResult(result, arguments, requested, skippedEntries, observer, signals.received());
 }

@@ -35,6 +35,11 @@ protected:
         fs::create_directories(fs::path(folder.path(name)).parent_path());
         std::ofstream(folder.path(name), std::ios::binary) << text;
     }
+    // Looked up as a new publish would, its folder listed anew.
+    std::optional<FoundLyrics> lyricsOf(const std::string& sound) {
+        LyricsFileIndex fresh;
+        return findLyrics(sound, fresh).found;
+    }
     std::vector<std::string> names(const std::vector<InputTrack>& tracks) {
         std::vector<std::string> result;
         for (const InputTrack& track : tracks)
@@ -64,33 +69,58 @@ Bytes id3v2Tag(int version, const std::vector<std::pair<std::string, std::string
 
 TEST_F(LyricsAndInputTest, AnLrcBesideWinsOverTagsInAnyCase) {
     std::string song = mp3("song.mp3");
-    EXPECT_FALSE(findLyrics(song).found);
+    EXPECT_FALSE(lyricsOf(song));
     write("Song.LRC", "[00:01.00]Upper case\n");
-    auto found = findLyrics(song).found;
+    auto found = lyricsOf(song);
     ASSERT_TRUE(found);
     EXPECT_EQ(describeSource(*found), "Song.LRC");
     write("song.lrc", "[00:01.00]Exact\n");
-    EXPECT_EQ(findLyrics(song).found->lrc, "[00:01.00]Exact\n");
+    EXPECT_EQ(lyricsOf(song)->lrc, "[00:01.00]Exact\n");
     EXPECT_EQ(lyricsFileBeside(folder.path("x/Track 1.mp3")), folder.path("x/Track 1.lrc"));
+
+    // One listing serves the folder's tracks and chooses as a listing per
+    // track did: of the names in other cases, the first file the folder
+    // lists, passing over a folder of that name. A file of the exact name is
+    // found though made after the listing, as a converted file's lyrics are.
+    std::string tune = mp3("many/tune.mp3"), late = folder.path("many/late.mp3");
+    fs::copy_file(tune, late);
+    fs::create_directories(folder.path("many/TUNE.LRC"));
+    write("many/Tune.lrc", "[00:01.00]Tune\n");
+    write("many/tUNE.lRC", "[00:01.00]tUNE\n");
+    std::string firstListed;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.path("many"))) {
+        std::string name = entry.path().filename().string();
+        if (firstListed.empty() && (name == "Tune.lrc" || name == "tUNE.lRC"))
+            firstListed = name;
+    }
+    LyricsFileIndex index;
+    std::optional<FoundLyrics> chosen = findLyrics(tune, index).found;
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->name, firstListed);
+    write("many/late.lrc", "[00:01.00]Late\n");
+    chosen = findLyrics(late, index).found;
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->lrc, "[00:01.00]Late\n");
 }
 
 TEST_F(LyricsAndInputTest, LyricsAreCarriedBesideTheConvertedFileOnly) {
     std::string song = mp3("given/song.mp3");
-    EXPECT_FALSE(carryLyrics(song, folder.path("work/a.mp3")).found);
+    LyricsFileIndex lyricsFiles;
+    EXPECT_FALSE(carryLyrics(song, folder.path("work/a.mp3"), lyricsFiles).found);
     EXPECT_FALSE(fs::exists(folder.path("work/a.lrc"))) << "no lyrics, no file";
     write("given/song.lrc", "[00:01.00]One\n");
-    CarriedLyrics same = carryLyrics(song, song);
+    CarriedLyrics same = carryLyrics(song, song, lyricsFiles);
     ASSERT_TRUE(same.found);
     EXPECT_EQ(same.found->origin, LyricsOrigin::LyricsFile);
-    EXPECT_EQ(timedLyricsText(song), "[00:01.00]One\n");
+    EXPECT_EQ(timedLyricsText(song, lyricsFiles), "[00:01.00]One\n");
     fs::create_directories(folder.path("work"));
-    CarriedLyrics converted = carryLyrics(song, folder.path("work/a.mp3"));
+    CarriedLyrics converted = carryLyrics(song, folder.path("work/a.mp3"), lyricsFiles);
     EXPECT_EQ(converted.unwritten, "");
     EXPECT_EQ(readFile(folder.path("work/a.lrc")), readFile(folder.path("given/song.lrc")));
-    CarriedLyrics nowhere = carryLyrics(song, folder.path("no such folder/a.mp3"));
+    CarriedLyrics nowhere = carryLyrics(song, folder.path("no such folder/a.mp3"), lyricsFiles);
     EXPECT_TRUE(nowhere.found);
     EXPECT_EQ(nowhere.unwritten, folder.path("no such folder/a.lrc"));
-    EXPECT_EQ(timedLyricsText(folder.path("no such folder/a.mp3")), "");
+    EXPECT_EQ(timedLyricsText(folder.path("no such folder/a.mp3"), lyricsFiles), "");
 }
 
 TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
@@ -102,7 +132,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(uslt);
         ASSERT_TRUE(file.save());
     }
-    EXPECT_FALSE(findLyrics(song).found);
+    EXPECT_FALSE(lyricsOf(song));
     {
         TagLib::MPEG::File file(song.c_str());
         auto* sylt = new TagLib::ID3v2::SynchronizedLyricsFrame();
@@ -114,7 +144,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(sylt);
         ASSERT_TRUE(file.save());
     }
-    auto found = findLyrics(song).found;
+    auto found = lyricsOf(song);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->lrc, "[00:01.500]First\n[01:01.250]Second\n");
     EXPECT_EQ(describeSource(*found), "the ID3v2 SYLT frame");
@@ -130,7 +160,7 @@ TEST_F(LyricsAndInputTest, SyltFramesInMillisecondsAndMpegFramesButNotUslt) {
         file.ID3v2Tag(true)->addFrame(sylt);
         ASSERT_TRUE(file.save());
     }
-    EXPECT_EQ(findLyrics(framed).found->lrc, "[00:02.612]Frame 100\n");
+    EXPECT_EQ(lyricsOf(framed)->lrc, "[00:02.612]Frame 100\n");
 }
 
 // The text of title and SYLT frames as their encoding byte says: a title
@@ -174,7 +204,7 @@ TEST_F(LyricsAndInputTest, Id3TextIsReadAsItsEncodingSays) {
         // In milliseconds (2), lyrics (1), no description; the line at 1500 ms.
         std::string fields = std::string(1, c.encoding) + "eng\x02\x01" + c.end + c.text + c.end + "\0\0\x05\xDC"s;
         writeFile(path, concat(id3v2Tag(3, {{"SYLT", fields}}), plain));
-        std::optional<FoundLyrics> found = findLyrics(path).found;
+        std::optional<FoundLyrics> found = lyricsOf(path);
         EXPECT_EQ(found ? found->lrc : "", c.lrc) << int(c.encoding);
     }
 }
@@ -186,16 +216,16 @@ TEST_F(LyricsAndInputTest, ApeAndVorbisLyricsHoldingLrc) {
         file.APETag(true)->addValue("Lyrics", "[00:02.00]From APE");
         ASSERT_TRUE(file.save(TagLib::MPEG::File::APE));
     }
-    auto ape = findLyrics(song).found;
+    auto ape = lyricsOf(song);
     ASSERT_TRUE(ape);
     EXPECT_EQ(describeSource(*ape), "the APE Lyrics item");
 
     std::string wav = folder.path("tone.wav"), flac = folder.path("vorbis.flac"), ogg = folder.path("un.ogg");
     ASSERT_TRUE(run("flac --silent -f --tag='LYRICS=[00:03.00]From FLAC' -o '" + flac + "' '" + wav + "'"));
-    EXPECT_EQ(describeSource(*findLyrics(flac).found), "the LYRICS tag");
+    EXPECT_EQ(describeSource(*lyricsOf(flac)), "the LYRICS tag");
     ASSERT_TRUE(run("ffmpeg -v error -y -i '" + wav + "' -c:a libvorbis -metadata 'UNSYNCEDLYRICS=[00:04.00]Ogg' '" +
                     ogg + "'"));
-    auto vorbis = findLyrics(ogg).found;
+    auto vorbis = lyricsOf(ogg);
     ASSERT_TRUE(vorbis);
     EXPECT_EQ(vorbis->lrc, "[00:04.00]Ogg");
 }

@@ -308,6 +308,7 @@ void CPage1Mp3::loadStoredPlaylist() {
         entries << makeEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
     rows->addTopLevelItems(entries);
     lyricsCursor = 0;
+    storedLyricsFiles = std::make_unique<audio::LyricsFileIndex>();
     lyricsLookup.start();
 }
 
@@ -319,9 +320,10 @@ void CPage1Mp3::lookUpStoredLyrics() {
             return;
         QTreeWidgetItem* item = rows->topLevelItem(lyricsCursor);
         if (!lyricsLookedUp(item))
-            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString()).found);
+            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString(), *storedLyricsFiles).found);
     }
     lyricsLookup.stop();
+    storedLyricsFiles.reset();
 }
 
 void CPage1Mp3::fillQualities() {
@@ -451,7 +453,7 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
         refused << file + ": " + QString::fromStdString(ready.problem);
         return;
     }
-    audio::CarriedLyrics lyrics = audio::carryLyrics(track.path, ready.path);
+    audio::CarriedLyrics lyrics = audio::carryLyrics(track.path, ready.path, addition.lyricsFiles);
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         notes << tr("%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.")
                      .arg(file, QString::fromStdString(lyrics.passedOver))
@@ -469,8 +471,9 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
 }
 
 void CPage1Mp3::addFiles(const QStringList& files) {
+    audio::LyricsFileIndex lyricsFiles;
     Addition addition{files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3"), localNow(),
-                      audio::workFolder(context.documentsFolder)};
+                      audio::workFolder(context.documentsFolder), lyricsFiles};
     QStringList refused, notes;
     for (const QString& given : files) {
         rememberFolderOf(given);

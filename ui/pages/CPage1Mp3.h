@@ -84,6 +84,7 @@ private:
         QString caption;
         std::tm now;
         std::string workFolder;
+        audio::LyricsFileIndex& lyricsFiles;
     };
     QTreeWidgetItem* makeEntry(int row, const QString& path, const QString& title);
     void addEntry(int row, const QString& path, const QString& title, const std::optional<audio::FoundLyrics>& lyrics);
@@ -118,6 +119,8 @@ private:
     QString addFolder;
     QTimer lyricsLookup;
     int lyricsCursor = 0;
+    // The stored rows' folders, while their lookup goes on.
+    std::unique_ptr<audio::LyricsFileIndex> storedLyricsFiles;
     bool initialised = false;
 };
 

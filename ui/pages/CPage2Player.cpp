@@ -174,8 +174,11 @@ void CPage2Player::buildTrack(const PreviewTrack& track) {
                                             dataFile = context.settings.previewDataFile(),
                                             stop = buildStop.get_token()] {
         publish::MusicLibraryAnalyser analyser(folders);
+        audio::LyricsFileIndex lyricsFiles;
         publish::TrackTask task =
-            publish::trackTask(1, track.path, track.title, track.lyrics, audio::timedLyricsText);
+            publish::trackTask(1, track.path, track.title, track.lyrics, [&lyricsFiles](const std::string& soundFile) {
+                return audio::timedLyricsText(soundFile, lyricsFiles);
+            });
         return publish::buildPreviewTrack(task, analyser, publish::defaultCacheFolder(), folder, dataFile, stop)
             .outcome;
     }));

@@ -30,7 +30,9 @@ void PublishWorker::start() {
         publish::PublishJobOptions options;
         options.cacheFolder = publish::defaultCacheFolder();
         publish::PublishJob job(context.settings, analyser, *this, context.runtimeFolder, options);
-        job.findLyricsWith(audio::timedLyricsText);
+        audio::LyricsFileIndex lyricsFiles;
+        job.findLyricsWith(
+            [&lyricsFiles](const std::string& soundFile) { return audio::timedLyricsText(soundFile, lyricsFiles); });
         job.run(stop);
         finished = true;
     });
