@@ -49,6 +49,7 @@ bench: build
 	build/bench/serve_benchmark
 	build/bench/playlist_load_benchmark
 	build/bench/engine_benchmark build/tunemill-publish build/bench/zlib_deflate
+	build/bench/large_folder_benchmark build/tunemill-publish
 
 clean:
 	rm -rf build build-sanitize demo
