@@ -51,7 +51,11 @@ std::string openingProblem(std::error_code error);
 
 } // namespace publish
 
+// Inside namespace std rather than qualified: lupdate, which reads this
+// header through the wizard's pages, does not parse the qualified form.
+namespace std {
 template <>
-struct std::is_error_code_enum<publish::InputFileError> : std::true_type {};
+struct is_error_code_enum<publish::InputFileError> : true_type {};
+} // namespace std
 
 #endif
