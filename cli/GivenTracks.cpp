@@ -30,8 +30,8 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
     return skipped;
 }
 
-void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
-                 audio::LyricsFileIndex& lyricsFiles) {
+std::string carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
+                        audio::LyricsFileIndex& lyricsFiles) {
     audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared, lyricsFiles);
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         std::fprintf(stderr, "%s: %s is over %ju MB, longer than any lyrics file; it is not read\n", name.c_str(),
@@ -40,11 +40,13 @@ void carryLyrics(const std::string& name, const std::string& given, const std::s
         std::fprintf(stderr, "%s: %s %s; it is not read\n", name.c_str(), lyrics.passedOver.c_str(),
                      publish::openingProblem(lyrics.passedOverBecause).c_str());
     if (!lyrics.found)
-        return;
+        return "";
     std::fprintf(stderr, "%s: timed lyrics from %s\n", name.c_str(), audio::describeSource(*lyrics.found).c_str());
-    if (!lyrics.unwritten.empty())
-        std::fprintf(stderr, "%s: cannot write its lyrics to %s; it is published without them\n", name.c_str(),
-                     lyrics.unwritten.c_str());
+    if (lyrics.unwritten.empty())
+        return lyrics.found->lrc;
+    std::fprintf(stderr, "%s: cannot write its lyrics to %s; it is published without them\n", name.c_str(),
+                 lyrics.unwritten.c_str());
+    return "";
 }
 
 } // namespace cli

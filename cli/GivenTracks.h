@@ -17,9 +17,11 @@ int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks);
 
 // Says where the lyrics of `given` come from, if it has any, and which
 // lyrics file was passed over; when the file was converted to `prepared`,
-// writes them beside it so that the publish finds them there.
-void carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
-                 audio::LyricsFileIndex& lyricsFiles);
+// writes them beside it, as the wizard does. Returns the LRC text the
+// track is published with: "" when it has none, or when they could not be
+// written beside the converted file.
+std::string carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
+                        audio::LyricsFileIndex& lyricsFiles);
 
 } // namespace cli
 

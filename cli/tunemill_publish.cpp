@@ -2,7 +2,7 @@
 // line, through the same settings file and publish job as the wizard, and
 // serves the result on loopback when asked.
 
-#include "audio/LyricsLookup.h"
+#include "audio/LyricsFileIndex.h"
 #include "audio/TrackPreparation.h"
 #include "cli/ConsoleObserver.h"
 #include "cli/CachedConversion.h"
@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -70,12 +71,19 @@ std::string unstorablePath(const std::string& path) {
     return "";
 }
 
+// The LRC text each prepared track is published with, by its path as the
+// playlist stores it: the publish takes the lyrics found while preparing
+// rather than looking for them again.
+using PreparedLyrics = std::unordered_map<std::string, std::string>;
+
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
 void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer,
-                   const publish::PublishCache* cache, audio::LyricsFileIndex& lyricsFiles, std::stop_token stop) {
+                   const publish::PublishCache* cache, PreparedLyrics& lyrics, std::stop_token stop) {
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
+    // The given files' folders, each listed at most once.
+    audio::LyricsFileIndex lyricsFiles;
     std::vector<publish::PlaylistItem> prepared;
     for (size_t i = 0; i < arguments.tracks.size() && !stop.stop_requested(); ++i) {
         const publish::PlaylistItem& track = arguments.tracks[i];
@@ -96,13 +104,14 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
             observer.refused(file, ready.problem);
             continue;
         }
+        std::string path = fs::absolute(ready.path).string();
         if (arguments.lyrics)
-            cli::carryLyrics(file.name, track.path, ready.path, lyricsFiles);
+            lyrics[path] = cli::carryLyrics(file.name, track.path, ready.path, lyricsFiles);
         std::string title = storedTitle(track.title, "The title of " + file.name);
         if (title.size() > publish::contract::LongestTitleBytes)
             std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
                          file.name.c_str(), publish::contract::LongestTitleBytes);
-        prepared.push_back({fs::absolute(ready.path).string(), title});
+        prepared.push_back({path, title});
         observer.entered(file);
     }
     arguments.tracks = std::move(prepared);
@@ -199,10 +208,8 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     cli::ConsoleObserver observer(static_cast<int>(requested));
     abandonOnStop(signals, settings, arguments);
     std::optional<publish::PublishCache> conversions = conversionCache(arguments);
-    // The given files' folders, and the working folder that the converted
-    // files and their lyrics go into, each listed at most once in the run.
-    audio::LyricsFileIndex lyricsFiles;
-    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, lyricsFiles,
+    PreparedLyrics lyrics;
+    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, lyrics,
                   signals.token());
     signals.setAbandon(nullptr);
     if (signals.received() != 0) {
@@ -229,8 +236,10 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     if (arguments.cache)
         options.cacheFolder = publish::defaultCacheFolder();
     publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);
-    job.findLyricsWith(
-        [&lyricsFiles](const std::string& soundFile) { return audio::timedLyricsText(soundFile, lyricsFiles); });
+    job.findLyricsWith([&lyrics](const std::string& soundFile) {
+        auto found = lyrics.find(soundFile);
+        return found != lyrics.end() ? found->second : std::string();
+    });
     publish::PublishResult result = job.run(signals.token());
     return reportResult(result, arguments, requested, skippedEntries, observer, signals.received());
 }
