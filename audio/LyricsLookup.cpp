@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -44,12 +45,11 @@ std::string stamp(unsigned milliseconds) {
 }
 
 // MPEG frames of Layer III hold 1152 samples (MPEG-1) or 576 (MPEG-2, 2.5).
-unsigned framesToMilliseconds(unsigned frames, const TagLib::MPEG::File& file) {
-    const TagLib::MPEG::Properties* properties = file.audioProperties();
-    if (properties == nullptr || properties->sampleRate() <= 0)
+unsigned framesToMilliseconds(unsigned frames, const TagLib::MPEG::Properties& stream) {
+    if (stream.sampleRate() <= 0)
         return 0;
-    unsigned samples = properties->version() == TagLib::MPEG::Header::Version1 ? 1152 : 576;
-    return static_cast<unsigned>(uint64_t{frames} * samples * 1000 / static_cast<unsigned>(properties->sampleRate()));
+    unsigned samples = stream.version() == TagLib::MPEG::Header::Version1 ? 1152 : 576;
+    return static_cast<unsigned>(uint64_t{frames} * samples * 1000 / static_cast<unsigned>(stream.sampleRate()));
 }
 
 // ID3v2 knows four: Latin-1, UTF-16 with its mark, UTF-16BE and UTF-8.
@@ -62,18 +62,23 @@ bool isId3TextEncoding(TagLib::String::Type encoding) {
 std::optional<FoundLyrics> syltLyrics(TagLib::MPEG::File& file) {
     if (!file.hasID3v2Tag())
         return std::nullopt;
+    // The stream's rate, read only for lyrics timed in frames: reading it
+    // costs more than reading the tags.
+    std::unique_ptr<TagLib::MPEG::Properties> stream;
     for (TagLib::ID3v2::Frame* frame : file.ID3v2Tag()->frameListMap()["SYLT"]) {
         auto* lyrics = dynamic_cast<TagLib::ID3v2::SynchronizedLyricsFrame*>(frame);
         if (lyrics == nullptr || !isId3TextEncoding(lyrics->textEncoding()))
             continue;
         bool inFrames = lyrics->timestampFormat() == TagLib::ID3v2::SynchronizedLyricsFrame::AbsoluteMpegFrames;
+        if (inFrames && !stream)
+            stream = std::make_unique<TagLib::MPEG::Properties>(&file);
         std::string lrc;
         for (const auto& line : lyrics->synchedText()) {
             std::string text = line.text.to8Bit(true);
             // Lines often begin with their line break.
             text.erase(0, text.find_first_not_of("\r\n"));
             text.erase(std::min(text.size(), text.find_first_of("\r\n")));
-            lrc += stamp(inFrames ? framesToMilliseconds(line.time, file) : line.time) + text + "\n";
+            lrc += stamp(inFrames ? framesToMilliseconds(line.time, *stream) : line.time) + text + "\n";
         }
         if (hasTimedLines(lrc))
             return FoundLyrics{lrc, LyricsOrigin::SyltFrame, "SYLT"};
@@ -110,8 +115,7 @@ std::optional<FoundLyrics> propertyLyrics(TagLib::File& file) {
 }
 
 std::optional<FoundLyrics> tagLyrics(const std::string& path) {
-    // Time stamps in MPEG frames need the stream's rate.
-    InputTags tags(path, true);
+    InputTags tags(path, false);
     if (tags.file() == nullptr)
         return std::nullopt;
     // An MP3's ID3v2 "lyrics" property is USLT, which has no time stamps.
