@@ -1,6 +1,6 @@
 #include "analyser/BarsAnalysis.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <algorithm>
 #include <cmath>

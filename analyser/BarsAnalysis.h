@@ -2,7 +2,7 @@
 #define ANALYSER_BARSANALYSIS_H
 
 #include "analyser/Fft.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <array>
 #include <complex>

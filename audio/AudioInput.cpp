@@ -5,8 +5,8 @@
 #include "audio/DecodedInput.h"
 #include "audio/Mp3InputDecoder.h"
 #include "audio/PcmUnpacking.h"
-#include "publish/InputFile.h"
-#include "publish/SystemError.h"
+#include "input_files/InputFile.h"
+#include "system_calls/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>

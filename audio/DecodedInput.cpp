@@ -1,7 +1,7 @@
 #include "audio/DecodedInput.h"
 
 #include "audio/AudioHeaderParsers.h"
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
 #include <sndfile.h>
 

@@ -1,8 +1,8 @@
 #include "audio/InputExpansion.h"
 
 #include "audio/FolderTracks.h"
-#include "publish/InputFile.h"
-#include "publish/PlaylistFile.h"
+#include "input_files/InputFile.h"
+#include "text_formats/PlaylistFile.h"
 
 #include <set>
 

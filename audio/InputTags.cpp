@@ -1,7 +1,7 @@
 #include "audio/InputTags.h"
 
 #include "audio/AudioFileInspection.h"
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
 #include <taglib/tfilestream.h>
 

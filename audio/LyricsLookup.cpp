@@ -1,9 +1,9 @@
 #include "audio/LyricsLookup.h"
 
 #include "audio/InputTags.h"
-#include "publish/AtomicFile.h"
-#include "publish/InputFile.h"
-#include "publish/TimedLyrics.h"
+#include "file_writing/AtomicFile.h"
+#include "input_files/InputFile.h"
+#include "text_formats/TimedLyrics.h"
 
 #include <taglib/apetag.h>
 #include <taglib/id3v2tag.h>

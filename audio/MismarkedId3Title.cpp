@@ -1,6 +1,6 @@
 #include "audio/MismarkedId3Title.h"
 
-#include "publish/TextEncoding.h"
+#include "text_formats/TextEncoding.h"
 
 #include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>

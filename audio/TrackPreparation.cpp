@@ -3,8 +3,8 @@
 #include "audio/Mp3Converter.h"
 #include "audio/Mp3Length.h"
 #include "audio/WorkFolder.h"
-#include "publish/InputFile.h"
-#include "publish/TrackLength.h"
+#include "input_files/InputFile.h"
+#include "player_contract/TrackLength.h"
 #include "transform/transform.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "cli/CachedConversion.h"
 
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include "audio/InputExpansion.h"
 #include "audio/LyricsLookup.h"
 #include "audio/TrackTitle.h"
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
 #include <cstdio>
 

@@ -15,10 +15,10 @@
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
 #include "publish/PlayerFiles.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PublishJob.h"
 #include "publish/SkinCatalogue.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "publish/ContentHash.h"
 
-#include "publish/FileDescriptor.h"
-#include "publish/SystemError.h"
+#include "system_calls/FileDescriptor.h"
+#include "system_calls/SystemError.h"
 
 #include <cstdio>
 #include <fcntl.h>

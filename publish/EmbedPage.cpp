@@ -1,8 +1,8 @@
 #include "publish/EmbedPage.h"
 
-#include "publish/NewFile.h"
+#include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
 #include "transform/transform.h"
 

@@ -1,6 +1,6 @@
 #include "publish/FileSystemBoundary.h"
 
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <cstdint>
 #include <fcntl.h>

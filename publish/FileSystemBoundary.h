@@ -1,7 +1,7 @@
 #ifndef PUBLISH_FILESYSTEMBOUNDARY_H
 #define PUBLISH_FILESYSTEMBOUNDARY_H
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
 #include "publish/FolderLock.h"
 
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <chrono>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #ifndef PUBLISH_FOLDERLOCK_H
 #define PUBLISH_FOLDERLOCK_H
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,12 +1,12 @@
 #include "publish/OutputDocuments.h"
 
-#include "publish/AtomicFile.h"
-#include "publish/NewFile.h"
+#include "file_writing/AtomicFile.h"
+#include "file_writing/NewFile.h"
 #include "publish/PlayerFiles.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 #include "resources/Resources.h"
 
 namespace publish {

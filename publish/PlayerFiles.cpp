@@ -1,7 +1,7 @@
 #include "publish/PlayerFiles.h"
 
 #include "publish/EmbedPage.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PlayerRuntime.h"
 
 namespace publish {

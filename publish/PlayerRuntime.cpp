@@ -1,8 +1,8 @@
 #include "publish/PlayerRuntime.h"
 
-#include "publish/NewFile.h"
+#include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 namespace fs = std::filesystem;
 

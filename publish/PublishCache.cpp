@@ -1,9 +1,9 @@
 #include "publish/PublishCache.h"
 
-#include "publish/FileDescriptor.h"
-#include "publish/InputFile.h"
-#include "publish/NewFile.h"
-#include "publish/SystemError.h"
+#include "system_calls/FileDescriptor.h"
+#include "input_files/InputFile.h"
+#include "file_writing/NewFile.h"
+#include "system_calls/SystemError.h"
 
 #include <algorithm>
 #include <array>

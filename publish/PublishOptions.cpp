@@ -1,6 +1,6 @@
 #include "publish/PublishOptions.h"
 
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 #include "publish/XmlDocument.h"
 
 namespace publish {

@@ -1,7 +1,7 @@
 #include "publish/PublishReports.h"
 
 #include "publish/ProductName.h"
-#include "publish/TrackLength.h"
+#include "player_contract/TrackLength.h"
 
 namespace publish {
 

@@ -2,7 +2,7 @@
 
 #include "publish/PublishOptions.h"
 #include "publish/SkinCatalogue.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 
 namespace publish {
 

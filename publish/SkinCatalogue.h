@@ -1,7 +1,7 @@
 #ifndef PUBLISH_SKINCATALOGUE_H
 #define PUBLISH_SKINCATALOGUE_H
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <filesystem>
 #include <string>

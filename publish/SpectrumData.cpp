@@ -1,6 +1,6 @@
 #include "publish/SpectrumData.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <cctype>
 #include <cstdlib>

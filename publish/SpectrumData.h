@@ -1,7 +1,7 @@
 #ifndef PUBLISH_SPECTRUMDATA_H
 #define PUBLISH_SPECTRUMDATA_H
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "publish/StagingFolder.h"
 
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <cstdio>
 #include <cstdlib>

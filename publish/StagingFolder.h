@@ -1,7 +1,7 @@
 #ifndef PUBLISH_STAGINGFOLDER_H
 #define PUBLISH_STAGINGFOLDER_H
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 #include "publish/OutputFolder.h"
 #include "publish/TreeRemoval.h"
 

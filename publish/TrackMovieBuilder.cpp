@@ -1,11 +1,11 @@
 #include "publish/TrackMovieBuilder.h"
 
-#include "publish/LyricCues.h"
-#include "publish/PlayerContract.h"
+#include "text_formats/LyricCues.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/SpectrumData.h"
-#include "publish/SystemError.h"
-#include "publish/TextEncoding.h"
-#include "publish/TrackLength.h"
+#include "system_calls/SystemError.h"
+#include "text_formats/TextEncoding.h"
+#include "player_contract/TrackLength.h"
 #include "transform/FSMovieWriter.h"
 #include "transform/transform.h"
 

@@ -2,7 +2,7 @@
 #define PUBLISH_TRACKMOVIEBUILDER_H
 
 #include "publish/PublishReports.h"
-#include "publish/TimedLyrics.h"
+#include "text_formats/TimedLyrics.h"
 
 #include <filesystem>
 #include <stop_token>

@@ -1,9 +1,9 @@
 #include "publish/TrackStaging.h"
 
-#include "publish/InputFile.h"
-#include "publish/NewFile.h"
+#include "input_files/InputFile.h"
+#include "file_writing/NewFile.h"
 #include "publish/PlayerFiles.h"
-#include "publish/TimedLyrics.h"
+#include "text_formats/TimedLyrics.h"
 
 namespace fs = std::filesystem;
 

@@ -1,8 +1,8 @@
 #include "publish/TreeRemoval.h"
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 #include "publish/FileSystemBoundary.h"
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,9 +1,9 @@
 #include "publish/UserFiles.h"
 
-#include "publish/FileDescriptor.h"
-#include "publish/NewFile.h"
+#include "system_calls/FileDescriptor.h"
+#include "file_writing/NewFile.h"
 #include "publish/PlayerFiles.h"
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 #include "publish/XmlDocument.h"
 
-#include "publish/AtomicFile.h"
+#include "file_writing/AtomicFile.h"
 
 #include <sstream>
 

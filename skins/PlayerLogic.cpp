@@ -1,6 +1,6 @@
 #include "skins/PlayerLogic.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "skins/ActionScript.h"
 #include "skins/SkinStage.h"
 

@@ -1,6 +1,6 @@
 #include "skins/SkinDesign.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "skins/SkinStage.h"
 
 #include <initializer_list>

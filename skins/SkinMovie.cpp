@@ -1,6 +1,6 @@
 #include "skins/SkinMovie.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "skins/PlayerLogic.h"
 #include "skins/SkinStage.h"
 #include "transform/transform.h"

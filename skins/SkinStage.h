@@ -1,7 +1,7 @@
 #ifndef SKINS_SKINSTAGE_H
 #define SKINS_SKINSTAGE_H
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "audio/RiffWriter.h"
 #include "audio/TrackPreparation.h"
 #include "audio/WorkFolder.h"
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 #include "tests/audio/AudioFiles.h"
 #include "transform/FSMp3Frames.h"
 

@@ -5,7 +5,7 @@
 #include "audio/AudioFileInspection.h"
 #include "audio/AudioInput.h"
 #include "audio/LameEncoder.h"
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
 #include <cstddef>
 #include <cstdint>

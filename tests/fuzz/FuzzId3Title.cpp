@@ -3,7 +3,7 @@
 // which are then never UTF-8 (a title that is UTF-8 is TagLib's to read).
 
 #include "audio/MismarkedId3Title.h"
-#include "publish/TextEncoding.h"
+#include "text_formats/TextEncoding.h"
 
 #include <taglib/id3v2framefactory.h>
 #include <taglib/mpegfile.h>

@@ -1,6 +1,6 @@
 // LRC text as users write it (and as files that are no LRC at all).
-#include "publish/LyricCues.h"
-#include "publish/TimedLyrics.h"
+#include "text_formats/LyricCues.h"
+#include "text_formats/TimedLyrics.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // PLS playlists as users and other players write them.
-#include "publish/PlaylistFile.h"
+#include "text_formats/PlaylistFile.h"
 
 #include <cstddef>
 #include <cstdint>

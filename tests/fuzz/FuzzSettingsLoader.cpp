@@ -3,7 +3,7 @@
 
 #include "publish/Playlist.h"
 #include "publish/PublishSettings.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 
 #include <cstddef>
 #include <cstdint>

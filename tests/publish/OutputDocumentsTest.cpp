@@ -1,6 +1,6 @@
-#include "publish/AtomicFile.h"
+#include "file_writing/AtomicFile.h"
 #include "publish/EmbedPage.h"
-#include "publish/NewFile.h"
+#include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/PublishOptions.h"
 #include "resources/Resources.h"

@@ -1,5 +1,5 @@
 #include "publish/Playlist.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
 #include "publish/SkinCatalogue.h"

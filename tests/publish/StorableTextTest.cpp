@@ -1,7 +1,7 @@
 #include "publish/Playlist.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

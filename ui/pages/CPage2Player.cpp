@@ -7,7 +7,7 @@
 #include "publish/PublishCache.h"
 #include "publish/SkinCatalogue.h"
 #include "publish/SpectrumAnalyser.h"
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "ui/pages/CPage6Finish.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/PublishSettings.h"

@@ -1,6 +1,6 @@
 #include "ui/pages/EmbedSnippetBox.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QClipboard>

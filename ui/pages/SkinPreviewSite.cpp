@@ -1,7 +1,7 @@
 #include "ui/pages/SkinPreviewSite.h"
 
 #include "publish/OutputDocuments.h"
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
 

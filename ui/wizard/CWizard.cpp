@@ -1,6 +1,6 @@
 #include "ui/wizard/CWizard.h"
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 #include "publish/ProductName.h"
 #include "ui/controls/CHyperLink.h"
 #include "ui/pages/CPage1Mp3.h"

@@ -1,7 +1,7 @@
-#include "publish/LyricCues.h"
+#include "text_formats/LyricCues.h"
 
-#include "publish/PlayerContract.h"
-#include "publish/TextEncoding.h"
+#include "player_contract/PlayerContract.h"
+#include "text_formats/TextEncoding.h"
 
 namespace publish {
 

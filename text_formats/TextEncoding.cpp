@@ -1,4 +1,4 @@
-#include "publish/TextEncoding.h"
+#include "text_formats/TextEncoding.h"
 
 #include <cstdint>
 

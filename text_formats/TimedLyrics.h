@@ -1,5 +1,5 @@
-#ifndef PUBLISH_TIMEDLYRICS_H
-#define PUBLISH_TIMEDLYRICS_H
+#ifndef TEXT_FORMATS_TIMEDLYRICS_H
+#define TEXT_FORMATS_TIMEDLYRICS_H
 
 #include <cstdint>
 #include <string>

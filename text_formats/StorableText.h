@@ -1,5 +1,5 @@
-#ifndef PUBLISH_STORABLETEXT_H
-#define PUBLISH_STORABLETEXT_H
+#ifndef TEXT_FORMATS_STORABLETEXT_H
+#define TEXT_FORMATS_STORABLETEXT_H
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "publish/AtomicFile.h"
+#include "file_writing/AtomicFile.h"
 
-#include "publish/FileDescriptor.h"
-#include "publish/NewFile.h"
-#include "publish/SystemError.h"
+#include "system_calls/FileDescriptor.h"
+#include "file_writing/NewFile.h"
+#include "system_calls/SystemError.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#ifndef PUBLISH_TEXTENCODING_H
-#define PUBLISH_TEXTENCODING_H
+#ifndef TEXT_FORMATS_TEXTENCODING_H
+#define TEXT_FORMATS_TEXTENCODING_H
 
 #include <string>
 #include <string_view>

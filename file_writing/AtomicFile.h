@@ -1,5 +1,5 @@
-#ifndef PUBLISH_ATOMICFILE_H
-#define PUBLISH_ATOMICFILE_H
+#ifndef FILE_WRITING_ATOMICFILE_H
+#define FILE_WRITING_ATOMICFILE_H
 
 #include <filesystem>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "publish/LyricCues.h"
-#include "publish/TextEncoding.h"
-#include "publish/TimedLyrics.h"
+#include "text_formats/LyricCues.h"
+#include "text_formats/TextEncoding.h"
+#include "text_formats/TimedLyrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "publish/PlaylistFile.h"
+#include "text_formats/PlaylistFile.h"
 
-#include "publish/TextEncoding.h"
+#include "text_formats/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
-#ifndef PUBLISH_PLAYLISTFILE_H
-#define PUBLISH_PLAYLISTFILE_H
+#ifndef TEXT_FORMATS_PLAYLISTFILE_H
+#define TEXT_FORMATS_PLAYLISTFILE_H
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "publish/NewFile.h"
+#include "file_writing/NewFile.h"
 
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

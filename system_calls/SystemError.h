@@ -1,5 +1,5 @@
-#ifndef PUBLISH_SYSTEMERROR_H
-#define PUBLISH_SYSTEMERROR_H
+#ifndef SYSTEM_CALLS_SYSTEMERROR_H
+#define SYSTEM_CALLS_SYSTEMERROR_H
 
 #include <cerrno>
 #include <system_error>

@@ -1,7 +1,7 @@
-#ifndef PUBLISH_INPUTFILE_H
-#define PUBLISH_INPUTFILE_H
+#ifndef INPUT_FILES_INPUTFILE_H
+#define INPUT_FILES_INPUTFILE_H
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "publish/TimedLyrics.h"
+#include "text_formats/TimedLyrics.h"
 
-#include "publish/TextEncoding.h"
+#include "text_formats/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "publish/PlaylistFile.h"
+#include "text_formats/PlaylistFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#ifndef PUBLISH_TRACKLENGTH_H
-#define PUBLISH_TRACKLENGTH_H
+#ifndef PLAYER_CONTRACT_TRACKLENGTH_H
+#define PLAYER_CONTRACT_TRACKLENGTH_H
 
-#include "publish/PlayerContract.h"
+#include "player_contract/PlayerContract.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "publish/StorableText.h"
+#include "text_formats/StorableText.h"
 
 #include <optional>
 #include <tuple>

@@ -1,5 +1,5 @@
-#ifndef PUBLISH_PLAYERCONTRACT_H
-#define PUBLISH_PLAYERCONTRACT_H
+#ifndef PLAYER_CONTRACT_PLAYERCONTRACT_H
+#define PLAYER_CONTRACT_PLAYERCONTRACT_H
 
 // What the track movies, the analyser's data file, the playlist document and
 // the player skins agree on. Each side includes this header rather than

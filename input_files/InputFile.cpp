@@ -1,6 +1,6 @@
-#include "publish/InputFile.h"
+#include "input_files/InputFile.h"
 
-#include "publish/SystemError.h"
+#include "system_calls/SystemError.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

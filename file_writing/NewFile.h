@@ -1,7 +1,7 @@
-#ifndef PUBLISH_NEWFILE_H
-#define PUBLISH_NEWFILE_H
+#ifndef FILE_WRITING_NEWFILE_H
+#define FILE_WRITING_NEWFILE_H
 
-#include "publish/FileDescriptor.h"
+#include "system_calls/FileDescriptor.h"
 
 #include <filesystem>
 #include <string_view>

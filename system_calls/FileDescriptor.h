@@ -1,5 +1,5 @@
-#ifndef PUBLISH_FILEDESCRIPTOR_H
-#define PUBLISH_FILEDESCRIPTOR_H
+#ifndef SYSTEM_CALLS_FILEDESCRIPTOR_H
+#define SYSTEM_CALLS_FILEDESCRIPTOR_H
 
 #include <unistd.h>
 #include <utility>

@@ -1,7 +1,7 @@
-#ifndef PUBLISH_LYRICCUES_H
-#define PUBLISH_LYRICCUES_H
+#ifndef TEXT_FORMATS_LYRICCUES_H
+#define TEXT_FORMATS_LYRICCUES_H
 
-#include "publish/TimedLyrics.h"
+#include "text_formats/TimedLyrics.h"
 
 #include <string>
 #include <vector>
