@@ -2,7 +2,7 @@
 #define CLI_CACHEDCONVERSION_H
 
 #include "audio/TrackPreparation.h"
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 
 #include <ctime>
 #include <filesystem>

@@ -2,7 +2,7 @@
 #define CLI_PUBLISHARGUMENTS_H
 
 #include "publish/Playlist.h"
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 #include "publish/PublishSettings.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "publish/PreviewTrack.h"
 
 #include "publish/PlayerFiles.h"
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 
 #include <optional>
 

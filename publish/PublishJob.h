@@ -1,7 +1,7 @@
 #ifndef PUBLISH_PUBLISHJOB_H
 #define PUBLISH_PUBLISHJOB_H
 
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 #include "publish/PublishObserver.h"
 #include "publish/PublishSettings.h"
 #include "publish/SettingsFolder.h"

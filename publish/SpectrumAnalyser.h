@@ -1,7 +1,7 @@
 #ifndef PUBLISH_SPECTRUMANALYSER_H
 #define PUBLISH_SPECTRUMANALYSER_H
 
-#include "publish/CacheKey.h"
+#include "content_cache/CacheKey.h"
 
 #include <filesystem>
 #include <stop_token>

@@ -1,8 +1,8 @@
 #ifndef PUBLISH_TRACKSTAGING_H
 #define PUBLISH_TRACKSTAGING_H
 
-#include "publish/CacheKey.h"
-#include "publish/PublishCache.h"
+#include "content_cache/CacheKey.h"
+#include "content_cache/PublishCache.h"
 #include "publish/SpectrumAnalyser.h"
 #include "publish/TrackMovieBuilder.h"
 

@@ -7,8 +7,8 @@
 // the fetched key's name. The same bytes as a cache size either are refused
 // or give a size that reads back the same when written out in bytes.
 
-#include "publish/ContentHash.h"
-#include "publish/PublishCache.h"
+#include "content_cache/ContentHash.h"
+#include "content_cache/PublishCache.h"
 
 #include <cstddef>
 #include <cstdint>

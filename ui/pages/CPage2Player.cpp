@@ -4,7 +4,7 @@
 #include "publish/Playlist.h"
 #include "publish/PreviewTrack.h"
 #include "publish/ProductName.h"
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 #include "publish/SkinCatalogue.h"
 #include "publish/SpectrumAnalyser.h"
 #include "text_formats/StorableText.h"

@@ -1,7 +1,7 @@
-#ifndef PUBLISH_PUBLISHCACHE_H
-#define PUBLISH_PUBLISHCACHE_H
+#ifndef CONTENT_CACHE_PUBLISHCACHE_H
+#define CONTENT_CACHE_PUBLISHCACHE_H
 
-#include "publish/CacheKey.h"
+#include "content_cache/CacheKey.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "publish/CacheKey.h"
+#include "content_cache/CacheKey.h"
 
 
 namespace publish {

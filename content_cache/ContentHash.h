@@ -1,5 +1,5 @@
-#ifndef PUBLISH_CONTENTHASH_H
-#define PUBLISH_CONTENTHASH_H
+#ifndef CONTENT_CACHE_CONTENTHASH_H
+#define CONTENT_CACHE_CONTENTHASH_H
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#ifndef PUBLISH_CACHEKEY_H
-#define PUBLISH_CACHEKEY_H
+#ifndef CONTENT_CACHE_CACHEKEY_H
+#define CONTENT_CACHE_CACHEKEY_H
 
-#include "publish/ContentHash.h"
+#include "content_cache/ContentHash.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "publish/ContentHash.h"
+#include "content_cache/ContentHash.h"
 
 #include "system_calls/FileDescriptor.h"
 #include "system_calls/SystemError.h"

@@ -1,4 +1,4 @@
-#include "publish/PublishCache.h"
+#include "content_cache/PublishCache.h"
 
 #include "system_calls/FileDescriptor.h"
 #include "input_files/InputFile.h"
