@@ -7,8 +7,9 @@
 #include "transform/FSFrameActions.h"
 #include "transform/FSNewFunction.h"
 #include "transform/FSNewFunction2.h"
+#include "transform/FSOneFieldActions.h"
 #include "transform/FSPush.h"
-#include "transform/FSRegisterActions.h"
+#include "transform/FSTable.h"
 #include "transform/FSStream.h"
 #include "transform/FSUnknownRecord.h"
 #include "transform/FSUrlActions.h"
@@ -59,9 +60,6 @@ FSActionObject* newActionFor(int code) {
     }
 }
 
-// Records whose decoded length includes their nested actions.
-bool lengthIncludesActions(int code) { return code == 0x88 || code == 0x8E || code == 0x94 || code == 0x9B; }
-
 } // namespace
 
 FSActionObject* decodeAction(FSStream& stream, int limitBits) {
@@ -76,7 +74,7 @@ FSActionObject* decodeAction(FSStream& stream, int limitBits) {
     stream.setPointer(start);
     std::unique_ptr<FSActionObject> action(newActionFor(code));
     action->decode(stream);
-    if (lengthIncludesActions(code)) {
+    if (action->endsWhereDecodingEnds()) {
         stream.setPointer(start + 24);
         end = stream.endAfter(action->bodyLength, limitBits);
     } else {

@@ -15,6 +15,11 @@ public:
     // The record's whole size for the cached length: header and body.
     int recordSize() const { return bodyLength + (type >= 128 ? 3 : 1); }
 
+    // Whether a decoded record ends where what it read ends rather than
+    // where its header's length says: true for the records that measure
+    // themselves while decoding.
+    virtual bool endsWhereDecodingEnds() const { return false; }
+
     int type;
     int bodyLength = 0;
 

@@ -15,6 +15,8 @@ public:
     ~FSBlockAction() override;
 
     int length(FSStream& stream) final;
+    // The list follows the header, beyond the length it declares.
+    bool endsWhereDecodingEnds() const final { return true; }
 
     FSActionList actions;
 

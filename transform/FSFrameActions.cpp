@@ -9,21 +9,6 @@ namespace {
 const char* const CopyFailure = "Cannot allocate memory for action object.";
 } // namespace
 
-FSGotoFrame::FSGotoFrame(FSStream& stream) : FSGotoFrame() { decode(stream); }
-
-FSTransformObject* FSGotoFrame::clone() const { return allocateObject<FSGotoFrame>(CopyFailure, *this); }
-
-int FSGotoFrame::length(FSStream&) { return bodyLength = 2; }
-
-void FSGotoFrame::encodeBody(FSStream& stream) {
-    stream.writeWord(frameNumber, 16);
-}
-
-void FSGotoFrame::decodeBody(FSStream& stream, int end) {
-    frameNumber = stream.readWord(16, false);
-    stream.requireWithin(end);
-}
-
 FSWaitForFrame::FSWaitForFrame(FSStream& stream) : FSWaitForFrame() { decode(stream); }
 
 FSTransformObject* FSWaitForFrame::clone() const { return allocateObject<FSWaitForFrame>(CopyFailure, *this); }
@@ -38,36 +23,6 @@ void FSWaitForFrame::encodeBody(FSStream& stream) {
 void FSWaitForFrame::decodeBody(FSStream& stream, int end) {
     frameNumber = stream.readWord(16, false);
     actionCount = stream.readWord(8, false);
-    stream.requireWithin(end);
-}
-
-FSSetTarget::FSSetTarget(FSStream& stream) : FSSetTarget() { decode(stream); }
-
-FSTransformObject* FSSetTarget::clone() const { return allocateObject<FSSetTarget>(CopyFailure, *this); }
-
-int FSSetTarget::length(FSStream&) { return bodyLength = target.textSize(); }
-
-void FSSetTarget::encodeBody(FSStream& stream) {
-    target.encodeText(stream);
-}
-
-void FSSetTarget::decodeBody(FSStream& stream, int end) {
-    target.decodeText(stream);
-    stream.requireWithin(end);
-}
-
-FSGotoLabel::FSGotoLabel(FSStream& stream) : FSGotoLabel() { decode(stream); }
-
-FSTransformObject* FSGotoLabel::clone() const { return allocateObject<FSGotoLabel>(CopyFailure, *this); }
-
-int FSGotoLabel::length(FSStream&) { return bodyLength = label.textSize(); }
-
-void FSGotoLabel::encodeBody(FSStream& stream) {
-    label.encodeText(stream);
-}
-
-void FSGotoLabel::decodeBody(FSStream& stream, int end) {
-    label.decodeText(stream);
     stream.requireWithin(end);
 }
 

@@ -2,27 +2,11 @@
 #define TRANSFORM_FSFRAMEACTIONS_H
 
 #include "transform/FSActionObject.h"
-#include "transform/FSString.h"
 
 namespace transform {
 
-// The action records that move the timeline or wait for frames.
-
-class FSGotoFrame : public FSActionObject {
-public:
-    explicit FSGotoFrame(int frameNumber = 1) : FSActionObject(0x81), frameNumber(frameNumber) {}
-    explicit FSGotoFrame(FSStream& stream);
-
-    const char* className() const override { return "FSGotoFrame"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-
-    int frameNumber;
-
-protected:
-    void encodeBody(FSStream& stream) override;
-    void decodeBody(FSStream& stream, int end) override;
-};
+// The action records that move the timeline or wait for frames, besides
+// the one-field FSGotoFrame, FSSetTarget and FSGotoLabel (FSOneFieldActions.h).
 
 class FSWaitForFrame : public FSActionObject {
 public:
@@ -36,38 +20,6 @@ public:
 
     int frameNumber;
     int actionCount;
-
-protected:
-    void encodeBody(FSStream& stream) override;
-    void decodeBody(FSStream& stream, int end) override;
-};
-
-class FSSetTarget : public FSActionObject {
-public:
-    explicit FSSetTarget(const char* target = nullptr) : FSActionObject(0x8B), target(target) {}
-    explicit FSSetTarget(FSStream& stream);
-
-    const char* className() const override { return "FSSetTarget"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-
-    FSString target;
-
-protected:
-    void encodeBody(FSStream& stream) override;
-    void decodeBody(FSStream& stream, int end) override;
-};
-
-class FSGotoLabel : public FSActionObject {
-public:
-    explicit FSGotoLabel(const char* label = nullptr) : FSActionObject(0x8C), label(label) {}
-    explicit FSGotoLabel(FSStream& stream);
-
-    const char* className() const override { return "FSGotoLabel"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-
-    FSString label;
 
 protected:
     void encodeBody(FSStream& stream) override;

@@ -78,6 +78,9 @@ TEST(BadActionTest, ARecordLongerThanItsTag) {
 
 TEST(BadActionTest, ARecordReadingBeyondItsOwnLength) {
     EXPECT_EQ(actionError({0x81, 0x01, 0x00, 0x05, 0x00}), "FSGotoFrame: its contents run past their declared length.");
+    EXPECT_EQ(actionError({0x87, 0x00, 0x00, 0x05}), "FSRegisterCopy: its contents run past their declared length.");
+    EXPECT_EQ(actionError({0x8B, 0x01, 0x00, 0x2F, 0x00}), "FSSetTarget: its contents run past their declared length.");
+    EXPECT_EQ(actionError({0x8C, 0x01, 0x00, 0x61, 0x00}), "FSGotoLabel: its contents run past their declared length.");
 }
 
 TEST(BadActionTest, PushTypeOfTenOrMore) {

@@ -1,28 +1,11 @@
-#ifndef TRANSFORM_FSREGISTERACTIONS_H
-#define TRANSFORM_FSREGISTERACTIONS_H
+#ifndef TRANSFORM_FSTABLE_H
+#define TRANSFORM_FSTABLE_H
 
 #include "transform/FSActionObject.h"
 #include "transform/FSArray.h"
 #include "transform/FSString.h"
 
 namespace transform {
-
-// Copies the value on top of the stack into a register.
-class FSRegisterCopy : public FSActionObject {
-public:
-    explicit FSRegisterCopy(int registerNumber = 0) : FSActionObject(0x87), registerNumber(registerNumber) {}
-    explicit FSRegisterCopy(FSStream& stream);
-
-    const char* className() const override { return "FSRegisterCopy"; }
-    FSTransformObject* clone() const override;
-    int length(FSStream& stream) override;
-
-    int registerNumber;
-
-protected:
-    void encodeBody(FSStream& stream) override;
-    void decodeBody(FSStream& stream, int end) override;
-};
 
 // The constant pool that FSTableIndex values refer to.
 class FSTable : public FSActionObject {
@@ -34,6 +17,8 @@ public:
     const char* className() const override { return "FSTable"; }
     FSTransformObject* clone() const override;
     int length(FSStream& stream) override;
+    // The strings, each read up to its NUL, measure the table.
+    bool endsWhereDecodingEnds() const override { return true; }
 
     FSArray<FSString> values;
 

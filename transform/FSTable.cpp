@@ -1,4 +1,4 @@
-#include "transform/FSRegisterActions.h"
+#include "transform/FSTable.h"
 
 #include "transform/FSAllocation.h"
 #include "transform/FSStream.h"
@@ -8,21 +8,6 @@ namespace transform {
 namespace {
 const char* const CopyFailure = "Cannot allocate memory for action object.";
 } // namespace
-
-FSRegisterCopy::FSRegisterCopy(FSStream& stream) : FSRegisterCopy() { decode(stream); }
-
-FSTransformObject* FSRegisterCopy::clone() const { return allocateObject<FSRegisterCopy>(CopyFailure, *this); }
-
-int FSRegisterCopy::length(FSStream&) { return bodyLength = 1; }
-
-void FSRegisterCopy::encodeBody(FSStream& stream) {
-    stream.writeWord(registerNumber, 8);
-}
-
-void FSRegisterCopy::decodeBody(FSStream& stream, int end) {
-    registerNumber = stream.readWord(8, false);
-    stream.requireWithin(end);
-}
 
 FSTable::FSTable(FSStream& stream) : FSTable() { decode(stream); }
 
