@@ -11,11 +11,11 @@ const int BarWidth = 30;
 
 ConsoleObserver::ConsoleObserver(int givenCount) : given(givenCount), terminal(isatty(STDERR_FILENO) != 0) {}
 
-void ConsoleObserver::drawBar(int position) {
-    int filled = position * BarWidth / ProgressRange;
+void ConsoleObserver::drawBar() {
+    int filled = barPosition * BarWidth / ProgressRange;
     int track = current >= 1 && current <= static_cast<int>(playlist.size()) ? playlist[current - 1].position : 0;
     std::fprintf(stderr, "\r[%s%s] %3d%%  track %d of %d", std::string(filled, '#').c_str(),
-                 std::string(BarWidth - filled, ' ').c_str(), percentOf(position), track, given);
+                 std::string(BarWidth - filled, ' ').c_str(), percentOf(barPosition), track, given);
     std::fflush(stderr);
     barShown = true;
 }
@@ -36,15 +36,16 @@ void ConsoleObserver::refused(const GivenFile& file, const std::string& why) {
     trackLine(file.position, file.name, "skipped, " + why);
 }
 
-void ConsoleObserver::progress(int position) {
+void ConsoleObserver::progress(int reached) {
+    barPosition = reached;
     if (terminal)
-        drawBar(position);
+        drawBar();
 }
 
-void ConsoleObserver::waitBegins(const std::string&) {
-    ++current;
+void ConsoleObserver::trackStarts(int number) {
+    current = number;
     if (terminal)
-        drawBar((current - 1) * ProgressRange / (playlist.empty() ? 1 : static_cast<int>(playlist.size())));
+        drawBar();
 }
 
 void ConsoleObserver::trackDone(const publish::TrackReport& report) {

@@ -28,7 +28,8 @@ public:
     void refused(const GivenFile& file, const std::string& why);
 
     void progress(int position) override;
-    void waitBegins(const std::string& caption) override;
+    void trackStarts(int number) override;
+    void waitBegins(const std::string&) override {}
     void waitEnds() override {}
     void trackDone(const publish::TrackReport& report) override;
     void notice(const publish::Notice& notice) override;
@@ -39,13 +40,15 @@ public:
     int skippedCount() const { return skipped; }
 
 private:
-    void drawBar(int position);
+    void drawBar();
     void clearBar();
     void trackLine(int position, const std::string& name, const std::string& outcome);
 
     std::vector<GivenFile> playlist;
     int given;
+    // The track being built and the bar's last position.
     int current = 0;
+    int barPosition = 0;
     bool terminal;
     bool barShown = false;
     int published = 0;

@@ -49,6 +49,16 @@ PublishResult cancelled(const fs::path& output) {
     return result;
 }
 
+// The bar's position once `done` of `count` tracks are: the same whole step
+// for every track (seven tracks: 42, 84, ..., 294) while the range holds one
+// per track; above that a share of the range, as the step would be 0.
+int progressAfter(int done, int count) {
+    int step = PublishObserver::ProgressRange / count;
+    if (step > 0)
+        return step * done;
+    return static_cast<int>(static_cast<long long>(PublishObserver::ProgressRange) * done / count);
+}
+
 // The old player's track movies that the new one has no movie for.
 int staleMovies(const fs::path& oldOutput, const fs::path& newOutput) {
     int stale = 0;
@@ -178,7 +188,6 @@ std::optional<PublishCache> PublishJob::openCache() {
 PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
                                                  const fs::path& output, std::stop_token stop) {
     int trackCount = static_cast<int>(tracks.paths.size());
-    int step = PublishObserver::ProgressRange / trackCount;
     int workers = options.jobs > 0 ? options.jobs : usableProcessors();
     TrackPool<StagedTrack> pool(
         trackCount, workers,
@@ -190,6 +199,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyri
     StagedTracks staged;
     bool cacheNoticed = false;
     for (int n = 1; n <= trackCount; ++n) {
+        observer.trackStarts(n);
         observer.waitBegins(WaitCaption);
         std::optional<StagedTrack> track = pool.next();
         observer.waitEnds();
@@ -215,7 +225,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyri
         }
         observer.trackDone({n, source, (output / trackMovieName(n)).string(), track->result.outcome,
                             track->result.detail});
-        observer.progress(step * n);
+        observer.progress(progressAfter(n, trackCount));
     }
     return staged;
 }

@@ -19,6 +19,8 @@ public:
     virtual ~PublishObserver() = default;
     // Position 0..ProgressRange; it only rises.
     virtual void progress(int position) = 0;
+    // The job turns to the track numbered `number` in the playlist.
+    virtual void trackStarts(int number) = 0;
     // The job waits for a track's spectrum and movie.
     virtual void waitBegins(const std::string& caption) = 0;
     virtual void waitEnds() = 0;

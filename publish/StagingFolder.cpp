@@ -1,5 +1,6 @@
 #include "publish/StagingFolder.h"
 
+#include "file_writing/FileCreationMask.h"
 #include "system_calls/SystemError.h"
 
 #include <cstdio>
@@ -16,13 +17,18 @@ namespace {
 
 std::string stagingPrefix(const std::string& outputName) { return "." + outputName + ".tunemill-"; }
 
-mode_t folderPermissions(const OutputFolder& output) {
+// The old player's permissions, or those of an ordinary new folder.
+std::error_code folderPermissions(const OutputFolder& output, mode_t& mode) {
     struct stat existing {};
-    if (output.exists && ::stat(output.path.c_str(), &existing) == 0)
-        return existing.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0777 & ~mask;
+    if (output.exists && ::stat(output.path.c_str(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+        return {};
+    }
+    mode_t mask = 0;
+    if (std::error_code error = readFileCreationMask(mask))
+        return error;
+    mode = 0777 & ~mask;
+    return {};
 }
 
 FileDescriptor openFolder(const fs::path& folder) {
@@ -77,7 +83,10 @@ std::error_code StagingFolder::create(const OutputFolder& target) {
 
 std::error_code StagingFolder::swapIn() {
     // Private while it is built, so that nobody else can put anything in it.
-    if (::chmod(folder.c_str(), folderPermissions(output)) != 0)
+    mode_t mode = 0;
+    if (std::error_code error = folderPermissions(output, mode))
+        return error;
+    if (::chmod(folder.c_str(), mode) != 0)
         return lastSystemError();
     // One flush of its file system puts every staged file and folder on disk.
     if (::syncfs(staged.get()) != 0)

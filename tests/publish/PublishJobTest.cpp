@@ -1,5 +1,6 @@
 #include "tests/support/FolderSnapshot.h"
 #include "RecordingObserver.h"
+#include "file_writing/AtomicFile.h"
 #include "publish/FolderLock.h"
 #include "publish/OutputDocuments.h"
 #include "publish/Playlist.h"
@@ -16,8 +17,11 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <set>
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -123,7 +127,8 @@ TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
     EXPECT_EQ(observer.alerts[0].text, paths[1] + " \n- unsupported format!");
     EXPECT_EQ(observer.alerts[0].caption, "Build Swf");
     EXPECT_EQ(observer.positions, (std::vector<int>{100, 200, 300}));
-    EXPECT_EQ(observer.events.front(), "wait Generate specrum data");
+    EXPECT_EQ(std::vector<std::string>(observer.events.begin(), observer.events.begin() + 4),
+              (std::vector<std::string>{"start 1", "wait Generate specrum data", "wait ends", "track 1"}));
 }
 
 TEST_F(PublishJobTest, SevenTracksStepTheBarByFortyTwo) {
@@ -132,6 +137,62 @@ TEST_F(PublishJobTest, SevenTracksStepTheBarByFortyTwo) {
     runJob();
     EXPECT_EQ(observer.positions, (std::vector<int>{42, 84, 126, 168, 210, 252, 294}));
     EXPECT_TRUE(fs::exists(output("Player.htm")));
+}
+
+TEST_F(PublishJobTest, AboveThreeHundredTracksTheBarStillMovesToFull) {
+    // Tracks that cannot be read are quick, and the bar advances for them too.
+    for (int count : {301, 1000}) {
+        writeSettings(std::vector<std::string>(count, folder.path("gone.mp3")), "0");
+        runJob();
+        const std::vector<int>& positions = observer.positions;
+        ASSERT_EQ(positions.size(), static_cast<size_t>(count));
+        EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << count;
+        EXPECT_EQ(std::set<int>(positions.begin(), positions.end()).size(), 301u) << count << " tracks: every position from 0 up";
+        EXPECT_EQ(positions[count / 2 - 1], count == 1000 ? 150 : 149) << count;
+        EXPECT_EQ(positions.back(), 300) << count;
+    }
+}
+
+mode_t permissionsOf(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+TEST_F(PublishJobTest, UnderAUmaskOf027EveryNewFileGetsItsPermissionsWhileAnotherThreadCreatesFiles) {
+    writeSettings({makeMp3("a", 22050)}, "1");
+    struct MaskFor027 {
+        mode_t before = ::umask(027);
+        ~MaskFor027() { ::umask(before); }
+    } mask;
+    // Any moment the publish set the umask aside would give this thread's
+    // files the wrong permissions.
+    std::atomic<bool> publishing{true};
+    std::atomic<int> wrong{0};
+    std::thread other([&] {
+        for (int n = 0; publishing; ++n) {
+            std::string name = folder.path("other" + std::to_string(n % 8));
+            int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (file < 0 || permissionsOf(name) != 0640)
+                ++wrong;
+            ::close(file);
+            ::unlink(name.c_str());
+        }
+    });
+    PublishResult result = runJob();
+    std::vector<std::string> replaced;
+    for (int n = 0; n < 300; ++n)
+        if (!replaceFileAtomically(folder.path("new" + std::to_string(n)), "x"))
+            replaced.push_back(folder.path("new" + std::to_string(n)));
+    publishing = false;
+    other.join();
+    EXPECT_EQ(result.outcome, PublishOutcome::AllPublished);
+    EXPECT_EQ(permissionsOf(folder.path("site/output")), 0750u);
+    for (const char* name : {"1.swf", "music_list.xml", "Player.swf", "Player.htm", "embed.html"})
+        EXPECT_EQ(permissionsOf(output(name)), 0640u) << name;
+    ASSERT_EQ(replaced.size(), 300u);
+    for (const std::string& file : replaced)
+        ASSERT_EQ(permissionsOf(file), 0640u) << file;
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(PublishJobTest, TheCommandLinePublishesTwiceIntoOneFolder) {

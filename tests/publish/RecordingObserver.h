@@ -20,6 +20,7 @@ struct RecordingObserver : publish::PublishObserver {
     publish::PublishResult result;
 
     void progress(int position) override { positions.push_back(position); }
+    void trackStarts(int number) override { events.push_back("start " + std::to_string(number)); }
     void waitBegins(const std::string& caption) override { events.push_back("wait " + caption); }
     void waitEnds() override { events.push_back("wait ends"); }
     void trackDone(const publish::TrackReport& report) override {

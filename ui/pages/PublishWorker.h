@@ -40,6 +40,7 @@ signals:
 
 private:
     void progress(int position) override;
+    void trackStarts(int) override {}
     void waitBegins(const std::string& caption) override;
     void waitEnds() override;
     void trackDone(const publish::TrackReport& report) override;
