@@ -1,5 +1,7 @@
 #include "audio/WorkFolder.h"
 
+#include "file_writing/FolderCreation.h"
+
 #include <cstdio>
 #include <filesystem>
 
@@ -11,9 +13,7 @@ std::string workFolder(const std::string& documentsFolder) {
     if (documentsFolder.empty())
         return "";
     fs::path folder = fs::path(documentsFolder) / TunemillFolderName;
-    std::error_code error;
-    fs::create_directories(folder, error);
-    return error ? "" : folder.string();
+    return publish::createFolders(folder) ? "" : folder.string();
 }
 
 std::string timeCode(const std::tm& time) {

@@ -12,6 +12,7 @@
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
 #include "cli/StopSignals.h"
+#include "file_writing/FolderCreation.h"
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
 #include "publish/PlayerFiles.h"
@@ -220,8 +221,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
         say("no track could be prepared");
         return NotAllPublished;
     }
-    std::error_code error;
-    fs::create_directories(arguments.folder, error);
+    std::error_code error = publish::createFolders(arguments.folder);
     publish::PlayerChoices playerChoices{player.movie.string(), arguments.autoStart, arguments.autoNext, arguments.loop,
                                          arguments.shuffle, storedTitle(arguments.title, "The playlist title"),
                                          arguments.lyrics};

@@ -1,19 +1,17 @@
 #include "content_cache/ContentHash.h"
 
 #include "system_calls/FileDescriptor.h"
+#include "system_calls/ReadChunks.h"
 #include "system_calls/SystemError.h"
 
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
-#include <vector>
 #include <xxhash.h>
 
 namespace publish {
 
 namespace {
-
-const size_t ReadChunk = 1 << 18;
 
 ContentHash fromDigest(XXH128_hash_t digest) { return {digest.high64, digest.low64}; }
 
@@ -39,17 +37,12 @@ std::error_code hashFile(const std::filesystem::path& path, ContentHash& hash) {
     std::unique_ptr<XXH3_state_t, StateRelease> state(XXH3_createState());
     if (!state || XXH3_128bits_reset(state.get()) != XXH_OK)
         return std::make_error_code(std::errc::not_enough_memory);
-    std::vector<char> buffer(ReadChunk);
-    for (;;) {
-        ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return lastSystemError();
-        if (got == 0)
-            break;
-        XXH3_128bits_update(state.get(), buffer.data(), static_cast<size_t>(got));
-    }
+    std::error_code error = readChunks(file.get(), [&state](std::string_view chunk) {
+        XXH3_128bits_update(state.get(), chunk.data(), chunk.size());
+        return std::error_code();
+    });
+    if (error)
+        return error;
     hash = fromDigest(XXH3_128bits_digest(state.get()));
     return {};
 }

@@ -2,7 +2,9 @@
 
 #include "system_calls/FileDescriptor.h"
 #include "input_files/InputFile.h"
+#include "file_writing/FolderCreation.h"
 #include "file_writing/NewFile.h"
+#include "system_calls/ReadChunks.h"
 #include "system_calls/SystemError.h"
 
 #include <algorithm>
@@ -26,7 +28,6 @@ const char* const TemporaryPrefix = ".tmp-";
 // A temporary entry this old whose writer holds no lock was left by a writer
 // that died.
 const auto AbandonedAfter = std::chrono::minutes(10);
-const size_t CopyChunk = 1 << 18;
 
 // What an entry's file begins with. The format's name changes whenever
 // the layout does, so that an entry of an older one is a miss.
@@ -94,22 +95,17 @@ FileDescriptor openEntry(const fs::path& path, const ContentHash& key, EntryHead
 // Copies `from` into `to` while hashing; `readFailed` tells the source's
 // failures from the target's.
 std::error_code copyHashing(int from, int to, XXH3_state_t* state, std::uint64_t& copied, bool& readFailed) {
-    std::vector<char> buffer(CopyChunk);
     copied = 0;
-    for (;;) {
-        ssize_t got = ::read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        readFailed = got < 0;
-        if (got < 0)
-            return lastSystemError();
-        if (got == 0)
-            return {};
-        XXH3_128bits_update(state, buffer.data(), static_cast<size_t>(got));
-        copied += static_cast<std::uint64_t>(got);
-        if (std::error_code error = writeAll(to, std::string_view(buffer.data(), static_cast<size_t>(got))))
-            return error;
-    }
+    bool writeFailed = false;
+    std::error_code error = readChunks(from, [&](std::string_view chunk) {
+        XXH3_128bits_update(state, chunk.data(), chunk.size());
+        copied += chunk.size();
+        std::error_code written = writeAll(to, chunk);
+        writeFailed = static_cast<bool>(written);
+        return written;
+    });
+    readFailed = error && !writeFailed;
+    return error;
 }
 
 void markUsed(int descriptor) {
@@ -139,8 +135,7 @@ fs::path PublishCache::entryPath(CacheEntryKind kind, const ContentHash& key) co
 }
 
 std::error_code PublishCache::open() const {
-    std::error_code error;
-    fs::create_directories(root, error);
+    std::error_code error = createFolders(root);
     if (!error && ::access(root.c_str(), W_OK) != 0)
         error = lastSystemError();
     return error;
@@ -172,8 +167,7 @@ bool PublishCache::fetch(CacheEntryKind kind, const ContentHash& key, const fs::
 
 std::error_code PublishCache::store(CacheEntryKind kind, const ContentHash& key, const fs::path& file) const {
     fs::path path = entryPath(kind, key);
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
+    std::error_code error = createFolders(path.parent_path());
     if (error)
         return error;
     std::string pattern = (path.parent_path() / (std::string(TemporaryPrefix) + "XXXXXX")).string();

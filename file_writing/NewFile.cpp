@@ -1,16 +1,12 @@
 #include "file_writing/NewFile.h"
 
+#include "system_calls/ReadChunks.h"
 #include "system_calls/SystemError.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <vector>
 
 namespace publish {
-
-namespace {
-const size_t CopyChunk = 1 << 18;
-} // namespace
 
 std::error_code createNewFile(const std::filesystem::path& path, FileDescriptor& file) {
     file = FileDescriptor(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
@@ -41,29 +37,37 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
 }
 
 std::error_code copyRest(int from, int to) {
-    std::vector<char> buffer(CopyChunk);
-    for (;;) {
-        ssize_t got = ::read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return lastSystemError();
-        if (got == 0)
-            return {};
-        if (std::error_code error = writeAll(to, std::string_view(buffer.data(), static_cast<size_t>(got))))
-            return error;
-    }
+    return readChunks(from, [to](std::string_view chunk) { return writeAll(to, chunk); });
 }
 
-std::error_code copyToNewFile(const std::filesystem::path& source, const std::filesystem::path& target) {
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.valid())
+namespace {
+
+// The source's permissions and times, as they were before it was read,
+// onto the copy.
+std::error_code keepPermissionsAndTimes(const struct stat& source, int copy) {
+    struct timespec times[2] = {source.st_atim, source.st_mtim};
+    if (::fchmod(copy, source.st_mode & 07777) != 0 || ::futimens(copy, times) != 0)
+        return lastSystemError();
+    return {};
+}
+
+} // namespace
+
+std::error_code copyToNewFile(const std::filesystem::path& source, const std::filesystem::path& target,
+                              CopyKind kind) {
+    int noFollow = kind == CopyKind::Whole ? O_NOFOLLOW : 0;
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | noFollow));
+    struct stat status {};
+    if (!in.valid() || (kind == CopyKind::Whole && ::fstat(in.get(), &status) != 0))
         return lastSystemError();
     FileDescriptor out;
     if (std::error_code error = createNewFile(target, out))
         return error;
     if (std::error_code error = copyRest(in.get(), out.get()))
         return error;
+    if (kind == CopyKind::Whole)
+        if (std::error_code error = keepPermissionsAndTimes(status, out.get()))
+            return error;
     return out.close() == 0 ? std::error_code() : lastSystemError();
 }
 

@@ -23,8 +23,17 @@ namespace publish {
 // Creates the file holding `contents`.
 [[nodiscard]] std::error_code writeNewFile(const std::filesystem::path& path, std::string_view contents);
 
-// Creates `target` as a copy of `source`'s bytes.
-[[nodiscard]] std::error_code copyToNewFile(const std::filesystem::path& source, const std::filesystem::path& target);
+// What a copy takes from its source.
+enum class CopyKind {
+    // The bytes, into a file with the permissions an ordinary new file gets.
+    Contents,
+    // The file itself, never a link's target, with its permissions and times.
+    Whole,
+};
+
+// Creates `target` as a copy of `source`.
+[[nodiscard]] std::error_code copyToNewFile(const std::filesystem::path& source, const std::filesystem::path& target,
+                                            CopyKind kind = CopyKind::Contents);
 
 // Copies what is left to read from `from` into `to`.
 [[nodiscard]] std::error_code copyRest(int from, int to);

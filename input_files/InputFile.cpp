@@ -1,5 +1,6 @@
 #include "input_files/InputFile.h"
 
+#include "system_calls/ReadChunks.h"
 #include "system_calls/SystemError.h"
 
 #include <fcntl.h>
@@ -91,20 +92,13 @@ std::error_code readInputFile(const std::filesystem::path& path, std::uintmax_t 
     if (static_cast<std::uintmax_t>(status.st_size) > largest)
         return InputFileError::TooLarge;
     bytes.clear();
-    char buffer[65536];
-    for (;;) {
-        ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return lastSystemError();
-        if (got == 0)
-            return {};
+    return readChunks(file.get(), [&](std::string_view chunk) -> std::error_code {
         // A file that grows while it is read is held to the same bound.
-        if (bytes.size() + static_cast<size_t>(got) > largest)
+        if (bytes.size() + chunk.size() > largest)
             return InputFileError::TooLarge;
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
+        bytes.append(chunk);
+        return {};
+    });
 }
 
 } // namespace publish

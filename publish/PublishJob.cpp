@@ -3,6 +3,7 @@
 #include "publish/EmbedPage.h"
 #include "publish/FileSystemBoundary.h"
 #include "publish/FolderLock.h"
+#include "file_writing/FolderCreation.h"
 #include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
 #include "publish/OutputFolder.h"
@@ -93,8 +94,7 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     fs::path output = outputFolderIn(settings.folder);
     if (tracks.paths.empty())
         return nothingPublished(output, "The playlist is empty.");
-    std::error_code error;
-    fs::create_directories(settings.folder, error);
+    std::error_code error = createFolders(settings.folder);
     OutputFolder located;
     if (error || (error = locateOutputFolder(output, located)))
         return failed(output, stepFailure(PublishStep::OutputFolder, output, error));

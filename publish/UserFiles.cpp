@@ -1,11 +1,9 @@
 #include "publish/UserFiles.h"
 
-#include "system_calls/FileDescriptor.h"
 #include "file_writing/NewFile.h"
 #include "publish/PlayerFiles.h"
 #include "system_calls/SystemError.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,25 +15,10 @@ namespace {
 
 std::error_code carry(const fs::path& from, const fs::path& to, fs::path& failed);
 
-std::error_code copyFile(const fs::path& from, const fs::path& to, const struct stat& status) {
-    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!in.valid())
-        return lastSystemError();
-    FileDescriptor out;
-    if (std::error_code error = createNewFile(to, out))
-        return error;
-    if (std::error_code error = copyRest(in.get(), out.get()))
-        return error;
-    struct timespec times[2] = {status.st_atim, status.st_mtim};
-    if (::fchmod(out.get(), status.st_mode & 07777) != 0 || ::futimens(out.get(), times) != 0)
-        return lastSystemError();
-    return out.close() == 0 ? std::error_code() : lastSystemError();
-}
-
-std::error_code carryFile(const fs::path& from, const fs::path& to, const struct stat& status) {
+std::error_code carryFile(const fs::path& from, const fs::path& to) {
     if (::link(from.c_str(), to.c_str()) == 0)
         return {};
-    return copyFile(from, to, status);
+    return copyToNewFile(from, to, CopyKind::Whole);
 }
 
 std::error_code carryLink(const fs::path& from, const fs::path& to) {
@@ -63,7 +46,7 @@ std::error_code carryEntry(const fs::path& from, const fs::path& to, fs::path& f
     if (::lstat(from.c_str(), &status) != 0)
         return lastSystemError();
     switch (status.st_mode & S_IFMT) {
-    case S_IFREG: return carryFile(from, to, status);
+    case S_IFREG: return carryFile(from, to);
     case S_IFLNK: return carryLink(from, to);
     case S_IFDIR: return carryFolder(from, to, status, failed);
     // A pipe, socket or device has nothing to carry that would last.
