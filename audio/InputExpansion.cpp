@@ -17,48 +17,59 @@ constexpr std::uintmax_t LargestPlaylist = 16 * 1024 * 1024;
 
 class Expansion {
 public:
-    void add(const fs::path& path, const std::string& name, const std::string& title);
+    // `holder`: the playlist that names `path` as `name`, or "".
+    void add(const fs::path& path, const std::string& name, const std::string& title, const std::string& holder);
     ExpandedInput result;
 
 private:
-    void addPlaylist(const fs::path& path, const std::string& name);
+    void addPlaylist(const fs::path& path, const std::string& name, const std::string& holder);
+    void skip(RefusalReason reason, const std::string& name, const std::string& holder, std::error_code error = {}) {
+        result.skipped.push_back({reason, name, holder, error, ""});
+    }
 
     std::set<fs::path> followed;
 };
 
-void Expansion::add(const fs::path& path, const std::string& name, const std::string& title) {
+RefusalReason locationRefusal(publish::LocationProblem problem) {
+    return problem == publish::LocationProblem::WebAddress ? RefusalReason::WebAddress : RefusalReason::OtherComputer;
+}
+
+void Expansion::add(const fs::path& path, const std::string& name, const std::string& title,
+                    const std::string& holder) {
     std::error_code error;
     if (fs::is_directory(path, error)) {
         for (const fs::path& file : folderTracks(path))
-            result.tracks.push_back({file.string(), ""});
+            result.tracks.push_back({file.string(), "", holder});
     } else if (publish::playlistKind(path) != publish::PlaylistKind::None && fs::exists(path, error)) {
-        addPlaylist(path, name);
+        addPlaylist(path, name, holder);
     } else if (!fs::exists(path, error)) {
-        result.skipped.push_back({name, "is missing"});
+        skip(RefusalReason::Missing, name, holder);
     } else {
-        result.tracks.push_back({path.string(), title});
+        result.tracks.push_back({path.string(), title, holder});
     }
 }
 
-void Expansion::addPlaylist(const fs::path& path, const std::string& name) {
+void Expansion::addPlaylist(const fs::path& path, const std::string& name, const std::string& holder) {
     std::error_code error;
     fs::path canonical = fs::weakly_canonical(path, error);
     if (!followed.insert(error ? path : canonical).second) {
-        result.skipped.push_back({name, "is a playlist already followed (the playlists loop)"});
+        skip(RefusalReason::PlaylistLoop, name, holder);
         return;
     }
     std::string bytes;
     if (std::error_code unread = publish::readInputFile(path, LargestPlaylist, bytes)) {
-        bool tooLarge = unread == publish::InputFileError::TooLarge;
-        result.skipped.push_back({name, tooLarge ? "is too large for a playlist" : publish::openingProblem(unread)});
+        if (unread == publish::InputFileError::TooLarge)
+            skip(RefusalReason::PlaylistTooLarge, name, holder);
+        else
+            skip(RefusalReason::PlaylistUnreadable, name, holder, unread);
         return;
     }
     for (const publish::PlaylistFileEntry& entry : publish::parsePlaylist(publish::playlistKind(path), bytes)) {
         publish::ResolvedLocation location = publish::resolveLocation(entry.location, path.parent_path());
-        if (!location.problem.empty())
-            result.skipped.push_back({entry.location, location.problem});
+        if (location.problem != publish::LocationProblem::None)
+            skip(locationRefusal(location.problem), entry.location, path.string());
         else
-            add(location.path, entry.location, entry.title);
+            add(location.path, entry.location, entry.title, path.string());
     }
 }
 
@@ -71,7 +82,7 @@ bool isCollection(const std::string& path) {
 
 ExpandedInput expandInput(const std::string& path) {
     Expansion expansion;
-    expansion.add(path, path, "");
+    expansion.add(path, path, "", "");
     return expansion.result;
 }
 

@@ -1,27 +1,27 @@
 #ifndef AUDIO_INPUTEXPANSION_H
 #define AUDIO_INPUTEXPANSION_H
 
+#include "audio/IntakeRefusal.h"
+
 #include <string>
 #include <vector>
 
 namespace audio {
 
 // A sound file that a given file, folder or playlist stands for, with the
-// title a playlist gave it (empty when none).
+// title a playlist gave it (empty when none) and the innermost playlist
+// that names it ("" when none does).
 struct InputTrack {
     std::string path;
     std::string title;
-};
-
-// An entry that could not be followed, named as the playlist wrote it.
-struct SkippedEntry {
-    std::string name;
-    std::string reason;
+    std::string playlist;
 };
 
 struct ExpandedInput {
     std::vector<InputTrack> tracks;
-    std::vector<SkippedEntry> skipped;
+    // Entries that could not be followed, named as the playlist wrote them
+    // and blamed on the playlist that holds them.
+    std::vector<Refusal> skipped;
 };
 
 // True for folders and M3U, M3U8, PLS and XSPF files: what expandInput opens.

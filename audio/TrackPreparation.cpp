@@ -44,39 +44,41 @@ bool isStreamableMp3(const std::string& path) {
 TrackCheck checkTrack(const std::string& path) {
     publish::FileDescriptor file;
     if (std::error_code error = publish::openInputFile(path, file))
-        return {TrackNeed::Refusal, AudioFileKind::Unreadable, "the file " + publish::openingProblem(error)};
+        return {TrackNeed::Refusal, AudioFileKind::Unreadable, {RefusalReason::CannotOpen, path, "", error, ""}};
     AudioFileInspection inspection = inspectAudioFile(file.get(), path);
     switch (inspection.kind) {
+    case AudioFileKind::Unreadable:
+        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::CannotRead, path, "", {}, ""}};
     case AudioFileKind::Foreign:
-    case AudioFileKind::Unreadable: return {TrackNeed::Refusal, inspection.kind, inspection.problem};
+        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::NotSound, path, "", {}, inspection.problem}};
     case AudioFileKind::Mp3:
         if (tooLongForTrackMovie(file.get(), inspection.firstFrame))
-            return {TrackNeed::Refusal, inspection.kind, publish::tooLongText()};
+            return {TrackNeed::Refusal, inspection.kind, {RefusalReason::TooLong, path, "", {}, ""}};
         if (loadsAsStreamableMp3(file.get()))
-            return {TrackNeed::Nothing, inspection.kind, ""};
+            return {TrackNeed::Nothing, inspection.kind, {}};
         break;
     default: break;
     }
-    return {TrackNeed::Conversion, inspection.kind, ""};
+    return {TrackNeed::Conversion, inspection.kind, {}};
 }
 
 PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                 const std::tm& now) {
     if (workFolder.empty())
-        return {"", "there is no work folder to convert it into"};
+        return {"", {RefusalReason::NoWorkFolder, path, "", {}, ""}};
     std::string converted = convertedFileName(workFolder, now);
     ConversionFailure failure;
     ConverterInput input = check.kind == AudioFileKind::Mp3 ? ConverterInput::Mp3 : ConverterInput::Pcm;
     if (!ConvertToMp3(path, converted, input, ConvertedSampleRate, failure))
-        return {"", "cannot be converted to MP3: " + failure.cause};
-    return {converted, ""};
+        return {"", {RefusalReason::ConversionFailed, path, "", {}, failure.cause}};
+    return {converted, {}};
 }
 
 PreparedTrack prepareTrack(const std::string& path, const TrackConverter& convert) {
     TrackCheck check = checkTrack(path);
     switch (check.need) {
-    case TrackNeed::Nothing: return {path, ""};
-    case TrackNeed::Refusal: return {"", check.problem};
+    case TrackNeed::Nothing: return {path, {}};
+    case TrackNeed::Refusal: return {"", check.refusal};
     case TrackNeed::Conversion: break;
     }
     return convert(path, check);

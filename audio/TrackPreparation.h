@@ -2,6 +2,7 @@
 #define AUDIO_TRACKPREPARATION_H
 
 #include "audio/AudioFileInspection.h"
+#include "audio/IntakeRefusal.h"
 
 #include <ctime>
 #include <functional>
@@ -22,14 +23,14 @@ enum class TrackNeed { Nothing, Conversion, Refusal };
 struct TrackCheck {
     TrackNeed need = TrackNeed::Refusal;
     AudioFileKind kind = AudioFileKind::Foreign;
-    std::string problem;  // why it is refused
+    Refusal refusal;  // why it is refused, the file and playlist left to the caller
 };
 TrackCheck checkTrack(const std::string& path);
 
 // The file to add to the playlist, or (empty) why there is none.
 struct PreparedTrack {
     std::string path;
-    std::string problem;
+    Refusal refusal;
 };
 
 // Converts a checked file to MP3 at ConvertedSampleRate under a new

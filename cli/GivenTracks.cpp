@@ -1,38 +1,33 @@
 #include "cli/GivenTracks.h"
 
-#include "audio/InputExpansion.h"
-#include "audio/LyricsLookup.h"
-#include "audio/TrackTitle.h"
 #include "input_files/InputFile.h"
 
 #include <cstdio>
 
 namespace cli {
 
-int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks) {
-    std::vector<publish::PlaylistItem> expanded;
-    int skipped = 0;
-    for (publish::PlaylistItem& track : tracks) {
-        if (!audio::isCollection(track.path)) {
-            expanded.push_back(std::move(track));
-            continue;
+std::vector<audio::InputTrack> expandGivenTracks(const audio::TrackIntake& intake,
+                                                 const std::vector<publish::PlaylistItem>& given, int& skipped) {
+    std::vector<audio::InputTrack> tracks;
+    skipped = 0;
+    for (const publish::PlaylistItem& item : given) {
+        audio::ExpandedInput input = intake.expand(item.path, item.title);
+        for (const audio::Refusal& entry : input.skipped) {
+            if (entry.reason == audio::RefusalReason::NoSoundFiles) {
+                std::fprintf(stderr, "%s: holds no sound files\n", item.path.c_str());
+                continue;
+            }
+            const std::string& holder = entry.playlist.empty() ? item.path : entry.playlist;
+            std::fprintf(stderr, "%s: %s %s, skipped\n", holder.c_str(), entry.file.c_str(),
+                         audio::describe(entry).c_str());
+            ++skipped;
         }
-        audio::ExpandedInput input = audio::expandInput(track.path);
-        for (const audio::SkippedEntry& entry : input.skipped)
-            std::fprintf(stderr, "%s: %s %s, skipped\n", track.path.c_str(), entry.name.c_str(), entry.reason.c_str());
-        skipped += static_cast<int>(input.skipped.size());
-        if (input.tracks.empty())
-            std::fprintf(stderr, "%s: holds no sound files\n", track.path.c_str());
-        for (audio::InputTrack& found : input.tracks)
-            expanded.push_back({found.path, found.title.empty() ? audio::titleForFile(found.path) : found.title});
+        tracks.insert(tracks.end(), input.tracks.begin(), input.tracks.end());
     }
-    tracks = std::move(expanded);
-    return skipped;
+    return tracks;
 }
 
-std::string carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
-                        audio::LyricsFileIndex& lyricsFiles) {
-    audio::CarriedLyrics lyrics = audio::carryLyrics(given, prepared, lyricsFiles);
+std::string sayLyrics(const std::string& name, const audio::CarriedLyrics& lyrics) {
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         std::fprintf(stderr, "%s: %s is over %ju MB, longer than any lyrics file; it is not read\n", name.c_str(),
                      lyrics.passedOver.c_str(), audio::LargestLyricsFile / (1024 * 1024));

@@ -1,7 +1,7 @@
 #ifndef CLI_GIVENTRACKS_H
 #define CLI_GIVENTRACKS_H
 
-#include "audio/LyricsFileIndex.h"
+#include "audio/TrackIntake.h"
 #include "publish/Playlist.h"
 
 #include <string>
@@ -9,19 +9,17 @@
 
 namespace cli {
 
-// Replaces each folder and playlist among the given tracks by the sound
-// files it stands for, titled by the playlist or else by their tags or
-// names. Entries that cannot be followed are named on standard error;
-// returns how many.
-int expandFoldersAndPlaylists(std::vector<publish::PlaylistItem>& tracks);
+// The sound files the given files, folders and playlists stand for, as the
+// intake finds them. Entries that cannot be followed are named on standard
+// error, each blamed on the playlist that holds it; `skipped` counts them.
+std::vector<audio::InputTrack> expandGivenTracks(const audio::TrackIntake& intake,
+                                                 const std::vector<publish::PlaylistItem>& given, int& skipped);
 
-// Says where the lyrics of `given` come from, if it has any, and which
-// lyrics file was passed over; when the file was converted to `prepared`,
-// writes them beside it, as the wizard does. Returns the LRC text the
-// track is published with: "" when it has none, or when they could not be
-// written beside the converted file.
-std::string carryLyrics(const std::string& name, const std::string& given, const std::string& prepared,
-                        audio::LyricsFileIndex& lyricsFiles);
+// Says where the lyrics of the taken file `name` come from, if it has any,
+// which lyrics file was passed over, and that they could not be written
+// beside its conversion. Returns the LRC text the track is published with:
+// "" when it has none, or when they could not be written there.
+std::string sayLyrics(const std::string& name, const audio::CarriedLyrics& lyrics);
 
 } // namespace cli
 

@@ -2,10 +2,8 @@
 // line, through the same settings file and publish job as the wizard, and
 // serves the result on loopback when asked.
 
-#include "audio/LyricsFileIndex.h"
-#include "audio/TrackPreparation.h"
+#include "audio/TrackIntake.h"
 #include "cli/ConsoleObserver.h"
-#include "cli/CachedConversion.h"
 #include "cli/DemoTunes.h"
 #include "cli/ExitStatus.h"
 #include "cli/GivenTracks.h"
@@ -23,7 +21,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
+#include <functional>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -62,16 +60,6 @@ std::string storedTitle(const std::string& title, const std::string& whose) {
     return stored.text;
 }
 
-// Why the playlist cannot name the file, or nothing.
-std::string unstorablePath(const std::string& path) {
-    publish::StorableText stored = publish::storableText(path);
-    if (stored.readAsLatin1)
-        return "its path is not valid UTF-8, which the playlist cannot store";
-    if (stored.controlsRemoved)
-        return "its path holds control characters, which the playlist cannot store";
-    return "";
-}
-
 // The LRC text each prepared track is published with, by its path as the
 // playlist stores it: the publish takes the lyrics found while preparing
 // rather than looking for them again.
@@ -79,36 +67,27 @@ using PreparedLyrics = std::unordered_map<std::string, std::string>;
 
 // Converts what the players cannot stream and refuses what is no sound;
 // the observer learns which file became which playlist entry.
-void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder, cli::ConsoleObserver& observer,
-                   const publish::PublishCache* cache, PreparedLyrics& lyrics, std::stop_token stop) {
-    std::time_t now = std::time(nullptr);
-    std::tm local = *std::localtime(&now);
-    // The given files' folders, each listed at most once.
-    audio::LyricsFileIndex lyricsFiles;
+void prepareTracks(cli::PublishArguments& arguments, audio::TrackIntake& intake,
+                   const std::vector<audio::InputTrack>& given, cli::ConsoleObserver& observer,
+                   PreparedLyrics& lyrics, std::stop_token stop) {
     std::vector<publish::PlaylistItem> prepared;
-    for (size_t i = 0; i < arguments.tracks.size() && !stop.stop_requested(); ++i) {
-        const publish::PlaylistItem& track = arguments.tracks[i];
+    for (size_t i = 0; i < given.size() && !stop.stop_requested(); ++i) {
+        const audio::InputTrack& track = given[i];
         // The demo's tunes live in a temporary folder the user never sees.
         cli::GivenFile file{static_cast<int>(i) + 1,
                             arguments.demo ? fs::path(track.path).filename().string() : track.path};
-        if (std::string problem = unstorablePath(track.path); !problem.empty()) {
-            observer.refused(file, problem);
+        audio::TakenTrack taken = intake.take(track, [&file](const std::function<audio::PreparedTrack()>& convert) {
+            std::fprintf(stderr, "Converting %s to MP3 at %d Hz\n", file.name.c_str(), audio::ConvertedSampleRate);
+            return convert();
+        });
+        if (taken.refusal) {
+            observer.refused(file, audio::describe(*taken.refusal));
             continue;
         }
-        auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
-            return cli::convertThroughCache(path, check, workFolder, local, cache, [&file] {
-                std::fprintf(stderr, "Converting %s to MP3 at %d Hz\n", file.name.c_str(), audio::ConvertedSampleRate);
-            });
-        };
-        audio::PreparedTrack ready = audio::prepareTrack(track.path, convert);
-        if (ready.path.empty()) {
-            observer.refused(file, ready.problem);
-            continue;
-        }
-        std::string path = fs::absolute(ready.path).string();
+        std::string path = fs::absolute(taken.path).string();
         if (arguments.lyrics)
-            lyrics[path] = cli::carryLyrics(file.name, track.path, ready.path, lyricsFiles);
-        std::string title = storedTitle(track.title, "The title of " + file.name);
+            lyrics[path] = cli::sayLyrics(file.name, taken.lyrics);
+        std::string title = storedTitle(taken.title, "The title of " + file.name);
         if (title.size() > publish::contract::LongestTitleBytes)
             std::fprintf(stderr, "The title of %s is shortened to %zu bytes, the most a track movie holds\n",
                          file.name.c_str(), publish::contract::LongestTitleBytes);
@@ -118,16 +97,13 @@ void prepareTracks(cli::PublishArguments& arguments, const fs::path& workFolder,
     arguments.tracks = std::move(prepared);
 }
 
-// Where converted files are kept between runs, when it can be used; the
-// publish job says so when it cannot.
-std::optional<publish::PublishCache> conversionCache(const cli::PublishArguments& arguments) {
-    fs::path folder = publish::defaultCacheFolder();
-    if (!arguments.cache || folder.empty())
-        return std::nullopt;
-    publish::PublishCache cache(folder, arguments.cacheLimit);
-    if (cache.open())
-        return std::nullopt;
-    return cache;
+// What the intake shares: conversions go into the working folder, through
+// the cache unless it is off.
+audio::IntakeSettings intakeSettings(const cli::PublishArguments& arguments, const fs::path& workFolder) {
+    audio::IntakeSettings settings{workFolder.string(), std::nullopt, arguments.cacheLimit, arguments.lyrics};
+    if (arguments.cache)
+        settings.cacheFolder = publish::defaultCacheFolder();
+    return settings;
 }
 
 // The snippet goes to standard output, so that it can be taken as it is,
@@ -204,14 +180,14 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
         say("the spectrum analyser libmusic.so is not found (looked in " + joined(publish::analyserFolders(program)) +
             " and the library path); the tracks get no spectrum bars");
 
-    int skippedEntries = cli::expandFoldersAndPlaylists(arguments.tracks);
-    size_t requested = arguments.tracks.size();
+    audio::TrackIntake intake(intakeSettings(arguments, settings.path()));
+    int skippedEntries = 0;
+    std::vector<audio::InputTrack> given = cli::expandGivenTracks(intake, arguments.tracks, skippedEntries);
+    size_t requested = given.size();
     cli::ConsoleObserver observer(static_cast<int>(requested));
     abandonOnStop(signals, settings, arguments);
-    std::optional<publish::PublishCache> conversions = conversionCache(arguments);
     PreparedLyrics lyrics;
-    prepareTracks(arguments, settings.path(), observer, conversions ? &*conversions : nullptr, lyrics,
-                  signals.token());
+    prepareTracks(arguments, intake, given, observer, lyrics, signals.token());
     signals.setAbandon(nullptr);
     if (signals.received() != 0) {
         sayCancelled(arguments);

@@ -25,10 +25,13 @@ std::vector<PlaylistFileEntry> parsePls(std::string_view bytes);
 // that is no XML.
 std::vector<PlaylistFileEntry> parseXspf(std::string_view bytes);
 
+// Why an entry names no file on this computer.
+enum class LocationProblem { None, WebAddress, OtherComputer };
+
 // Where an entry's file is, or why there is none.
 struct ResolvedLocation {
     std::filesystem::path path;
-    std::string problem;
+    LocationProblem problem = LocationProblem::None;
 };
 // Relative paths are taken from `playlistFolder`; "file://" URLs are decoded;
 // other URLs are refused.

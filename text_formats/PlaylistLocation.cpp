@@ -45,8 +45,8 @@ ResolvedLocation fileUrlPath(const std::string& location, size_t schemeEnd) {
     size_t slash = rest.find('/');
     std::string host = rest.substr(0, slash);
     if (slash == std::string::npos || (!host.empty() && host != "localhost"))
-        return {{}, "is on another computer (" + location + ")"};
-    return {fs::path(percentDecoded(rest.substr(slash))), ""};
+        return {{}, LocationProblem::OtherComputer};
+    return {fs::path(percentDecoded(rest.substr(slash))), LocationProblem::None};
 }
 
 bool equalIgnoringCase(const std::string& a, const std::string& b) {
@@ -62,7 +62,7 @@ ResolvedLocation resolveLocation(const std::string& location, const fs::path& pl
     if (schemeEnd != std::string::npos) {
         if (equalIgnoringCase(location.substr(0, schemeEnd), "file"))
             return fileUrlPath(location, schemeEnd);
-        return {{}, "is a web address; only files on this computer can be published"};
+        return {{}, LocationProblem::WebAddress};
     }
     fs::path path = fs::path(location).is_absolute() ? fs::path(location) : playlistFolder / location;
     std::error_code error;
@@ -74,7 +74,7 @@ ResolvedLocation resolveLocation(const std::string& location, const fs::path& pl
         if (fs::exists(converted, error))
             path = converted;
     }
-    return {path.lexically_normal(), ""};
+    return {path.lexically_normal(), LocationProblem::None};
 }
 
 PlaylistKind playlistKind(const fs::path& path) {

@@ -259,17 +259,21 @@ TEST_F(LyricsAndInputTest, PlaylistsResolveTitleSkipAndNeverLoop) {
     ExpandedInput expanded = expandInput(folder.path("lists/main.m3u8"));
     EXPECT_EQ(names(expanded.tracks), (std::vector<std::string>{"music/a.mp3=Ay", "music/b c.mp3=Bee"}));
     ASSERT_EQ(expanded.skipped.size(), 4u);
-    EXPECT_EQ(expanded.skipped[0].name, "http://example.org/x.mp3");
-    EXPECT_NE(expanded.skipped[0].reason.find("web address"), std::string::npos);
-    EXPECT_EQ(expanded.skipped[1].name, "../music/missing.mp3");
-    EXPECT_EQ(expanded.skipped[1].reason, "is missing");
-    EXPECT_EQ(expanded.skipped[2].name, "main.m3u8"); // through other.xspf
-    EXPECT_EQ(expanded.skipped[3].name, "main.m3u8"); // itself
-    EXPECT_NE(expanded.skipped[3].reason.find("already followed"), std::string::npos);
+    std::string main = folder.path("lists/main.m3u8"), other = folder.path("lists/other.xspf");
+    auto expectSkipped = [&](size_t i, RefusalReason reason, const std::string& name, const std::string& holder) {
+        EXPECT_EQ(expanded.skipped[i].reason, reason) << i;
+        EXPECT_EQ(expanded.skipped[i].file, name) << i;
+        EXPECT_EQ(expanded.skipped[i].playlist, holder) << i;
+    };
+    expectSkipped(0, RefusalReason::WebAddress, "http://example.org/x.mp3", main);
+    expectSkipped(1, RefusalReason::Missing, "../music/missing.mp3", main);
+    expectSkipped(2, RefusalReason::PlaylistLoop, "main.m3u8", other); // the inner playlist holds it
+    expectSkipped(3, RefusalReason::PlaylistLoop, "main.m3u8", main);
+    EXPECT_EQ(expanded.tracks.at(1).playlist, other);
 
     write("list.pls", "[playlist]\nFile1=music/a.mp3\nTitle1=First\n");
     EXPECT_EQ(names(expandInput(folder.path("list.pls")).tracks), (std::vector<std::string>{"music/a.mp3=First"}));
     EXPECT_TRUE(isCollection(folder.path("list.pls")));
     EXPECT_FALSE(isCollection(folder.path("music/a.mp3")));
-    EXPECT_EQ(expandInput(folder.path("nothing.m3u")).skipped.at(0).reason, "is missing");
+    EXPECT_EQ(expandInput(folder.path("nothing.m3u")).skipped.at(0).reason, RefusalReason::Missing);
 }

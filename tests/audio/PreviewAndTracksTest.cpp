@@ -178,7 +178,7 @@ TEST_F(TracksTest, StreamableMp3sAreKeptAndTheRestConverted) {
     writeFile(folder.path("junk.mp3"), Bytes(3000, 0x42));
     PreparedTrack junk = prepare(folder.path("junk.mp3"));
     EXPECT_EQ(junk.path, "");
-    EXPECT_EQ(junk.problem, "not a sound file Tunemill can read: it is text");
+    EXPECT_EQ(describe(junk.refusal), "not a sound file Tunemill can read: it is text");
     EXPECT_FALSE(fs::exists(folder.path("12061405-3.mp3")));
 }
 
@@ -189,7 +189,7 @@ TEST_F(TracksTest, OnlyFilesThatNeedItReachTheConverter) {
     writeFile(folder.path("text.mp3"), Bytes(3000, 0x42));
 
     EXPECT_EQ(prepare(kept).path, kept);
-    EXPECT_EQ(prepare(folder.path("text.mp3")).problem, "not a sound file Tunemill can read: it is text");
+    EXPECT_EQ(describe(prepare(folder.path("text.mp3")).refusal), "not a sound file Tunemill can read: it is text");
     EXPECT_TRUE(converted.empty()) << "a streamable MP3 and a refused file are never converted";
 
     EXPECT_EQ(probeAudio(prepare(folder.path("tone.wav")).path), "mp3 22050 2");
@@ -203,21 +203,21 @@ TEST_F(TracksTest, AFailedConversionGivesItsReason) {
     std::string wav = folder.path("tone.wav");
     writeToneWav(wav, 48000, 1, 0.5);
     PreparedTrack full = prepareTrack(wav, [](const std::string&, const TrackCheck&) {
-        return PreparedTrack{"", "the disk is full"};
+        return PreparedTrack{"", {RefusalReason::ConversionFailed, "", "", {}, "the disk is full"}};
     });
     EXPECT_EQ(full.path, "");
-    EXPECT_EQ(full.problem, "the disk is full");
+    EXPECT_EQ(describe(full.refusal), "cannot be converted to MP3: the disk is full");
 
     PreparedTrack nowhere = prepareTrack(wav, [](const std::string& path, const TrackCheck& check) {
         return convertForPlayers(path, check, "", december6At1405());
     });
     EXPECT_EQ(nowhere.path, "");
-    EXPECT_EQ(nowhere.problem, "there is no work folder to convert it into");
+    EXPECT_EQ(nowhere.refusal.reason, RefusalReason::NoWorkFolder);
 
     writeFile(folder.path("joined.mp3"), concat(readFile(makeMp3("cd", 44100)), readFile(makeMp3("voice", 22050))));
     PreparedTrack joined = prepare(folder.path("joined.mp3"));
     EXPECT_EQ(joined.path, "");
-    EXPECT_EQ(joined.problem, "cannot be converted to MP3: the MP3 changes from 44100 Hz mono to 22050 Hz mono part way");
+    EXPECT_EQ(describe(joined.refusal), "cannot be converted to MP3: the MP3 changes from 44100 Hz mono to 22050 Hz mono part way");
     EXPECT_EQ(converted.size(), 1u);
     EXPECT_FALSE(fs::exists(folder.path("12061405.mp3"))) << "nothing is left of a failed conversion";
 }
@@ -249,9 +249,9 @@ TEST_F(TracksTest, AnId3SizePastTheEndIsSearchedPastWithinTheSearchLimit) {
         writeFile(path, concat(concat(id3, Bytes(junk, 0)), mp3));
         PreparedTrack ready = prepare(path);
         if (junk < transform::FSMp3SearchLimit)
-            EXPECT_EQ(ready.path, path) << "streamed as it is after " << junk << " bytes: " << ready.problem;
+            EXPECT_EQ(ready.path, path) << "streamed as it is after " << junk << " bytes: " << describe(ready.refusal);
         else
-            EXPECT_EQ(ready.problem, "not a sound file Tunemill can read: it is binary data in which no MP3, WAV, "
+            EXPECT_EQ(describe(ready.refusal), "not a sound file Tunemill can read: it is binary data in which no MP3, WAV, "
                                      "AIFF, FLAC or Ogg audio was found");
     }
     EXPECT_TRUE(converted.empty());

@@ -51,10 +51,10 @@ TEST(PlaylistFileTest, LocationsResolveAgainstThePlaylistFolder) {
     EXPECT_EQ(resolveLocation("/abs/a.mp3", "/music").path, fs::path("/abs/a.mp3"));
     EXPECT_EQ(resolveLocation("file:///m/a%20b%C3%A9.mp3", "/x").path, fs::path("/m/a bé.mp3"));
     EXPECT_EQ(resolveLocation("FILE://localhost/m/a.mp3", "/x").path, fs::path("/m/a.mp3"));
-    EXPECT_NE(resolveLocation("file://server/m/a.mp3", "/x").problem, "");
+    EXPECT_EQ(resolveLocation("file://server/m/a.mp3", "/x").problem, LocationProblem::OtherComputer);
     ResolvedLocation web = resolveLocation("http://example.org/a.mp3", "/x");
     EXPECT_TRUE(web.path.empty());
-    EXPECT_NE(web.problem.find("web address"), std::string::npos);
+    EXPECT_EQ(web.problem, LocationProblem::WebAddress);
 }
 
 TEST(PlaylistFileTest, WindowsSeparatorsAreFollowedWhenTheFileIsThere) {

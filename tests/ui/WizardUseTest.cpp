@@ -32,6 +32,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -50,6 +51,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -247,9 +249,10 @@ private slots:
     void someTracksFailingAreCountedOnTheFinishPage() {
         WizardFixture fixture;
         std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
-        std::string notes = fixture.path("notes.mp3");
+        std::string notes = fixture.path("notes.mp3"), gone = fixture.path("gone.mp3");
         std::ofstream(notes) << "just some words";
-        publish::SavePlaylist({mp3, notes, mp3}, {"One", "Words", "Three"}, fixture.context.settings.settingsFile());
+        publish::SavePlaylist({mp3, notes, gone, mp3}, {"One", "Words", "Gone", "Four"},
+                              fixture.context.settings.settingsFile());
         ui::CWizard wizard(fixture.context);
         wizard.show();
         wizard.next();
@@ -258,10 +261,15 @@ private slots:
         wizard.next();
         QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
         QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts[0].contains("Track 2, " + QString::fromStdString(notes) + ": skipped"));
+        QVERIFY(boxes.texts[0].contains("Track 2, " + QString::fromStdString(notes) +
+                                        ": skipped, not a sound file Tunemill can read: it is text"));
+        // Deleted since it was added: said as the command line says it.
+        QVERIFY2(boxes.texts[0].contains("Track 3, " + QString::fromStdString(gone) +
+                                         ": skipped, the file cannot be opened: No such file or directory"),
+                 qPrintable(boxes.texts[0]));
         QLabel* count = wizard.finishPage()->publishedCount();
         QVERIFY(!count->isHidden());
-        QVERIFY(count->text().startsWith("2 of 3 tracks were published"));
+        QVERIFY(count->text().startsWith("2 of 4 tracks were published"));
         QVERIFY(wizard.finishPage()->outputFolder()->text().contains(
             QString::fromStdString(fixture.path("Documents/Tunemill/output"))));
         QVERIFY(wizard.finishPage()->outputFolder()->textInteractionFlags() & Qt::TextSelectableByMouse);
@@ -790,6 +798,71 @@ private slots:
             QCOMPARE(boxes.texts.size(), 1);
             QVERIFY(boxes.texts[0].contains("empty: holds no sound files"));
         }
+    }
+
+    // The command line and the wizard take the same inputs through one
+    // intake: each refusal with the same reason, after the same file or the
+    // playlist that holds it, and the one WAV given three times converted
+    // once, into one MP3 in the work folder.
+    void bothFrontEndsTakeTheSameInputsAlike() {
+        WizardFixture fixture;
+        fs::create_directories(fixture.path("in/lists"));
+        std::string wav = fixture.path("in/tone.wav"), pipe = fixture.path("in/pipe.mp3");
+        std::string inner = fixture.path("in/lists/inner.m3u"), outer = fixture.path("in/outer.m3u");
+        std::string missing = fixture.path("in/missing.wav"), web = "http://example.org/x.mp3";
+        QCOMPARE(std::system(("sox -n -r 44100 -c 2 '" + wav + "' synth 1 sine 440").c_str()), 0);
+        QCOMPARE(mkfifo(pipe.c_str(), 0644), 0);
+        std::ofstream(inner) << "../tone.wav\ngone.wav\n";
+        std::ofstream(outer) << "lists/inner.m3u\n";
+        QStringList given;
+        for (const std::string& name : {missing, web, outer, pipe, wav, wav})
+            given << QString::fromStdString(name);
+        // Who is named, and why.
+        const std::vector<std::pair<std::string, std::string>> refusals = {
+            {missing, "the file cannot be opened: No such file or directory"},
+            {web, web + " is a web address; only files on this computer can be published"},
+            {inner, "gone.wav is missing"},
+            {pipe, "the file is a FIFO (named pipe), not a regular file"}};
+        auto names = [](const QString& text, const std::string& who, const std::string& why) {
+            for (const QString& line : text.split('\n')) {
+                qsizetype at = line.indexOf(QString::fromStdString(who) + ": ");
+                if (at >= 0 && line.indexOf(QString::fromStdString(why), at) > at)
+                    return true;
+            }
+            return false;
+        };
+
+        QProcess publisher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CACHE_HOME", QString::fromStdString(fixture.path("cli-cache")));
+        publisher.setProcessEnvironment(environment);
+        publisher.start(TUNEMILL_BUILD "/tunemill-publish",
+                        QStringList{"--runtime", "0", "--html", "0", "--folder", QString::fromStdString(fixture.path("site"))} +
+                            given);
+        QVERIFY(publisher.waitForFinished(120000));
+        QString said = QString::fromUtf8(publisher.readAllStandardError());
+        QCOMPARE(publisher.exitCode(), 1);
+        QCOMPARE(said.count("Converting "), 1);
+
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        BoxCounter boxes;
+        wizard.playlistPage()->addFiles(given);
+        QCOMPARE(boxes.texts.size(), 1);
+        for (const auto& [who, why] : refusals) {
+            QVERIFY2(names(said, who, why), qPrintable(QString::fromStdString(who + ": " + why + "\n") + said));
+            QVERIFY2(names(boxes.texts[0], who, why),
+                     qPrintable(QString::fromStdString(who + ": " + why + "\n") + boxes.texts[0]));
+        }
+        std::vector<fs::path> converted;
+        for (const fs::directory_entry& entry : fs::directory_iterator(fixture.path("Documents/Tunemill")))
+            if (entry.path().extension() == ".mp3")
+                converted.push_back(entry.path());
+        QCOMPARE(converted.size(), size_t(1));
+        QTreeWidget* list = wizard.playlistPage()->list();
+        QCOMPARE(list->topLevelItemCount(), 3);
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(list->topLevelItem(row)->text(2).toStdString(), converted[0].string());
     }
 
     void choosingAFolderCreatesNothing() {

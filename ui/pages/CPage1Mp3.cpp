@@ -1,13 +1,11 @@
 #include "ui/pages/CPage1Mp3.h"
 
-#include "audio/InputExpansion.h"
-#include "audio/LyricsLookup.h"
 #include "audio/Mp3Converter.h"
 #include "audio/SoundFileNames.h"
-#include "audio/TrackPreparation.h"
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
 #include "input_files/InputFile.h"
+#include "content_cache/PublishCache.h"
 #include "text_formats/PlaylistFile.h"
 #include "publish/ProductName.h"
 #include "text_formats/StorableText.h"
@@ -153,13 +151,19 @@ QString storableTitle(const std::string& title, const QString& whose, QStringLis
 
 // Qt shows a file name that is not UTF-8 with replacement characters, and
 // such a name no longer finds the file.
-std::optional<QString> unstorablePath(const QString& file) {
-    if (file.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(file))
+bool lostItsName(const QString& file) { return file.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(file); }
+
+// Why a file was not added, after its name.
+QString refusalText(const audio::Refusal& refusal) {
+    switch (refusal.reason) {
+    case audio::RefusalReason::PathNotUtf8:
         return QCoreApplication::translate("ui::CPage1Mp3", "its name is not valid UTF-8, which the playlist cannot store");
-    if (!publish::isStorableText(file.toStdString()))
+    case audio::RefusalReason::PathHasControls:
         return QCoreApplication::translate("ui::CPage1Mp3",
                                            "its name holds control characters, which the playlist cannot store");
-    return std::nullopt;
+    default: break;
+    }
+    return QString::fromStdString(audio::describe(refusal));
 }
 
 } // namespace
@@ -308,7 +312,7 @@ void CPage1Mp3::loadStoredPlaylist() {
         entries << makeEntry(static_cast<int>(i), QString::fromStdString(paths[i]), QString::fromStdString(titles[i]));
     rows->addTopLevelItems(entries);
     lyricsCursor = 0;
-    storedLyricsFiles = std::make_unique<audio::LyricsFileIndex>();
+    storedLyrics = std::make_unique<audio::PlaylistLyrics>();
     lyricsLookup.start();
 }
 
@@ -320,10 +324,10 @@ void CPage1Mp3::lookUpStoredLyrics() {
             return;
         QTreeWidgetItem* item = rows->topLevelItem(lyricsCursor);
         if (!lyricsLookedUp(item))
-            showLyrics(item, audio::findLyrics(item->text(FileColumn).toStdString(), *storedLyricsFiles).found);
+            showLyrics(item, storedLyrics->of(item->text(FileColumn).toStdString()));
     }
     lyricsLookup.stop();
-    storedLyricsFiles.reset();
+    storedLyrics.reset();
 }
 
 void CPage1Mp3::fillQualities() {
@@ -419,41 +423,41 @@ void CPage1Mp3::rememberFolderOf(const QString& file) { addFolder = QFileInfo(fi
 
 void CPage1Mp3::savePlaylist() { publish::updatePlaylist(playlist(), context.settings.settingsFile()); }
 
-std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const QString& given, QStringList& refused) {
+std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const audio::TrackIntake& intake, const QString& given,
+                                                   QStringList& refused) {
     std::string path = given.toStdString();
-    if (!audio::isCollection(path))
-        return {{path, ""}};
+    if (lostItsName(given)) {
+        refused << given + ": " + refusalText({audio::RefusalReason::PathNotUtf8, path, "", {}, ""});
+        return {};
+    }
     // A large folder's tags take a while to read for the order.
-    audio::ExpandedInput input = runWithWaitDialog(tr("Reading %1").arg(QFileInfo(given).fileName()), window(),
-                                                   [&] { return audio::expandInput(path); });
-    for (const audio::SkippedEntry& entry : input.skipped)
-        refused << tr("%1: %2 %3, skipped")
-                       .arg(given, QString::fromStdString(entry.name), QString::fromStdString(entry.reason));
-    if (input.tracks.empty())
-        refused << tr("%1: holds no sound files").arg(given);
+    auto expand = [&] { return intake.expand(path, ""); };
+    audio::ExpandedInput input = audio::TrackIntake::standsForMany(path)
+                                     ? runWithWaitDialog(tr("Reading %1").arg(QFileInfo(given).fileName()), window(), expand)
+                                     : expand();
+    for (const audio::Refusal& entry : input.skipped) {
+        if (entry.reason == audio::RefusalReason::NoSoundFiles) {
+            refused << tr("%1: holds no sound files").arg(given);
+            continue;
+        }
+        QString holder = entry.playlist.empty() ? given : QString::fromStdString(entry.playlist);
+        refused << tr("%1: %2 %3, skipped").arg(holder, QString::fromStdString(entry.file), refusalText(entry));
+    }
     return input.tracks;
 }
 
-void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& addition, QStringList& refused,
-                         QStringList& notes) {
+void CPage1Mp3::addTrack(audio::TrackIntake& intake, const audio::InputTrack& track, const QString& caption,
+                         QStringList& refused, QStringList& notes) {
     QString file = QString::fromStdString(track.path);
-    if (std::optional<QString> problem = unstorablePath(file)) {
-        refused << file + ": " + *problem;
+    audio::TakenTrack taken = intake.take(track, [&](const std::function<audio::PreparedTrack()>& convert) {
+        return runWithWaitDialog(caption, window(), convert);
+    });
+    if (taken.refusal) {
+        refused << file + ": " + refusalText(*taken.refusal);
         return;
     }
-    std::string named = track.title.empty() ? audio::titleForFile(track.path) : track.title;
-    QString title = storableTitle(named, file, notes);
-    auto convert = [&](const std::string& path, const audio::TrackCheck& check) {
-        return runWithWaitDialog(addition.caption, window(), [&] {
-            return audio::convertForPlayers(path, check, addition.workFolder, addition.now);
-        });
-    };
-    audio::PreparedTrack ready = audio::prepareTrack(track.path, convert);
-    if (ready.path.empty()) {
-        refused << file + ": " + QString::fromStdString(ready.problem);
-        return;
-    }
-    audio::CarriedLyrics lyrics = audio::carryLyrics(track.path, ready.path, addition.lyricsFiles);
+    QString title = storableTitle(taken.title, file, notes);
+    audio::CarriedLyrics& lyrics = taken.lyrics;
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         notes << tr("%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.")
                      .arg(file, QString::fromStdString(lyrics.passedOver))
@@ -467,18 +471,20 @@ void CPage1Mp3::addTrack(const audio::InputTrack& track, const Addition& additio
                      .arg(file, QString::fromStdString(lyrics.unwritten));
         lyrics.found.reset();
     }
-    addEntry(rows->topLevelItemCount(), QString::fromStdString(ready.path), title, lyrics.found);
+    addEntry(rows->topLevelItemCount(), QString::fromStdString(taken.path), title, lyrics.found);
 }
 
 void CPage1Mp3::addFiles(const QStringList& files) {
-    audio::LyricsFileIndex lyricsFiles;
-    Addition addition{files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3"), localNow(),
-                      audio::workFolder(context.documentsFolder), lyricsFiles};
+    // Conversions go to the work folder, reusing an earlier one of the same
+    // bytes kept in the publish's cache.
+    audio::TrackIntake intake({audio::workFolder(context.documentsFolder), publish::defaultCacheFolder(),
+                               publish::PublishCache::DefaultLimit, true});
+    QString caption = files.size() == 1 ? tr("Converting mp3") : tr("Convert mp3");
     QStringList refused, notes;
     for (const QString& given : files) {
         rememberFolderOf(given);
-        for (const audio::InputTrack& track : tracksOf(given, refused))
-            addTrack(track, addition, refused, notes);
+        for (const audio::InputTrack& track : tracksOf(intake, given, refused))
+            addTrack(intake, track, caption, refused, notes);
     }
     savePlaylist();
     if (!refused.isEmpty())

@@ -1,10 +1,9 @@
 #ifndef UI_PAGES_CPAGE1MP3_H
 #define UI_PAGES_CPAGE1MP3_H
 
-#include "audio/InputExpansion.h"
-#include "audio/LyricsLookup.h"
 #include "audio/PreviewPlayer.h"
 #include "audio/Recorder.h"
+#include "audio/TrackIntake.h"
 #include "publish/Playlist.h"
 #include "ui/WizardContext.h"
 #include "ui/pages/WizardPage.h"
@@ -79,19 +78,14 @@ protected:
 private:
     void buildToolBar();
     void buildContextMenu();
-    // What every track of one Add shares.
-    struct Addition {
-        QString caption;
-        std::tm now;
-        std::string workFolder;
-        audio::LyricsFileIndex& lyricsFiles;
-    };
     QTreeWidgetItem* makeEntry(int row, const QString& path, const QString& title);
     void addEntry(int row, const QString& path, const QString& title, const std::optional<audio::FoundLyrics>& lyrics);
     // The tracks a given file, folder or playlist stands for; what cannot be
     // followed goes into `refused`.
-    std::vector<audio::InputTrack> tracksOf(const QString& given, QStringList& refused);
-    void addTrack(const audio::InputTrack& track, const Addition& addition, QStringList& refused, QStringList& notes);
+    std::vector<audio::InputTrack> tracksOf(const audio::TrackIntake& intake, const QString& given,
+                                            QStringList& refused);
+    void addTrack(audio::TrackIntake& intake, const audio::InputTrack& track, const QString& caption,
+                  QStringList& refused, QStringList& notes);
     void lookUpStoredLyrics();
     // Numbers the rows from `from` on.
     void renumber(int from = 0);
@@ -119,8 +113,8 @@ private:
     QString addFolder;
     QTimer lyricsLookup;
     int lyricsCursor = 0;
-    // The stored rows' folders, while their lookup goes on.
-    std::unique_ptr<audio::LyricsFileIndex> storedLyricsFiles;
+    // The stored rows' lyrics, while their lookup goes on.
+    std::unique_ptr<audio::PlaylistLyrics> storedLyrics;
     bool initialised = false;
 };
 

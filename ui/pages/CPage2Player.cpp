@@ -1,6 +1,6 @@
 #include "ui/pages/CPage2Player.h"
 
-#include "audio/LyricsLookup.h"
+#include "audio/TrackIntake.h"
 #include "publish/Playlist.h"
 #include "publish/PreviewTrack.h"
 #include "publish/ProductName.h"
@@ -174,11 +174,10 @@ void CPage2Player::buildTrack(const PreviewTrack& track) {
                                             dataFile = context.settings.previewDataFile(),
                                             stop = buildStop.get_token()] {
         publish::MusicLibraryAnalyser analyser(folders);
-        audio::LyricsFileIndex lyricsFiles;
+        audio::PlaylistLyrics lyrics;
         publish::TrackTask task =
-            publish::trackTask(1, track.path, track.title, track.lyrics, [&lyricsFiles](const std::string& soundFile) {
-                return audio::timedLyricsText(soundFile, lyricsFiles);
-            });
+            publish::trackTask(1, track.path, track.title, track.lyrics,
+                               [&lyrics](const std::string& soundFile) { return lyrics.textOf(soundFile); });
         return publish::buildPreviewTrack(task, analyser, publish::defaultCacheFolder(), folder, dataFile, stop)
             .outcome;
     }));

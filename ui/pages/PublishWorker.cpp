@@ -1,6 +1,6 @@
 #include "ui/pages/PublishWorker.h"
 
-#include "audio/LyricsLookup.h"
+#include "audio/TrackIntake.h"
 #include "publish/PublishJob.h"
 #include "publish/SpectrumAnalyser.h"
 #include "ui/wait/CWaitDialog.h"
@@ -30,9 +30,8 @@ void PublishWorker::start() {
         publish::PublishJobOptions options;
         options.cacheFolder = publish::defaultCacheFolder();
         publish::PublishJob job(context.settings, analyser, *this, context.runtimeFolder, options);
-        audio::LyricsFileIndex lyricsFiles;
-        job.findLyricsWith(
-            [&lyricsFiles](const std::string& soundFile) { return audio::timedLyricsText(soundFile, lyricsFiles); });
+        audio::PlaylistLyrics lyrics;
+        job.findLyricsWith([&lyrics](const std::string& soundFile) { return lyrics.textOf(soundFile); });
         job.run(stop);
         finished = true;
     });
@@ -69,9 +68,15 @@ void PublishWorker::trackDone(const publish::TrackReport& report) {
         ++outcome.published;
         return;
     }
+    // A file the movie builder cannot read was taken in before: the intake
+    // says what became of it since (deleted, replaced by something else).
+    std::optional<audio::Refusal> refusal;
+    if (report.outcome == publish::TrackOutcome::Unsupported)
+        refusal = audio::recheckTrack(report.source);
+    std::string why = refusal ? "skipped, " + audio::describe(*refusal) : publish::describe(report);
     outcome.failures << tr("Track %1, %2: %3")
                             .arg(report.number)
-                            .arg(QString::fromStdString(report.source), QString::fromStdString(publish::describe(report)));
+                            .arg(QString::fromStdString(report.source), QString::fromStdString(why));
 }
 
 void PublishWorker::done(const publish::PublishResult& result) {
