@@ -63,11 +63,10 @@ PreparedTrack convertThroughCache(const std::string& path, const TrackCheck& che
         return run(convert);
     publish::ContentHash key = publish::cacheKey({publish::CacheEntryKind::Conversion, source, "", {}, ""});
     if (std::optional<std::string> earlier = earlierConversion(*cache, key, workFolder, now))
-        return {*earlier, {}};
+        return {*earlier, {}, {}};
     PreparedTrack ready = run(convert);
-    // A cache that cannot keep it is the publish job's to report.
     if (!ready.path.empty())
-        (void)cache->store(publish::CacheEntryKind::Conversion, key, ready.path);
+        ready.notKept = cache->store(publish::CacheEntryKind::Conversion, key, ready.path);
     return ready;
 }
 

@@ -18,8 +18,8 @@ using ConversionRunner = std::function<PreparedTrack(const std::function<Prepare
 // bytes were converted before: then the earlier MP3 in the work folder is
 // used, or the cache's copy of it is put there under a new time-code name.
 // The playlist always names a file in the work folder, never the cache's
-// entry, which may be evicted. A new conversion is kept in the cache.
-// Without a cache it converts. `run` is called only when a conversion
+// entry, which may be evicted. A new conversion is kept in the cache (the
+// result says why not, when it cannot be). Without a cache it converts. `run` is called only when a conversion
 // really runs.
 PreparedTrack convertThroughCache(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                   const std::tm& now, const publish::PublishCache* cache, const ConversionRunner& run);

@@ -1,6 +1,7 @@
 #include "audio/TrackIntake.h"
 
 #include "audio/TrackTitle.h"
+#include "audio/WorkFolder.h"
 #include "text_formats/PlaylistFile.h"
 #include "text_formats/StorableText.h"
 
@@ -9,11 +10,6 @@ namespace fs = std::filesystem;
 namespace audio {
 
 namespace {
-
-std::tm localNow() {
-    std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);
-}
 
 std::optional<publish::PublishCache> openCache(const IntakeSettings& settings) {
     if (!settings.cacheFolder || settings.cacheFolder->empty())
@@ -51,7 +47,7 @@ std::optional<RefusalReason> unstorablePath(const std::string& path) {
 } // namespace
 
 TrackIntake::TrackIntake(IntakeSettings given)
-    : settings(std::move(given)), now(localNow()), cache(openCache(settings)) {}
+    : settings(std::move(given)), now(localTimeNow()), cache(openCache(settings)) {}
 
 ExpandedInput TrackIntake::expand(const std::string& given, const std::string& title) const {
     if (std::optional<RefusalReason> remote = remoteLocation(given))
@@ -81,6 +77,7 @@ TakenTrack TrackIntake::take(const InputTrack& track, const ConversionRunner& ru
         return taken;
     }
     taken.path = ready.path;
+    taken.conversionNotKept = ready.notKept;
     taken.title = track.title.empty() ? titleForFile(track.path) : track.title;
     if (settings.lyrics)
         taken.lyrics = carryLyrics(track.path, ready.path, lyricsFiles);

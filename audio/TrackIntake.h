@@ -36,6 +36,8 @@ struct TakenTrack {
     std::string title;
     // Its timed lyrics, carried beside a conversion.
     CarriedLyrics lyrics;
+    // Why the cache (in `cacheFolder`) could not keep its new conversion.
+    std::error_code conversionNotKept;
 };
 
 // Takes in what the user gives, for both front ends alike: folders and
@@ -58,6 +60,9 @@ public:
 
     // Makes one track ready; `run` runs a conversion when one is needed.
     TakenTrack take(const InputTrack& track, const ConversionRunner& run);
+
+    // Where conversions are kept, "" when they are not.
+    std::filesystem::path cacheFolder() const { return cache ? cache->folder() : std::filesystem::path(); }
 
 private:
     IntakeSettings settings;

@@ -65,20 +65,20 @@ TrackCheck checkTrack(const std::string& path) {
 PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                 const std::tm& now) {
     if (workFolder.empty())
-        return {"", {RefusalReason::NoWorkFolder, path, "", {}, ""}};
+        return {"", {RefusalReason::NoWorkFolder, path, "", {}, ""}, {}};
     std::string converted = convertedFileName(workFolder, now);
     ConversionFailure failure;
     ConverterInput input = check.kind == AudioFileKind::Mp3 ? ConverterInput::Mp3 : ConverterInput::Pcm;
     if (!ConvertToMp3(path, converted, input, ConvertedSampleRate, failure))
-        return {"", {RefusalReason::ConversionFailed, path, "", {}, failure.cause}};
-    return {converted, {}};
+        return {"", {RefusalReason::ConversionFailed, path, "", {}, failure.cause}, {}};
+    return {converted, {}, {}};
 }
 
 PreparedTrack prepareTrack(const std::string& path, const TrackConverter& convert) {
     TrackCheck check = checkTrack(path);
     switch (check.need) {
-    case TrackNeed::Nothing: return {path, {}};
-    case TrackNeed::Refusal: return {"", check.refusal};
+    case TrackNeed::Nothing: return {path, {}, {}};
+    case TrackNeed::Refusal: return {"", check.refusal, {}};
     case TrackNeed::Conversion: break;
     }
     return convert(path, check);

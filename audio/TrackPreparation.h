@@ -31,6 +31,9 @@ TrackCheck checkTrack(const std::string& path);
 struct PreparedTrack {
     std::string path;
     Refusal refusal;
+    // Why a cache could not keep a new conversion, which is then made again
+    // next time.
+    std::error_code notKept;
 };
 
 // Converts a checked file to MP3 at ConvertedSampleRate under a new

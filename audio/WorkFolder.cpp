@@ -16,6 +16,11 @@ std::string workFolder(const std::string& documentsFolder) {
     return publish::createFolders(folder) ? "" : folder.string();
 }
 
+std::tm localTimeNow() {
+    std::time_t now = std::time(nullptr);
+    return *std::localtime(&now);
+}
+
 std::string timeCode(const std::tm& time) {
     char code[48];
     std::snprintf(code, sizeof code, "%02d%02d%02d%02d", time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min);

@@ -15,6 +15,9 @@ inline constexpr const char* TunemillFolderName = "Tunemill";
 // folder or the folder cannot be made.
 std::string workFolder(const std::string& documentsFolder);
 
+// The local time now, which time codes are made from.
+std::tm localTimeNow();
+
 // "%02d%02d%02d%02d": month, day, hour and minute of `time`.
 std::string timeCode(const std::tm& time);
 

@@ -84,6 +84,9 @@ void prepareTracks(cli::PublishArguments& arguments, audio::TrackIntake& intake,
             observer.refused(file, audio::describe(*taken.refusal));
             continue;
         }
+        if (taken.conversionNotKept)
+            std::fprintf(stderr, "The cache %s cannot keep the conversion of %s (%s); it is converted again next time\n",
+                         intake.cacheFolder().c_str(), file.name.c_str(), taken.conversionNotKept.message().c_str());
         std::string path = fs::absolute(taken.path).string();
         if (arguments.lyrics)
             lyrics[path] = cli::sayLyrics(file.name, taken.lyrics);

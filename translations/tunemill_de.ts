@@ -274,6 +274,10 @@
         <source>%1: the lyrics file %2 %3; it is not read.</source>
         <translation>%1: Die Liedtextdatei %2: %3; sie wird nicht gelesen.</translation>
     </message>
+    <message>
+        <source>%1: the cache %2 cannot keep its conversion (%3); it is converted again next time.</source>
+        <translation>%1: Der Zwischenspeicher %2 kann die Umwandlung nicht aufbewahren (%3); sie wird beim nächsten Mal erneut gemacht.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>

@@ -1,4 +1,5 @@
 #include "audio/AudioFileInspection.h"
+#include "audio/CachedConversion.h"
 #include "audio/Mp3Length.h"
 #include "audio/PortAudioSoundOutput.h"
 #include "audio/PreviewPlayer.h"
@@ -199,11 +200,49 @@ TEST_F(TracksTest, OnlyFilesThatNeedItReachTheConverter) {
                                 {folder.path("high.mp3"), AudioFileKind::Mp3}}));
 }
 
+// The same bytes are converted once: given again, under any name, the
+// earlier MP3 in the work folder is named; when that is gone, the cache's
+// copy is put back there under a new name. The cache's own entry, which may
+// be evicted, is never named.
+TEST_F(TracksTest, TheSameBytesAreConvertedOnceAndAlwaysNamedInTheWorkFolder) {
+    std::string wav = folder.path("tone.wav"), copy = folder.path("copy.wav"), work = folder.path("work");
+    writeToneWav(wav, 48000, 1, 0.5);
+    fs::copy_file(wav, copy);
+    fs::create_directories(work);
+    publish::PublishCache cache(folder.path("cache"), publish::PublishCache::DefaultLimit);
+    ASSERT_FALSE(cache.open());
+    int conversions = 0;
+    auto convert = [&](const std::string& path) {
+        return convertThroughCache(path, checkTrack(path), work, december6At1405(), &cache,
+                                   [&](const std::function<PreparedTrack()>& run) {
+                                       ++conversions;
+                                       return run();
+                                   });
+    };
+    std::string first = convert(wav).path;
+    EXPECT_EQ(fs::path(first), fs::path(work) / "12061405.mp3");
+    Bytes converted = readFile(first);
+    EXPECT_EQ(convert(copy).path, first);
+    fs::remove(first);
+    std::string again = convert(wav).path;
+    EXPECT_EQ(fs::path(again).parent_path(), fs::path(work));
+    EXPECT_EQ(readFile(again), converted);
+    EXPECT_EQ(conversions, 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(work), fs::directory_iterator()), 1) << "nothing else left there";
+
+    // A cache that cannot keep a conversion says why.
+    fs::remove_all(folder.path("cache"));
+    writeFile(folder.path("cache"), {1});
+    PreparedTrack unkept = convert(folder.path("tone.wav"));
+    EXPECT_TRUE(fs::exists(unkept.path));
+    EXPECT_EQ(unkept.notKept, std::errc::not_a_directory);
+}
+
 TEST_F(TracksTest, AFailedConversionGivesItsReason) {
     std::string wav = folder.path("tone.wav");
     writeToneWav(wav, 48000, 1, 0.5);
     PreparedTrack full = prepareTrack(wav, [](const std::string&, const TrackCheck&) {
-        return PreparedTrack{"", {RefusalReason::ConversionFailed, "", "", {}, "the disk is full"}};
+        return PreparedTrack{"", {RefusalReason::ConversionFailed, "", "", {}, "the disk is full"}, {}};
     });
     EXPECT_EQ(full.path, "");
     EXPECT_EQ(describe(full.refusal), "cannot be converted to MP3: the disk is full");

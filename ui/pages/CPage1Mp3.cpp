@@ -34,7 +34,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <ctime>
 #include <optional>
 
 namespace ui {
@@ -119,11 +118,6 @@ void showLyrics(QTreeWidgetItem* item, const std::optional<audio::FoundLyrics>& 
 }
 
 bool lyricsLookedUp(const QTreeWidgetItem* item) { return item->data(LyricsColumn, LyricsLookedUpRole).toBool(); }
-
-std::tm localNow() {
-    std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);
-}
 
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style) {
     return QIcon::fromTheme(name, style->standardIcon(fallback));
@@ -457,6 +451,10 @@ void CPage1Mp3::addTrack(audio::TrackIntake& intake, const audio::InputTrack& tr
         return;
     }
     QString title = storableTitle(taken.title, file, notes);
+    if (taken.conversionNotKept)
+        notes << tr("%1: the cache %2 cannot keep its conversion (%3); it is converted again next time.")
+                     .arg(file, QString::fromStdString(intake.cacheFolder().string()),
+                          QString::fromStdString(taken.conversionNotKept.message()));
     audio::CarriedLyrics& lyrics = taken.lyrics;
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         notes << tr("%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.")
@@ -595,7 +593,7 @@ void CPage1Mp3::stopRecording() {
     recorder->stop();
     record->setText(tr("&Record"));
     std::string work = audio::workFolder(context.documentsFolder);
-    std::string converted = audio::convertedFileName(work, localNow());
+    std::string converted = audio::convertedFileName(work, audio::localTimeNow());
     audio::ConversionFailure failure;
     bool done = runWithWaitDialog(tr("Converting mp3"), window(), [&] {
         return audio::ConvertToMp3(recordingPath, converted, audio::ConverterInput::Pcm, audio::EncoderSampleRate, failure);

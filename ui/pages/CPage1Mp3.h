@@ -10,7 +10,6 @@
 
 #include <QTimer>
 
-#include <ctime>
 #include <memory>
 #include <optional>
 #include <vector>
