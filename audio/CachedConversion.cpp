@@ -13,7 +13,7 @@ namespace audio {
 namespace {
 
 // An MP3 in the work folder that holds the same bytes as `fetched`.
-std::optional<fs::path> sameFileIn(const fs::path& folder, const fs::path& fetched) {
+std::optional<fs::path> sameFileIn(const fs::path& folder, const fs::path& fetched, const ReuseCheck& reusable) {
     std::error_code error;
     std::uintmax_t size = fs::file_size(fetched, error);
     publish::ContentHash wanted, found;
@@ -23,7 +23,7 @@ std::optional<fs::path> sameFileIn(const fs::path& folder, const fs::path& fetch
         const fs::path& file = entry.path();
         // Only files of its size are read.
         if (file != fetched && file.extension() == ".mp3" && entry.is_regular_file(error) &&
-            entry.file_size(error) == size && !publish::hashFile(file, found) && found == wanted)
+            entry.file_size(error) == size && !publish::hashFile(file, found) && found == wanted && reusable(file))
             return file;
     }
     return std::nullopt;
@@ -31,13 +31,14 @@ std::optional<fs::path> sameFileIn(const fs::path& folder, const fs::path& fetch
 
 // The earlier conversion of the bytes `key` stands for, in the work folder.
 std::optional<std::string> earlierConversion(const publish::PublishCache& cache, const publish::ContentHash& key,
-                                             const std::string& workFolder, const std::tm& now) {
+                                             const std::string& workFolder, const std::tm& now,
+                                             const ReuseCheck& reusable) {
     // Hidden, so that no folder of sound files ever takes it in.
     fs::path fetched = fs::path(workFolder) / ("." + key.hex() + ".mp3");
     if (!cache.fetch(publish::CacheEntryKind::Conversion, key, fetched))
         return std::nullopt;
     std::error_code error;
-    if (std::optional<fs::path> same = sameFileIn(workFolder, fetched)) {
+    if (std::optional<fs::path> same = sameFileIn(workFolder, fetched, reusable)) {
         fs::remove(fetched, error);
         return same->string();
     }
@@ -53,7 +54,8 @@ std::optional<std::string> earlierConversion(const publish::PublishCache& cache,
 } // namespace
 
 PreparedTrack convertThroughCache(const std::string& path, const TrackCheck& check, const std::string& workFolder,
-                                  const std::tm& now, const publish::PublishCache* cache, const ConversionRunner& run) {
+                                  const std::tm& now, const publish::PublishCache* cache, const ConversionRunner& run,
+                                  const ReuseCheck& reusable) {
     auto convert = [&] { return convertForPlayers(path, check, workFolder, now); };
     publish::ContentHash source;
     publish::FileDescriptor file;
@@ -62,7 +64,7 @@ PreparedTrack convertThroughCache(const std::string& path, const TrackCheck& che
         publish::hashFile(publish::descriptorPath(file.get()), source))
         return run(convert);
     publish::ContentHash key = publish::cacheKey({publish::CacheEntryKind::Conversion, source, "", {}, ""});
-    if (std::optional<std::string> earlier = earlierConversion(*cache, key, workFolder, now))
+    if (std::optional<std::string> earlier = earlierConversion(*cache, key, workFolder, now, reusable))
         return {*earlier, {}, {}};
     PreparedTrack ready = run(convert);
     if (!ready.path.empty())

@@ -155,8 +155,8 @@ std::string lyricsFileBeside(const std::string& soundFile) {
     return fs::path(soundFile).replace_extension(".lrc").string();
 }
 
-CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared, LyricsFileIndex& lyricsFiles) {
-    CarriedLyrics carried{findLyrics(given, lyricsFiles), ""};
+CarriedLyrics carryLyrics(LyricsSearch found, const std::string& given, const std::string& prepared) {
+    CarriedLyrics carried{std::move(found), ""};
     if (!carried.found || prepared == given)
         return carried;
     std::string beside = lyricsFileBeside(prepared);

@@ -53,15 +53,14 @@ std::string timedLyricsText(const std::string& soundFile, LyricsFileIndex& lyric
 // The ".lrc" file that goes beside `soundFile`.
 std::string lyricsFileBeside(const std::string& soundFile);
 
-// The lyrics of the file the user gave, and when it was converted to
-// `prepared`, whether they could be written beside that as its ".lrc", so
-// that the publish finds them there.
+// The lyrics found for the file the user gave, and when it was converted
+// to `prepared`, whether they could be written beside that as its ".lrc",
+// so that the publish finds them there.
 struct CarriedLyrics : LyricsSearch {
     // The ".lrc" that could not be written, or "".
     std::string unwritten;
 };
-[[nodiscard]] CarriedLyrics carryLyrics(const std::string& given, const std::string& prepared,
-                                        LyricsFileIndex& lyricsFiles);
+[[nodiscard]] CarriedLyrics carryLyrics(LyricsSearch found, const std::string& given, const std::string& prepared);
 
 } // namespace audio
 

@@ -2,6 +2,7 @@
 
 #include "audio/TrackTitle.h"
 #include "audio/WorkFolder.h"
+#include "input_files/InputFile.h"
 #include "text_formats/PlaylistFile.h"
 #include "text_formats/StorableText.h"
 
@@ -35,6 +36,14 @@ std::optional<RefusalReason> remoteLocation(const std::string& given) {
     return RefusalReason::OtherComputer;
 }
 
+// The lyrics written beside a conversion, "" when there are none.
+std::string lyricsBeside(const fs::path& converted) {
+    std::string lrc;
+    if (publish::readInputFile(lyricsFileBeside(converted.string()), LargestLyricsFile, lrc))
+        return "";
+    return lrc;
+}
+
 std::optional<RefusalReason> unstorablePath(const std::string& path) {
     publish::StorableText stored = publish::storableText(path);
     if (stored.readAsLatin1)
@@ -66,8 +75,13 @@ TakenTrack TrackIntake::take(const InputTrack& track, const ConversionRunner& ru
         taken.refusal = Refusal{*unstorable, track.path, track.playlist, {}, ""};
         return taken;
     }
+    LyricsSearch lyrics = settings.lyrics ? findLyrics(track.path, lyricsFiles) : LyricsSearch{};
+    // A conversion made for a file with other lyrics has those beside it.
+    auto reusable = [&](const fs::path& earlier) {
+        return !settings.lyrics || lyricsBeside(earlier) == (lyrics.found ? lyrics.found->lrc : "");
+    };
     auto convert = [&](const std::string& path, const TrackCheck& check) {
-        return convertThroughCache(path, check, settings.workFolder, now, cache ? &*cache : nullptr, run);
+        return convertThroughCache(path, check, settings.workFolder, now, cache ? &*cache : nullptr, run, reusable);
     };
     PreparedTrack ready = prepareTrack(track.path, convert);
     if (ready.path.empty()) {
@@ -80,7 +94,7 @@ TakenTrack TrackIntake::take(const InputTrack& track, const ConversionRunner& ru
     taken.conversionNotKept = ready.notKept;
     taken.title = track.title.empty() ? titleForFile(track.path) : track.title;
     if (settings.lyrics)
-        taken.lyrics = carryLyrics(track.path, ready.path, lyricsFiles);
+        taken.lyrics = carryLyrics(std::move(lyrics), track.path, ready.path);
     return taken;
 }
 

@@ -106,18 +106,18 @@ TEST_F(LyricsAndInputTest, AnLrcBesideWinsOverTagsInAnyCase) {
 TEST_F(LyricsAndInputTest, LyricsAreCarriedBesideTheConvertedFileOnly) {
     std::string song = mp3("given/song.mp3");
     LyricsFileIndex lyricsFiles;
-    EXPECT_FALSE(carryLyrics(song, folder.path("work/a.mp3"), lyricsFiles).found);
+    EXPECT_FALSE(carryLyrics(findLyrics(song, lyricsFiles), song, folder.path("work/a.mp3")).found);
     EXPECT_FALSE(fs::exists(folder.path("work/a.lrc"))) << "no lyrics, no file";
     write("given/song.lrc", "[00:01.00]One\n");
-    CarriedLyrics same = carryLyrics(song, song, lyricsFiles);
+    CarriedLyrics same = carryLyrics(findLyrics(song, lyricsFiles), song, song);
     ASSERT_TRUE(same.found);
     EXPECT_EQ(same.found->origin, LyricsOrigin::LyricsFile);
     EXPECT_EQ(timedLyricsText(song, lyricsFiles), "[00:01.00]One\n");
     fs::create_directories(folder.path("work"));
-    CarriedLyrics converted = carryLyrics(song, folder.path("work/a.mp3"), lyricsFiles);
+    CarriedLyrics converted = carryLyrics(findLyrics(song, lyricsFiles), song, folder.path("work/a.mp3"));
     EXPECT_EQ(converted.unwritten, "");
     EXPECT_EQ(readFile(folder.path("work/a.lrc")), readFile(folder.path("given/song.lrc")));
-    CarriedLyrics nowhere = carryLyrics(song, folder.path("no such folder/a.mp3"), lyricsFiles);
+    CarriedLyrics nowhere = carryLyrics(findLyrics(song, lyricsFiles), song, folder.path("no such folder/a.mp3"));
     EXPECT_TRUE(nowhere.found);
     EXPECT_EQ(nowhere.unwritten, folder.path("no such folder/a.lrc"));
     EXPECT_EQ(timedLyricsText(folder.path("no such folder/a.mp3"), lyricsFiles), "");

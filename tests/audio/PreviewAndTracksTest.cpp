@@ -201,9 +201,9 @@ TEST_F(TracksTest, OnlyFilesThatNeedItReachTheConverter) {
 }
 
 // The same bytes are converted once: given again, under any name, the
-// earlier MP3 in the work folder is named; when that is gone, the cache's
-// copy is put back there under a new name. The cache's own entry, which may
-// be evicted, is never named.
+// earlier MP3 in the work folder is named; when that is gone, or may not
+// stand for this one, the cache's copy is put there under a new name. The
+// cache's own entry, which may be evicted, is never named.
 TEST_F(TracksTest, TheSameBytesAreConvertedOnceAndAlwaysNamedInTheWorkFolder) {
     std::string wav = folder.path("tone.wav"), copy = folder.path("copy.wav"), work = folder.path("work");
     writeToneWav(wav, 48000, 1, 0.5);
@@ -212,12 +212,14 @@ TEST_F(TracksTest, TheSameBytesAreConvertedOnceAndAlwaysNamedInTheWorkFolder) {
     publish::PublishCache cache(folder.path("cache"), publish::PublishCache::DefaultLimit);
     ASSERT_FALSE(cache.open());
     int conversions = 0;
-    auto convert = [&](const std::string& path) {
-        return convertThroughCache(path, checkTrack(path), work, december6At1405(), &cache,
-                                   [&](const std::function<PreparedTrack()>& run) {
-                                       ++conversions;
-                                       return run();
-                                   });
+    auto convert = [&](const std::string& path, bool reusable = true) {
+        return convertThroughCache(
+            path, checkTrack(path), work, december6At1405(), &cache,
+            [&](const std::function<PreparedTrack()>& run) {
+                ++conversions;
+                return run();
+            },
+            [reusable](const fs::path&) { return reusable; });
     };
     std::string first = convert(wav).path;
     EXPECT_EQ(fs::path(first), fs::path(work) / "12061405.mp3");
@@ -227,8 +229,11 @@ TEST_F(TracksTest, TheSameBytesAreConvertedOnceAndAlwaysNamedInTheWorkFolder) {
     std::string again = convert(wav).path;
     EXPECT_EQ(fs::path(again).parent_path(), fs::path(work));
     EXPECT_EQ(readFile(again), converted);
+    std::string beside = convert(copy, false).path;
+    EXPECT_NE(beside, again);
+    EXPECT_EQ(readFile(beside), converted);
     EXPECT_EQ(conversions, 1);
-    EXPECT_EQ(std::distance(fs::directory_iterator(work), fs::directory_iterator()), 1) << "nothing else left there";
+    EXPECT_EQ(std::distance(fs::directory_iterator(work), fs::directory_iterator()), 2) << "nothing else left there";
 
     // A cache that cannot keep a conversion says why.
     fs::remove_all(folder.path("cache"));
