@@ -11,7 +11,7 @@ enum class AudioFileKind {
     Mp3,        // MPEG Layer III frames that chain, after any ID3v2 tags
     Wav,        // RIFF WAVE
     Aiff,       // AIFF or AIFF-C
-    Decodable,  // FLAC, Ogg (Vorbis, Opus), RF64: decoded through libsndfile
+    Decodable,  // FLAC (libFLAC), Ogg (Vorbis, Opus), RF64 (libsndfile)
     RawPcm,     // no header, named .raw or .pcm: 16-bit stereo at 44100 Hz
     Foreign,    // anything else: never published
     Unreadable, // cannot be opened or read

@@ -3,6 +3,7 @@
 #include "audio/AudioByteReader.h"
 #include "audio/AudioHeaderParsers.h"
 #include "audio/DecodedInput.h"
+#include "audio/FlacInput.h"
 #include "audio/Mp3InputDecoder.h"
 #include "audio/PcmUnpacking.h"
 #include "input_files/InputFile.h"
@@ -62,8 +63,9 @@ bool startMp3(AudioInput& input, lame_t encoder) {
     return true;
 }
 
-// WAV and AIFF files the parsers cannot read, and the formats they leave
-// to it, go to libsndfile: never to raw PCM, which would be noise.
+// FLAC goes to libFLAC; WAV and AIFF files the parsers cannot read, and the
+// formats they leave to it, go to libsndfile: never to raw PCM, which would
+// be noise.
 bool detectHeader(AudioInput& input, lame_t encoder) {
     unsigned char tag[4];
     bool haveTag = readBytes(input.stream, tag, 4) == 4;
@@ -77,7 +79,9 @@ bool detectHeader(AudioInput& input, lame_t encoder) {
     } else if (haveTag && hasTag(tag, "FORM")) {
         result = parseAiffHeader(input, encoder);
         parsed = AudioFormat::Aiff;
-    } else if (haveTag && (hasTag(tag, "fLaC") || hasTag(tag, "OggS") || hasTag(tag, "RF64"))) {
+    } else if (haveTag && hasTag(tag, "fLaC")) {
+        return !input.fromStandardInput && openFlacInput(input, encoder);
+    } else if (haveTag && (hasTag(tag, "OggS") || hasTag(tag, "RF64"))) {
         result = HeaderResult::Delegated;
     }
     if (result == HeaderResult::Failed)
@@ -159,6 +163,7 @@ AudioInput::~AudioInput() {
     if (decoder)
         hip_decode_exit(decoder);
     closeDecodedInput(*this);
+    closeFlacInput(*this);
     if (stream && !fromStandardInput)
         std::fclose(stream);
 }
@@ -235,8 +240,10 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
             input.error = "the file cannot be read";
             return -1;
         }
-    } else if (input.format == AudioFormat::Decoded) {
-        samples = readDecodedBlock(input, samplesToRead(input, encoder), left, right);
+    } else if (input.format == AudioFormat::Flac || input.format == AudioFormat::Decoded) {
+        int wanted = samplesToRead(input, encoder);
+        samples = input.format == AudioFormat::Flac ? readFlacBlock(input, wanted, left, right)
+                                                    : readDecodedBlock(input, wanted, left, right);
         if (samples < 0)
             return -1;
     } else {
@@ -251,6 +258,7 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
 
 bool CloseAudioInput(AudioInput& input) {
     closeDecodedInput(input);
+    closeFlacInput(input);
     std::FILE* stream = input.stream;
     input.stream = nullptr;
     if (!stream || input.fromStandardInput)

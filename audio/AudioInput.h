@@ -14,9 +14,12 @@ struct sf_private_tag;
 
 namespace audio {
 
-// Decoded: a file the reader's own parsers leave to libsndfile (FLAC, Ogg,
-// RF64, and WAV or AIFF encodings other than plain PCM and floats).
-enum class AudioFormat { Unknown, RawPcm, Wav, Aiff, Mp3, Decoded };
+struct FlacStream;
+
+// Flac: native FLAC, through libFLAC. Decoded: a file the reader's own
+// parsers leave to libsndfile (Ogg, RF64, and WAV or AIFF encodings other
+// than plain PCM and floats).
+enum class AudioFormat { Unknown, RawPcm, Wav, Aiff, Mp3, Flac, Decoded };
 
 // The encoder's "number of samples" before anything is known.
 constexpr unsigned long UnknownSampleCount = 4294967295UL;
@@ -51,6 +54,7 @@ struct AudioInput {
     hip_t decoder = nullptr;
     Mp3InputFacts mp3;
     sf_private_tag* decoded = nullptr;
+    FlacStream* flac = nullptr;
     // Room for one block of packed and of unpacked samples.
     std::vector<unsigned char> packed;
     std::vector<int32_t> unpacked;

@@ -5,7 +5,7 @@
 
 namespace audio {
 
-// Audio the reader's own parsers do not decode (FLAC, Ogg Vorbis and Opus,
+// Audio the reader's own parsers do not decode (Ogg Vorbis, Opus, Ogg FLAC,
 // RF64, µ-law, A-law and ADPCM WAV or AIFF-C), read through libsndfile.
 
 // Opens the file of `input.stream` anew for libsndfile and tells the encoder

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   lame libmp3lame-dev libmpg123-dev mpg123 ffmpeg flac sox time strace
   libxxhash-dev
-  libsndfile1-dev libtag1-dev
+  libsndfile1-dev libflac-dev libtag1-dev
   libpugixml-dev
   portaudio19-dev
   libmicrohttpd-dev

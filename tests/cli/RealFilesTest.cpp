@@ -123,12 +123,14 @@ TEST_F(RealFilesTest, EditorsWavAndAiffFilesConvertWithTheRightSoundAndLength) {
         {"ima.wav", "sox IN -e ima-adpcm OUT"},
         {"msadpcm.wav", "sox IN -e ms-adpcm OUT"},
         {"tone.flac", "flac --silent -o OUT IN"},
+        {"s32.flac", "sox IN -b 32 -t wav - | flac --silent -o OUT -"},
         {"tone.ogg", "ffmpeg -v error -i IN -c:a libvorbis OUT"},
         {"tone.opus", "ffmpeg -v error -i IN -c:a libopus OUT"},
     };
     std::string arguments;
     for (const auto& [name, command] : files)
         arguments += "'" + make(name, command) + "' ";
+    ASSERT_TRUE(run("metaflac --show-bps '" + folder.path("s32.flac") + "' | grep -qx 32"));
     CommandResult published = publish(arguments);
     EXPECT_EQ(published.status, 0) << published.said;
     for (size_t i = 0; i < std::size(files); ++i) {
