@@ -5,6 +5,7 @@
 
 #include "WizardFixture.h"
 
+#include "publish/InstalledFiles.h"
 #include "publish/Playlist.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
@@ -16,6 +17,7 @@
 #include "ui/pages/CPage5Progress.h"
 #include "ui/pages/CPage6Finish.h"
 #include "ui/pages/EmbedSnippetBox.h"
+#include "ui/translations/Translations.h"
 #include "ui/wizard/CWizard.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,7 +41,10 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QTranslator>
 #include <QHeaderView>
 #include <QTimer>
 #include <QToolBar>
@@ -50,6 +56,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -90,6 +97,83 @@ void selectRow(QTreeWidget* list, int row) {
     list->clearSelection();
     list->setCurrentItem(list->topLevelItem(row));
     list->topLevelItem(row)->setSelected(true);
+}
+
+// A text as it is drawn: the mnemonics' "&" gone, markup read as text.
+QString drawnText(QString text, bool rich) {
+    if (rich)
+        return QTextDocumentFragment::fromHtml(text).toPlainText();
+    static const QRegularExpression mnemonic("&(.)");
+    return text.replace(mnemonic, "\\1");
+}
+
+std::optional<QString> cutLabel(QLabel* label) {
+    bool rich = label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    QString text = drawnText(label->text(), rich);
+    int margin = label->margin();
+    QRect room = label->contentsRect().marginsRemoved(QMargins(margin, margin, margin, margin));
+    int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    QRect needed = label->fontMetrics().boundingRect(room, flags, text);
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> cutCheckBox(QCheckBox* box) {
+    QStyle* style = box->style();
+    int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    QString text = drawnText(box->text(), false);
+    if (indicator + box->fontMetrics().horizontalAdvance(text) <= box->width())
+        return std::nullopt;
+    return text;
+}
+
+QStringList cutHeadings(QHeaderView* header) {
+    QStringList cut;
+    int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int section = 0; section < header->count(); ++section) {
+        QString text = header->model()->headerData(section, header->orientation()).toString();
+        if (!header->isSectionHidden(section) &&
+            header->fontMetrics().horizontalAdvance(text) + margins > header->sectionSize(section))
+            cut << text;
+    }
+    return cut;
+}
+
+// The texts of the window's visible labels, check boxes, group boxes and
+// column headers that are wider, or once wrapped taller, than their room.
+QStringList cutTexts(QWidget* window) {
+    QStringList cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        std::optional<QString> text;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+            text = cutLabel(label);
+        else if (auto* box = qobject_cast<QCheckBox*>(widget); box && !box->text().isEmpty())
+            text = cutCheckBox(box);
+        else if (auto* group = qobject_cast<QGroupBox*>(widget);
+                 group && group->fontMetrics().horizontalAdvance(drawnText(group->title(), false)) > group->width())
+            text = group->title();
+        else if (auto* header = qobject_cast<QHeaderView*>(widget))
+            cut << cutHeadings(header);
+        if (text)
+            cut << *text;
+    }
+    return cut;
+}
+
+// Puts the wizard's texts into `language` from the catalogue the build
+// compiled, as the program does at its start; English has none.
+void speak(const char* language) {
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale(language));
+    ui::installTranslations(*qApp, publish::translationFolders(TUNEMILL_BUILD));
 }
 
 // Counts every message box that opens until the object goes, answering each.
@@ -865,6 +949,36 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 3);
         for (int row = 0; row < 3; ++row)
             QCOMPARE(list->topLevelItem(row)->text(2).toStdString(), converted[0].string());
+    }
+
+    void everyTextFitsItsRoomAtTheSmallestWindowInEnglishAndGerman() {
+        for (const char* language : {"en_GB", "de_DE"}) {
+            speak(language);
+            WizardFixture fixture;
+            publish::SavePlaylist({fixture.makeMp3("a", "--resample 22.05")}, {"First"},
+                                  fixture.context.settings.settingsFile());
+            ui::CWizard wizard(fixture.context);
+            QCOMPARE(wizard.playlistPage()->list()->headerItem()->text(3),
+                     QString(language == std::string("de_DE") ? "Liedtext" : "Lyrics"));
+            wizard.resize(wizard.minimumSize());
+            wizard.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+            QStringList cut;
+            auto look = [&] {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                for (const QString& text : cutTexts(&wizard))
+                    cut << QString("%1, page %2: %3").arg(language).arg(wizard.currentId()).arg(text);
+            };
+            for (int page = ui::CWizard::PlaylistPage; page < ui::CWizard::ProgressPage; ++page) {
+                look();
+                wizard.next();
+            }
+            look();
+            QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
+            look();
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        }
+        speak("C");
     }
 
     void choosingAFolderCreatesNothing() {

@@ -34,6 +34,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace ui {
@@ -177,7 +178,8 @@ CPage1Mp3::CPage1Mp3(const WizardContext& shared, QWidget* parent)
     rows->header()->resizeSection(NumberColumn, 28);
     rows->header()->resizeSection(TitleColumn, 160);
     rows->header()->moveSection(LyricsColumn, FileColumn);
-    rows->header()->resizeSection(LyricsColumn, 48);
+    // Wide enough for the mark and for the heading in any language.
+    rows->header()->resizeSection(LyricsColumn, std::max(48, rows->header()->sectionSizeHint(LyricsColumn)));
     rows->headerItem()->setTextAlignment(LyricsColumn, Qt::AlignCenter);
     rows->headerItem()->setTextAlignment(TitleColumn, Qt::AlignCenter);
     setAcceptDrops(true);

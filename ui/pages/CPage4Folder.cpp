@@ -2,6 +2,7 @@
 
 #include "audio/WorkFolder.h"
 #include "ui/controls/AccessibleText.h"
+#include "ui/controls/WrappingCheckBox.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -22,8 +23,9 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), folder(new QLineEdit(this)),
       // "&Browser" would take Alt+B from the wizard's Back button.
       browse(new QPushButton(tr("B&rowser"), this)), html(new QCheckBox(tr("Generate HTML page"), this)),
-      runtime(new QCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"), this)),
-      note(new QLabel(this)) {
+      runtimeRow(new WrappingCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"),
+                                      this)),
+      runtime(runtimeRow->box()), note(new QLabel(this)) {
     folder->setObjectName("folder");
     folder->setReadOnly(true);
     note->setObjectName("note");
@@ -43,7 +45,7 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     layout->addWidget(new QLabel(tr("Publish Folder:"), this));
     layout->addLayout(row);
     layout->addWidget(html);
-    layout->addWidget(runtime);
+    layout->addWidget(runtimeRow);
     layout->addWidget(note);
     layout->addStretch();
     connect(browse, &QPushButton::clicked, this, &CPage4Folder::browseForFolder);

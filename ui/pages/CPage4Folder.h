@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace ui {
 
+class WrappingCheckBox;
+
 // The publish folder (always the Tunemill folder inside one the user
 // picks), whether a web page is made, and whether the runtime goes with it.
 class CPage4Folder : public WizardPage {
@@ -44,6 +46,8 @@ private:
     QLineEdit* folder;
     QPushButton* browse;
     QCheckBox* html;
+    // Its text is long, and longer in other languages: it wraps.
+    WrappingCheckBox* runtimeRow;
     QCheckBox* runtime;
     QLabel* note;
     bool initialised = false;
