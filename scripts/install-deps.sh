@@ -16,7 +16,7 @@ packages=(
   libmicrohttpd-dev
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libcli11-dev
-  xvfb xdotool imagemagick xdg-utils
+  xvfb xdotool x11-utils imagemagick xdg-utils
   desktop-file-utils dpkg-dev lintian appstream
   help2man groff-base man-db bash-completion
   chromium
