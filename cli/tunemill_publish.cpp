@@ -1,6 +1,6 @@
 // tunemill-publish: publishes a playlist into DIR/output from the command
-// line, through the same settings file and publish job as the wizard, and
-// serves the result on loopback when asked.
+// line, through the same publish job as the wizard, and serves the result
+// on loopback when asked.
 
 #include "audio/TrackIntake.h"
 #include "cli/ConsoleObserver.h"
@@ -109,6 +109,22 @@ audio::IntakeSettings intakeSettings(const cli::PublishArguments& arguments, con
     return settings;
 }
 
+// What the arguments ask the job for.
+publish::PublishSettings publishSettings(const cli::PublishArguments& arguments, const fs::path& skin) {
+    publish::PublishSettings settings;
+    settings.folder = fs::absolute(arguments.folder).string();
+    settings.title = storedTitle(arguments.title, "The playlist title");
+    settings.player = skin.string();
+    settings.autoStart = arguments.autoStart;
+    settings.autoNext = arguments.autoNext;
+    settings.loop = arguments.loop;
+    settings.random = arguments.shuffle;
+    settings.html = arguments.html;
+    settings.runtime = arguments.runtime;
+    settings.lyrics = arguments.lyrics;
+    return settings;
+}
+
 // The snippet goes to standard output, so that it can be taken as it is,
 // unless the served page's address is to be the first line there.
 void printEmbedSnippet(const cli::PublishArguments& arguments, const fs::path& output) {
@@ -200,16 +216,11 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
         say("no track could be prepared");
         return NotAllPublished;
     }
-    std::error_code error = publish::createFolders(arguments.folder);
-    publish::PlayerChoices playerChoices{player.movie.string(), arguments.autoStart, arguments.autoNext, arguments.loop,
-                                         arguments.shuffle, storedTitle(arguments.title, "The playlist title"),
-                                         arguments.lyrics};
-    publish::FolderChoices folderChoices{fs::absolute(arguments.folder).string(), arguments.html, arguments.runtime};
-    if (error || (error = publish::writePublishSettings(settings.settingsFile(), arguments.tracks, playerChoices,
-                                                        folderChoices))) {
+    if (std::error_code error = publish::createFolders(arguments.folder)) {
         say("cannot prepare the folder " + arguments.folder + " (" + error.message() + ")");
         return NotAllPublished;
     }
+    publish::PublishSettings publishing = publishSettings(arguments, player.movie);
 
     publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit};
     if (arguments.cache)
@@ -219,7 +230,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
         auto found = lyrics.find(soundFile);
         return found != lyrics.end() ? found->second : std::string();
     });
-    publish::PublishResult result = job.run(signals.token());
+    publish::PublishResult result = job.run(publishing, arguments.tracks, signals.token());
     return reportResult(result, arguments, requested, skippedEntries, observer, signals.received());
 }
 

@@ -6,9 +6,9 @@
 
 namespace publish {
 
-// The process's umask, read without setting it: umask() can only be read by
-// changing it, and for that moment every file another thread creates gets
-// the wrong permissions.
+// The process's file creation mask, read without setting it: the system
+// call that returns the mask also replaces it, and for that moment every
+// file another thread creates gets the wrong permissions.
 [[nodiscard]] std::error_code readFileCreationMask(mode_t& mask);
 
 } // namespace publish

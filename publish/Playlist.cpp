@@ -66,6 +66,15 @@ bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& tit
     pugi::xml_document document;
     if (readXmlDocument(settingsFile, document))
         return false;
+    for (PlaylistItem& item : playlistIn(document)) {
+        paths.push_back(std::move(item.path));
+        titles.push_back(std::move(item.title));
+    }
+    return !paths.empty();
+}
+
+std::vector<PlaylistItem> playlistIn(const pugi::xml_document& document) {
+    std::vector<PlaylistItem> playlist;
     for (pugi::xml_node item : document.document_element().children()) {
         if (item.type() != pugi::node_element || std::strcmp(item.name(), "item") != 0)
             continue;
@@ -76,11 +85,10 @@ bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& tit
             // A path we could not have stored names no file we know.
             if (path.empty() || !isStorableText(path))
                 continue;
-            paths.push_back(path);
-            titles.push_back(storableText(file.attribute("text").value()).text);
+            playlist.push_back({path, storableText(file.attribute("text").value()).text});
         }
     }
-    return !paths.empty();
+    return playlist;
 }
 
 } // namespace publish

@@ -6,6 +6,10 @@
 #include <system_error>
 #include <vector>
 
+namespace pugi {
+class xml_document;
+} // namespace pugi
+
 namespace publish {
 
 // The settings file the wizard's pages and the publish job share; relative,
@@ -39,6 +43,10 @@ bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesy
 // entries whose path is not left out; true when at least one was read.
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,
                   const std::filesystem::path& settingsFile = SettingsFileName);
+
+// The entries a settings document read already holds, as LoadPlaylist takes
+// them.
+std::vector<PlaylistItem> playlistIn(const pugi::xml_document& document);
 
 } // namespace publish
 

@@ -75,24 +75,26 @@ int staleMovies(const fs::path& oldOutput, const fs::path& newOutput) {
 
 } // namespace
 
-PublishResult PublishJob::run(std::stop_token stop) {
-    PublishResult result = publish(stop);
+PublishResult PublishJob::run(const PublishSettings& settings, const std::vector<PlaylistItem>& playlist,
+                              std::stop_token stop) {
+    PublishResult result = publish(settings, playlist, stop);
     observer.done(result);
     return result;
 }
 
-PublishResult PublishJob::publish(std::stop_token stop) {
-    std::optional<PublishSettings> settings = loadPublishSettings(folder.settingsFile());
-    if (!settings)
-        return nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() + ".");
-    Tracks tracks;
-    LoadPlaylist(tracks.paths, tracks.titles, folder.settingsFile());
-    return publishInto(*settings, tracks, stop);
+PublishResult PublishJob::run(std::stop_token stop) {
+    std::optional<StoredPublish> stored = loadStoredPublish(folder.settingsFile());
+    if (stored)
+        return run(stored->settings, stored->playlist, stop);
+    PublishResult result = nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() + ".");
+    observer.done(result);
+    return result;
 }
 
-PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop) {
+PublishResult PublishJob::publish(const PublishSettings& settings, const std::vector<PlaylistItem>& playlist,
+                                  std::stop_token stop) {
     fs::path output = outputFolderIn(settings.folder);
-    if (tracks.paths.empty())
+    if (playlist.empty())
         return nothingPublished(output, "The playlist is empty.");
     std::error_code error = createFolders(settings.folder);
     OutputFolder located;
@@ -112,7 +114,7 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
 
     std::optional<PublishCache> cache = openCache();
     TrackStager stager(analyser, analyser.identity(), cache ? &*cache : nullptr, staging.path());
-    StagedTracks staged = stageTracks(tracks, settings.lyrics, stager, output, stop);
+    StagedTracks staged = stageTracks(playlist, settings.lyrics, stager, output, stop);
     // A lower limit than before is kept at once; otherwise only new entries
     // can take the cache past it.
     if (cache && (stager.storedAny() || options.cacheLimit != PublishCache::DefaultLimit))
@@ -122,10 +124,9 @@ PublishResult PublishJob::publishInto(const PublishSettings& settings, const Tra
     if (staged.failure)
         return failed(output, *staged.failure);
     if (staged.published == 0)
-        return nothingPublished(output, tracks.paths.size() == 1
-                                            ? "The track could not be published."
-                                            : "None of the " + std::to_string(tracks.paths.size()) +
-                                                  " tracks could be published.");
+        return nothingPublished(output, playlist.size() == 1 ? "The track could not be published."
+                                                             : "None of the " + std::to_string(playlist.size()) +
+                                                                   " tracks could be published.");
     if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged.items))
         return failed(output, *failure);
     fs::path notCarried;
@@ -185,14 +186,15 @@ std::optional<PublishCache> PublishJob::openCache() {
     return cache;
 }
 
-PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
-                                                 const fs::path& output, std::stop_token stop) {
-    int trackCount = static_cast<int>(tracks.paths.size());
+PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>& playlist, bool lyrics,
+                                                 TrackStager& stager, const fs::path& output, std::stop_token stop) {
+    int trackCount = static_cast<int>(playlist.size());
     int workers = options.jobs > 0 ? options.jobs : usableProcessors();
     TrackPool<StagedTrack> pool(
         trackCount, workers,
         [&](int index, int worker, std::stop_token halt) {
-            return stager.stage(trackTask(index + 1, tracks.paths[index], tracks.titles[index], lyrics, lyricsFinder),
+            const PlaylistItem& item = playlist[index];
+            return stager.stage(trackTask(index + 1, item.path, item.title, lyrics, lyricsFinder),
                                 folder.dataFile(worker), halt);
         },
         stop);
@@ -207,7 +209,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const Tracks& tracks, bool lyri
             staged.stopped = true;
             return staged;
         }
-        const std::string& source = tracks.paths[n - 1];
+        const std::string& source = playlist[n - 1].path;
         if (track->writeError) {
             pool.halt();
             staged.failure = stepFailure(PublishStep::TrackMovie, output / trackMovieName(n), track->writeError, source);

@@ -29,12 +29,12 @@ struct PublishJobOptions {
     std::uintmax_t cacheLimit = PublishCache::DefaultLimit;
 };
 
-// Publishes the settings file's playlist into the output folder: a track
-// movie per entry, the playlist document, the player movie and, when asked
-// for, the web page and the runtime. The new player is built beside the
-// output folder and put in its place only when it is complete, so a publish
-// that fails or is stopped leaves the old player as it was. Everything it
-// does is told to the observer.
+// Publishes a playlist into the output folder: a track movie per entry, the
+// playlist document, the player movie and, when asked for, the web page and
+// the runtime. The new player is built beside the output folder and put in
+// its place only when it is complete, so a publish that fails or is stopped
+// leaves the old player as it was. Everything it does is told to the
+// observer.
 class PublishJob {
 public:
     // `runtimeFolder` holds the SWF runtime copied next to the player when
@@ -50,12 +50,13 @@ public:
 
     // Runs the whole job; a stop request ends it with the old player in
     // place. The result is also the observer's last call.
+    PublishResult run(const PublishSettings& settings, const std::vector<PlaylistItem>& playlist,
+                      std::stop_token stop = {});
+    // The same with what the wizard's pages stored in the settings folder's
+    // settings file, read once.
     PublishResult run(std::stop_token stop = {});
 
 private:
-    struct Tracks {
-        std::vector<std::string> paths, titles;
-    };
     // What the tracks left: the playlist document's items, or the failure
     // that ends the publish.
     struct StagedTracks {
@@ -66,9 +67,9 @@ private:
         bool stopped = false;
     };
 
-    PublishResult publish(std::stop_token stop);
-    PublishResult publishInto(const PublishSettings& settings, const Tracks& tracks, std::stop_token stop);
-    StagedTracks stageTracks(const Tracks& tracks, bool lyrics, TrackStager& stager,
+    PublishResult publish(const PublishSettings& settings, const std::vector<PlaylistItem>& playlist,
+                          std::stop_token stop);
+    StagedTracks stageTracks(const std::vector<PlaylistItem>& playlist, bool lyrics, TrackStager& stager,
                              const std::filesystem::path& output, std::stop_token stop);
     // Checks the output folder, removes what earlier runs left beside it and
     // makes the staging folder: the failure that ends the publish, if any.

@@ -9,6 +9,11 @@ bool PublishOptions::Load() {
     pugi::xml_document document;
     if (readXmlDocument(path, document))
         return false;
+    Load(document);
+    return true;
+}
+
+void PublishOptions::Load(const pugi::xml_document& document) {
     values.clear();
     for (pugi::xml_attribute attribute : document.document_element().attributes()) {
         std::string name = attribute.name();
@@ -16,7 +21,6 @@ bool PublishOptions::Load() {
         if (!name.empty() && !value.empty())
             values[name] = value;
     }
-    return true;
 }
 
 bool PublishOptions::Save() { return !Merge(); }

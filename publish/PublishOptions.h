@@ -7,6 +7,10 @@
 #include <string>
 #include <system_error>
 
+namespace pugi {
+class xml_document;
+} // namespace pugi
+
 namespace publish {
 
 // A key/value store whose pairs are the attributes of the root element of
@@ -19,6 +23,8 @@ public:
     // Replaces the pairs with the root's attributes, made storable text;
     // false (pairs kept) when the file cannot be read.
     bool Load();
+    // The same from the file's document, read already.
+    void Load(const pugi::xml_document& document);
     // Merges the pairs into the existing file, keeping everything else in
     // it; false when there is no readable file (Save never creates one), a
     // value is not storable text, or it cannot be written back.

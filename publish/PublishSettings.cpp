@@ -2,6 +2,7 @@
 
 #include "publish/PublishOptions.h"
 #include "publish/SkinCatalogue.h"
+#include "publish/XmlDocument.h"
 #include "text_formats/StorableText.h"
 
 namespace publish {
@@ -31,6 +32,21 @@ std::optional<bool> flag(const PublishOptions& options, const char* key) {
 void keepFlag(const PublishOptions& options, const char* key, bool& value) {
     if (std::optional<bool> stored = flag(options, key))
         value = *stored;
+}
+
+PublishSettings settingsFrom(const PublishOptions& options) {
+    PublishSettings settings;
+    settings.folder = options.Get(FolderKey);
+    settings.title = options.Get(TitleKey);
+    settings.player = options.Get(PlayerKey);
+    settings.autoStart = flag(options, AutoStartKey);
+    settings.autoNext = flag(options, AutoNextKey);
+    settings.loop = flag(options, LoopKey);
+    settings.random = flag(options, RandomKey);
+    settings.html = options.Get(HtmlKey) == "1";
+    settings.runtime = options.Get(RuntimeKey) != "0";
+    settings.lyrics = options.Get(LyricsKey) != "0";
+    return settings;
 }
 
 bool folderOrParentExists(const std::filesystem::path& folder) {
@@ -76,16 +92,6 @@ bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderCh
     return !mergeFolderChoices(settingsFile, choices);
 }
 
-std::error_code writePublishSettings(const std::filesystem::path& settingsFile,
-                                     const std::vector<PlaylistItem>& playlist, const PlayerChoices& player,
-                                     const FolderChoices& folder) {
-    if (std::error_code error = writePlaylist(playlist, settingsFile))
-        return error;
-    if (std::error_code error = mergePlayerChoices(settingsFile, player))
-        return error;
-    return mergeFolderChoices(settingsFile, folder);
-}
-
 PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile) {
     PlayerChoices choices;
     PublishOptions options(settingsFile);
@@ -120,18 +126,16 @@ std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& 
     PublishOptions options(settingsFile);
     if (!options.Load())
         return std::nullopt;
-    PublishSettings settings;
-    settings.folder = options.Get(FolderKey);
-    settings.title = options.Get(TitleKey);
-    settings.player = options.Get(PlayerKey);
-    settings.autoStart = flag(options, AutoStartKey);
-    settings.autoNext = flag(options, AutoNextKey);
-    settings.loop = flag(options, LoopKey);
-    settings.random = flag(options, RandomKey);
-    settings.html = options.Get(HtmlKey) == "1";
-    settings.runtime = options.Get(RuntimeKey) != "0";
-    settings.lyrics = options.Get(LyricsKey) != "0";
-    return settings;
+    return settingsFrom(options);
+}
+
+std::optional<StoredPublish> loadStoredPublish(const std::filesystem::path& settingsFile) {
+    pugi::xml_document document;
+    if (readXmlDocument(settingsFile, document))
+        return std::nullopt;
+    PublishOptions options(settingsFile);
+    options.Load(document);
+    return StoredPublish{settingsFrom(options), playlistIn(document)};
 }
 
 } // namespace publish

@@ -40,13 +40,6 @@ struct FolderChoices {
 bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices);
 bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
 
-// A new settings file holding the playlist and every choice, as the pages
-// write it one after another on the way to the progress page; the reason
-// when it cannot be written.
-[[nodiscard]] std::error_code writePublishSettings(const std::filesystem::path& settingsFile,
-                                                   const std::vector<PlaylistItem>& playlist,
-                                                   const PlayerChoices& player, const FolderChoices& folder);
-
 // Everything the job reads. A flag that is absent stays unset, so that the
 // playlist document leaves its option out.
 struct PublishSettings {
@@ -67,6 +60,13 @@ PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile);
 FolderChoices storedFolderChoices(const std::filesystem::path& settingsFile, const std::string& defaultFolder);
 
 std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& settingsFile);
+
+// What the pages stored for a publish, from one reading of the file.
+struct StoredPublish {
+    PublishSettings settings;
+    std::vector<PlaylistItem> playlist;
+};
+std::optional<StoredPublish> loadStoredPublish(const std::filesystem::path& settingsFile);
 
 // A flag's text in the settings file and the playlist document.
 std::string flagText(bool flag);

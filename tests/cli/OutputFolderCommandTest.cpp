@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "publish/Playlist.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/TestSupport.h"
 
@@ -139,7 +140,8 @@ TEST_F(OutputFolderCommandTest, RemovingWhatAnEarlierRunLeftNeverEntersAMount) {
 
 // The staged files and the staging folder are on disk before the swap, and
 // the swap is on disk after it: for the first publish (a rename) and for a
-// republish (an exchange).
+// republish (an exchange). The command line hands the job its settings and
+// playlist as they are: no settings file is written on the way.
 TEST_F(OutputFolderCommandTest, TheNewPlayerIsFlushedBeforeTheSwapAndTheSwapAfterIt) {
     std::string calls = folder.path("calls");
     std::string traced = LeaksUnchecked + "strace -f -y -qq -o '" + calls + "' -e trace=syncfs,rename,renameat,renameat2,fsync " +
@@ -154,6 +156,8 @@ TEST_F(OutputFolderCommandTest, TheNewPlayerIsFlushedBeforeTheSwapAndTheSwapAfte
         auto swapped = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
             return line.find(swap) != std::string::npos && line.find("\"" + site + "/output\"") != std::string::npos;
         });
+        for (const std::string& line : lines)
+            EXPECT_EQ(line.find(publish::SettingsFileName), std::string::npos) << line;
         ASSERT_TRUE(swapped != lines.end()) << swap;
         EXPECT_NE(swapped->find(") = 0"), std::string::npos) << *swapped;
         auto flushed = std::find_if(lines.begin(), swapped, [&](const std::string& line) {

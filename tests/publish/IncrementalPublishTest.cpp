@@ -45,9 +45,13 @@ protected:
 
     void save(const std::string& skin = "skin-a") {
         writeFile(folder.path(skin), Bytes(skin.begin(), skin.end()));
-        PlayerChoices player;
-        player.player = folder.path(skin);
-        ASSERT_FALSE(writePublishSettings(settings.settingsFile(), playlist, player, {folder.path("site"), true, false}));
+        publishing.folder = folder.path("site");
+        publishing.title = "Tunemill Player";
+        publishing.player = folder.path(skin);
+        publishing.autoStart = publishing.autoNext = publishing.loop = true;
+        publishing.random = false;
+        publishing.html = true;
+        publishing.runtime = false;
     }
 
     PublishResult publishWith(int jobs, bool cached) {
@@ -55,7 +59,7 @@ protected:
         if (cached)
             options.cacheFolder = cacheFolder;
         observer = RecordingObserver();
-        return PublishJob(settings, analyser, observer, "", options).run();
+        return PublishJob(settings, analyser, observer, "", options).run(publishing, playlist);
     }
 
     std::map<std::string, std::string> output() { return snapshot(folder.path("site/output")); }
@@ -64,6 +68,7 @@ protected:
     SettingsFolder settings{folder.path("")};
     std::string cacheFolder = folder.path("cache");
     std::vector<PlaylistItem> playlist;
+    PublishSettings publishing;
     CountingAnalyser analyser;
     RecordingObserver observer;
 };
@@ -188,7 +193,8 @@ TEST_F(IncrementalPublishTest, AnUnusableCacheIsOneNoticeAndTheCacheIsBounded) {
     fs::remove(cacheFolder);
     PublishJobOptions small{1, cacheFolder, 100 * 1024};
     observer = RecordingObserver();
-    ASSERT_EQ(PublishJob(settings, analyser, observer, "", small).run().outcome, PublishOutcome::AllPublished);
+    ASSERT_EQ(PublishJob(settings, analyser, observer, "", small).run(publishing, playlist).outcome,
+              PublishOutcome::AllPublished);
     EXPECT_TRUE(observer.notices.empty());
     EXPECT_EQ(output(), uncached);
     std::uintmax_t total = 0;
@@ -210,7 +216,8 @@ TEST_F(IncrementalPublishTest, AStopInsideTheAnalysisEndsThePublishSoon) {
         stop.request_stop();
     });
     auto started = std::chrono::steady_clock::now();
-    PublishResult result = PublishJob(settings, analyser, observer, "", {1, std::nullopt}).run(stop.get_token());
+    PublishResult result =
+        PublishJob(settings, analyser, observer, "", {1, std::nullopt}).run(publishing, playlist, stop.get_token());
     auto took = std::chrono::steady_clock::now() - started;
     stopper.join();
     EXPECT_EQ(result.outcome, PublishOutcome::Cancelled);

@@ -192,7 +192,8 @@ void CPage6Finish::sendFeedback() {
     QString mailer = QStandardPaths::findExecutable("xdg-email");
     if (!settings || mailer.isEmpty())
         return;
-    QString attachment = QString::fromStdString(settings->folder + "/output/" + contract::PlayerMovieFileName);
+    QString attachment =
+        QString::fromStdString((publish::outputFolderIn(settings->folder) / contract::PlayerMovieFileName).string());
     startProgram(mailer, {"--subject", "Tunemill's Feedback", "--attach", attachment, FeedbackAddress});
 }
 

@@ -5,10 +5,6 @@
 #include "publish/SpectrumAnalyser.h"
 #include "ui/wait/CWaitDialog.h"
 
-#include "publish/PublishSettings.h"
-
-#include <filesystem>
-
 namespace ui {
 
 PublishWorker::PublishWorker(const WizardContext& shared) : context(shared) {}
@@ -23,7 +19,6 @@ void PublishWorker::start() {
         thread.join();
     finished = false;
     outcome = {};
-    createPublishFolder();
     stopSource = std::stop_source();
     thread = std::thread([this, stop = stopSource.get_token()] {
         publish::MusicLibraryAnalyser analyser(context.analyserFolders);
@@ -35,14 +30,6 @@ void PublishWorker::start() {
         job.run(stop);
         finished = true;
     });
-}
-
-// The chosen folder is made only now, when something goes into it.
-void PublishWorker::createPublishFolder() {
-    std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
-    std::error_code ignored;
-    if (settings && !settings->folder.empty())
-        std::filesystem::create_directories(settings->folder, ignored);
 }
 
 bool PublishWorker::takeFinished() { return finished.exchange(false); }

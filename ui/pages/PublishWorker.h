@@ -50,7 +50,6 @@ private:
 
     template <typename Step>
     void onInterfaceThread(Step step);
-    void createPublishFolder();
 
     WizardContext context;
     std::thread thread;
