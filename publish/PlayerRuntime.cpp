@@ -42,6 +42,10 @@ bool isRuntimeFile(const fs::path& file) {
     std::string name = file.filename().string();
     if (file.extension() == ".map")
         return false;
+    // The brotli and gzip copies the build made of a script or WebAssembly
+    // file go with it, for hosts that send them to browsers that take them.
+    if (file.extension() == ".br" || file.extension() == ".gz")
+        return isRuntimeFile(file.stem()) && file.stem().extension() != "";
     return name == RuntimeScriptName || file.extension() == ".wasm" || name.starts_with("LICENSE") ||
            (name.starts_with("core.ruffle.") && file.extension() == ".js");
 }

@@ -20,6 +20,7 @@ packages=(
   desktop-file-utils dpkg-dev lintian appstream
   help2man groff-base man-db bash-completion
   chromium
+  brotli apache2
 )
 
 missing=()
@@ -36,6 +37,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -q
+  # Services such as apache2 are started by the tests that need them, on
+  # loopback: none starts during the install (policy-rc.d's 101 says so).
+  policy=/usr/sbin/policy-rc.d
+  if [ ! -e "$policy" ]; then
+    "${sudo_cmd[@]}" sh -c "printf '#!/bin/sh\\nexit 101\\n' > $policy && chmod 755 $policy"
+    trap '"${sudo_cmd[@]}" rm -f "$policy"' EXIT
+  fi
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 id=org.example.tunemill.Tunemill
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 prefix=$work/prefix
-for file in bin/tunemill bin/tunemill-publish bin/swfinfo lib/tunemill/libmusic.so share/tunemill/ruffle/ruffle.js \
+for file in bin/tunemill bin/tunemill-publish bin/swfinfo lib/tunemill/libmusic.so share/tunemill/ruffle/ruffle.js share/tunemill/ruffle/ruffle.js.br \
             share/tunemill/ruffle/LICENSE_MIT share/applications/$id.desktop \
             share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml \
             share/man/man1/tunemill.1.gz share/man/man1/tunemill-publish.1.gz \

@@ -75,11 +75,13 @@ protected:
         return PublishJob(settingsFolder, analyser, observer, runtimeFolder).run(stop);
     }
 
-    // A runtime package as npm lays it out, source maps included.
+    // A runtime as the build lays it out: npm's package, source maps
+    // included, with the compressed copies of its scripts and WebAssembly.
     std::string makeRuntime() {
         fs::create_directory(folder.path("runtime"));
         for (const char* name : {"ruffle.js", "ruffle.js.map", "core.ruffle.ab12.js", "core.ruffle.ab12.js.map",
-                                 "cd34.wasm", "LICENSE_MIT", "package.json"})
+                                 "cd34.wasm", "cd34.wasm.br", "cd34.wasm.gz", "ruffle.js.br", "LICENSE_MIT",
+                                 "package.json", "package.json.gz"})
             writeFile(folder.path(std::string("runtime/") + name), {'x'});
         return folder.path("runtime");
     }
@@ -253,7 +255,8 @@ TEST_F(PublishJobTest, TheRuntimeIsBundledAndLoadedByThePage) {
     for (const auto& entry : fs::directory_iterator(output("ruffle")))
         copied.push_back(entry.path().filename().string());
     std::sort(copied.begin(), copied.end());
-    EXPECT_EQ(copied, (std::vector<std::string>{"LICENSE_MIT", "cd34.wasm", "core.ruffle.ab12.js", "ruffle.js"}));
+    EXPECT_EQ(copied, (std::vector<std::string>{"LICENSE_MIT", "cd34.wasm", "cd34.wasm.br", "cd34.wasm.gz",
+                                                "core.ruffle.ab12.js", "ruffle.js", "ruffle.js.br"}));
     auto stored = resources::findResource("HTM", 216);
     std::string page(stored.begin(), stored.end());
     Bytes written = readFile(output("Player.htm"));
