@@ -1,19 +1,13 @@
 #include "preview/ByteRange.h"
 
+#include "preview/HeaderText.h"
+
 #include <charconv>
 #include <optional>
 
 namespace preview {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 // A number made of digits only, that fits.
 std::optional<uint64_t> number(std::string_view text) {
@@ -29,16 +23,16 @@ ByteRange whole(uint64_t size) { return {ByteRange::Kind::Whole, 0, size}; }
 } // namespace
 
 ByteRange chooseByteRange(std::string_view header, uint64_t size) {
-    header = trimmed(header);
+    header = trimmedHeaderText(header);
     const std::string_view unit = "bytes=";
     if (header.substr(0, unit.size()) != unit)
         return whole(size);
-    std::string_view spec = trimmed(header.substr(unit.size()));
+    std::string_view spec = trimmedHeaderText(header.substr(unit.size()));
     size_t dash = spec.find('-');
     if (spec.find(',') != std::string_view::npos || dash == std::string_view::npos)
         return whole(size);
-    std::string_view firstText = trimmed(spec.substr(0, dash));
-    std::string_view lastText = trimmed(spec.substr(dash + 1));
+    std::string_view firstText = trimmedHeaderText(spec.substr(0, dash));
+    std::string_view lastText = trimmedHeaderText(spec.substr(dash + 1));
     if (firstText.empty()) {
         std::optional<uint64_t> suffix = number(lastText);
         if (!suffix)

@@ -1,6 +1,8 @@
 #include "preview/FolderServer.h"
 
 #include "preview/ByteRange.h"
+#include "preview/CacheValidators.h"
+#include "preview/ContentCoding.h"
 #include "preview/ContentTypes.h"
 #include "preview/HostCheck.h"
 
@@ -31,6 +33,9 @@ const char* const LoopbackAddress = "127.0.0.1";
 // delay no one here; this only frees their place. Shorter would cut off a
 // busy browser that pauses reading.
 const unsigned IdleSeconds = 10;
+// A browser keeps a connection for its next request; one that asks for
+// nothing more for this long gives its place back.
+const unsigned KeepAliveSeconds = 5;
 // Far more than a browser opens to one server, well within the process's
 // descriptors.
 const unsigned MostConnections = 512;
@@ -49,15 +54,19 @@ fs::path canonicalFolder(const fs::path& folder) {
 // decode to a NUL byte; the library must leave it as it came.
 size_t keepEscapes(void*, MHD_Connection*, char* text) { return std::strlen(text); }
 
+MHD_Result queueAndRelease(MHD_Connection* connection, unsigned status, MHD_Response* response) {
+    MHD_Result queued = MHD_queue_response(connection, status, response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
 MHD_Result queueText(MHD_Connection* connection, unsigned status, const char* text) {
     MHD_Response* response =
         MHD_create_response_from_buffer(std::strlen(text), const_cast<char*>(text), MHD_RESPMEM_PERSISTENT);
     MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, "text/plain");
     if (status == MHD_HTTP_METHOD_NOT_ALLOWED)
         MHD_add_response_header(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
-    MHD_Result queued = MHD_queue_response(connection, status, response);
-    MHD_destroy_response(response);
-    return queued;
+    return queueAndRelease(connection, status, response);
 }
 
 std::string_view requestHeader(MHD_Connection* connection, const char* name) {
@@ -65,38 +74,93 @@ std::string_view requestHeader(MHD_Connection* connection, const char* name) {
     return value ? value : "";
 }
 
-// The file, or the part of it the request's range asks for, sent from the
-// descriptor (which the response then owns).
-MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
-    int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info;
-    if (descriptor < 0 || ::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        if (descriptor >= 0)
-            ::close(descriptor);
-        return queueText(connection, MHD_HTTP_NOT_FOUND, "Not found\n");
+bool isRegularFile(const fs::path& file) {
+    std::error_code error;
+    return fs::is_regular_file(file, error);
+}
+
+// A file as requested, and what goes on the wire: it or its copy in the
+// coding chosen, open for reading, with that copy's entity tag.
+struct SentFile {
+    fs::path file;
+    ContentCoding coding = ContentCoding::Identity;
+    int descriptor = -1;
+    struct stat info {};
+    std::string tag;
+};
+
+// The headers that let a browser cache the file and tell its codings apart.
+void addCacheHeaders(MHD_Response* response, const SentFile& sent) {
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, contentTypeFor(sent.file));
+    MHD_add_response_header(response, MHD_HTTP_HEADER_VARY, MHD_HTTP_HEADER_ACCEPT_ENCODING);
+    if (sent.coding != ContentCoding::Identity)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_ENCODING, codingName(sent.coding));
+    MHD_add_response_header(response, MHD_HTTP_HEADER_ETAG, sent.tag.c_str());
+    MHD_add_response_header(response, MHD_HTTP_HEADER_LAST_MODIFIED, httpDate(sent.info.st_mtim.tv_sec).c_str());
+    // A republished folder must show its new files, not the browser's
+    // copies; a name that carries its content's hash changes with it.
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL,
+                            carriesContentHash(sent.file) ? "public, max-age=31536000, immutable" : "no-cache");
+}
+
+// Opens the file in the coding the request accepts; a request for a range
+// gets the file as it is, as its byte positions name.
+bool openInCoding(MHD_Connection* connection, bool ranged, SentFile& sent) {
+    StoredCodings stored;
+    if (!ranged) {
+        stored.brotli = isRegularFile(fs::path(sent.file) += codingSuffix(ContentCoding::Brotli));
+        stored.gzip = isRegularFile(fs::path(sent.file) += codingSuffix(ContentCoding::Gzip));
     }
-    uint64_t size = static_cast<uint64_t>(info.st_size);
+    sent.coding = chooseContentCoding(requestHeader(connection, MHD_HTTP_HEADER_ACCEPT_ENCODING), stored);
+    sent.descriptor = ::open((fs::path(sent.file) += codingSuffix(sent.coding)).c_str(), O_RDONLY | O_CLOEXEC);
+    if (sent.descriptor < 0 || ::fstat(sent.descriptor, &sent.info) != 0 || !S_ISREG(sent.info.st_mode)) {
+        if (sent.descriptor >= 0)
+            ::close(sent.descriptor);
+        return false;
+    }
+    long long modified = sent.info.st_mtim.tv_sec * 1000000000LL + sent.info.st_mtim.tv_nsec;
+    sent.tag = entityTag(static_cast<unsigned long long>(sent.info.st_size), modified, codingName(sent.coding));
+    return true;
+}
+
+MHD_Result queueUnsatisfiable(MHD_Connection* connection, uint64_t size) {
+    MHD_Response* response = MHD_create_response_from_buffer(0, nullptr, MHD_RESPMEM_PERSISTENT);
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_RANGE, ("bytes */" + std::to_string(size)).c_str());
+    return queueAndRelease(connection, MHD_HTTP_RANGE_NOT_SATISFIABLE, response);
+}
+
+// The file, in the coding the request accepts, or the part of it the
+// request's range asks for, sent from the descriptor (which the response
+// then owns); 304 when the browser's copy is current.
+MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
     // A range is only honoured without a condition we do not evaluate.
     bool conditional = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_RANGE);
-    ByteRange range = conditional ? ByteRange{ByteRange::Kind::Whole, 0, size}
-                                  : chooseByteRange(requestHeader(connection, MHD_HTTP_HEADER_RANGE), size);
-    if (range.kind == ByteRange::Kind::Unsatisfiable) {
-        ::close(descriptor);
+    std::string_view rangeHeader = conditional ? "" : requestHeader(connection, MHD_HTTP_HEADER_RANGE);
+    SentFile sent;
+    sent.file = file;
+    if (!openInCoding(connection, !rangeHeader.empty(), sent))
+        return queueText(connection, MHD_HTTP_NOT_FOUND, "Not found\n");
+    if (browserCopyIsCurrent(requestHeader(connection, MHD_HTTP_HEADER_IF_NONE_MATCH),
+                             requestHeader(connection, MHD_HTTP_HEADER_IF_MODIFIED_SINCE), sent.tag,
+                             sent.info.st_mtim.tv_sec)) {
+        ::close(sent.descriptor);
         MHD_Response* response = MHD_create_response_from_buffer(0, nullptr, MHD_RESPMEM_PERSISTENT);
-        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_RANGE, ("bytes */" + std::to_string(size)).c_str());
-        MHD_Result queued = MHD_queue_response(connection, MHD_HTTP_RANGE_NOT_SATISFIABLE, response);
-        MHD_destroy_response(response);
-        return queued;
+        addCacheHeaders(response, sent);
+        return queueAndRelease(connection, MHD_HTTP_NOT_MODIFIED, response);
     }
-    MHD_Response* response = MHD_create_response_from_fd_at_offset64(range.length, descriptor, range.first);
+    uint64_t size = static_cast<uint64_t>(sent.info.st_size);
+    ByteRange range = chooseByteRange(rangeHeader, size);
+    if (range.kind == ByteRange::Kind::Unsatisfiable) {
+        ::close(sent.descriptor);
+        return queueUnsatisfiable(connection, size);
+    }
+    MHD_Response* response = MHD_create_response_from_fd_at_offset64(range.length, sent.descriptor, range.first);
     if (!response) {
-        ::close(descriptor);
+        ::close(sent.descriptor);
         return MHD_NO;
     }
-    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, contentTypeFor(file));
+    addCacheHeaders(response, sent);
     MHD_add_response_header(response, MHD_HTTP_HEADER_ACCEPT_RANGES, "bytes");
-    // A republished folder must show its new files, not the browser's copies.
-    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
     unsigned status = MHD_HTTP_OK;
     if (range.kind == ByteRange::Kind::Part) {
         status = MHD_HTTP_PARTIAL_CONTENT;
@@ -104,9 +168,7 @@ MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
                                    std::to_string(range.first + range.length - 1) + "/" + std::to_string(size);
         MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_RANGE, contentRange.c_str());
     }
-    MHD_Result queued = MHD_queue_response(connection, status, response);
-    MHD_destroy_response(response);
-    return queued;
+    return queueAndRelease(connection, status, response);
 }
 
 } // namespace
@@ -115,11 +177,19 @@ MHD_Result queueFile(MHD_Connection* connection, const fs::path& file) {
 // server's thread, inside MHD_run.
 struct FolderServerRequests {
     static MHD_Result answer(void* server, MHD_Connection* connection, const char* target, const char* method,
-                             const char*, const char*, size_t*, void**) {
+                             const char*, const char*, size_t*, void** request) {
         auto* self = static_cast<FolderServer*>(server);
         // The head has come whole: from here on the reader sets the pace.
         if (self->heads->headDone(connection))
             MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, IdleSeconds);
+        // The library keeps the connection open only for an answer given
+        // after its first call, which comes before it knows the request has
+        // no body.
+        static int seen = 0;
+        if (!*request) {
+            *request = &seen;
+            return MHD_YES;
+        }
         return static_cast<MHD_Result>(self->answer(connection, target, method));
     }
 
@@ -140,7 +210,7 @@ struct FolderServerRequests {
             return;
         auto* self = static_cast<FolderServer*>(server);
         self->heads->nextHead(connection, RequestHeads::Clock::now());
-        MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, self->headLimits.idleSeconds);
+        MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, KeepAliveSeconds);
     }
 };
 
@@ -158,9 +228,7 @@ int FolderServer::answer(MHD_Connection* connection, const char* target, const c
                                                                  MHD_RESPMEM_PERSISTENT);
         MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, text.type.c_str());
         MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
-        MHD_Result queued = MHD_queue_response(connection, MHD_HTTP_OK, response);
-        MHD_destroy_response(response);
-        return queued;
+        return queueAndRelease(connection, MHD_HTTP_OK, response);
     }
     std::optional<fs::path> file = fileForRequest(mounts, target);
     if (!file)

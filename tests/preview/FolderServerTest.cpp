@@ -11,6 +11,7 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <poll.h>
+#include <set>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -318,4 +319,88 @@ TEST_F(FolderServerTest, ManyClientsOfABigFileEachGetItAll) {
         ::close(socket);
     }
     EXPECT_EQ(httpGet(server.port(), "/music_list.xml").body, "<data/>");
+}
+
+namespace {
+
+HttpResponse getWith(int port, const std::string& target, const std::string& headers) {
+    return httpExchange(port, "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) + "\r\n" +
+                                  headers + "Connection: close\r\n\r\n");
+}
+
+std::string decoded(const std::string& command, const std::string& bytes, const TemporaryFolder& folder) {
+    std::ofstream(folder.path("coded"), std::ios::binary) << bytes;
+    return outputOf(command + " < " + folder.path("coded"));
+}
+
+} // namespace
+
+TEST_F(FolderServerTest, EachBrowserGetsTheCodingItTakesWithItsOwnTag) {
+    std::string script;
+    for (int i = 0; i < 2000; ++i)
+        script += "var line" + std::to_string(i) + " = " + std::to_string(i * 31) + ";\n";
+    put("site/ruffle/ruffle.js", script);
+    // Beside it its copies, made by the programs the build makes them with.
+    ASSERT_TRUE(run("brotli -q 11 -k -f " + folder.path("site/ruffle/ruffle.js")));
+    ASSERT_TRUE(run("gzip -9 -n -k -f " + folder.path("site/ruffle/ruffle.js")));
+    auto get = [&](const std::string& headers) { return getWith(server.port(), "/ruffle/ruffle.js", headers); };
+
+    HttpResponse brotli = get("Accept-Encoding: gzip, deflate, br\r\n");
+    EXPECT_EQ(brotli.header("Content-Encoding"), "br");
+    EXPECT_EQ(decoded("brotli -d -c", brotli.body, folder), script);
+    HttpResponse gzip = get("Accept-Encoding: gzip, br;q=0\r\n");
+    EXPECT_EQ(gzip.header("Content-Encoding"), "gzip");
+    EXPECT_EQ(decoded("gzip -d -c", gzip.body, folder), script);
+    EXPECT_EQ(get("Accept-Encoding: br;q=0.5, gzip;q=0.8\r\n").header("Content-Encoding"), "gzip");
+    HttpResponse plain = get("Accept-Encoding: *;q=0, identity\r\n");
+    EXPECT_EQ(plain.header("Content-Encoding"), "");
+    EXPECT_EQ(plain.body, script);
+    EXPECT_EQ(get("").body, script);
+    std::set<std::string> tags;
+    for (const HttpResponse* response : {&brotli, &gzip, &plain}) {
+        EXPECT_EQ(response->status, 200);
+        EXPECT_EQ(response->header("Content-Type"), "text/javascript");
+        EXPECT_EQ(response->header("Vary"), "Accept-Encoding");
+        EXPECT_EQ(response->header("Cache-Control"), "no-cache");
+        tags.insert(response->header("ETag"));
+    }
+    EXPECT_EQ(tags.size(), 3u);
+
+    // Each coding's tag is current for that coding only; a date is current
+    // from the file's modification on.
+    EXPECT_EQ(get("Accept-Encoding: br\r\nIf-None-Match: \"x\", " + brotli.header("ETag") + "\r\n").status, 304);
+    HttpResponse stale = get("Accept-Encoding: gzip\r\nIf-None-Match: " + brotli.header("ETag") + "\r\n");
+    EXPECT_EQ(stale.status, 200);
+    EXPECT_EQ(stale.header("Content-Encoding"), "gzip");
+    HttpResponse unchanged = get("If-Modified-Since: " + plain.header("Last-Modified") + "\r\n");
+    EXPECT_EQ(unchanged.status, 304);
+    EXPECT_TRUE(unchanged.body.empty());
+    EXPECT_EQ(unchanged.header("ETag"), plain.header("ETag"));
+    EXPECT_EQ(get("If-Modified-Since: Sat, 01 Jan 2000 00:00:00 GMT\r\n").status, 200);
+    EXPECT_EQ(get("If-Modified-Since: yesterday\r\n").status, 200);
+
+    // A range names the file's own bytes: never a compressed copy's.
+    HttpResponse part = get("Accept-Encoding: br, gzip\r\nRange: bytes=10-29\r\n");
+    EXPECT_EQ(part.status, 206);
+    EXPECT_EQ(part.header("Content-Encoding"), "");
+    EXPECT_EQ(part.body, script.substr(10, 20));
+    EXPECT_EQ(part.header("Content-Range"), "bytes 10-29/" + std::to_string(script.size()));
+}
+
+TEST_F(FolderServerTest, HashedNamesAreKeptAYearAndConnectionsStayOpen) {
+    put("site/ruffle/core.ruffle.c80159b526e567babaf5.js", "var core;");
+    put("site/ruffle/826bb0938097485a2c9d.wasm", std::string("\0asm", 4));
+    for (const char* target : {"/ruffle/core.ruffle.c80159b526e567babaf5.js", "/ruffle/826bb0938097485a2c9d.wasm"})
+        EXPECT_EQ(httpGet(server.port(), target).header("Cache-Control"), "public, max-age=31536000, immutable")
+            << target;
+    for (const char* target : {"/ruffle/ruffle.js", "/Player.swf", "/music_list.xml", "/ruffle/core.wasm"})
+        EXPECT_EQ(httpGet(server.port(), target).header("Cache-Control"), "no-cache") << target;
+
+    // Two requests on one connection, both answered.
+    std::string host = "Host: 127.0.0.1:" + std::to_string(server.port()) + "\r\n";
+    HttpResponse both = httpExchange(server.port(), "GET /Player.swf HTTP/1.1\r\n" + host + "\r\nGET /music_list.xml HTTP/1.1\r\n" +
+                                                        host + "Connection: close\r\n\r\n");
+    EXPECT_EQ(both.status, 200);
+    EXPECT_NE(both.body.find("HTTP/1.1 200"), std::string::npos);
+    EXPECT_TRUE(both.body.ends_with("<data/>"));
 }
