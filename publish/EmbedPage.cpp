@@ -52,7 +52,7 @@ StageSize playerStageSize(const std::filesystem::path& movie) {
     }
 }
 
-std::string embedPageText(StageSize size, const std::string& title, bool withRuntime) {
+std::string embedPageText(StageSize size, const std::string& title, bool withRuntime, const std::string& firstMovie) {
     std::string width = std::to_string(size.width), height = std::to_string(size.height);
     std::string movie = contract::PlayerMovieFileName;
     // The same object and embed as the player page, so that a plug-in or
@@ -61,7 +61,7 @@ std::string embedPageText(StageSize size, const std::string& title, bool withRun
     return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\" />\r\n<title>" + attributeText(title) +
            "</title>\r\n<style>html, body { margin: 0; padding: 0; overflow: hidden; width: " + width +
            "px; height: " + height + "px; background: #ffffff; } object, embed { display: block; }</style>\r\n" +
-           (withRuntime ? runtimeScript() : std::string()) +
+           (withRuntime ? runtimeScript(firstMovie) : std::string()) +
            "</head>\r\n<body>\r\n"
            "<object classid=\"clsid:d27cdb6e-ae6d-11cf-96b8-444553540000\" width=\"" + width + "\" height=\"" +
            height + "\" id=\"RealPlayer\">\r\n"
@@ -75,9 +75,9 @@ std::string embedPageText(StageSize size, const std::string& title, bool withRun
 }
 
 std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title,
-                               bool withRuntime) {
+                               bool withRuntime, const std::string& firstMovie) {
     StageSize size = playerStageSize(outputFolder / contract::PlayerMovieFileName);
-    return writeNewFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime));
+    return writeNewFile(outputFolder / EmbedPageFileName, embedPageText(size, title, withRuntime, firstMovie));
 }
 
 bool isEmbedBase(std::string_view base) {

@@ -21,11 +21,13 @@ struct StageSize {
 // movie, the player page's 300 × 60.
 StageSize playerStageSize(const std::filesystem::path& movie);
 
-// The page's text, with the runtime's script when it goes with the player.
-std::string embedPageText(StageSize size, const std::string& title, bool withRuntime);
+// The page's text, with the runtime's script when it goes with the player
+// (asking at once for `firstMovie` when it is not empty).
+std::string embedPageText(StageSize size, const std::string& title, bool withRuntime, const std::string& firstMovie);
 
 // Writes the page, as a new file, beside the player movie it frames.
-[[nodiscard]] std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title, bool withRuntime);
+[[nodiscard]] std::error_code writeEmbedPage(const std::filesystem::path& outputFolder, const std::string& title,
+                                             bool withRuntime, const std::string& firstMovie);
 
 // Whether `base` may stand in the snippet as the output folder's address:
 // an http:// or https:// address, or a relative path (no scheme, no

@@ -2,6 +2,7 @@
 
 #include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
+#include "publish/RuntimePreloads.h"
 #include "player_contract/PlayerContract.h"
 
 namespace fs = std::filesystem;
@@ -16,7 +17,7 @@ const char* const RuntimeScriptName = "ruffle.js";
 
 // Browsers refuse the runtime's WebAssembly and data requests on file://,
 // so a page opened from disk says how to play it instead of failing.
-std::string makeRuntimeScript() {
+std::string makeRuntimeScript(const std::string& firstMovie) {
     return "<script type=\"text/javascript\">\r\n"
            "if (location.protocol == \"file:\") {\r\n"
            "  document.addEventListener(\"DOMContentLoaded\", function () {\r\n"
@@ -28,7 +29,8 @@ std::string makeRuntimeScript() {
            "      \"or run: tunemill-publish --serve --folder FOLDER (the folder that holds this output folder).\";\r\n"
            "    player.parentNode.replaceChild(note, player);\r\n"
            "  });\r\n"
-           "} else {\r\n"
+           "} else {\r\n" +
+           runtimeConfigLines() + runtimePreloadLines(firstMovie) +
            "  var runtime = document.createElement(\"script\");\r\n"
            "  runtime.src = \"" +
            runtimeScriptPath() +
@@ -54,10 +56,7 @@ bool isRuntimeFile(const fs::path& file) {
 
 std::string runtimeScriptPath() { return std::string(RuntimeFolderName) + "/" + RuntimeScriptName; }
 
-const std::string& runtimeScript() {
-    static const std::string script = makeRuntimeScript();
-    return script;
-}
+std::string runtimeScript(const std::string& firstMovie) { return makeRuntimeScript(firstMovie); }
 
 bool holdsPlayerRuntime(const fs::path& folder) {
     std::error_code error;
@@ -80,23 +79,23 @@ std::error_code copyPlayerRuntime(const fs::path& runtimeFolder, const fs::path&
     return error;
 }
 
-std::string pageWithRuntime(const std::string& page) {
+std::string pageWithRuntime(const std::string& page, const std::string& firstMovie) {
     size_t head = page.find("</head>");
     if (head == std::string::npos)
         return page;
-    return page.substr(0, head) + runtimeScript() + page.substr(head);
+    return page.substr(0, head) + runtimeScript(firstMovie) + page.substr(head);
 }
 
 std::string playerPageWithRuntime() {
     std::string_view stored = resourceBytes("HTM", contract::PlayerPageResource);
-    return stored.empty() ? std::string() : pageWithRuntime(std::string(stored));
+    return stored.empty() ? std::string() : pageWithRuntime(std::string(stored), "");
 }
 
-std::error_code writePlayerPage(const fs::path& path, bool withRuntime) {
+std::error_code writePlayerPage(const fs::path& path, bool withRuntime, const std::string& firstMovie) {
     std::string_view stored = resourceBytes("HTM", contract::PlayerPageResource);
     if (stored.empty())
         return std::make_error_code(std::errc::no_such_file_or_directory);
-    return writeNewFile(path, withRuntime ? pageWithRuntime(std::string(stored)) : stored);
+    return writeNewFile(path, withRuntime ? pageWithRuntime(std::string(stored), firstMovie) : stored);
 }
 
 } // namespace publish

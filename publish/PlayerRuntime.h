@@ -19,7 +19,9 @@ std::string runtimeScriptPath();
 
 // What the page's head gets so that the runtime plays its movie when the
 // page is served, and a note where the player would be when it is not.
-const std::string& runtimeScript();
+// Served, it asks at once for what the runtime will fetch, `firstMovie`
+// too when it is not empty: the movie the player starts with by itself.
+std::string runtimeScript(const std::string& firstMovie);
 
 // True when `folder` holds the runtime's script.
 bool holdsPlayerRuntime(const std::filesystem::path& folder);
@@ -30,7 +32,7 @@ bool holdsPlayerRuntime(const std::filesystem::path& folder);
                                                 const std::filesystem::path& target);
 
 // The stored page with the runtime's script added to its head.
-std::string pageWithRuntime(const std::string& page);
+std::string pageWithRuntime(const std::string& page, const std::string& firstMovie);
 
 // The stored player page with the runtime's script; empty when the program
 // holds no page.
@@ -38,7 +40,8 @@ std::string playerPageWithRuntime();
 
 // Writes the stored player page into a new file, with the runtime's
 // script when asked.
-[[nodiscard]] std::error_code writePlayerPage(const std::filesystem::path& path, bool withRuntime);
+[[nodiscard]] std::error_code writePlayerPage(const std::filesystem::path& path, bool withRuntime,
+                                              const std::string& firstMovie);
 
 } // namespace publish
 

@@ -127,7 +127,7 @@ PublishResult PublishJob::publish(const PublishSettings& settings, const std::ve
         return nothingPublished(output, playlist.size() == 1 ? "The track could not be published."
                                                              : "None of the " + std::to_string(playlist.size()) +
                                                                    " tracks could be published.");
-    if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged.items))
+    if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged))
         return failed(output, *failure);
     fs::path notCarried;
     if (located.exists && (error = carryUserFiles(located.path, staging.path(), notCarried)))
@@ -221,6 +221,8 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
         }
         if (track->result.outcome == TrackOutcome::Published) {
             staged.items += musicListItem(n);
+            if (staged.firstPublished == 0)
+                staged.firstPublished = n;
             ++staged.published;
         } else {
             ++staged.skipped;
@@ -233,7 +235,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
 }
 
 std::optional<StepFailure> PublishJob::stageDocuments(const PublishSettings& settings, const fs::path& staging,
-                                                      const fs::path& output, const std::string& items) {
+                                                      const fs::path& output, const StagedTracks& staged) {
     struct Step {
         PublishStep step;
         const char* name;
@@ -241,9 +243,15 @@ std::optional<StepFailure> PublishJob::stageDocuments(const PublishSettings& set
         std::function<std::error_code(const fs::path&)> write;
     };
     bool runtime = settings.runtime;
+    // The movie a player that starts by itself fetches first, which the
+    // pages ask for at once; a shuffled one starts with any. The skins read
+    // an option left out as off.
+    std::string firstMovie = settings.autoStart == true && settings.random != true
+                                 ? trackMovieName(staged.firstPublished)
+                                 : std::string();
     std::vector<Step> steps = {
         {PublishStep::MusicList, contract::MusicListFileName, {},
-         [&](const fs::path& file) { return writeNewFile(file, musicListText(settings.title, items)); }},
+         [&](const fs::path& file) { return writeNewFile(file, musicListText(settings.title, staged.items)); }},
         {PublishStep::PlayerOptions, contract::MusicListFileName, {},
          [&](const fs::path& file) {
              return mergePlayerOptions(file, {settings.autoStart, settings.autoNext, settings.loop, settings.random});
@@ -256,10 +264,10 @@ std::optional<StepFailure> PublishJob::stageDocuments(const PublishSettings& set
                          [&](const fs::path& copy) { return copyPlayerRuntime(runtimeFolder, copy); }});
     if (settings.html) {
         steps.push_back({PublishStep::PlayerPage, contract::PlayerPageFileName, {},
-                         [&](const fs::path& page) { return writePlayerPage(page, runtime); }});
+                         [&](const fs::path& page) { return writePlayerPage(page, runtime, firstMovie); }});
         // The framed page sizes itself to the player movie staged before it.
         steps.push_back({PublishStep::EmbedPage, EmbedPageFileName, {}, [&](const fs::path& page) {
-                             return writeEmbedPage(page.parent_path(), settings.title, runtime);
+                             return writeEmbedPage(page.parent_path(), settings.title, runtime, firstMovie);
                          }});
     }
     for (const Step& step : steps)

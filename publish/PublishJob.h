@@ -61,6 +61,7 @@ private:
     // that ends the publish.
     struct StagedTracks {
         std::string items;
+        int firstPublished = 0; // the number of the playlist's first movie
         int published = 0;
         int skipped = 0;
         std::optional<StepFailure> failure;
@@ -81,7 +82,7 @@ private:
     std::optional<PublishCache> openCache();
     // The first step that fails, if one does.
     std::optional<StepFailure> stageDocuments(const PublishSettings& settings, const std::filesystem::path& staging,
-                                              const std::filesystem::path& output, const std::string& items);
+                                              const std::filesystem::path& output, const StagedTracks& staged);
 
     SettingsFolder folder;
     std::filesystem::path runtimeFolder;

@@ -262,7 +262,7 @@ TEST_F(PublishJobTest, TheRuntimeIsBundledAndLoadedByThePage) {
     Bytes written = readFile(output("Player.htm"));
     size_t head = page.find("</head>");
     EXPECT_EQ(std::string(written.begin(), written.end()),
-              page.substr(0, head) + runtimeScript() + page.substr(head));
+              page.substr(0, head) + runtimeScript("1.swf") + page.substr(head));
 }
 
 TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
@@ -575,7 +575,7 @@ TEST_F(PublishJobTest, TheEmbedPageFramesThePlayerAtItsStageSize) {
     page = readFile(output("embed.html"));
     text.assign(page.begin(), page.end());
     EXPECT_NE(text.find("width=\"300\" height=\"60\""), std::string::npos) << "the player page's size";
-    EXPECT_NE(text.find(runtimeScript()), std::string::npos) << "the runtime as the player page loads it";
+    EXPECT_NE(text.find(runtimeScript("1.swf")), std::string::npos) << "the runtime as the player page loads it";
 
     fs::remove(output("embed.html"));
     writeSettings({makeMp3("a", 22050)}, "0");
