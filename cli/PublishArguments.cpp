@@ -86,6 +86,7 @@ void addOptions(CLI::App& app, PublishArguments& parsed) {
     addChoice(app, "--shuffle", parsed.shuffle, "plays the tracks in random order");
     addChoice(app, "--html", parsed.html, "also writes the web page Player.htm");
     addChoice(app, "--runtime", parsed.runtime, "copies the SWF runtime, for browsers without Flash");
+    addChoice(app, "--htaccess", parsed.htaccess, "with the runtime, writes .htaccess for Apache hosts");
     addChoice(app, "--lyrics", parsed.lyrics, "puts the tracks' timed lyrics into the player");
     app.add_option("--embed-base", parsed.embedBase, "the output folder's address on your site, for the embed snippet")
         ->check(EmbedBase)

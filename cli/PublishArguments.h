@@ -3,6 +3,7 @@
 
 #include "publish/Playlist.h"
 #include "content_cache/PublishCache.h"
+#include "publish/PublishJob.h"
 #include "publish/PublishSettings.h"
 
 #include <string>
@@ -24,6 +25,9 @@ struct PublishArguments {
     bool html = publish::FolderChoices{}.html;
     // Bundles the SWF runtime so that the page plays without a plug-in.
     bool runtime = publish::FolderChoices{}.runtime;
+    // With the runtime, an .htaccess that has Apache hosts send it
+    // compressed and cached.
+    bool htaccess = publish::PublishJobOptions{}.htaccess;
     // Timed lyrics in the track movies, for the skins that show them.
     bool lyrics = publish::PlayerChoices{}.lyrics;
     // The address the output folder will have on the user's site, for the

@@ -222,7 +222,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     }
     publish::PublishSettings publishing = publishSettings(arguments, player.movie);
 
-    publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit};
+    publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit, arguments.htaccess};
     if (arguments.cache)
         options.cacheFolder = publish::defaultCacheFolder();
     publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);

@@ -1,8 +1,11 @@
 #include "publish/PublishJob.h"
 
+#include "publish/HtaccessFile.h"
+
 #include "publish/EmbedPage.h"
 #include "publish/FileSystemBoundary.h"
 #include "publish/FolderLock.h"
+#include "publish/HtaccessFile.h"
 #include "file_writing/FolderCreation.h"
 #include "file_writing/NewFile.h"
 #include "publish/OutputDocuments.h"
@@ -132,6 +135,8 @@ PublishResult PublishJob::publish(const PublishSettings& settings, const std::ve
     fs::path notCarried;
     if (located.exists && (error = carryUserFiles(located.path, staging.path(), notCarried)))
         return failed(output, stepFailure(PublishStep::UserFiles, output, error, notCarried));
+    if (std::optional<StepFailure> failure = stageHtaccess(settings, staging.path(), output))
+        return failed(output, *failure);
     if (stop.stop_requested())
         return cancelled(output);
 
@@ -232,6 +237,20 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
         observer.progress(progressAfter(n, trackCount));
     }
     return staged;
+}
+
+std::optional<StepFailure> PublishJob::stageHtaccess(const PublishSettings& settings, const fs::path& staging,
+                                                     const fs::path& output) {
+    if (!settings.runtime || !options.htaccess)
+        return std::nullopt;
+    std::error_code error;
+    if (fs::symlink_status(staging / HtaccessFileName, error).type() != fs::file_type::not_found) {
+        observer.notice({NoticeKind::OwnHtaccessKept, output / HtaccessFileName, ""});
+        return std::nullopt;
+    }
+    if ((error = writeHtaccess(staging / HtaccessFileName)))
+        return stepFailure(PublishStep::HostSettings, output / HtaccessFileName, error);
+    return std::nullopt;
 }
 
 std::optional<StepFailure> PublishJob::stageDocuments(const PublishSettings& settings, const fs::path& staging,

@@ -27,6 +27,9 @@ struct PublishJobOptions {
     // Where built results are kept between publishes; none: no cache.
     std::optional<std::filesystem::path> cacheFolder;
     std::uintmax_t cacheLimit = PublishCache::DefaultLimit;
+    // With the runtime, an .htaccess for Apache hosts, unless the user has
+    // one of their own.
+    bool htaccess = true;
 };
 
 // Publishes a playlist into the output folder: a track movie per entry, the
@@ -76,6 +79,10 @@ private:
     // makes the staging folder: the failure that ends the publish, if any.
     std::optional<StepFailure> prepareStaging(const OutputFolder& located, const std::filesystem::path& output,
                                               StagingFolder& staging);
+    // The .htaccess beside the runtime, or the notice that the user's own
+    // stays: the failure that ends the publish, if any.
+    std::optional<StepFailure> stageHtaccess(const PublishSettings& settings, const std::filesystem::path& staging,
+                                             const std::filesystem::path& output);
     // After the swap: the swap put on disk, the old player removed.
     void settleSwap(StagingFolder& staging, const std::filesystem::path& output);
     // The cache, when there is one and it can be used.

@@ -47,6 +47,7 @@ std::string stepSentence(const StepFailure& failure) {
     case PublishStep::PlayerPage: return "Cannot write the web page " + target + ".";
     case PublishStep::Runtime: return "Cannot copy the player runtime from " + source + " to " + target + ".";
     case PublishStep::EmbedPage: return "Cannot write the page for framing " + target + ".";
+    case PublishStep::HostSettings: return "Cannot write the web server settings " + target + ".";
     }
     return "";
 }
@@ -105,6 +106,9 @@ std::string describe(const Notice& notice) {
     case NoticeKind::SwapNotFlushed:
         return "The new player is in place in " + notice.path.string() +
                ", but the system did not confirm that it is on disk (" + notice.why + ")";
+    case NoticeKind::OwnHtaccessKept:
+        return "Kept your own " + notice.path.string() +
+               ": Tunemill wrote none, so your host may send the runtime uncompressed and uncached";
     }
     return "";
 }

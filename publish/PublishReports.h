@@ -23,7 +23,7 @@ struct TrackReport {
 // the checks before them.
 enum class PublishStep {
     OutputFolder, OtherFileSystem, StagingFolder, TrackMovie, MusicList, PlayerOptions, PlayerMovie, PlayerPage,
-    Runtime, EmbedPage, UserFiles, Swap
+    Runtime, EmbedPage, UserFiles, HostSettings, Swap
 };
 
 // A step that failed, which ends the publish with the old player in place.
@@ -42,7 +42,8 @@ enum class NoticeKind {
     FolderBusy,
     CacheUnusable,
     NotRemoved,     // `path`, left of an earlier player, stays until a later publish can remove it
-    SwapNotFlushed  // the new player is in place, but the disk may not have the swap yet
+    SwapNotFlushed, // the new player is in place, but the disk may not have the swap yet
+    OwnHtaccessKept // `path`, the user's own, stays; Tunemill wrote none
 };
 
 struct Notice {

@@ -1,5 +1,7 @@
 #include "publish/UserFiles.h"
 
+#include "publish/HtaccessFile.h"
+
 #include "file_writing/NewFile.h"
 #include "publish/PlayerFiles.h"
 #include "system_calls/SystemError.h"
@@ -66,7 +68,9 @@ std::error_code carry(const fs::path& from, const fs::path& to, fs::path& failed
 std::error_code carryUserFiles(const fs::path& oldOutput, const fs::path& newOutput, fs::path& failed) {
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(oldOutput, error)) {
-        if (isPlayerFileName(entry.path().filename().string()))
+        // Tunemill's own .htaccess is written anew, or not at all.
+        if (isPlayerFileName(entry.path().filename().string()) ||
+            (entry.path().filename() == HtaccessFileName && isTunemillHtaccess(entry.path())))
             continue;
         if (std::error_code carried = carry(entry.path(), newOutput / entry.path().filename(), failed))
             return carried;
