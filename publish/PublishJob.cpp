@@ -1,7 +1,5 @@
 #include "publish/PublishJob.h"
 
-#include "publish/HtaccessFile.h"
-
 #include "publish/EmbedPage.h"
 #include "publish/FileSystemBoundary.h"
 #include "publish/FolderLock.h"
