@@ -28,7 +28,7 @@ namespace {
 const char* const WaitCaption = "Generate specrum data";
 
 StepFailure stepFailure(PublishStep step, const fs::path& target, std::error_code error, const fs::path& source = {}) {
-    return {step, target, source, error.message()};
+    return {step, target, source, error};
 }
 
 PublishResult nothingPublished(const fs::path& output, const std::string& reason,
@@ -158,13 +158,13 @@ std::optional<StepFailure> PublishJob::prepareStaging(const OutputFolder& locate
     // be removed from around it: refused before anything is touched.
     if (located.exists)
         if (fs::path mount = firstOtherFileSystemIn(located.path); !mount.empty())
-            return StepFailure{PublishStep::OtherFileSystem, output, mount, ""};
+            return StepFailure{PublishStep::OtherFileSystem, output, mount, {}};
     for (const Unremoved& left : removeStagingLeftovers(located))
         observer.notice({NoticeKind::NotRemoved, left.path, left.why.message()});
     std::error_code error = staging.create(located);
     if (error == std::errc::permission_denied) {
         fs::path linked = located.path == fs::absolute(output) ? fs::path() : located.path;
-        return StepFailure{PublishStep::StagingFolder, output, linked, error.message()};
+        return StepFailure{PublishStep::StagingFolder, output, linked, error};
     }
     if (error)
         return stepFailure(PublishStep::OutputFolder, output, error);

@@ -69,8 +69,8 @@ Alert alertFor(const TrackReport& report) {
 
 Alert alertFor(const StepFailure& failure) {
     std::string text = stepSentence(failure);
-    if (!failure.why.empty())
-        text += "\n" + failure.why;
+    if (failure.error)
+        text += "\n" + failure.error.message();
     return {text, ProductName};
 }
 
@@ -89,8 +89,8 @@ std::string describe(const TrackReport& report) {
 
 std::string describe(const StepFailure& failure) {
     std::string line = stepSentence(failure);
-    if (!failure.why.empty())
-        line += " (" + failure.why + ")";
+    if (failure.error)
+        line += " (" + failure.error.message() + ")";
     return line;
 }
 

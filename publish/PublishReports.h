@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace publish {
 
@@ -34,7 +35,7 @@ struct StepFailure {
     // OtherFileSystem; for StagingFolder, the folder a linked output folder
     // points to (empty when it is no link).
     std::filesystem::path source;
-    std::string why;               // the system's word for it
+    std::error_code error;         // the system's reason, when it gave one
 };
 
 // Something worth a line that changes nothing in the result.

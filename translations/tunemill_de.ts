@@ -566,6 +566,26 @@ Bitte haben Sie etwas Geduld.</translation>
         <source>Opens our web site in the browser.</source>
         <translation>Öffnet unsere Website im Browser.</translation>
     </message>
+    <message>
+        <source>Goes back to the page before.</source>
+        <translation>Geht zur vorigen Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Goes on to the next page.</source>
+        <translation>Geht weiter zur nächsten Seite.</translation>
+    </message>
+    <message>
+        <source>Closes Tunemill; the published player stays.</source>
+        <translation>Schließt Tunemill; der veröffentlichte Player bleibt.</translation>
+    </message>
+    <message>
+        <source>Closes Tunemill.</source>
+        <translation>Schließt Tunemill.</translation>
+    </message>
+    <message>
+        <source>Goes back to the playlist, to publish again.</source>
+        <translation>Geht zurück zur Wiedergabeliste, um erneut zu veröffentlichen.</translation>
+    </message>
 </context>
 <context>
     <name>ui::EmbedSnippetBox</name>
@@ -619,6 +639,112 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>Track %1, %2: %3</source>
         <translation>Titel %1, %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StepFailureText</name>
+    <message>
+        <source>Cannot publish into %1: the new player is built beside it in %2 and put in its place in one step, so %2 must be writable; make it writable, or publish into another folder.</source>
+        <translation>In %1 kann nicht veröffentlicht werden: Der neue Player wird daneben in %2 gebaut und in einem Schritt an seine Stelle gesetzt, daher muss %2 beschreibbar sein; machen Sie es beschreibbar oder veröffentlichen Sie in einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot publish into %1: it links to %2, and the new player is built beside that in %3 and put in its place in one step, so %3 must be writable; make it writable, or link %1 to a folder inside one you can write.</source>
+        <translation>In %1 kann nicht veröffentlicht werden: Es verweist auf %2, und der neue Player wird daneben in %3 gebaut und in einem Schritt an seine Stelle gesetzt, daher muss %3 beschreibbar sein; machen Sie es beschreibbar oder lassen Sie %1 auf einen Ordner innerhalb eines beschreibbaren Ordners verweisen.</translation>
+    </message>
+    <message>
+        <source>Cannot publish into %1.</source>
+        <translation>In %1 kann nicht veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>Cannot publish into %1: %2 is a mount point or on another device, which the new player cannot carry along; unmount it or move it out of %1.</source>
+        <translation>In %1 kann nicht veröffentlicht werden: %2 ist ein Einhängepunkt oder liegt auf einem anderen Gerät, das der neue Player nicht mitnehmen kann; hängen Sie es aus oder verschieben Sie es aus %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track movie %1 from %2.</source>
+        <translation>Der Titelfilm %1 kann nicht aus %2 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot keep %1 in the new %2.</source>
+        <translation>%1 kann im neuen %2 nicht behalten werden.</translation>
+    </message>
+    <message>
+        <source>Cannot put the new player in place of %1.</source>
+        <translation>Der neue Player kann nicht an die Stelle von %1 gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the playlist document %1.</source>
+        <translation>Das Wiedergabelistendokument %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot put the player options into %1.</source>
+        <translation>Die Player-Optionen können nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot copy the player movie %1 to %2.</source>
+        <translation>Der Player-Film %1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the web page %1.</source>
+        <translation>Die Webseite %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot copy the player runtime from %1 to %2.</source>
+        <translation>Die Laufzeitumgebung des Players kann nicht von %1 nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the page for framing %1.</source>
+        <translation>Die Seite zum Einbetten %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Eingabe-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include "publish/InstalledFiles.h"
 #include "publish/Playlist.h"
+#include "publish/PublishReports.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
 #include "transform/transform.h"
@@ -54,6 +55,7 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -978,6 +980,34 @@ private slots:
             look();
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
         }
+        speak("C");
+    }
+
+    // The step and the system's reason come in German, never in the lower
+    // layers' English.
+    void aGermanFailureBoxHoldsNoEnglishReason() {
+        speak("de_DE");
+        WizardFixture fixture;
+        std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        fs::create_directories(fixture.path("blocked"));
+        std::ofstream(fixture.path("blocked/output")) << "a file, not a folder";
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.playlistPage()->addFiles({QString::fromStdString(mp3)});
+        wizard.next();
+        wizard.next();
+        wizard.folderPage()->folderEdit()->setText(QString::fromStdString(fixture.path("blocked")));
+        BoxCounter boxes;
+        wizard.next();
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }, 60000));
+        QString said = boxes.texts[0];
+        QString output = QString::fromStdString(fixture.path("blocked/output"));
+        QVERIFY2(said.contains(QString("In %1 kann nicht veröffentlicht werden. (Ist kein Verzeichnis)").arg(output)),
+                 qPrintable(said));
+        publish::StepFailure failure{publish::PublishStep::OutputFolder, fixture.path("blocked/output"), {}, {}};
+        QVERIFY2(!said.contains(QString::fromStdString(publish::describe(failure))), qPrintable(said));
+        for (int code : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, ENOTDIR, EISDIR, EEXIST, EIO, ENAMETOOLONG, ELOOP})
+            QVERIFY2(!said.contains(QString::fromStdString(std::generic_category().message(code))), qPrintable(said));
         speak("C");
     }
 

@@ -3,6 +3,7 @@
 #include "audio/TrackIntake.h"
 #include "publish/PublishJob.h"
 #include "publish/SpectrumAnalyser.h"
+#include "ui/pages/StepFailureText.h"
 #include "ui/wait/CWaitDialog.h"
 
 namespace ui {
@@ -73,7 +74,7 @@ void PublishWorker::done(const publish::PublishResult& result) {
     outcome.output = QString::fromStdString(result.output.string());
     outcome.stepFailed = result.failure.has_value();
     if (result.failure)
-        outcome.failures << QString::fromStdString(publish::describe(*result.failure));
+        outcome.failures << stepFailureText(*result.failure);
     // When no step and not every track failed, the reason is all the user
     // learns of it.
     else if (result.outcome == publish::PublishOutcome::NothingPublished &&

@@ -74,11 +74,11 @@ CWizard::CWizard(const WizardContext& context, QWidget* parent)
 
 void CWizard::describeButtons() {
     const std::pair<QWizard::WizardButton, const char*> descriptions[] = {
-        {QWizard::BackButton, "Goes back to the page before."},
-        {QWizard::NextButton, "Goes on to the next page."},
-        {QWizard::FinishButton, "Closes Tunemill; the published player stays."},
-        {QWizard::CancelButton, "Closes Tunemill."},
-        {QWizard::CustomButton1, "Goes back to the playlist, to publish again."},
+        {QWizard::BackButton, QT_TR_NOOP("Goes back to the page before.")},
+        {QWizard::NextButton, QT_TR_NOOP("Goes on to the next page.")},
+        {QWizard::FinishButton, QT_TR_NOOP("Closes Tunemill; the published player stays.")},
+        {QWizard::CancelButton, QT_TR_NOOP("Closes Tunemill.")},
+        {QWizard::CustomButton1, QT_TR_NOOP("Goes back to the playlist, to publish again.")},
     };
     for (const auto& [which, description] : descriptions)
         button(which)->setAccessibleDescription(tr(description));
