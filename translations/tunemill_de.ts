@@ -695,6 +695,10 @@ Bitte haben Sie etwas Geduld.</translation>
         <source>Cannot write the page for framing %1.</source>
         <translation>Die Seite zum Einbetten %1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Cannot write the web server settings %1.</source>
+        <translation>Die Einstellungen für den Webserver %1 können nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>ui::SystemReason</name>

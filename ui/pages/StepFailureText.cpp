@@ -57,6 +57,8 @@ QString stepSentence(const publish::StepFailure& failure) {
     case PublishStep::Runtime:
         return translated(QT_TRANSLATE_NOOP("ui::StepFailureText", "Cannot copy the player runtime from %1 to %2."))
             .arg(source, target);
+    case PublishStep::HostSettings:
+        return translated(QT_TRANSLATE_NOOP("ui::StepFailureText", "Cannot write the web server settings %1.")).arg(target);
     case PublishStep::EmbedPage:
         return translated(QT_TRANSLATE_NOOP("ui::StepFailureText", "Cannot write the page for framing %1.")).arg(target);
     }
