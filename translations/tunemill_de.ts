@@ -175,14 +175,6 @@
         <translation>: Steuerzeichen wurden aus dem Titel entfernt.</translation>
     </message>
     <message>
-        <source>its name is not valid UTF-8, which the playlist cannot store</source>
-        <translation>sein Name ist kein gültiges UTF-8, das die Wiedergabeliste nicht speichern kann</translation>
-    </message>
-    <message>
-        <source>its name holds control characters, which the playlist cannot store</source>
-        <translation>sein Name enthält Steuerzeichen, die die Wiedergabeliste nicht speichern kann</translation>
-    </message>
-    <message>
         <source>The title</source>
         <translation>Der Titel</translation>
     </message>
@@ -639,6 +631,125 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>Track %1, %2: %3</source>
         <translation>Titel %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>skipped, %1</source>
+        <translation>übersprungen, %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RefusalText</name>
+    <message>
+        <source>too long for a track movie (at most %1 min %2 s)</source>
+        <translation>zu lang für einen Titelfilm (höchstens %1 min %2 s)</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>is a folder, not a regular file</source>
+        <translation>ist ein Ordner, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a FIFO (named pipe), not a regular file</source>
+        <translation>ist ein FIFO (benannte Pipe), keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>ist ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>ist ein Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>ist zu groß</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>is a web address; only files on this computer can be published</source>
+        <translation>ist eine Webadresse; nur Dateien auf diesem Rechner können veröffentlicht werden</translation>
+    </message>
+    <message>
+        <source>is on another computer (%1)</source>
+        <translation>liegt auf einem anderen Rechner (%1)</translation>
+    </message>
+    <message>
+        <source>is a playlist already followed (the playlists loop)</source>
+        <translation>ist eine bereits gelesene Wiedergabeliste (die Wiedergabelisten bilden eine Schleife)</translation>
+    </message>
+    <message>
+        <source>is too large for a playlist</source>
+        <translation>ist zu groß für eine Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>holds no sound files</source>
+        <translation>enthält keine Audiodateien</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, which the playlist cannot store</source>
+        <translation>sein Name ist kein gültiges UTF-8, das die Wiedergabeliste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>its name holds control characters, which the playlist cannot store</source>
+        <translation>sein Name enthält Steuerzeichen, die die Wiedergabeliste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>die Datei %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there is no work folder to convert it into</source>
+        <translation>es gibt keinen Arbeitsordner, in den sie umgewandelt werden kann</translation>
+    </message>
+    <message>
+        <source>cannot be converted to MP3: %1</source>
+        <translation>kann nicht in MP3 umgewandelt werden: %1</translation>
+    </message>
+    <message>
+        <source>published</source>
+        <translation>veröffentlicht</translation>
+    </message>
+    <message>
+        <source>skipped, unsupported format</source>
+        <translation>übersprungen, nicht unterstütztes Format</translation>
+    </message>
+    <message>
+        <source>skipped, %1</source>
+        <translation>übersprungen, %1</translation>
+    </message>
+    <message>
+        <source>skipped, %1 cannot be written: %2</source>
+        <translation>übersprungen, %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>skipped, no sound to publish</source>
+        <translation>übersprungen, kein Ton zum Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>skipped, not enough memory to build its movie</source>
+        <translation>übersprungen, nicht genug Speicher für seinen Film</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
     </message>
 </context>
 <context>

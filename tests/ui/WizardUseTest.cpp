@@ -5,6 +5,7 @@
 
 #include "WizardFixture.h"
 
+#include "audio/IntakeRefusal.h"
 #include "publish/InstalledFiles.h"
 #include "publish/Playlist.h"
 #include "publish/PublishReports.h"
@@ -1008,6 +1009,19 @@ private slots:
         QVERIFY2(!said.contains(QString::fromStdString(publish::describe(failure))), qPrintable(said));
         for (int code : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, ENOTDIR, EISDIR, EEXIST, EIO, ENAMETOOLONG, ELOOP})
             QVERIFY2(!said.contains(QString::fromStdString(std::generic_category().message(code))), qPrintable(said));
+
+        // A track deleted before publishing is named with the intake's reason.
+        wizard.back();
+        wizard.folderPage()->chooseParentFolder(QString::fromStdString(fixture.path("fine")));
+        fs::remove(mp3);
+        wizard.next();
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 2; }, 60000));
+        QVERIFY2(boxes.texts[1].contains(
+                     "übersprungen, die Datei kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"),
+                 qPrintable(boxes.texts[1]));
+        audio::Refusal gone{audio::RefusalReason::CannotOpen, mp3, "",
+                            std::make_error_code(std::errc::no_such_file_or_directory), ""};
+        QVERIFY2(!boxes.texts[1].contains(QString::fromStdString(audio::describe(gone))), qPrintable(boxes.texts[1]));
         speak("C");
     }
 

@@ -11,6 +11,7 @@
 #include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
+#include "ui/pages/RefusalText.h"
 #include "ui/wait/RunWithWaitDialog.h"
 
 #include <QComboBox>
@@ -148,18 +149,6 @@ QString storableTitle(const std::string& title, const QString& whose, QStringLis
 // such a name no longer finds the file.
 bool lostItsName(const QString& file) { return file.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(file); }
 
-// Why a file was not added, after its name.
-QString refusalText(const audio::Refusal& refusal) {
-    switch (refusal.reason) {
-    case audio::RefusalReason::PathNotUtf8:
-        return QCoreApplication::translate("ui::CPage1Mp3", "its name is not valid UTF-8, which the playlist cannot store");
-    case audio::RefusalReason::PathHasControls:
-        return QCoreApplication::translate("ui::CPage1Mp3",
-                                           "its name holds control characters, which the playlist cannot store");
-    default: break;
-    }
-    return QString::fromStdString(audio::describe(refusal));
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "audio/TrackIntake.h"
 #include "publish/PublishJob.h"
 #include "publish/SpectrumAnalyser.h"
+#include "ui/pages/RefusalText.h"
 #include "ui/pages/StepFailureText.h"
 #include "ui/wait/CWaitDialog.h"
 
@@ -61,10 +62,8 @@ void PublishWorker::trackDone(const publish::TrackReport& report) {
     std::optional<audio::Refusal> refusal;
     if (report.outcome == publish::TrackOutcome::Unsupported)
         refusal = audio::recheckTrack(report.source);
-    std::string why = refusal ? "skipped, " + audio::describe(*refusal) : publish::describe(report);
-    outcome.failures << tr("Track %1, %2: %3")
-                            .arg(report.number)
-                            .arg(QString::fromStdString(report.source), QString::fromStdString(why));
+    QString why = refusal ? tr("skipped, %1").arg(refusalText(*refusal)) : trackOutcomeText(report);
+    outcome.failures << tr("Track %1, %2: %3").arg(report.number).arg(QString::fromStdString(report.source), why);
 }
 
 void PublishWorker::done(const publish::PublishResult& result) {

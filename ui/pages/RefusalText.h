@@ -1,0 +1,19 @@
+#ifndef UI_PAGES_REFUSALTEXT_H
+#define UI_PAGES_REFUSALTEXT_H
+
+#include "audio/IntakeRefusal.h"
+#include "publish/PublishReports.h"
+
+#include <QString>
+
+namespace ui {
+
+// Why a file was not added or not published, in the user's language, as
+// said after the file's name. What the decoder or the converter found stays
+// in their words.
+QString refusalText(const audio::Refusal& refusal);
+QString trackOutcomeText(const publish::TrackReport& report);
+
+} // namespace ui
+
+#endif
