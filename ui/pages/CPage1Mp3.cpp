@@ -12,6 +12,7 @@
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
 #include "ui/pages/RefusalText.h"
+#include "ui/translations/SystemReason.h"
 #include "ui/wait/RunWithWaitDialog.h"
 
 #include <QComboBox>
@@ -445,7 +446,7 @@ void CPage1Mp3::addTrack(audio::TrackIntake& intake, const audio::InputTrack& tr
     if (taken.conversionNotKept)
         notes << tr("%1: the cache %2 cannot keep its conversion (%3); it is converted again next time.")
                      .arg(file, QString::fromStdString(intake.cacheFolder().string()),
-                          QString::fromStdString(taken.conversionNotKept.message()));
+                          systemReason(taken.conversionNotKept));
     audio::CarriedLyrics& lyrics = taken.lyrics;
     if (lyrics.passedOverBecause == publish::InputFileError::TooLarge)
         notes << tr("%1: the lyrics file %2 is over %3 MB, longer than any lyrics file; it is not read.")
@@ -454,7 +455,7 @@ void CPage1Mp3::addTrack(audio::TrackIntake& intake, const audio::InputTrack& tr
     else if (!lyrics.passedOver.empty())
         notes << tr("%1: the lyrics file %2 %3; it is not read.")
                      .arg(file, QString::fromStdString(lyrics.passedOver),
-                          QString::fromStdString(publish::openingProblem(lyrics.passedOverBecause)));
+                          fileOpeningText(lyrics.passedOverBecause));
     if (!lyrics.unwritten.empty()) {
         notes << tr("%1: its lyrics cannot be written to %2; it is published without them.")
                      .arg(file, QString::fromStdString(lyrics.unwritten));

@@ -18,8 +18,9 @@ QString tooLong() {
         .arg(publish::LongestTrackSeconds % 60);
 }
 
-// A file refused by its kind, or the system's reason for not opening it.
-QString openingText(std::error_code error) {
+} // namespace
+
+QString fileOpeningText(std::error_code error) {
     if (error.category() != publish::inputFileCategory())
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be opened: %1")).arg(systemReason(error));
     using publish::InputFileError;
@@ -35,8 +36,6 @@ QString openingText(std::error_code error) {
     return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be read"));
 }
 
-} // namespace
-
 QString refusalText(const audio::Refusal& refusal) {
     using audio::RefusalReason;
     QString file = QString::fromStdString(refusal.file), detail = QString::fromStdString(refusal.detail);
@@ -51,7 +50,7 @@ QString refusalText(const audio::Refusal& refusal) {
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "is a playlist already followed (the playlists loop)"));
     case RefusalReason::PlaylistTooLarge:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "is too large for a playlist"));
-    case RefusalReason::PlaylistUnreadable: return openingText(refusal.error);
+    case RefusalReason::PlaylistUnreadable: return fileOpeningText(refusal.error);
     case RefusalReason::NoSoundFiles: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "holds no sound files"));
     case RefusalReason::PathNotUtf8:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "its name is not valid UTF-8, which the playlist cannot store"));
@@ -59,7 +58,7 @@ QString refusalText(const audio::Refusal& refusal) {
         return translated(
             QT_TRANSLATE_NOOP("ui::RefusalText", "its name holds control characters, which the playlist cannot store"));
     case RefusalReason::CannotOpen:
-        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the file %1")).arg(openingText(refusal.error));
+        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the file %1")).arg(fileOpeningText(refusal.error));
     case RefusalReason::CannotRead: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the file cannot be read"));
     case RefusalReason::NotSound: return detail;
     case RefusalReason::TooLong: return tooLong();

@@ -13,6 +13,8 @@ namespace ui {
 // in their words.
 QString refusalText(const audio::Refusal& refusal);
 QString trackOutcomeText(const publish::TrackReport& report);
+// Why a file the user named cannot be opened: its kind, or the system's reason.
+QString fileOpeningText(std::error_code error);
 
 } // namespace ui
 
