@@ -180,8 +180,8 @@ int reportResult(const publish::PublishResult& result, const cli::PublishArgumen
 int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySettingsFolder& settings,
                   cli::StopSignals& signals) {
     publish::PlayerMovie player = publish::playerMovieFor(arguments.skin, settings.playersFolder());
-    if (!player.problem.empty()) {
-        say("the skin " + arguments.skin + " " + player.problem);
+    if (player.problem) {
+        say("the skin " + arguments.skin + " " + *player.problem);
         return BadArguments;
     }
     fs::path program = publish::programFolder();

@@ -39,10 +39,6 @@ std::string musicListText(const std::string& title, const std::string& items) {
            "\">" + items + "</" + contract::MusicListRoot + ">";
 }
 
-bool writeTextFile(const std::filesystem::path& path, const std::string& text) {
-    return !replaceFileAtomically(path, text);
-}
-
 std::error_code mergePlayerOptions(const std::filesystem::path& musicList, const PlayerOptions& options) {
     PublishOptions document(musicList);
     auto set = [&document](const char* attribute, std::optional<bool> flag) {

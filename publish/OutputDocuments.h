@@ -20,9 +20,6 @@ std::string musicListItem(const std::string& movieFile);
 // "<data title=\"...\">items</data>" with the title as XML attribute text.
 std::string musicListText(const std::string& title, const std::string& items);
 
-// Creates or replaces the file with the text as it is, in one step.
-bool writeTextFile(const std::filesystem::path& path, const std::string& text);
-
 // An unset option is left out of the document.
 struct PlayerOptions {
     std::optional<bool> autoStart;

@@ -49,16 +49,16 @@ bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesyst
     return !writePlaylist(playlist, settingsFile);
 }
 
-bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
+std::error_code updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile) {
     pugi::xml_document stored, document;
     pugi::xml_node root = document.append_child("data");
     if (!readXmlDocument(settingsFile, stored))
         for (pugi::xml_attribute setting : stored.document_element().attributes())
             root.append_copy(setting);
     if (!allPathsStorable(playlist))
-        return false;
+        return std::make_error_code(std::errc::illegal_byte_sequence);
     appendItems(root, playlist);
-    return !writeXmlDocument(document, settingsFile);
+    return writeXmlDocument(document, settingsFile);
 }
 
 bool LoadPlaylist(std::vector<std::string>& paths, std::vector<std::string>& titles,

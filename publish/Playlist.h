@@ -37,7 +37,7 @@ bool SavePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesyst
 
 // Replaces the stored playlist with this one, keeping the choices stored
 // beside it (the root's attributes); the file is replaced atomically.
-bool updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
+[[nodiscard]] std::error_code updatePlaylist(const std::vector<PlaylistItem>& playlist, const std::filesystem::path& settingsFile);
 
 // Appends the stored entries to the lists, titles made storable and
 // entries whose path is not left out; true when at least one was read.

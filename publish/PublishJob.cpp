@@ -213,9 +213,9 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
             return staged;
         }
         const std::string& source = playlist[n - 1].path;
-        if (track->writeError) {
+        if (std::error_code refused = track->result.systemError) {
             pool.halt();
-            staged.failure = stepFailure(PublishStep::TrackMovie, output / trackMovieName(n), track->writeError, source);
+            staged.failure = stepFailure(PublishStep::TrackMovie, output / trackMovieName(n), refused, source);
             return staged;
         }
         if (track->cacheError && !cacheNoticed) {

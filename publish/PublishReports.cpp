@@ -1,13 +1,11 @@
 #include "publish/PublishReports.h"
 
-#include "publish/ProductName.h"
 #include "player_contract/TrackLength.h"
 
 namespace publish {
 
 namespace {
 
-const char* const BuildCaption = "Build Swf";
 const char* const NoSoundText = "no sound to publish";
 const char* const OutOfMemoryText = "not enough memory to build its movie";
 const char* const CancelledText = "cancelled";
@@ -53,26 +51,6 @@ std::string stepSentence(const StepFailure& failure) {
 }
 
 } // namespace
-
-Alert alertFor(const TrackReport& report) {
-    switch (report.outcome) {
-    case TrackOutcome::Published: return {};
-    case TrackOutcome::Unsupported: return {report.source + " \n- unsupported format!", BuildCaption};
-    case TrackOutcome::TooLong: return {report.source + " \n- " + tooLongText() + "!", BuildCaption};
-    case TrackOutcome::CannotWrite: return {report.movie + " \n- " + report.detail, BuildCaption};
-    case TrackOutcome::NoSound: return {report.source + " \n- " + NoSoundText + "!", BuildCaption};
-    case TrackOutcome::OutOfMemory: return {report.source + " \n- " + OutOfMemoryText + "!", BuildCaption};
-    case TrackOutcome::Cancelled: return {};
-    }
-    return {};
-}
-
-Alert alertFor(const StepFailure& failure) {
-    std::string text = stepSentence(failure);
-    if (failure.error)
-        text += "\n" + failure.error.message();
-    return {text, ProductName};
-}
 
 std::string describe(const TrackReport& report) {
     switch (report.outcome) {

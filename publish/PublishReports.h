@@ -70,16 +70,6 @@ struct PublishResult {
     std::optional<StepFailure> failure;  // the step that ended it, when one did
 };
 
-// A message box's text and caption.
-struct Alert {
-    std::string text;
-    std::string caption;
-};
-
-// The message boxes the wizard shows for them.
-Alert alertFor(const TrackReport& report);
-Alert alertFor(const StepFailure& failure);
-
 // One line in plain words, for a terminal.
 std::string describe(const TrackReport& report);
 std::string describe(const StepFailure& failure);

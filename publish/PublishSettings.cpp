@@ -56,7 +56,11 @@ bool folderOrParentExists(const std::filesystem::path& folder) {
             std::filesystem::is_directory(folder.parent_path(), ignored));
 }
 
-std::error_code mergePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
+} // namespace
+
+std::string flagText(bool flag) { return flag ? "1" : "0"; }
+
+std::error_code savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
     PublishOptions options(settingsFile);
     options.Set(PlayerKey, choices.player);
     options.SetBool(AutoStartKey, choices.autoStart);
@@ -72,24 +76,12 @@ std::error_code mergePlayerChoices(const std::filesystem::path& settingsFile, co
     return options.Merge();
 }
 
-std::error_code mergeFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
+std::error_code saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
     PublishOptions options(settingsFile);
     options.Set(FolderKey, choices.folder);
     options.SetBool(HtmlKey, choices.html);
     options.SetBool(RuntimeKey, choices.runtime);
     return options.Merge();
-}
-
-} // namespace
-
-std::string flagText(bool flag) { return flag ? "1" : "0"; }
-
-bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices) {
-    return !mergePlayerChoices(settingsFile, choices);
-}
-
-bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices) {
-    return !mergeFolderChoices(settingsFile, choices);
 }
 
 PlayerChoices storedPlayerChoices(const std::filesystem::path& settingsFile) {

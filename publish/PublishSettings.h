@@ -35,10 +35,10 @@ struct FolderChoices {
     bool runtime = true;
 };
 
-// Merge into the file the playlist page wrote; false when there is none
-// or it cannot be written.
-bool savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices);
-bool saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
+// Merge into the file the playlist page wrote; the reason when there is
+// none or it cannot be written.
+[[nodiscard]] std::error_code savePlayerChoices(const std::filesystem::path& settingsFile, const PlayerChoices& choices);
+[[nodiscard]] std::error_code saveFolderChoices(const std::filesystem::path& settingsFile, const FolderChoices& choices);
 
 // Everything the job reads. A flag that is absent stays unset, so that the
 // playlist document leaves its option out.

@@ -29,22 +29,24 @@ std::filesystem::path skinMovieFile(const std::filesystem::path& playersFolder, 
 
 namespace {
 
-bool unpackBuiltInSkin(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin) {
+// A folder that cannot be made shows in the write's reason.
+std::error_code unpackBuiltInSkin(const std::filesystem::path& playersFolder, const contract::BuiltInSkin& skin) {
     std::error_code ignored;
     std::filesystem::create_directories(playersFolder, ignored);
-    return !writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin));
+    return writeResourceToFile("SWF", skin.resource, skinMovieFile(playersFolder, skin));
 }
 
 } // namespace
 
-int unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
-    int written = 0;
+std::error_code unpackBuiltInSkins(const std::filesystem::path& playersFolder) {
+    std::error_code first;
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins)
-        written += unpackBuiltInSkin(playersFolder, skin) ? 1 : 0;
-    return written;
+        if (std::error_code error = unpackBuiltInSkin(playersFolder, skin); error && !first)
+            first = error;
+    return first;
 }
 
-std::string skinMovieProblem(const std::filesystem::path& file) {
+std::optional<std::string> skinMovieProblem(const std::filesystem::path& file) {
     char signature[3] = {};
     std::ifstream in(file, std::ios::binary);
     if (!in.read(signature, sizeof signature) || (signature[0] != 'F' && signature[0] != 'C') ||
@@ -57,22 +59,23 @@ std::string skinMovieProblem(const std::filesystem::path& file) {
     } catch (const std::bad_alloc&) {
         return "is too large to read as an SWF movie (out of memory)";
     }
-    return "";
+    return std::nullopt;
 }
 
 PlayerMovie playerMovieFor(const std::string& skin, const std::filesystem::path& playersFolder) {
     // Only the chosen skin is written: each write waits for the disk.
     if (const contract::BuiltInSkin* builtIn = findBuiltInSkin(skin)) {
-        unpackBuiltInSkin(playersFolder, *builtIn);
-        return {skinMovieFile(playersFolder, *builtIn), ""};
+        std::filesystem::path movie = skinMovieFile(playersFolder, *builtIn);
+        if (std::error_code error = unpackBuiltInSkin(playersFolder, *builtIn))
+            return {{}, "cannot be written to " + movie.string() + ": " + error.message()};
+        return {movie, std::nullopt};
     }
     std::error_code error;
     if (!std::filesystem::is_regular_file(skin, error))
         return {{}, "is not a known skin or an existing file"};
-    std::string problem = skinMovieProblem(skin);
-    if (!problem.empty())
+    if (std::optional<std::string> problem = skinMovieProblem(skin))
         return {{}, problem};
-    return {std::filesystem::absolute(skin), ""};
+    return {std::filesystem::absolute(skin), std::nullopt};
 }
 
 } // namespace publish

@@ -3,7 +3,6 @@
 #include "text_formats/LyricCues.h"
 #include "player_contract/PlayerContract.h"
 #include "publish/SpectrumData.h"
-#include "system_calls/SystemError.h"
 #include "text_formats/TextEncoding.h"
 #include "player_contract/TrackLength.h"
 #include "transform/FSMovieWriter.h"
@@ -37,10 +36,6 @@ void addBars(FSActionList& actions, const SpectrumData::Values& bars) {
     }
 }
 
-
-// Thrown out of the frame loop when the build is asked to stop.
-struct BuildStopped {};
-
 struct TrackFigures {
     int duration;
     int samplesPerFrame;
@@ -71,8 +66,9 @@ std::unique_ptr<Tag> made(Tag* tag) {
 }
 
 // Writes the movie frame by frame: a frame's tags exist only while they are
-// written, and its sound block refers to the loaded sound.
-void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
+// written, and its sound block refers to the loaded sound. False when the
+// build was asked to stop before the movie was complete.
+bool writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figures, const std::string& title,
                      SpectrumData& spectrum, const std::string& moviePath, const std::stop_token& stop,
                      const std::vector<LyricCue>& cues) {
     FSMovieWriter::Layout layout;
@@ -87,7 +83,7 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
     auto cue = cues.begin();
     for (int frame = 0; frame < figures.frameCount; ++frame) {
         if (stop.stop_requested())
-            throw BuildStopped();
+            return false;
         FSActionList actions = frameActions(frame, figures, title, spectrum, cue, cues);
         if (actions.getCount() > 0) {
             FSDoAction doAction(actions);
@@ -98,13 +94,7 @@ void writeTrackMovie(const FSSoundConstructor& sound, const TrackFigures& figure
         writer.add(showFrame);
     }
     writer.finish();
-}
-
-// The SWF library names only its own step; the system's reason is still
-// in errno where the file could not be opened or written.
-TrackResult cannotWrite(const FSException& error) {
-    return {TrackOutcome::CannotWrite, error.message(),
-            errno != 0 ? lastSystemError() : std::make_error_code(std::errc::io_error)};
+    return true;
 }
 
 } // namespace
@@ -138,22 +128,23 @@ TrackResult buildTrackMovie(const std::string& mp3Path, const std::string& title
         std::filesystem::remove(moviePath, ignored);
         return result;
     };
-    errno = 0;
     try {
         SpectrumData spectrum(dataPath);
         std::vector<LyricCue> cues =
             lyricCues(lyrics, sound->getSampleRate(), figures.samplesPerFrame, figures.frameCount);
-        writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop, cues);
-    } catch (const BuildStopped&) {
-        return failed({TrackOutcome::Cancelled, ""});
+        if (!writeTrackMovie(*sound, figures, title, spectrum, moviePath, stop, cues))
+            return failed({TrackOutcome::Cancelled, ""});
     } catch (const std::bad_alloc&) {
         return failed({TrackOutcome::OutOfMemory, ""});
     } catch (const FSAllocationException& error) {
         return failed({TrackOutcome::OutOfMemory, error.message()});
     } catch (const FSFileOpenException& error) {
-        return cannotWrite(error);
+        return {TrackOutcome::CannotWrite, error.message(), error.reason()};
+    } catch (const FSSystemException& error) {
+        return failed({TrackOutcome::CannotWrite, error.message(), error.reason()});
     } catch (const FSException& error) {
-        return failed(cannotWrite(error));
+        // The library could not encode the movie: no system call failed.
+        return failed({TrackOutcome::CannotWrite, error.message()});
     }
     std::error_code ignored;
     std::filesystem::remove(dataPath, ignored);

@@ -19,7 +19,8 @@ struct TrackResult {
 
     TrackOutcome outcome;
     std::string detail;  // the SWF library's message when the movie could not be written
-    // Why the system refused the movie's file, when it did (CannotWrite).
+    // Why the system refused the movie's file, when it did (CannotWrite):
+    // the publish cannot go on. Empty when the movie could not be encoded.
     std::error_code systemError;
 };
 

@@ -14,14 +14,13 @@ namespace {
 // The movie's name is claimed first, as a new file, so that the builder
 // writes only into a file of our own.
 TrackResult buildStagedMovie(const TrackTask& task, const fs::path& movie, const fs::path& dataFile,
-                             std::stop_token stop, std::error_code& writeError) {
+                             std::stop_token stop) {
     FileDescriptor claimed;
-    if ((writeError = createNewFile(movie, claimed)))
-        return {TrackOutcome::CannotWrite, writeError.message()};
+    if (std::error_code error = createNewFile(movie, claimed))
+        return {TrackOutcome::CannotWrite, error.message(), error};
     claimed = FileDescriptor();
     TrackResult result =
         buildTrackMovie(task.source, task.title, movie.string(), dataFile, stop, parseLrc(task.lyrics));
-    writeError = result.systemError;
     std::error_code ignored;
     if (result.outcome != TrackOutcome::Published)
         fs::remove(movie, ignored);
@@ -86,7 +85,7 @@ StagedTrack TrackStager::stage(const TrackTask& given, const fs::path& dataFile,
         staged.result = {TrackOutcome::Cancelled, ""};
         return staged;
     }
-    staged.result = buildStagedMovie(task, movie, dataFile, stop, staged.writeError);
+    staged.result = buildStagedMovie(task, movie, dataFile, stop);
     if (keyed && staged.result.outcome == TrackOutcome::Published)
         keep(CacheEntryKind::TrackMovie, movieKey, movie, staged);
     return staged;

@@ -32,8 +32,7 @@ TrackTask trackTask(int number, const std::string& source, const std::string& ti
                     const LyricsFinder& finder);
 
 struct StagedTrack {
-    TrackResult result;
-    std::error_code writeError;  // the movie could not be written: the publish ends
+    TrackResult result;  // with the system's reason when the movie could not be written: the publish ends
     std::error_code cacheError;  // the cache could not keep a result: it is used no more
 };
 

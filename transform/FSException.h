@@ -2,6 +2,7 @@
 #define TRANSFORM_FSEXCEPTION_H
 
 #include <string>
+#include <system_error>
 
 namespace transform {
 
@@ -27,14 +28,26 @@ public:
     using FSException::FSException;
 };
 
-class FSFileOpenException : public FSException {
+// A file the system would not open, read or write: the system's reason is
+// taken at the failing call, before anything else can change errno.
+class FSSystemException : public FSException {
 public:
-    using FSException::FSException;
+    FSSystemException(const char* message, std::error_code reason) : FSException(message), why(reason) {}
+
+    std::error_code reason() const { return why; }
+
+private:
+    std::error_code why;
 };
 
-class FSAccessException : public FSException {
+class FSFileOpenException : public FSSystemException {
 public:
-    using FSException::FSException;
+    using FSSystemException::FSSystemException;
+};
+
+class FSAccessException : public FSSystemException {
+public:
+    using FSSystemException::FSSystemException;
 };
 
 class FSIndexOutOfBoundsException : public FSException {

@@ -2,6 +2,7 @@
 
 #include "transform/FSAllocation.h"
 #include "transform/FSException.h"
+#include "system_calls/SystemError.h"
 #include "transform/FSStream.h"
 
 #include <cstdio>
@@ -106,13 +107,13 @@ FSBytes FSMovie::encodeToMemory(int& outLength, FSCodingObserver* observer) {
 void FSMovie::encodeToFile(const char* path) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
     if (!file)
-        throw FSFileOpenException("Cannot open file");
+        throw FSFileOpenException("Cannot open file", publish::lastSystemError());
     int length = 0;
     FSBytes image = encodeToMemory(length);
     if (std::fwrite(image.data(), 1, static_cast<size_t>(length), file.get()) != static_cast<size_t>(length))
-        throw FSAccessException("Cannot write to file");
+        throw FSAccessException("Cannot write to file", publish::lastSystemError());
     if (std::fclose(file.release()) != 0)
-        throw FSAccessException("Cannot write to file");
+        throw FSAccessException("Cannot write to file", publish::lastSystemError());
 }
 
 FSBytes compressMovie(const unsigned char* image, int length, int headerLength, int& outLength) {

@@ -8,6 +8,7 @@
 #include "transform/FSDefineSprite.h"
 #include "transform/FSDoAction.h"
 #include "transform/FSException.h"
+#include "system_calls/SystemError.h"
 #include "transform/FSFileReader.h"
 #include "transform/FSPlaceObject2.h"
 #include "transform/FSSetBackgroundColor.h"
@@ -157,7 +158,7 @@ std::unique_ptr<FSMovie> decodeMovie(const unsigned char* bytes, int size, FSMov
 std::unique_ptr<FSMovie> decodeMovieFile(const char* path, FSMovieHeader* header) {
     FSBytes bytes;
     if (readWholeFile(path, bytes) != FSLoaded)
-        throw FSFileOpenException("Cannot open file");
+        throw FSFileOpenException("Cannot open file", publish::lastSystemError());
     return decodeMovie(bytes.data(), bytes.size(), header);
 }
 

@@ -1,6 +1,7 @@
 #include "transform/FSMovieWriter.h"
 
 #include "transform/FSException.h"
+#include "system_calls/SystemError.h"
 #include "transform/FSMovie.h"
 #include "transform/FSMovieObject.h"
 
@@ -38,7 +39,7 @@ void FSMovieWriter::start(const char* path, const Layout& layout) {
     }
     file = std::fopen(path, "wb");
     if (file == nullptr)
-        throw FSFileOpenException("Cannot open file");
+        throw FSFileOpenException("Cannot open file", publish::lastSystemError());
 
     scratch.setContext(FSStream::VersionContext, version);
     FSBounds frameSize = layout.frameSize;
@@ -88,12 +89,12 @@ void FSMovieWriter::finish() {
     for (int i = 0; i < 4; ++i)
         length[i] = static_cast<unsigned char>(total >> (8 * i));
     if (std::fseek(file, LengthOffset, SEEK_SET) != 0)
-        throw FSAccessException("Cannot write to file");
+        throw FSAccessException("Cannot write to file", publish::lastSystemError());
     writeFile(length, sizeof length);
     std::FILE* closing = file;
     file = nullptr;
     if (std::fclose(closing) != 0)
-        throw FSAccessException("Cannot write to file");
+        throw FSAccessException("Cannot write to file", publish::lastSystemError());
 }
 
 void FSMovieWriter::write(const unsigned char* bytes, size_t count) {
@@ -119,7 +120,7 @@ void FSMovieWriter::deflateInto(const unsigned char* bytes, size_t count, int fl
 
 void FSMovieWriter::writeFile(const unsigned char* bytes, size_t count) {
     if (count > 0 && std::fwrite(bytes, 1, count, file) != count)
-        throw FSAccessException("Cannot write to file");
+        throw FSAccessException("Cannot write to file", publish::lastSystemError());
 }
 
 } // namespace transform

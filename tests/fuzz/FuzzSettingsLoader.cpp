@@ -55,7 +55,7 @@ void checkSettings(const fs::path& settingsFile) {
     publish::PlayerChoices player{settings->player, settings->autoStart.value_or(true),
                                   settings->autoNext.value_or(true), settings->loop.value_or(true),
                                   settings->random.value_or(false), settings->title};
-    check(publish::savePlayerChoices(again, player));
+    check(!publish::savePlayerChoices(again, player));
     std::optional<publish::PublishSettings> reloaded = publish::loadPublishSettings(again);
     check(reloaded && reloaded->title == settings->title && reloaded->player == settings->player);
 }

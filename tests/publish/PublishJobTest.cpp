@@ -125,9 +125,9 @@ TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
     EXPECT_EQ(std::string(list.begin(), list.end()),
               "<data title=\"Mine\" autonext=\"0\" autostart=\"1\" looplist=\"1\" shufflelist=\"0\">"
               "<item><file>1.swf</file></item><item><file>3.swf</file></item></data>");
-    ASSERT_EQ(observer.alerts.size(), 1u);
-    EXPECT_EQ(observer.alerts[0].text, paths[1] + " \n- unsupported format!");
-    EXPECT_EQ(observer.alerts[0].caption, "Build Swf");
+    ASSERT_EQ(observer.tracks.size(), 3u);
+    EXPECT_EQ(observer.tracks[1].source, paths[1]);
+    EXPECT_EQ(describe(observer.tracks[1]), "skipped, unsupported format");
     EXPECT_EQ(observer.positions, (std::vector<int>{100, 200, 300}));
     EXPECT_EQ(std::vector<std::string>(observer.events.begin(), observer.events.begin() + 4),
               (std::vector<std::string>{"start 1", "wait Generate specrum data", "wait ends", "track 1"}));
@@ -250,7 +250,8 @@ TEST_F(PublishJobTest, TheRuntimeIsBundledAndLoadedByThePage) {
     runtime = ""; // absent reads as "1"
     writeSettings({makeMp3("a", 22050)}, "1");
     runJob(makeRuntime());
-    EXPECT_TRUE(observer.alerts.empty());
+    ASSERT_EQ(observer.tracks.size(), 1u);
+    EXPECT_EQ(observer.tracks[0].outcome, TrackOutcome::Published);
     std::vector<std::string> copied;
     for (const auto& entry : fs::directory_iterator(output("ruffle")))
         copied.push_back(entry.path().filename().string());

@@ -17,10 +17,10 @@ namespace fs = std::filesystem;
 TEST(PublishSettingsTest, ThePagesChoicesTravelThroughTheFileAsTheJobReadsThem) {
     TemporaryFolder folder;
     std::string file = folder.path("Songbox.sbx");
-    EXPECT_FALSE(savePlayerChoices(file, {})) << "nothing is stored before the playlist page made the file";
+    EXPECT_EQ(savePlayerChoices(file, {}), std::errc::no_such_file_or_directory) << "nothing is stored before the playlist page made the file";
     ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
-    ASSERT_TRUE(savePlayerChoices(file, {"players/2.swf", false, true, false, true, "Songs & \"more\""}));
-    ASSERT_TRUE(saveFolderChoices(file, {"/home/me/Tunemill", false, false}));
+    ASSERT_FALSE(savePlayerChoices(file, {"players/2.swf", false, true, false, true, "Songs & \"more\""}));
+    ASSERT_FALSE(saveFolderChoices(file, {"/home/me/Tunemill", false, false}));
 
     PublishOptions raw(file);
     ASSERT_TRUE(raw.Load());
@@ -61,15 +61,15 @@ TEST(PublishSettingsTest, LyricsAreStoredOnlyWhileTurnedOff) {
     TemporaryFolder folder;
     std::string file = folder.path("Songbox.sbx");
     ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
-    ASSERT_TRUE(savePlayerChoices(file, {"players/2.swf"}));
+    ASSERT_FALSE(savePlayerChoices(file, {"players/2.swf"}));
     Bytes withLyrics = readFile(file);
     EXPECT_EQ(std::string(withLyrics.begin(), withLyrics.end()).find("Lyrics"), std::string::npos);
     PlayerChoices without{"players/2.swf"};
     without.lyrics = false;
-    ASSERT_TRUE(savePlayerChoices(file, without));
+    ASSERT_FALSE(savePlayerChoices(file, without));
     EXPECT_FALSE(loadPublishSettings(file)->lyrics);
     EXPECT_FALSE(storedPlayerChoices(file).lyrics) << "the player page starts from the stored choice";
-    ASSERT_TRUE(savePlayerChoices(file, {"players/2.swf"}));
+    ASSERT_FALSE(savePlayerChoices(file, {"players/2.swf"}));
     EXPECT_EQ(readFile(file), withLyrics) << "turned on again, the file is as if never turned off";
     EXPECT_TRUE(storedPlayerChoices(file).lyrics);
 }
@@ -85,12 +85,17 @@ TEST(SkinCatalogueTest, ListsTheSkinsInThePlayerPagesOrderAndUnpacksTheirMovies)
 
     TemporaryFolder folder;
     fs::path players = folder.path("players");
-    EXPECT_EQ(unpackBuiltInSkins(players), 3);
+    EXPECT_FALSE(unpackBuiltInSkins(players));
     for (const contract::BuiltInSkin& skin : contract::BuiltInSkins) {
         auto stored = resources::findResource("SWF", skin.resource);
         EXPECT_EQ(readFile(skinMovieFile(players, skin).string()), Bytes(stored.begin(), stored.end())) << skin.name;
     }
     EXPECT_EQ(skinMovieFile(players, *findBuiltInSkin("real-like")), players / "2.swf");
+
+    writeFile(folder.path("file"), Bytes{1});
+    EXPECT_EQ(unpackBuiltInSkins(folder.path("file")), std::errc::not_a_directory);
+    EXPECT_EQ(playerMovieFor("simple", folder.path("file")).problem,
+              "cannot be written to " + folder.path("file/3.swf") + ": Not a directory");
 }
 
 TEST(PublishSettingsTest, StoredChoicesCountOnlyWhenValid) {
@@ -104,8 +109,8 @@ TEST(PublishSettingsTest, StoredChoicesCountOnlyWhenValid) {
 
     fs::create_directories(folder.path("sites"));
     ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
-    ASSERT_TRUE(savePlayerChoices(file, {"/moved/away/players/3.swf", false, false, false, true, "Mine"}));
-    ASSERT_TRUE(saveFolderChoices(file, {folder.path("sites/Tunemill"), false, false}));
+    ASSERT_FALSE(savePlayerChoices(file, {"/moved/away/players/3.swf", false, false, false, true, "Mine"}));
+    ASSERT_FALSE(saveFolderChoices(file, {folder.path("sites/Tunemill"), false, false}));
     PlayerChoices player = storedPlayerChoices(file);
     EXPECT_EQ(player.player, "/moved/away/players/3.swf") << "a built-in skin's name, wherever it points";
     EXPECT_FALSE(player.autoStart || player.autoNext || player.loop);
@@ -140,9 +145,9 @@ TEST(PublishSettingsTest, StoredChoicesCountOnlyWhenValid) {
 TEST(PublishSettingsTest, UpdatingThePlaylistKeepsTheChoices) {
     TemporaryFolder folder;
     std::string file = folder.path("Songbox.sbx");
-    ASSERT_TRUE(updatePlaylist({{"/music/a.mp3", "A"}}, file)) << "a first save makes the file";
-    ASSERT_TRUE(savePlayerChoices(file, {"players/3.swf", false, true, false, true, "Mine"}));
-    ASSERT_TRUE(updatePlaylist({{"/music/b.mp3", "B & \"C\""}, {"/music/c.mp3", ""}}, file));
+    ASSERT_FALSE(updatePlaylist({{"/music/a.mp3", "A"}}, file)) << "a first save makes the file";
+    ASSERT_FALSE(savePlayerChoices(file, {"players/3.swf", false, true, false, true, "Mine"}));
+    ASSERT_FALSE(updatePlaylist({{"/music/b.mp3", "B & \"C\""}, {"/music/c.mp3", ""}}, file));
     std::vector<std::string> paths, titles;
     ASSERT_TRUE(LoadPlaylist(paths, titles, file));
     EXPECT_EQ(paths, (std::vector<std::string>{"/music/b.mp3", "/music/c.mp3"}));

@@ -7,12 +7,10 @@
 #include <utility>
 #include <vector>
 
-// Keeps everything the publish job tells its observer, in order, with the
-// message boxes the wizard would show for it.
+// Keeps everything the publish job tells its observer, in order.
 struct RecordingObserver : publish::PublishObserver {
     std::vector<int> positions;
     std::vector<std::string> events;
-    std::vector<publish::Alert> alerts;
     std::vector<publish::TrackReport> tracks;
     std::vector<publish::Notice> notices;
     int staleMovies = 0;
@@ -26,8 +24,6 @@ struct RecordingObserver : publish::PublishObserver {
     void trackDone(const publish::TrackReport& report) override {
         events.push_back("track " + std::to_string(report.number));
         tracks.push_back(report);
-        if (report.outcome != publish::TrackOutcome::Published)
-            alerts.push_back(publish::alertFor(report));
     }
     void notice(const publish::Notice& notice) override { notices.push_back(notice); }
     void staleMoviesRemoved(int count) override { staleMovies += count; }

@@ -49,7 +49,7 @@ TEST(StorableTextTest, TheSettingsFileStaysXmlAndRefusesPathsItCannotHold) {
     ASSERT_TRUE(SavePlaylist({"/m/1.mp3"}, {"T\x01itle \xE9"}, path));
     PlayerChoices player;
     player.title = "My\x02 list";
-    ASSERT_TRUE(savePlayerChoices(path, player));
+    ASSERT_FALSE(savePlayerChoices(path, player));
     EXPECT_TRUE(run("python3 -c \"import xml.etree.ElementTree as E; E.parse('" + path + "')\""));
     std::vector<std::string> paths, titles;
     ASSERT_TRUE(LoadPlaylist(paths, titles, path));

@@ -74,6 +74,22 @@ TEST(FSMovieWriterTest, RefusesAFrameCountItDidNotWriteAndAFileItCannotOpen) {
         FAIL() << "no exception";
     } catch (const FSFileOpenException& error) {
         EXPECT_STREQ(error.message(), "Cannot open file");
+        EXPECT_EQ(error.reason(), std::errc::no_such_file_or_directory);
+    }
+}
+
+TEST(FSMovieWriterTest, AFailedWriteCarriesTheSystemsReasonTakenAtTheCall) {
+    // The unwinding closes files and frees memory, which may change errno:
+    // the exception keeps the reason of the call that failed.
+    try {
+        FSMovieWriter full("/dev/full", layoutOf(1));
+        FSShowFrame frame;
+        full.add(frame);
+        full.finish();
+        FAIL() << "no exception";
+    } catch (const FSAccessException& error) {
+        EXPECT_STREQ(error.message(), "Cannot write to file");
+        EXPECT_EQ(error.reason(), std::errc::no_space_on_device);
     }
 }
 

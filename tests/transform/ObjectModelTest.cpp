@@ -83,9 +83,10 @@ TEST(FSArrayTest, CopiesOfValueArraysAreDeep) {
 
 TEST(FSExceptionTest, KeepsItsOwnCopyOfTheMessage) {
     std::string text = "Cannot open file";
-    FSFileOpenException error(text.c_str());
+    FSFileOpenException error(text.c_str(), std::make_error_code(std::errc::permission_denied));
     text[0] = 'X';
     EXPECT_STREQ(error.message(), "Cannot open file");
+    EXPECT_EQ(error.reason(), std::errc::permission_denied);
     const FSException& base = error;
     EXPECT_STREQ(base.message(), "Cannot open file");
 }
