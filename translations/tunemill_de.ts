@@ -270,6 +270,10 @@
         <source>%1: the cache %2 cannot keep its conversion (%3); it is converted again next time.</source>
         <translation>%1: Der Zwischenspeicher %2 kann die Umwandlung nicht aufbewahren (%3); sie wird beim nächsten Mal erneut gemacht.</translation>
     </message>
+    <message>
+        <source>The playlist cannot be saved in %1: %2</source>
+        <translation>Die Wiedergabeliste kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>
@@ -353,6 +357,18 @@
         <source>The tracks carry the timed lyrics found for them, which the Real-like skin shows.</source>
         <translation>Die Titel enthalten den für sie gefundenen zeitgesteuerten Liedtext, den der Real-like-Skin anzeigt.</translation>
     </message>
+    <message>
+        <source>The skins cannot be written into %1: %2</source>
+        <translation>Die Designs können nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The skins cannot be shown: no web server could be started on 127.0.0.1.</source>
+        <translation>Die Designs können nicht angezeigt werden: Auf 127.0.0.1 konnte kein Webserver gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The player choices cannot be saved in %1: %2</source>
+        <translation>Die Einstellungen des Players können nicht in %1 gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage4Folder</name>
@@ -403,6 +419,10 @@
     <message>
         <source>Copies the runtime that plays the player in browsers without Flash beside the page.</source>
         <translation>Legt die Laufzeitumgebung, die den Player in Browsern ohne Flash spielt, neben die Seite.</translation>
+    </message>
+    <message>
+        <source>The folder and page choices cannot be saved in %1: %2</source>
+        <translation>Die Einstellungen zu Ordner und Seite können nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -531,6 +551,10 @@ Das kann einige Minuten dauern, bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>No browser could be started; open the address yourself.</source>
         <translation>Es konnte kein Browser gestartet werden; öffnen Sie die Adresse selbst.</translation>
+    </message>
+    <message>
+        <source>The player cannot be previewed: no web server could be started on 127.0.0.1.</source>
+        <translation>Die Vorschau des Players ist nicht möglich: Auf 127.0.0.1 konnte kein Webserver gestartet werden.</translation>
     </message>
 </context>
 <context>

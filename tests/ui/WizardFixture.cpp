@@ -56,7 +56,7 @@ void WizardFixture::makePublishedSite() {
     std::filesystem::create_directories(path("site/output"));
     std::ofstream(path("site/output/Player.htm")) << "page";
     publish::SavePlaylist({}, {}, context.settings.settingsFile());
-    publish::saveFolderChoices(context.settings.settingsFile(), {path("site"), true, true});
+    QVERIFY(!publish::saveFolderChoices(context.settings.settingsFile(), {path("site"), true, true}));
 }
 
 void answerNextModal(std::function<void(QWidget*)> answer) {

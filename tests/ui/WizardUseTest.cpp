@@ -368,9 +368,9 @@ private slots:
         fs::create_directories(fixture.path("sites"));
         std::string settings = fixture.context.settings.settingsFile().string();
         publish::SavePlaylist({mp3}, {"One"}, settings);
-        publish::savePlayerChoices(settings,
-                                   {"/elsewhere/players/3.swf", false, true, false, true, "Stored title", false});
-        publish::saveFolderChoices(settings, {fixture.path("sites/Tunemill"), false, false});
+        QVERIFY(!publish::savePlayerChoices(settings,
+                                   {"/elsewhere/players/3.swf", false, true, false, true, "Stored title", false}));
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("sites/Tunemill"), false, false}));
         {
             ui::CWizard wizard(fixture.context);
             wizard.show();
@@ -425,7 +425,7 @@ private slots:
         std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
         std::string settings = fixture.context.settings.settingsFile().string();
         publish::SavePlaylist({mp3}, {"One"}, settings);
-        publish::saveFolderChoices(settings, {fixture.path("Documents/Tunemill"), false, true});
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("Documents/Tunemill"), false, true}));
         ui::CWizard wizard(fixture.context);
         wizard.show();
         ui::CPage1Mp3* page = wizard.playlistPage();
@@ -589,8 +589,8 @@ private slots:
         publish::SavePlaylist({mp3}, {"A"}, settings);
         publish::PlayerChoices player{fixture.path("Tunemill/players/3.swf")};
         player.title = "My \"songs\"";
-        publish::savePlayerChoices(settings, player);
-        publish::saveFolderChoices(settings, {fixture.path("site"), true, true});
+        QVERIFY(!publish::savePlayerChoices(settings, player));
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("site"), true, true}));
 
         ui::CPage6Finish page(fixture.context);
         ui::EmbedSnippetBox* box = page.embedBox();
@@ -617,10 +617,10 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), box->snippetText()->toPlainText());
 
         // Without the web page, or without a player, there is no page to frame.
-        publish::saveFolderChoices(settings, {fixture.path("site"), false, true});
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("site"), false, true}));
         page.showOutcome(summary);
         QVERIFY(box->isHidden());
-        publish::saveFolderChoices(settings, {fixture.path("site"), true, true});
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("site"), true, true}));
         summary.published = 0;
         page.showOutcome(summary);
         QVERIFY(box->isHidden());
@@ -668,7 +668,7 @@ private slots:
         QCOMPARE(std::system(cli.c_str()), 0);
         std::string settings = fixture.context.settings.settingsFile().string();
         publish::SavePlaylist({mp3}, {"a"}, settings);
-        publish::saveFolderChoices(settings, {fixture.path("site"), false, false});
+        QVERIFY(!publish::saveFolderChoices(settings, {fixture.path("site"), false, false}));
         auto before = fs::directory_iterator(fixture.path("site/output"));
         int published = static_cast<int>(std::distance(fs::begin(before), fs::end(before)));
         ui::CPage6Finish page(fixture.context);

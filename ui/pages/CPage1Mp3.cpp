@@ -407,7 +407,13 @@ void CPage1Mp3::addFolderFromDialog() {
 
 void CPage1Mp3::rememberFolderOf(const QString& file) { addFolder = QFileInfo(file).absolutePath(); }
 
-void CPage1Mp3::savePlaylist() { publish::updatePlaylist(playlist(), context.settings.settingsFile()); }
+void CPage1Mp3::savePlaylist() {
+    std::filesystem::path file = context.settings.settingsFile();
+    if (std::error_code error = publish::updatePlaylist(playlist(), file))
+        QMessageBox::warning(this, publish::ProductName,
+                             tr("The playlist cannot be saved in %1: %2")
+                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
+}
 
 std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const audio::TrackIntake& intake, const QString& given,
                                                    QStringList& refused) {

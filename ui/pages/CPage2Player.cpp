@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -32,6 +33,12 @@ namespace ui {
 namespace {
 
 namespace contract = publish::contract;
+
+// A box shown once the page is up: the page is still being made when it
+// learns what failed.
+void warnLater(QWidget* page, const QString& text) {
+    QTimer::singleShot(0, page, [page, text] { QMessageBox::warning(page, publish::ProductName, text); });
+}
 
 const int LongestTitle = 1023;
 
@@ -207,10 +214,15 @@ void CPage2Player::initializePage() {
     if (initialised)
         return;
     initialised = true;
-    publish::unpackBuiltInSkins(context.settings.playersFolder());
-    site = std::make_unique<SkinPreviewSite>(context.settings.playersFolder(), context.runtimeFolder);
-    if (!site->start())
+    std::filesystem::path players = context.settings.playersFolder();
+    if (std::error_code error = publish::unpackBuiltInSkins(players))
+        warnLater(this, tr("The skins cannot be written into %1: %2")
+                      .arg(QString::fromStdString(players.string()), QString::fromStdString(error.message())));
+    site = std::make_unique<SkinPreviewSite>(players, context.runtimeFolder);
+    if (!site->start()) {
         site.reset();
+        warnLater(this, tr("The skins cannot be shown: no web server could be started on 127.0.0.1."));
+    }
     startFromStoredChoices();
     followChoices();
 }
@@ -255,7 +267,11 @@ void CPage2Player::pageLeft() {
         title->setText(QString::fromStdString(stored.text));
         QMessageBox::information(this, publish::ProductName, tr("Control characters were removed from the playlist title."));
     }
-    publish::savePlayerChoices(context.settings.settingsFile(), choices());
+    std::filesystem::path file = context.settings.settingsFile();
+    if (std::error_code error = publish::savePlayerChoices(file, choices()))
+        QMessageBox::warning(this, publish::ProductName,
+                             tr("The player choices cannot be saved in %1: %2")
+                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
     showing = false;
     view->setUrl(QUrl(QStringLiteral("about:blank")));
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/CPage4Folder.h"
 
 #include "audio/WorkFolder.h"
+#include "publish/ProductName.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/controls/WrappingCheckBox.h"
 
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -86,7 +88,11 @@ void CPage4Folder::sayCancelled(const QString& output) {
 
 void CPage4Folder::pageLeft() {
     note->clear();
-    publish::saveFolderChoices(context.settings.settingsFile(), choices());
+    std::filesystem::path file = context.settings.settingsFile();
+    if (std::error_code error = publish::saveFolderChoices(file, choices()))
+        QMessageBox::warning(this, publish::ProductName,
+                             tr("The folder and page choices cannot be saved in %1: %2")
+                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "player_contract/PlayerContract.h"
 #include "publish/PlayerFiles.h"
 #include "publish/PlayerRuntime.h"
+#include "publish/ProductName.h"
 #include "publish/PublishSettings.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/controls/CLabel.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -165,6 +167,8 @@ void CPage6Finish::previewPlayer() {
         served = wanted;
         if (!server->start()) {
             server.reset();
+            QMessageBox::warning(this, publish::ProductName,
+                                 tr("The player cannot be previewed: no web server could be started on 127.0.0.1."));
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "ui/pages/SkinPreviewSite.h"
 
+#include "file_writing/AtomicFile.h"
 #include "publish/OutputDocuments.h"
 #include "player_contract/PlayerContract.h"
 #include "publish/PlayerFiles.h"
@@ -45,13 +46,13 @@ SkinPreviewSite::SkinPreviewSite(const std::filesystem::path& players, const std
 bool SkinPreviewSite::start() {
     std::error_code ignored;
     std::filesystem::create_directories(trackMovie().parent_path(), ignored);
-    return publish::writeTextFile(playersFolder / PageName, previewPage()) && server.start();
+    return !publish::replaceFileAtomically(playersFolder / PageName, previewPage()) && server.start();
 }
 
 bool SkinPreviewSite::writePlaylist(const std::string& title, bool withTrack, const publish::PlayerOptions& options) {
     std::filesystem::path list = playersFolder / publish::contract::MusicListFileName;
     std::string items = withTrack ? publish::musicListItem(trackMovieName()) : "";
-    return publish::writeTextFile(list, publish::musicListText(title, items)) &&
+    return !publish::replaceFileAtomically(list, publish::musicListText(title, items)) &&
            !publish::mergePlayerOptions(list, options);
 }
 
