@@ -336,17 +336,26 @@ private slots:
         broken.next();
         broken.next();
         fs::remove(fixture.context.settings.settingsFile());
-        QString said;
+        QString notSaved, said;
         bool fitsItsLine = false;
-        answerNextModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            said = box->text();
-            int room = box->screen()->availableGeometry().width() * 2 / 3;
-            fitsItsLine = box->width() >= std::min(box->fontMetrics().horizontalAdvance(said), room);
-            box->accept();
+        // Leaving the folder page cannot save its choices into the missing
+        // file and says so; then the publish cannot read it.
+        answerNextModal([&](QWidget* first) {
+            auto* notice = qobject_cast<QMessageBox*>(first);
+            notSaved = notice->text();
+            answerNextModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                said = box->text();
+                int room = box->screen()->availableGeometry().width() * 2 / 3;
+                fitsItsLine = box->width() >= std::min(box->fontMetrics().horizontalAdvance(said), room);
+                box->accept();
+            });
+            notice->accept();
         });
         broken.next();
         QVERIFY(waitFor([&] { return !said.isEmpty(); }));
+        QCOMPARE(notSaved, QString("The folder and page choices cannot be saved in %1: No such file or directory")
+                               .arg(QString::fromStdString(fixture.context.settings.settingsFile().string())));
         QVERIFY(said.startsWith("Cannot read the settings file"));
         QVERIFY2(fitsItsLine, "the box is as wide as the path it names");
         QVERIFY2(broken.progressPage()->busyLabel()->isHidden(), "no longer at work once nothing was published");
@@ -355,11 +364,21 @@ private slots:
         QVERIFY(broken.button(QWizard::CancelButton)->isEnabled());
 
         // Back to the playlist, which writes the settings file again, and
-        // through the pages once more: a new job runs.
+        // through the pages once more: a new job runs. On the way the folder
+        // and player pages say they cannot save into the missing file.
+        QString folderNotice, playerNotice;
+        answerNextModal([&](QWidget* first) {
+            auto* notice = qobject_cast<QMessageBox*>(first);
+            folderNotice = notice->text();
+            acceptNextModal(&playerNotice);
+            notice->accept();
+        });
         broken.back();
         broken.back();
         broken.back();
         QCOMPARE(broken.currentId(), int(ui::CWizard::PlaylistPage));
+        QVERIFY2(folderNotice.startsWith("The folder and page choices cannot be saved in "), qPrintable(folderNotice));
+        QVERIFY2(playerNotice.startsWith("The player choices cannot be saved in "), qPrintable(playerNotice));
         broken.next();
         broken.next();
         broken.next();
