@@ -84,10 +84,12 @@ PublishResult PublishJob::run(const PublishSettings& settings, const std::vector
 }
 
 PublishResult PublishJob::run(std::stop_token stop) {
-    std::optional<StoredPublish> stored = loadStoredPublish(folder.settingsFile());
-    if (stored)
-        return run(stored->settings, stored->playlist, stop);
-    PublishResult result = nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() + ".");
+    StoredPublish stored;
+    XmlReadResult problem = loadStoredPublish(folder.settingsFile(), stored);
+    if (!problem)
+        return run(stored.settings, stored.playlist, stop);
+    PublishResult result = nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() +
+                                                    ". (" + problem.message() + ")");
     observer.done(result);
     return result;
 }

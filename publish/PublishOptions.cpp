@@ -27,8 +27,8 @@ bool PublishOptions::Save() { return !Merge(); }
 
 std::error_code PublishOptions::Merge() {
     pugi::xml_document document;
-    if (std::error_code error = readXmlDocument(path, document))
-        return error;
+    if (XmlReadResult problem = readXmlDocument(path, document))
+        return problem.error;
     pugi::xml_node root = document.document_element();
     for (const std::string& key : removed)
         root.remove_attribute(key.c_str());

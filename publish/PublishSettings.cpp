@@ -121,13 +121,14 @@ std::optional<PublishSettings> loadPublishSettings(const std::filesystem::path& 
     return settingsFrom(options);
 }
 
-std::optional<StoredPublish> loadStoredPublish(const std::filesystem::path& settingsFile) {
+XmlReadResult loadStoredPublish(const std::filesystem::path& settingsFile, StoredPublish& stored) {
     pugi::xml_document document;
-    if (readXmlDocument(settingsFile, document))
-        return std::nullopt;
+    if (XmlReadResult problem = readXmlDocument(settingsFile, document))
+        return problem;
     PublishOptions options(settingsFile);
     options.Load(document);
-    return StoredPublish{settingsFrom(options), playlistIn(document)};
+    stored = {settingsFrom(options), playlistIn(document)};
+    return {};
 }
 
 } // namespace publish

@@ -2,6 +2,7 @@
 #define PUBLISH_PUBLISHSETTINGS_H
 
 #include "publish/Playlist.h"
+#include "publish/XmlDocument.h"
 
 #include <filesystem>
 #include <optional>
@@ -66,7 +67,8 @@ struct StoredPublish {
     PublishSettings settings;
     std::vector<PlaylistItem> playlist;
 };
-std::optional<StoredPublish> loadStoredPublish(const std::filesystem::path& settingsFile);
+// Why the file could not be read, when it could not.
+[[nodiscard]] XmlReadResult loadStoredPublish(const std::filesystem::path& settingsFile, StoredPublish& stored);
 
 // A flag's text in the settings file and the playlist document.
 std::string flagText(bool flag);

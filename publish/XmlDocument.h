@@ -3,16 +3,28 @@
 
 #include <pugixml.hpp>
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 namespace publish {
 
+// Why an XML file could not be read: the system's reason, or pugixml's
+// status (in the "xml" category) with the byte at which it stopped.
+struct XmlReadResult {
+    std::error_code error;
+    std::ptrdiff_t offset = -1;  // for pugixml's statuses
+
+    explicit operator bool() const { return static_cast<bool>(error); }
+    // pugixml's description and where, as "Start-end tags mismatch at byte 57".
+    std::string message() const;
+};
+
 // Reads an XML file keeping what a rewrite must keep (declaration,
 // comments, processing instructions). The reason when it cannot be read,
 // is not XML, or has no root element.
-[[nodiscard]] std::error_code readXmlDocument(const std::filesystem::path& path, pugi::xml_document& document);
+[[nodiscard]] XmlReadResult readXmlDocument(const std::filesystem::path& path, pugi::xml_document& document);
 
 // Writes the document as it is, adding no declaration, through an atomic
 // replace of the file.

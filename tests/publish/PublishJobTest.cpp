@@ -101,11 +101,17 @@ int exitStatus(const std::string& command) {
 
 } // namespace
 
-TEST_F(PublishJobTest, WithoutASettingsFileTheJobEndsWithAFailure) {
+TEST_F(PublishJobTest, WithoutAReadableSettingsFileTheJobEndsSayingWhatAndWhere) {
+    std::string file = settingsFolder.settingsFile().string();
     runJob();
     EXPECT_EQ(observer.doneCalls, 1);
     EXPECT_EQ(observer.result.outcome, PublishOutcome::NothingPublished);
-    EXPECT_NE(observer.result.reason.find("Songbox.sbx"), std::string::npos);
+    EXPECT_EQ(observer.result.reason, "Cannot read the settings file " + file + ". (No such file or directory)");
+    std::string broken = "<data Folder=\"x\"><item></data>";
+    writeFile(file, Bytes(broken.begin(), broken.end()));
+    EXPECT_EQ(runJob().reason, "Cannot read the settings file " + file + ". (Start-end tags mismatch at byte 25)");
+    writeFile(file, Bytes{'<', '!', '-', '-', 'x', '-', '-', '>'});
+    EXPECT_EQ(runJob().reason, "Cannot read the settings file " + file + ". (No document element found at byte 8)");
 }
 
 TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
