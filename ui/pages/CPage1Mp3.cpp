@@ -412,7 +412,7 @@ void CPage1Mp3::savePlaylist() {
     if (std::error_code error = publish::updatePlaylist(playlist(), file))
         QMessageBox::warning(this, publish::ProductName,
                              tr("The playlist cannot be saved in %1: %2")
-                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
+                                 .arg(QString::fromStdString(file.string()), systemReason(error)));
 }
 
 std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const audio::TrackIntake& intake, const QString& given,

@@ -9,6 +9,7 @@
 #include "publish/SpectrumAnalyser.h"
 #include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
+#include "ui/translations/SystemReason.h"
 
 #include <QCheckBox>
 #include <QChildEvent>
@@ -217,7 +218,7 @@ void CPage2Player::initializePage() {
     std::filesystem::path players = context.settings.playersFolder();
     if (std::error_code error = publish::unpackBuiltInSkins(players))
         warnLater(this, tr("The skins cannot be written into %1: %2")
-                      .arg(QString::fromStdString(players.string()), QString::fromStdString(error.message())));
+                      .arg(QString::fromStdString(players.string()), systemReason(error)));
     site = std::make_unique<SkinPreviewSite>(players, context.runtimeFolder);
     if (!site->start()) {
         site.reset();
@@ -271,7 +272,7 @@ void CPage2Player::pageLeft() {
     if (std::error_code error = publish::savePlayerChoices(file, choices()))
         QMessageBox::warning(this, publish::ProductName,
                              tr("The player choices cannot be saved in %1: %2")
-                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
+                                 .arg(QString::fromStdString(file.string()), systemReason(error)));
     showing = false;
     view->setUrl(QUrl(QStringLiteral("about:blank")));
 }

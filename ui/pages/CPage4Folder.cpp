@@ -4,6 +4,7 @@
 #include "publish/ProductName.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/controls/WrappingCheckBox.h"
+#include "ui/translations/SystemReason.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -92,7 +93,7 @@ void CPage4Folder::pageLeft() {
     if (std::error_code error = publish::saveFolderChoices(file, choices()))
         QMessageBox::warning(this, publish::ProductName,
                              tr("The folder and page choices cannot be saved in %1: %2")
-                                 .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message())));
+                                 .arg(QString::fromStdString(file.string()), systemReason(error)));
 }
 
 } // namespace ui
