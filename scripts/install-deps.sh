@@ -48,8 +48,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The SWF runtime and the browser driver, at the versions package-lock.json
-# pins; only when they are not there yet.
+# pins; only when they are not there yet. npm's own copy of the lock file
+# differs from ours, so a copy of ours marks an install that finished:
+# installing again would make the build compress the runtime again.
 cd "$(dirname "$0")/.."
-if ! cmp -s package-lock.json node_modules/.package-lock.json 2>/dev/null; then
+installed=node_modules/.tunemill-package-lock.json
+if ! cmp -s package-lock.json "$installed" 2>/dev/null; then
   npm ci --no-audit --no-fund
+  cp package-lock.json "$installed"
 fi
