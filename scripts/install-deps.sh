@@ -21,6 +21,7 @@ packages=(
   help2man groff-base man-db bash-completion
   chromium
   brotli apache2
+  libcurl4-openssl-dev openssh-server openssh-client vsftpd
 )
 
 missing=()
