@@ -13,7 +13,7 @@
 #include "file_writing/FolderCreation.h"
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "player_contract/PlayerContract.h"
 #include "publish/PublishJob.h"
 #include "publish/SkinCatalogue.h"

@@ -1,5 +1,6 @@
 #include "preview/ContentCoding.h"
 
+#include "output_names/OutputFileNames.h"
 #include "preview/HeaderText.h"
 
 #include <algorithm>
@@ -90,9 +91,9 @@ const char* codingName(ContentCoding coding) {
 const char* codingSuffix(ContentCoding coding) {
     switch (coding) {
     case ContentCoding::Brotli:
-        return ".br";
+        return publish::BrotliSuffix;
     case ContentCoding::Gzip:
-        return ".gz";
+        return publish::GzipSuffix;
     case ContentCoding::Identity:
         break;
     }

@@ -1,6 +1,7 @@
 #include "publish/EmbedPage.h"
 
 #include "file_writing/NewFile.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/OutputDocuments.h"
 #include "player_contract/PlayerContract.h"
 #include "publish/PlayerRuntime.h"

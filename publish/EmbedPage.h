@@ -8,10 +8,6 @@
 
 namespace publish {
 
-// The page made to be framed in a page of the user's own: the player at
-// exactly its stage size, no margins, no scroll bars.
-inline constexpr const char* EmbedPageFileName = "embed.html";
-
 struct StageSize {
     int width = 0;
     int height = 0;

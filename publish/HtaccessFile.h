@@ -12,8 +12,6 @@ namespace publish {
 // takes it, and cache headers (a year for the runtime's hashed names, ask
 // each time for Tunemill's other files). Only directives that need no more
 // than "AllowOverride FileInfo", each module's inside its <IfModule>.
-inline constexpr const char* HtaccessFileName = ".htaccess";
-
 std::string htaccessText();
 
 // True for an .htaccess Tunemill wrote: it starts with Tunemill's line.

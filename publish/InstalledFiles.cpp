@@ -1,6 +1,7 @@
 #include "publish/InstalledFiles.h"
 
 #include "publish/PlayerRuntime.h"
+#include "output_names/OutputFileNames.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 
 #include "file_writing/AtomicFile.h"
 #include "file_writing/NewFile.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "player_contract/PlayerContract.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"

@@ -1,6 +1,7 @@
 #include "publish/PlayerRuntime.h"
 
 #include "file_writing/NewFile.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/OutputDocuments.h"
 #include "publish/RuntimePreloads.h"
 #include "player_contract/PlayerContract.h"
@@ -8,8 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace publish {
-
-const char* const RuntimeFolderName = "ruffle";
 
 namespace {
 
@@ -46,7 +45,7 @@ bool isRuntimeFile(const fs::path& file) {
         return false;
     // The brotli and gzip copies the build made of a script or WebAssembly
     // file go with it, for hosts that send them to browsers that take them.
-    if (file.extension() == ".br" || file.extension() == ".gz")
+    if (file.extension() == BrotliSuffix || file.extension() == GzipSuffix)
         return isRuntimeFile(file.stem()) && file.stem().extension() != "";
     return name == RuntimeScriptName || file.extension() == ".wasm" || name.starts_with("LICENSE") ||
            (name.starts_with("core.ruffle.") && file.extension() == ".js");

@@ -10,10 +10,6 @@ namespace publish {
 // The SWF runtime that plays the skins in browsers without a Flash plug-in:
 // its script, core chunks, WebAssembly files and licences (no source maps).
 
-// The runtime's folder beside the player, and in the build and install
-// trees.
-extern const char* const RuntimeFolderName;
-
 // The runtime's script, as a page beside the runtime's folder names it.
 std::string runtimeScriptPath();
 

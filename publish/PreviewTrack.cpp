@@ -1,6 +1,6 @@
 #include "publish/PreviewTrack.h"
 
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "content_cache/PublishCache.h"
 
 #include <optional>

@@ -9,7 +9,7 @@
 #include "publish/OutputDocuments.h"
 #include "publish/OutputFolder.h"
 #include "player_contract/PlayerContract.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/Playlist.h"
 #include "publish/StagingFolder.h"

@@ -1,6 +1,7 @@
 #include "publish/RuntimePreloads.h"
 
 #include "player_contract/PlayerContract.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/PlayerRuntime.h"
 
 namespace publish {

@@ -2,7 +2,7 @@
 
 #include "input_files/InputFile.h"
 #include "file_writing/NewFile.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "text_formats/TimedLyrics.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include "publish/HtaccessFile.h"
 
 #include "file_writing/NewFile.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "system_calls/SystemError.h"
 
 #include <sys/stat.h>

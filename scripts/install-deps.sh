@@ -21,7 +21,7 @@ packages=(
   help2man groff-base man-db bash-completion
   chromium
   brotli apache2
-  libcurl4-openssl-dev openssh-server openssh-client vsftpd
+  libcurl4-openssl-dev libssl-dev openssh-server openssh-client vsftpd
 )
 
 missing=()

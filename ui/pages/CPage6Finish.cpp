@@ -1,7 +1,7 @@
 #include "ui/pages/CPage6Finish.h"
 
 #include "player_contract/PlayerContract.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/PlayerRuntime.h"
 #include "publish/ProductName.h"
 #include "publish/PublishSettings.h"

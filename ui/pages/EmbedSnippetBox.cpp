@@ -1,6 +1,7 @@
 #include "ui/pages/EmbedSnippetBox.h"
 
 #include "player_contract/PlayerContract.h"
+#include "output_names/OutputFileNames.h"
 #include "ui/controls/AccessibleText.h"
 
 #include <QClipboard>

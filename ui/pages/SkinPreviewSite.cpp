@@ -3,7 +3,7 @@
 #include "file_writing/AtomicFile.h"
 #include "publish/OutputDocuments.h"
 #include "player_contract/PlayerContract.h"
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 #include "publish/PlayerRuntime.h"
 
 namespace ui {

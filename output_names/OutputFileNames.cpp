@@ -1,8 +1,6 @@
-#include "publish/PlayerFiles.h"
+#include "output_names/OutputFileNames.h"
 
-#include "publish/EmbedPage.h"
 #include "player_contract/PlayerContract.h"
-#include "publish/PlayerRuntime.h"
 
 namespace publish {
 

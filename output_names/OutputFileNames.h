@@ -1,5 +1,5 @@
-#ifndef PUBLISH_PLAYERFILES_H
-#define PUBLISH_PLAYERFILES_H
+#ifndef OUTPUT_NAMES_OUTPUTFILENAMES_H
+#define OUTPUT_NAMES_OUTPUTFILENAMES_H
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +20,16 @@ std::filesystem::path outputFolderIn(const std::filesystem::path& folder);
 std::string trackMovieName(int number);
 // The number of the track movie `name` names, if it names one.
 std::optional<long> trackMovieNumber(const std::string& name);
+
+// The runtime's folder beside the player.
+inline constexpr const char* RuntimeFolderName = "ruffle";
+// The page that embeds the player in another site's page.
+inline constexpr const char* EmbedPageFileName = "embed.html";
+// Apache's per-folder settings; Tunemill's own, or the user's.
+inline constexpr const char* HtaccessFileName = ".htaccess";
+// What the names of the runtime's precompressed copies add to the file's.
+inline constexpr const char* BrotliSuffix = ".br";
+inline constexpr const char* GzipSuffix = ".gz";
 
 bool isPlayerFileName(const std::string& name);
 
