@@ -3,6 +3,7 @@
 #include "audio/TrackTitle.h"
 #include "cli/ExitStatus.h"
 #include "publish/EmbedPage.h"
+#include "upload/RemoteAddress.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,13 +20,17 @@ const char* const Program = "tunemill-publish";
 const char* const Synopsis =
     "Usage: tunemill-publish --folder DIR [OPTIONS] [--] FILE[=TITLE]|FOLDER|PLAYLIST...\n"
     "  or:  tunemill-publish --demo --folder DIR [--serve [--port N] [--open]]\n"
-    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]\n";
+    "  or:  tunemill-publish --serve --folder DIR [--port N] [--open]\n"
+    "  or:  tunemill-publish --folder DIR --upload URL [--dry-run] [FILE...]\n";
 
 const char* const FilesHelp =
     "FILE[=TITLE] is a music file, titled TITLE or else by its tags or its name.\n"
     "A FOLDER stands for its music files in album order, a PLAYLIST (.m3u, .m3u8, .pls, .xspf) for its entries.\n"
     "Options end at --; files whose names begin with - or -- can follow it.\n"
-    "Exit status: 0 all tracks published, 1 some skipped or not written, 2 bad arguments.";
+    "URL is sftp://[USER@]HOST[:PORT]/FOLDER, ftp:// (with TLS), ftps:// or https:// (WebDAV).\n"
+    "The password comes from ~/.netrc, TUNEMILL_UPLOAD_PASSWORD or a prompt; SFTP tries ssh-agent and ~/.ssh keys first.\n"
+    "Exit status: 0 all tracks published (and uploaded), 1 some skipped or not written, or the upload failed,\n"
+    "2 bad arguments, 130 or 143 stopped by a signal.";
 
 // The help starts with the program's synopsis, where files have their place.
 class PublishHelpFormatter : public CLI::Formatter {
@@ -71,6 +76,26 @@ void addChoice(CLI::App& app, const std::string& name, bool& choice, const std::
     app.add_option(name, choice, withDefault(help, choice))->check(ZeroOrOne)->type_name("0|1");
 }
 
+const CLI::Validator HostKeyFingerprint(
+    [](std::string& value) {
+        return value.starts_with("SHA256:") && value.size() > 7 ? ""
+                                                                  : "takes a fingerprint SHA256:..., not \"" + value + "\"";
+    },
+    "", "SHA256:...");
+
+void addUploadOptions(CLI::App& app, PublishArguments& parsed) {
+    app.add_option("--upload", parsed.upload, "uploads DIR/output to the remote folder URL, only what changed")
+        ->type_name("URL");
+    app.add_flag("--dry-run", parsed.dryRun, "with --upload: lists what would be sent, renamed and deleted");
+    app.add_option("--accept-host-key", parsed.acceptHostKey, "trusts this SFTP host key and adds it to known_hosts")
+        ->check(HostKeyFingerprint)
+        ->type_name("SHA256:...");
+    app.add_option("--ca-file", parsed.caFile, "also trusts the certificate authority in FILE")
+        ->check(CLI::ExistingFile)
+        ->type_name("FILE");
+    app.add_flag("--plain-ftp", parsed.plainFtp, "lets ftp:// go on without TLS, password in the clear");
+}
+
 // Every option, each with its one line of help; a new option is one more
 // line here.
 void addOptions(CLI::App& app, PublishArguments& parsed) {
@@ -111,6 +136,7 @@ void addOptions(CLI::App& app, PublishArguments& parsed) {
            },
            "the cache's bound, least recently used out first (default 2G)")
         ->type_name("SIZE");
+    addUploadOptions(app, parsed);
 }
 
 bool exists(const std::string& path) {
@@ -148,13 +174,36 @@ std::string takeFiles(const std::vector<std::string>& leftOver, PublishArguments
     return "";
 }
 
+std::string addressMistake(const std::string& text) {
+    upload::RemoteAddress address;
+    switch (upload::parseRemoteAddress(text, address)) {
+    case upload::AddressProblem::None: return "";
+    case upload::AddressProblem::NotAnAddress: return "--upload takes an address such as sftp://host/folder, not \"" + text + "\"";
+    case upload::AddressProblem::UnknownScheme: return "--upload takes sftp://, ftp://, ftps:// or https:// addresses";
+    case upload::AddressProblem::PasswordInAddress:
+        return "--upload's address holds a password: leave it out, and give it in ~/.netrc, TUNEMILL_UPLOAD_PASSWORD or at the prompt";
+    case upload::AddressProblem::BadPort: return "--upload's port is not a number from 1 to 65535";
+    case upload::AddressProblem::PlainHttpNotLoopback:
+        return "--upload sends the password in the clear over http://: use https://";
+    case upload::AddressProblem::BadFolder: return "--upload's folder holds \"..\" or a control character";
+    }
+    return "";
+}
+
 std::string contradiction(const PublishArguments& parsed) {
     if (parsed.folder.empty())
         return "--folder is missing";
     if (parsed.demo && !parsed.tracks.empty())
         return "--demo makes its own tracks; give no files with it";
-    if (!parsed.demo && !parsed.serve && parsed.tracks.empty())
+    if (!parsed.demo && !parsed.serve && parsed.upload.empty() && parsed.tracks.empty())
         return "no files to publish";
+    if (parsed.upload.empty() && (parsed.dryRun || parsed.plainFtp || !parsed.acceptHostKey.empty() ||
+                                  !parsed.caFile.empty()))
+        return "--dry-run, --accept-host-key, --ca-file and --plain-ftp go with --upload";
+    if (!parsed.upload.empty() && parsed.serve)
+        return "--upload and --serve do not go together";
+    if (!parsed.upload.empty())
+        return addressMistake(parsed.upload);
     if ((parsed.open || parsed.port != 0) && !parsed.serve)
         return "--open and --port go with --serve";
     return "";

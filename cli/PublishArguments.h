@@ -44,6 +44,17 @@ struct PublishArguments {
     // Whether results are taken from and kept in the cache, and its bound.
     bool cache = true;
     std::uintmax_t cacheLimit = publish::PublishCache::DefaultLimit;
+    // Upload the output folder to this address after publishing, or on
+    // its own when no files are given.
+    std::string upload;
+    // List what the upload would send, rename and delete; send nothing.
+    bool dryRun = false;
+    // "SHA256:..." of an SFTP host key to add to known_hosts.
+    std::string acceptHostKey;
+    // A certificate authority to trust beside the system's.
+    std::string caFile;
+    // ftp:// to a server that offers no TLS.
+    bool plainFtp = false;
     std::vector<publish::PlaylistItem> tracks;
 };
 

@@ -10,6 +10,7 @@
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
 #include "cli/StopSignals.h"
+#include "cli/UploadCommand.h"
 #include "file_writing/FolderCreation.h"
 #include "publish/EmbedPage.h"
 #include "publish/InstalledFiles.h"
@@ -246,6 +247,22 @@ int serve(const cli::PublishArguments& arguments) {
     return cli::serveUntilStopped(output, page, arguments.port, arguments.open) ? AllPublished : NotAllPublished;
 }
 
+// Publishes the files given, or the demo, into DIR/output.
+int publishGiven(cli::PublishArguments& arguments, cli::StopSignals& signals) {
+    publish::TemporarySettingsFolder settings;
+    if (!settings.valid()) {
+        say("cannot create a working folder");
+        return NotAllPublished;
+    }
+    if (arguments.demo)
+        arguments.tracks = cli::makeDemoTunes(settings.path());
+    if (arguments.tracks.empty()) {
+        say("cannot encode the demo tunes");
+        return NotAllPublished;
+    }
+    return publishTracks(arguments, settings, signals);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -256,22 +273,20 @@ int main(int argc, char** argv) {
     }
     auto arguments = &std::get<cli::PublishArguments>(parsed);
     int status = AllPublished;
-    if (arguments->demo || !arguments->tracks.empty()) {
+    bool publishing = arguments->demo || !arguments->tracks.empty();
+    if (publishing || !arguments->upload.empty()) {
         cli::StopSignals signals;
-        publish::TemporarySettingsFolder settings;
-        if (!settings.valid()) {
-            say("cannot create a working folder");
-            return NotAllPublished;
+        if (publishing) {
+            status = publishGiven(*arguments, signals);
+            if (status == BadArguments || signals.received() != 0)
+                return status;
         }
-        if (arguments->demo)
-            arguments->tracks = cli::makeDemoTunes(settings.path());
-        if (arguments->tracks.empty()) {
-            say("cannot encode the demo tunes");
-            return NotAllPublished;
+        if (!arguments->upload.empty()) {
+            // Skipped tracks still leave a player worth uploading; the
+            // status stays the publish's unless the upload fails.
+            int uploaded = cli::uploadOutput(*arguments, signals);
+            return uploaded != AllPublished ? uploaded : status;
         }
-        status = publishTracks(*arguments, settings, signals);
-        if (status == BadArguments || signals.received() != 0)
-            return status;
     }
     if (!arguments->serve)
         return status;

@@ -1,0 +1,118 @@
+#include "cli/UploadCommand.h"
+
+#include "cli/ConsoleUploadProgress.h"
+#include "cli/ExitStatus.h"
+#include "cli/UploadCredentials.h"
+#include "cli/UploadFailureText.h"
+#include "output_names/OutputFileNames.h"
+#include "player_contract/PlayerContract.h"
+#include "upload/LocalFolder.h"
+#include "upload/RemoteAddress.h"
+#include "upload/UploadRun.h"
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <stop_token>
+
+namespace fs = std::filesystem;
+
+namespace cli {
+
+namespace {
+
+void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
+
+std::string megabytes(std::uint64_t bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+    return text;
+}
+
+bool describeOutput(const fs::path& output, upload::LocalFolder& local) {
+    if (!fs::is_regular_file(output / publish::contract::PlayerMovieFileName)) {
+        say("there is no published player in " + output.string() + " to upload");
+        return false;
+    }
+    fs::path failed;
+    if (std::error_code error = upload::describeLocalFolder(output, local, failed)) {
+        say("cannot read " + failed.string() + " (" + error.message() + ")");
+        return false;
+    }
+    for (const std::string& path : local.notSent)
+        say(path + " is not uploaded: it is not a plain file, or its name is one the upload keeps for itself");
+    return true;
+}
+
+upload::SiteTrust trustFrom(const PublishArguments& arguments) {
+    upload::SiteTrust trust;
+    trust.knownHosts = knownHostsFile();
+    trust.acceptHostKey = arguments.acceptHostKey;
+    if (!arguments.caFile.empty())
+        trust.caFile = arguments.caFile;
+    trust.plainFtp = arguments.plainFtp;
+    return trust;
+}
+
+// One run of the upload; a refused login without a password asks for one
+// on the terminal, once.
+upload::UploadOutcome runUpload(const PublishArguments& arguments, const upload::RemoteAddress& address,
+                                const fs::path& output, const upload::LocalFolder& local,
+                                const std::atomic<bool>& stop, bool& unsupported) {
+    upload::SiteCredentials credentials = credentialsFromUser();
+    upload::SiteTrust trust = trustFrom(arguments);
+    ConsoleUploadProgress progress(arguments.dryRun);
+    for (;;) {
+        std::unique_ptr<upload::RemoteSite> site = upload::openRemoteSite(address, credentials, trust, stop);
+        unsupported = !site;
+        if (!site)
+            return {};
+        upload::UploadOutcome outcome = upload::uploadFolder(*site, output, local, progress, arguments.dryRun);
+        if (outcome.failure.problem != upload::UploadProblem::LoginRefused || credentials.password)
+            return outcome;
+        credentials.password = askPassword(address.shown());
+        if (!credentials.password)
+            return outcome;
+    }
+}
+
+int report(const upload::UploadOutcome& outcome, const PublishArguments& arguments, const std::string& site,
+           int signal) {
+    if (outcome.failure) {
+        say("the upload to " + site + " failed: " + describeUploadFailure(outcome.failure));
+        std::fprintf(stderr, "%s\n", describeSiteState(outcome.state, site).c_str());
+        return signal != 0 ? 128 + signal : NotAllPublished;
+    }
+    const upload::UploadPlan& plan = outcome.plan;
+    if (arguments.dryRun)
+        std::fprintf(stderr, "Dry run: nothing was sent, renamed or deleted on %s\n", site.c_str());
+    else if (plan.changesNothing())
+        std::fprintf(stderr, "The player on %s is up to date: nothing to send\n", site.c_str());
+    else
+        std::fprintf(stderr, "Uploaded %zu files (%s) to %s, deleted %zu\n", plan.sends.size(),
+                     megabytes(plan.bytesToSend).c_str(), site.c_str(), plan.deletions.size());
+    return AllPublished;
+}
+
+} // namespace
+
+int uploadOutput(const PublishArguments& arguments, const StopSignals& signals) {
+    upload::RemoteAddress address;
+    if (upload::parseRemoteAddress(arguments.upload, address) != upload::AddressProblem::None)
+        return BadArguments;
+    fs::path output = publish::outputFolderIn(arguments.folder);
+    upload::LocalFolder local;
+    if (!describeOutput(output, local))
+        return NotAllPublished;
+    std::atomic<bool> stop{false};
+    std::stop_callback onStop(signals.token(), [&stop] { stop = true; });
+    bool unsupported = false;
+    upload::UploadOutcome outcome = runUpload(arguments, address, output, local, stop, unsupported);
+    if (unsupported) {
+        say("uploading to " + address.shown() + " is not available in this version");
+        return NotAllPublished;
+    }
+    return report(outcome, arguments, address.shown(), signals.received());
+}
+
+} // namespace cli
