@@ -1,0 +1,279 @@
+// tunemill-publish --upload, run as users run it, against real servers on
+// loopback: what reaches the server, what it counts as received, and what a
+// visitor would load at each moment a failure can leave behind.
+
+#include "tests/cli/CommandLine.h"
+#include "tests/support/FolderSnapshot.h"
+#include "tests/support/TestSupport.h"
+#include "tests/upload/ServerProcess.h"
+#include "tests/upload/SlowRelay.h"
+#include "tests/upload/SshServer.h"
+#include "tests/upload/VsftpdServer.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <set>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Tree = std::map<std::string, std::string>;
+
+const char* const Manifest = ".tunemill-manifest";
+const std::chrono::seconds Watchdog(120);
+
+// The remote folder without the manifest, which the output lacks.
+Tree withoutManifest(Tree tree) {
+    tree.erase(Manifest);
+    return tree;
+}
+
+bool holdsTemporaryFiles(const Tree& tree) {
+    for (const auto& [name, bytes] : tree)
+        if (fs::path(name).filename().string().starts_with(".tunemill-incoming-") ||
+            fs::path(name).filename().string().starts_with(".tunemill-outgoing-"))
+            return true;
+    return false;
+}
+
+// A live player is whole when every movie its playlist names is there.
+void expectWholePlayer(const Tree& tree) {
+    ASSERT_TRUE(tree.contains("music_list.xml"));
+    ASSERT_TRUE(tree.contains("Player.swf"));
+    std::regex movie("[0-9]+\\.swf");
+    const std::string& playlist = tree.at("music_list.xml");
+    for (std::sregex_iterator found(playlist.begin(), playlist.end(), movie), end; found != end; ++found)
+        EXPECT_TRUE(tree.contains(found->str())) << found->str() << " is named by the live playlist but missing";
+}
+
+class UploadCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(home() + "/.ssh");
+        for (int i = 1; i <= 3; ++i)
+            makeTrack("track" + std::to_string(i) + ".mp3", 300 + 100 * i);
+    }
+
+    std::string home() const { return folder.path("home"); }
+    std::string site() const { return folder.path("site"); }
+    std::string output() const { return site() + "/output"; }
+
+    void makeTrack(const std::string& name, int frequency, double seconds = 2.0) {
+        writeToneWav(folder.path("tone.wav"), 22050, 1, seconds, frequency);
+        ASSERT_TRUE(run("lame --quiet -b 64 '" + folder.path("tone.wav") + "' '" + folder.path(name) + "'"));
+    }
+
+    std::vector<std::string> tracks(int count) const {
+        std::vector<std::string> files;
+        for (int i = 1; i <= count; ++i)
+            files.push_back(folder.path("track" + std::to_string(i) + ".mp3"));
+        return files;
+    }
+
+    // Publishes (unless `files` is empty) and uploads; the status and what
+    // it said.
+    CommandResult upload(const std::string& url, std::vector<std::string> options, const std::vector<std::string>& files,
+                         std::vector<std::string> environment = {}) {
+        std::vector<std::string> arguments{"--folder", site(), "--runtime", "0", "--upload", url};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        environment.push_back("HOME=" + home());
+        environment.push_back("SSH_AUTH_SOCK=");
+        RunningPublisher publisher(arguments, environment);
+        RunningPublisher::Ending ending = publisher.waitWithin(Watchdog);
+        EXPECT_TRUE(ending.inTime) << publisher.said();
+        return {ending.status, publisher.said()};
+    }
+
+    TemporaryFolder folder;
+};
+
+class SftpUploadTest : public UploadCommandTest {
+protected:
+    void SetUp() override {
+        UploadCommandTest::SetUp();
+        ASSERT_TRUE(server.start()) << server.problem();
+        ASSERT_TRUE(run("cp '" + server.clientKey() + "' '" + home() + "/.ssh/id_ed25519' && chmod 600 '" + home() +
+                        "/.ssh/id_ed25519'"));
+        fingerprint = outputOf("ssh-keygen -lf '" + server.hostPublicKey() + "' | cut -d' ' -f2");
+        fingerprint.erase(fingerprint.find_last_not_of('\n') + 1);
+    }
+
+    std::string url() const {
+        return "sftp://root@127.0.0.1:" + std::to_string(server.port()) + remote();
+    }
+    std::string remote() const { return server.remoteRoot() + "/music"; }
+    // Files the server wrote content into since it started.
+    int filesWritten() const {
+        return std::stoi(outputOf("grep -c 'written [1-9]' '" + server.path("sshd.log") + "' || true"));
+    }
+    std::set<std::string> namesWritten() const {
+        std::set<std::string> names;
+        std::string log = outputOf("grep 'written [1-9]' '" + server.path("sshd.log") + "' || true");
+        std::regex written("close \"([^\"]+)\" bytes read [0-9]+ written [1-9]");
+        for (std::sregex_iterator found(log.begin(), log.end(), written), end; found != end; ++found)
+            names.insert(fs::path((*found)[1].str()).filename().string());
+        return names;
+    }
+    CommandResult firstUpload() { return upload(url(), {"--accept-host-key", fingerprint}, tracks(3)); }
+
+    SshServer server;
+    std::string fingerprint;
+};
+
+TEST_F(SftpUploadTest, AnUnknownHostIsRefusedWithItsFingerprintUntilTheUserAcceptsIt) {
+    CommandResult refused = upload(url(), {}, tracks(3));
+    EXPECT_EQ(refused.status, 1) << refused.said;
+    EXPECT_NE(refused.said.find("--accept-host-key " + fingerprint), std::string::npos) << refused.said;
+    EXPECT_FALSE(fs::exists(remote()));
+
+    CommandResult accepted = upload(url(), {"--accept-host-key", fingerprint}, {});
+    ASSERT_EQ(accepted.status, 0) << accepted.said;
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+    std::string known = home() + "/.ssh/known_hosts";
+    EXPECT_TRUE(run("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.port()) + "' -f '" + known + "' >/dev/null"));
+
+    ASSERT_TRUE(server.restartWithNewHostKey()) << server.problem();
+    Tree before = snapshot(remote());
+    CommandResult changed = upload(url(), {}, {});
+    EXPECT_EQ(changed.status, 1) << changed.said;
+    EXPECT_NE(changed.said.find("Host key verification failed"), std::string::npos) << changed.said;
+    EXPECT_NE(changed.said.find(fingerprint), std::string::npos) << "the known key's fingerprint: " << changed.said;
+    EXPECT_EQ(snapshot(remote()), before);
+}
+
+TEST_F(SftpUploadTest, ARepublishSendsOnlyTheBytesThatChangedAndDeletesOnlyWhatTheLastUploadPutThere) {
+    ASSERT_EQ(firstUpload().status, 0);
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+
+    int written = filesWritten();
+    CommandResult unchanged = upload(url(), {}, tracks(3));
+    ASSERT_EQ(unchanged.status, 0) << unchanged.said;
+    EXPECT_EQ(filesWritten(), written) << "an unchanged republish sends no file content:\n" << unchanged.said;
+
+    makeTrack("track2.mp3", 1234);
+    written = filesWritten();
+    CommandResult oneChanged = upload(url(), {}, tracks(3));
+    ASSERT_EQ(oneChanged.status, 0) << oneChanged.said;
+    std::set<std::string> sent = namesWritten();
+    EXPECT_TRUE(sent.contains(".tunemill-incoming-2.swf")) << oneChanged.said;
+    EXPECT_LE(filesWritten() - written, 3) << "the movie, the manifest and at most the playlist";
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+
+    writeFile(remote() + "/guestbook.txt", {'h', 'i'});
+    CommandResult shorter = upload(url(), {}, tracks(2));
+    ASSERT_EQ(shorter.status, 0) << shorter.said;
+    EXPECT_FALSE(fs::exists(remote() + "/3.swf")) << "the removed track's movie is deleted";
+    EXPECT_EQ(readFile(remote() + "/guestbook.txt"), (Bytes{'h', 'i'})) << "a file no manifest lists is untouched";
+    Tree expected = snapshot(output());
+    expected["guestbook.txt"] = "hi";
+    EXPECT_EQ(withoutManifest(snapshot(remote())), expected);
+}
+
+TEST_F(SftpUploadTest, AWrongPasswordIsRefusedWithNothingChanged) {
+    fs::remove(home() + "/.ssh/id_ed25519");
+    std::string asAccount =
+        "sftp://" + std::string(server_process::Account) + "@127.0.0.1:" + std::to_string(server.port()) + remote();
+    CommandResult refused =
+        upload(asAccount, {"--accept-host-key", fingerprint}, tracks(1), {"TUNEMILL_UPLOAD_PASSWORD=wrong"});
+    EXPECT_EQ(refused.status, 1) << refused.said;
+    EXPECT_NE(refused.said.find("login was refused"), std::string::npos) << refused.said;
+    EXPECT_FALSE(fs::exists(remote()));
+
+    CommandResult right = upload(asAccount, {}, {}, {"TUNEMILL_UPLOAD_PASSWORD=" + std::string(server_process::AccountPassword)});
+    EXPECT_EQ(right.status, 0) << right.said;
+}
+
+// The runtime's 30 MB through a relay at 4 MB/s: time enough to break the
+// upload while it surely is still sending.
+TEST_F(SftpUploadTest, AStopOrAKilledServerMidUploadLeavesTheLivePlayerWholeAndTheNextUploadCompletes) {
+    ASSERT_EQ(firstUpload().status, 0);
+    Tree live = snapshot(remote());
+    makeTrack("track1.mp3", 777, 20.0);
+    SlowRelay relay(server.port(), 4'000'000);
+    ASSERT_NE(relay.port(), 0);
+    std::vector<std::string> arguments{"--folder", site(), "--upload",
+                                       "sftp://root@127.0.0.1:" + std::to_string(relay.port()) + remote(),
+                                       "--accept-host-key", fingerprint};
+    for (const std::string& file : tracks(3))
+        arguments.push_back(file);
+    std::vector<std::string> environment{"HOME=" + home(), "SSH_AUTH_SOCK="};
+    {
+        RunningPublisher stopped(arguments, environment);
+        ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
+        stopped.signal(SIGINT);
+        RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
+        EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
+        EXPECT_EQ(ending.status, 130) << stopped.said();
+        EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
+    }
+    Tree afterStop = snapshot(remote());
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterStop.at(name), bytes) << name << " changed although the switch never began";
+    {
+        RunningPublisher cut(arguments, environment);
+        ASSERT_TRUE(cut.waitFor("Sending ")) << cut.said();
+        server.kill();
+        RunningPublisher::Ending ending = cut.waitWithin(Watchdog);
+        EXPECT_EQ(ending.status, 1) << cut.said();
+    }
+    Tree afterKill = snapshot(remote());
+    expectWholePlayer(afterKill);
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterKill.at(name), bytes) << name << " changed although the switch never began";
+
+    ASSERT_TRUE(server.restart()) << server.problem();
+    CommandResult resumed = upload(url(), {}, {});
+    ASSERT_EQ(resumed.status, 0) << resumed.said;
+    Tree done = snapshot(remote());
+    EXPECT_FALSE(holdsTemporaryFiles(done));
+    EXPECT_EQ(withoutManifest(done), snapshot(output()));
+}
+
+class FtpUploadTest : public UploadCommandTest {
+protected:
+    void SetUp() override {
+        UploadCommandTest::SetUp();
+        ASSERT_TRUE(server.start()) << server.problem();
+    }
+    std::string url() const {
+        return "ftp://" + std::string(server_process::Account) + "@127.0.0.1:" + std::to_string(server.port()) +
+               "/music";
+    }
+    std::string remote() const { return server.remoteRoot() + "/music"; }
+    std::vector<std::string> password() const {
+        return {"TUNEMILL_UPLOAD_PASSWORD=" + std::string(server_process::AccountPassword)};
+    }
+
+    VsftpdServer server;
+};
+
+TEST_F(FtpUploadTest, AnUntrustedCertificateOrAWrongPasswordIsRefusedAndATrustedUploadSendsOnlyWhatChanged) {
+    CommandResult untrusted = upload(url(), {}, tracks(3), password());
+    EXPECT_EQ(untrusted.status, 1) << untrusted.said;
+    EXPECT_NE(untrusted.said.find("certificate is not trusted"), std::string::npos) << untrusted.said;
+    CommandResult wrong = upload(url(), {"--ca-file", server.certificate()}, {}, {"TUNEMILL_UPLOAD_PASSWORD=wrong"});
+    EXPECT_EQ(wrong.status, 1) << wrong.said;
+    EXPECT_FALSE(fs::exists(remote()));
+    EXPECT_EQ(server.filesReceived(), 0);
+
+    CommandResult first = upload(url(), {"--ca-file", server.certificate()}, {}, password());
+    ASSERT_EQ(first.status, 0) << first.said;
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+
+    int received = server.filesReceived();
+    makeTrack("track3.mp3", 999);
+    CommandResult changed = upload(url(), {"--ca-file", server.certificate()}, tracks(2), password());
+    ASSERT_EQ(changed.status, 0) << changed.said;
+    EXPECT_LE(server.filesReceived() - received, 2) << "at most the playlist and the manifest";
+    EXPECT_FALSE(fs::exists(remote() + "/3.swf"));
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+}
+
+} // namespace
