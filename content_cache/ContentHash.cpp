@@ -4,6 +4,7 @@
 #include "system_calls/ReadChunks.h"
 #include "system_calls/SystemError.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -26,6 +27,16 @@ std::string ContentHash::hex() const {
     std::snprintf(text, sizeof text, "%016llx%016llx", static_cast<unsigned long long>(high),
                   static_cast<unsigned long long>(low));
     return text;
+}
+
+std::optional<ContentHash> contentHashFromHex(std::string_view text) {
+    const std::size_t HalfDigits = 16;
+    if (text.size() != 2 * HalfDigits || text.find_first_not_of("0123456789abcdef") != std::string_view::npos)
+        return std::nullopt;
+    ContentHash hash;
+    std::from_chars(text.data(), text.data() + HalfDigits, hash.high, 16);
+    std::from_chars(text.data() + HalfDigits, text.data() + text.size(), hash.low, 16);
+    return hash;
 }
 
 ContentHash hashBytes(std::string_view bytes) { return fromDigest(XXH3_128bits(bytes.data(), bytes.size())); }

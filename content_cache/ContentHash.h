@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -18,6 +19,10 @@ struct ContentHash {
     // 32 lower-case hexadecimal digits.
     std::string hex() const;
 };
+
+// The hash whose hex() is `text`; nothing for any other text, upper-case
+// digits included, so that a hash read back writes out the same.
+std::optional<ContentHash> contentHashFromHex(std::string_view text);
 
 ContentHash hashBytes(std::string_view bytes);
 
