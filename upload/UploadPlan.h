@@ -53,9 +53,12 @@ struct UploadPlan {
     std::vector<PlannedRename> renames; // in switch-over order
     std::vector<std::string> deletions;
     // A remote .htaccess that no manifest lists is the user's: never
-    // replaced, even when the local folder has one.
+    // replaced. True when the local folder has one that stays behind for
+    // that reason; the manifest then does not list it.
     bool keepsForeignHtaccess = false;
     Manifest manifest; // what the remote folder holds afterwards, for the manifest file
+    // Whether `manifest` differs from the previous one, or there was none.
+    bool manifestChanges = true;
     std::uint64_t bytesToSend = 0;
 
     bool changesNothing() const;
