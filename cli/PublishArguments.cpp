@@ -89,7 +89,7 @@ void addUploadOptions(CLI::App& app, PublishArguments& parsed) {
     app.add_flag("--dry-run", parsed.dryRun, "with --upload: lists what would be sent, renamed and deleted");
     app.add_option("--accept-host-key", parsed.acceptHostKey, "trusts this SFTP host key and adds it to known_hosts")
         ->check(HostKeyFingerprint)
-        ->type_name("SHA256:...");
+        ->type_name("SHA256");
     app.add_option("--ca-file", parsed.caFile, "also trusts the certificate authority in FILE")
         ->check(CLI::ExistingFile)
         ->type_name("FILE");
