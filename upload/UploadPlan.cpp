@@ -49,11 +49,19 @@ bool keepsForeignHtaccess(const Manifest& local, const RemoteListing& listing,
     return entryFor(local, name) && listing.hasFile(name) && !(previous && entryFor(*previous, name));
 }
 
-std::vector<std::string> leftoversIn(const std::vector<RemoteEntry>& remote) {
+// Temporary files of a stopped upload, except those that already hold a
+// file this upload sends whole: its name carries its hash, so the size
+// tells a complete one.
+std::vector<std::string> leftoversIn(const std::vector<RemoteEntry>& remote, const std::vector<PlannedSend>& sends) {
+    std::map<std::string, std::uint64_t> wanted;
+    for (const PlannedSend& send : sends)
+        wanted[send.incoming] = send.size;
     std::vector<std::string> leftovers;
-    for (const RemoteEntry& entry : remote)
-        if (!entry.folder && isTemporaryPath(entry.path))
+    for (const RemoteEntry& entry : remote) {
+        auto sending = wanted.find(entry.path);
+        if (!entry.folder && isTemporaryPath(entry.path) && (sending == wanted.end() || sending->second != entry.size))
             leftovers.push_back(entry.path);
+    }
     std::sort(leftovers.begin(), leftovers.end());
     return leftovers;
 }
@@ -67,6 +75,12 @@ std::vector<std::string> foldersFor(const std::vector<PlannedSend>& sends, const
             if (std::string folder = send.path.substr(0, slash); !listing.folders.contains(folder))
                 missing.insert(folder);
     return {missing.begin(), missing.end()};
+}
+
+// Sent whole by an upload that stopped before its switch.
+bool alreadySent(const PlannedSend& send, const RemoteListing& listing) {
+    auto found = listing.fileSizes.find(send.incoming);
+    return found != listing.fileSizes.end() && found->second == send.size;
 }
 
 SwitchGroup groupOf(const std::string& path) {
@@ -109,6 +123,11 @@ std::string temporaryPath(const std::string& path, const char* prefix) {
     return path.substr(0, nameStart) + prefix + path.substr(nameStart);
 }
 
+std::string incomingPath(const ManifestEntry& file) {
+    std::string prefix = IncomingPrefix + file.hash.hex().substr(0, 16) + "-";
+    return temporaryPath(file.path, prefix.c_str());
+}
+
 bool isTemporaryPath(const std::string& path) {
     std::string name = path.substr(path.rfind('/') + 1);
     return name.starts_with(IncomingPrefix) || name.starts_with(OutgoingPrefix);
@@ -122,19 +141,23 @@ UploadPlan planUpload(const Manifest& local, const std::vector<RemoteEntry>& rem
                       const std::optional<Manifest>& previous) {
     RemoteListing listing(remote);
     UploadPlan plan;
-    plan.leftovers = leftoversIn(remote);
     plan.keepsForeignHtaccess = keepsForeignHtaccess(local, listing, previous);
+    std::vector<PlannedSend> sends;
     for (const ManifestEntry& file : local) {
         if (plan.keepsForeignHtaccess && file.path == publish::HtaccessFileName)
             continue;
         plan.manifest.push_back(file);
-        if (needsSending(file, listing, previous)) {
-            plan.sends.push_back({file.path, temporaryPath(file.path, IncomingPrefix), file.size});
-            plan.bytesToSend += file.size;
-        }
+        if (needsSending(file, listing, previous))
+            sends.push_back({file.path, incomingPath(file), file.size});
     }
+    plan.leftovers = leftoversIn(remote, sends);
+    plan.renames = renamesFor(sends);
+    for (PlannedSend& send : sends)
+        if (!alreadySent(send, listing)) {
+            plan.bytesToSend += send.size;
+            plan.sends.push_back(std::move(send));
+        }
     plan.folders = foldersFor(plan.sends, listing);
-    plan.renames = renamesFor(plan.sends);
     plan.deletions = deletionsFor(local, listing, previous);
     plan.manifestChanges = !previous || plan.manifest != *previous;
     return plan;

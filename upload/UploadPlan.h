@@ -20,6 +20,10 @@ inline constexpr const char* OutgoingPrefix = ".tunemill-outgoing-";
 // `path` with its last component prefixed, in the same folder.
 std::string temporaryPath(const std::string& path, const char* prefix);
 bool isTemporaryPath(const std::string& path);
+// The temporary path `file` goes up under. It carries the start of the
+// file's hash, so that a complete copy left by a stopped upload is known
+// by its size and need not be sent again.
+std::string incomingPath(const ManifestEntry& file);
 
 // A file to send: the local path below the output folder, which is also
 // its final remote path, and the temporary remote path it goes up under.

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
+
+namespace fs = std::filesystem;
 
 using upload::Manifest;
 using upload::ManifestEntry;
@@ -86,7 +89,9 @@ TEST(UploadPlan, FirstUploadSendsEverythingAndSwitchesMoviesBeforeThePlaylist) {
         EXPECT_EQ(plan.sends.size(), Player.size());
         EXPECT_EQ(plan.manifest, Player);
         EXPECT_EQ(plan.bytesToSend, 5128u);
-        EXPECT_EQ(plan.sends.at(9).incoming, "ruffle/.tunemill-incoming-core.wasm");
+        EXPECT_EQ(plan.sends.at(9).incoming,
+                  "ruffle/.tunemill-incoming-" + publish::hashBytes(std::string(5000, 'w')).hex().substr(0, 16) +
+                      "-core.wasm");
         EXPECT_EQ(renamedPaths(plan, SwitchGroup::MoviesAndRuntime),
                   (Paths{"1.swf", "2.swf", "3.swf", "cover.jpg", "ruffle/core.wasm", "ruffle/ruffle.js"}));
         EXPECT_EQ(renamedPaths(plan, SwitchGroup::PlayerMovie), Paths{"Player.swf"});
@@ -95,7 +100,8 @@ TEST(UploadPlan, FirstUploadSendsEverythingAndSwitchesMoviesBeforeThePlaylist) {
         EXPECT_TRUE(std::is_sorted(plan.renames.begin(), plan.renames.end(),
                                    [](const auto& a, const auto& b) { return a.group < b.group; }));
         for (const upload::PlannedRename& rename : plan.renames)
-            EXPECT_EQ(rename.incoming, upload::temporaryPath(rename.path, upload::IncomingPrefix));
+            EXPECT_TRUE(upload::isTemporaryPath(rename.incoming) && rename.incoming.ends_with("-" + fs::path(rename.path).filename().string()))
+                << rename.incoming;
         EXPECT_TRUE(plan.deletions.empty());
         EXPECT_FALSE(plan.changesNothing());
     }
@@ -184,6 +190,22 @@ TEST(UploadPlan, RemovesLeftoversOfAStoppedUploadFirst) {
     EXPECT_EQ(upload::temporaryPath("2.swf", upload::OutgoingPrefix), ".tunemill-outgoing-2.swf");
     EXPECT_FALSE(upload::isTemporaryPath(".tunemill-incoming-folder/2.swf"));
     EXPECT_FALSE(upload::isTemporaryPath("x.tunemill-incoming-2.swf"));
+}
+
+// A stop after some files went up whole: those are renamed in, not sent
+// again; a cut-off one is removed and sent again.
+TEST(UploadPlan, AFileSentWholeBeforeAStopIsNotSentAgain) {
+    ManifestEntry newMovie = file("2.swf", "second track, new"), newList = file("music_list.xml", "<data>2</data>");
+    Manifest next = replaced(replaced(Player, newMovie), newList);
+    std::vector<RemoteEntry> remote = remoteHolding(Player);
+    remote.push_back({upload::incomingPath(newMovie), newMovie.size, false});
+    remote.push_back({upload::incomingPath(newList), newList.size - 1, false});
+    UploadPlan plan = planUpload(next, remote, Player);
+    EXPECT_EQ(sentPaths(plan), Paths{"music_list.xml"});
+    EXPECT_EQ(plan.leftovers, Paths{upload::incomingPath(newList)});
+    EXPECT_EQ(plan.bytesToSend, newList.size);
+    EXPECT_EQ(renamedPaths(plan, SwitchGroup::MoviesAndRuntime), Paths{"2.swf"});
+    EXPECT_EQ(renamedPaths(plan, SwitchGroup::PlaylistAndPages), Paths{"music_list.xml"});
 }
 
 } // namespace
