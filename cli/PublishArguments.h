@@ -3,7 +3,6 @@
 
 #include "publish/Playlist.h"
 #include "content_cache/PublishCache.h"
-#include "publish/PublishJob.h"
 #include "publish/PublishSettings.h"
 
 #include <string>
@@ -27,7 +26,7 @@ struct PublishArguments {
     bool runtime = publish::FolderChoices{}.runtime;
     // With the runtime, an .htaccess that has Apache hosts send it
     // compressed and cached.
-    bool htaccess = publish::PublishJobOptions{}.htaccess;
+    bool htaccess = publish::FolderChoices{}.htaccess;
     // Timed lyrics in the track movies, for the skins that show them.
     bool lyrics = publish::PlayerChoices{}.lyrics;
     // The address the output folder will have on the user's site, for the

@@ -123,6 +123,7 @@ publish::PublishSettings publishSettings(const cli::PublishArguments& arguments,
     settings.html = arguments.html;
     settings.runtime = arguments.runtime;
     settings.lyrics = arguments.lyrics;
+    settings.htaccess = arguments.htaccess;
     return settings;
 }
 
@@ -223,7 +224,7 @@ int publishTracks(cli::PublishArguments& arguments, const publish::TemporarySett
     }
     publish::PublishSettings publishing = publishSettings(arguments, player.movie);
 
-    publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit, arguments.htaccess};
+    publish::PublishJobOptions options{arguments.jobs, std::nullopt, arguments.cacheLimit};
     if (arguments.cache)
         options.cacheFolder = publish::defaultCacheFolder();
     publish::PublishJob job(settings, analyser, observer, runtime.value_or(fs::path()), options);

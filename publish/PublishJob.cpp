@@ -241,7 +241,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
 
 std::optional<StepFailure> PublishJob::stageHtaccess(const PublishSettings& settings, const fs::path& staging,
                                                      const fs::path& output) {
-    if (!settings.runtime || !options.htaccess)
+    if (!settings.runtime || !settings.htaccess)
         return std::nullopt;
     std::error_code error;
     if (fs::symlink_status(staging / HtaccessFileName, error).type() != fs::file_type::not_found) {

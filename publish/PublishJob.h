@@ -27,9 +27,6 @@ struct PublishJobOptions {
     // Where built results are kept between publishes; none: no cache.
     std::optional<std::filesystem::path> cacheFolder;
     std::uintmax_t cacheLimit = PublishCache::DefaultLimit;
-    // With the runtime, an .htaccess for Apache hosts, unless the user has
-    // one of their own.
-    bool htaccess = true;
 };
 
 // Publishes a playlist into the output folder: a track movie per entry, the

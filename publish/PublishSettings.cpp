@@ -19,6 +19,16 @@ const char* const RandomKey = "Random";
 const char* const HtmlKey = "HTML";
 const char* const RuntimeKey = "Runtime";
 const char* const LyricsKey = "Lyrics";
+const char* const HtaccessKey = "Htaccess";
+
+// A flag that is on unless stored as "0": absent means on, so that turned on
+// again, the key goes and the file reads as if it had never been off.
+void setUnlessOn(PublishOptions& options, const char* key, bool flag) {
+    if (flag)
+        options.Remove(key);
+    else
+        options.SetBool(key, false);
+}
 
 std::optional<bool> flag(const PublishOptions& options, const char* key) {
     std::string value = options.Get(key);
@@ -46,6 +56,7 @@ PublishSettings settingsFrom(const PublishOptions& options) {
     settings.html = options.Get(HtmlKey) == "1";
     settings.runtime = options.Get(RuntimeKey) != "0";
     settings.lyrics = options.Get(LyricsKey) != "0";
+    settings.htaccess = options.Get(HtaccessKey) != "0";
     return settings;
 }
 
@@ -68,11 +79,7 @@ std::error_code savePlayerChoices(const std::filesystem::path& settingsFile, con
     options.SetBool(LoopKey, choices.loop);
     options.SetBool(RandomKey, choices.random);
     options.Set(TitleKey, storableText(choices.title).text);
-    // Absent means on: turned on again, the key goes.
-    if (choices.lyrics)
-        options.Remove(LyricsKey);
-    else
-        options.SetBool(LyricsKey, false);
+    setUnlessOn(options, LyricsKey, choices.lyrics);
     return options.Merge();
 }
 
@@ -81,6 +88,7 @@ std::error_code saveFolderChoices(const std::filesystem::path& settingsFile, con
     options.Set(FolderKey, choices.folder);
     options.SetBool(HtmlKey, choices.html);
     options.SetBool(RuntimeKey, choices.runtime);
+    setUnlessOn(options, HtaccessKey, choices.htaccess);
     return options.Merge();
 }
 
@@ -111,6 +119,7 @@ FolderChoices storedFolderChoices(const std::filesystem::path& settingsFile, con
         choices.folder = options.Get(FolderKey);
     keepFlag(options, HtmlKey, choices.html);
     keepFlag(options, RuntimeKey, choices.runtime);
+    choices.htaccess = options.Get(HtaccessKey) != "0";
     return choices;
 }
 

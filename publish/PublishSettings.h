@@ -34,6 +34,9 @@ struct FolderChoices {
     bool html = true;
     // The SWF runtime beside the page, for browsers without a Flash plug-in.
     bool runtime = true;
+    // With the runtime, an .htaccess that has Apache hosts send it
+    // compressed and cached; stored only when off, as the lyrics are.
+    bool htaccess = true;
 };
 
 // Merge into the file the playlist page wrote; the reason when there is
@@ -51,6 +54,9 @@ struct PublishSettings {
     bool html = false;    // only "1" asks for the page
     bool runtime = true;  // only "0" leaves the runtime out
     bool lyrics = true;   // only "0" leaves the lyrics out
+    // With the runtime, an .htaccess unless the user has one of their own;
+    // only "0" leaves it out.
+    bool htaccess = true;
 };
 
 // The choices an earlier run stored, for the pages to start from. A key that

@@ -424,6 +424,18 @@
         <source>The folder and page choices cannot be saved in %1: %2</source>
         <translation>Die Einstellungen zu Ordner und Seite können nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Add an .htaccess file so Apache hosts serve the player compressed and cached</source>
+        <translation>Eine .htaccess-Datei beilegen, damit Apache-Server den Player komprimiert ausliefern und Browser ihn zwischenspeichern</translation>
+    </message>
+    <message>
+        <source>Add an .htaccess file</source>
+        <translation>Eine .htaccess-Datei beilegen</translation>
+    </message>
+    <message>
+        <source>Writes the settings with which Apache hosts send the runtime compressed and let browsers keep the player&apos;s files.</source>
+        <translation>Schreibt die Einstellungen, mit denen Apache-Server die Laufzeitumgebung komprimiert senden und Browser die Dateien des Players behalten.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage5Progress</name>

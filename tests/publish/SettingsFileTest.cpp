@@ -187,24 +187,39 @@ TEST(PublishSettingsTest, AbsentKeysReadAsTheJobHasAlwaysTakenThem) {
     EXPECT_FALSE(settings->html) << "only \"1\" asks for the page";
     EXPECT_TRUE(settings->runtime) << "only \"0\" leaves the runtime out";
     EXPECT_TRUE(settings->lyrics) << "only \"0\" leaves the lyrics out";
+    EXPECT_TRUE(settings->htaccess) << "only \"0\" leaves the .htaccess out";
     EXPECT_FALSE(loadPublishSettings(folder.path("none.sbx")));
 }
 
-TEST(PublishSettingsTest, LyricsAreStoredOnlyWhileTurnedOff) {
+TEST(PublishSettingsTest, LyricsAndTheHtaccessAreStoredOnlyWhileTurnedOff) {
     TemporaryFolder folder;
     std::string file = folder.path("Songbox.sbx");
     ASSERT_TRUE(SavePlaylist({"/music/a.mp3"}, {"A"}, file));
     ASSERT_FALSE(savePlayerChoices(file, {"players/2.swf"}));
-    Bytes withLyrics = readFile(file);
-    EXPECT_EQ(std::string(withLyrics.begin(), withLyrics.end()).find("Lyrics"), std::string::npos);
+    ASSERT_FALSE(saveFolderChoices(file, {"/home/me/Tunemill"}));
+    Bytes allOn = readFile(file);
+    EXPECT_EQ(text(allOn).find("Lyrics"), std::string::npos);
+    EXPECT_EQ(text(allOn).find("Htaccess"), std::string::npos);
     PlayerChoices without{"players/2.swf"};
     without.lyrics = false;
     ASSERT_FALSE(savePlayerChoices(file, without));
+    FolderChoices noHtaccess{"/home/me/Tunemill"};
+    noHtaccess.htaccess = false;
+    ASSERT_FALSE(saveFolderChoices(file, noHtaccess));
+    PublishOptions raw(file);
+    ASSERT_TRUE(raw.Load());
+    EXPECT_EQ(raw.Get("Lyrics"), "0");
+    EXPECT_EQ(raw.Get("Htaccess"), "0");
     EXPECT_FALSE(loadPublishSettings(file)->lyrics);
+    EXPECT_FALSE(loadPublishSettings(file)->htaccess);
     EXPECT_FALSE(storedPlayerChoices(file).lyrics) << "the player page starts from the stored choice";
+    EXPECT_FALSE(storedFolderChoices(file, "/default/Tunemill").htaccess) << "so does the folder page";
     ASSERT_FALSE(savePlayerChoices(file, {"players/2.swf"}));
-    EXPECT_EQ(readFile(file), withLyrics) << "turned on again, the file is as if never turned off";
+    ASSERT_FALSE(saveFolderChoices(file, {"/home/me/Tunemill"}));
+    EXPECT_EQ(readFile(file), allOn) << "turned on again, the file is as if never turned off";
     EXPECT_TRUE(storedPlayerChoices(file).lyrics);
+    EXPECT_TRUE(storedFolderChoices(file, "/default/Tunemill").htaccess);
+    EXPECT_TRUE(loadPublishSettings(file)->htaccess);
 }
 
 TEST(SkinCatalogueTest, ListsTheSkinsInThePlayerPagesOrderAndUnpacksTheirMovies) {

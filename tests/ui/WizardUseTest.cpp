@@ -420,6 +420,50 @@ private slots:
         QVERIFY(!folder->runtimeBox()->isChecked());
     }
 
+    // The .htaccess goes with the runtime: its box follows the runtime's,
+    // the default publish writes the file, and unticked the publish writes
+    // none and the settings file says so.
+    void theHtaccessBoxFollowsTheRuntimeAndLeavesTheFileOut() {
+        WizardFixture fixture;
+        publish::SavePlaylist({fixture.makeMp3("a", "--resample 22.05")}, {"One"},
+                              fixture.context.settings.settingsFile());
+        ui::CWizard wizard(fixture.context);
+        wizard.show();
+        wizard.next();
+        wizard.next();
+        ui::CPage4Folder* folder = wizard.folderPage();
+        QVERIFY(folder->htaccessBox()->isChecked() && folder->htaccessBox()->isEnabled());
+        folder->runtimeBox()->click();
+        QVERIFY2(!folder->htaccessBox()->isEnabled(), "without the runtime there is nothing for it to serve");
+        folder->runtimeBox()->click();
+        QVERIFY(folder->htaccessBox()->isEnabled());
+        fs::path htaccess = fixture.path("Documents/Tunemill/output/.htaccess");
+        BoxCounter boxes;
+        wizard.next();
+        QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
+        std::ifstream written(htaccess);
+        std::string firstLine;
+        QVERIFY(std::getline(written, firstLine));
+        QVERIFY2(firstLine.starts_with("# Written by Tunemill"), firstLine.c_str());
+        QVERIFY2(setting(fixture, "Htaccess").empty(), "stored only when off");
+
+        wizard.button(QWizard::CustomButton1)->click();
+        wizard.next();
+        wizard.next();
+        folder->htaccessBox()->click();
+        wizard.next();
+        QVERIFY(waitFor([&] { return wizard.currentId() == ui::CWizard::FinishPage; }, 60000));
+        QVERIFY(!fs::exists(htaccess));
+        QVERIFY(fs::exists(fixture.path("Documents/Tunemill/output/ruffle/ruffle.js")));
+        QCOMPARE(setting(fixture, "Htaccess"), std::string("0"));
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+        ui::CWizard again(fixture.context);
+        again.show();
+        again.next();
+        again.next();
+        QVERIFY2(!again.folderPage()->htaccessBox()->isChecked(), "the next run starts from the choice");
+    }
+
     void thePlaylistIsSavedAfterEveryChangeKeepingTheChoices() {
         WizardFixture fixture;
         std::string mp3 = fixture.makeMp3("a", "--resample 22.05");

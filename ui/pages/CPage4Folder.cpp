@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,7 +29,10 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
       browse(new QPushButton(tr("B&rowser"), this)), html(new QCheckBox(tr("Generate HTML page"), this)),
       runtimeRow(new WrappingCheckBox(tr("Add the player runtime, so that the page plays in browsers without Flash"),
                                       this)),
-      runtime(runtimeRow->box()), note(new QLabel(this)) {
+      runtime(runtimeRow->box()),
+      htaccessRow(new WrappingCheckBox(tr("Add an .htaccess file so Apache hosts serve the player compressed and cached"),
+                                       this)),
+      htaccess(htaccessRow->box()), note(new QLabel(this)) {
     folder->setObjectName("folder");
     folder->setReadOnly(true);
     note->setObjectName("note");
@@ -36,11 +40,18 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     html->setChecked(publish::FolderChoices{}.html);
     runtime->setChecked(publish::FolderChoices{}.runtime);
+    htaccess->setChecked(publish::FolderChoices{}.htaccess);
     setAccessibleText(folder, tr("Publish Folder"), tr("The player is published into this folder."));
     setAccessibleText(browse, tr("Browser"), tr("Picks the folder inside which the Tunemill folder is published."));
     setAccessibleText(html, tr("Generate HTML page"), tr("Publishes a web page that shows the player."));
     setAccessibleText(runtime, tr("Add the player runtime"),
                       tr("Copies the runtime that plays the player in browsers without Flash beside the page."));
+    setAccessibleText(htaccess, tr("Add an .htaccess file"),
+                      tr("Writes the settings with which Apache hosts send the runtime compressed and let browsers "
+                         "keep the player's files."));
+    // Under the runtime's words, as it belongs to the runtime and follows it.
+    htaccessRow->setContentsMargins(runtime->sizeHint().width() + runtimeRow->layout()->spacing(), 0, 0, 0);
+    connect(runtime, &QCheckBox::toggled, htaccessRow, &QWidget::setEnabled);
     auto* row = new QHBoxLayout;
     row->addWidget(folder, 1);
     row->addWidget(browse);
@@ -49,6 +60,7 @@ CPage4Folder::CPage4Folder(const WizardContext& shared, QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(html);
     layout->addWidget(runtimeRow);
+    layout->addWidget(htaccessRow);
     layout->addWidget(note);
     layout->addStretch();
     connect(browse, &QPushButton::clicked, this, &CPage4Folder::browseForFolder);
@@ -65,6 +77,7 @@ void CPage4Folder::initializePage() {
     folder->setText(QString::fromStdString(stored.folder));
     html->setChecked(stored.html);
     runtime->setChecked(stored.runtime);
+    htaccess->setChecked(stored.htaccess);
 }
 
 // The folder itself is made when publishing, so that merely looking leaves
@@ -80,7 +93,7 @@ void CPage4Folder::browseForFolder() {
 }
 
 publish::FolderChoices CPage4Folder::choices() const {
-    return {folder->text().toStdString(), html->isChecked(), runtime->isChecked()};
+    return {folder->text().toStdString(), html->isChecked(), runtime->isChecked(), htaccess->isChecked()};
 }
 
 void CPage4Folder::sayCancelled(const QString& output) {

@@ -15,7 +15,8 @@ namespace ui {
 class WrappingCheckBox;
 
 // The publish folder (always the Tunemill folder inside one the user
-// picks), whether a web page is made, and whether the runtime goes with it.
+// picks), whether a web page is made, whether the runtime goes with it and,
+// with the runtime, whether an .htaccess does.
 class CPage4Folder : public WizardPage {
     Q_OBJECT
 public:
@@ -37,6 +38,7 @@ public:
     QPushButton* browseButton() const { return browse; }
     QCheckBox* htmlBox() const { return html; }
     QCheckBox* runtimeBox() const { return runtime; }
+    QCheckBox* htaccessBox() const { return htaccess; }
 
 public slots:
     void browseForFolder();
@@ -49,6 +51,8 @@ private:
     // Its text is long, and longer in other languages: it wraps.
     WrappingCheckBox* runtimeRow;
     QCheckBox* runtime;
+    WrappingCheckBox* htaccessRow;
+    QCheckBox* htaccess;
     QLabel* note;
     bool initialised = false;
 };
