@@ -1,0 +1,22 @@
+#ifndef UPLOAD_CURLFAILURE_H
+#define UPLOAD_CURLFAILURE_H
+
+#include "upload/UploadFailure.h"
+
+#include <curl/curl.h>
+
+#include <string>
+
+namespace upload {
+
+// Whether a failure may pass if the same transfer is tried once more: the
+// network dropped a connection, or the server was briefly unreachable.
+bool isTransient(CURLcode code);
+
+// What a failed transfer of `path` on `handle` means, keeping libcurl's
+// words (which hold the server's) in `remoteText`.
+UploadFailure curlFailure(CURL* handle, CURLcode code, const char* errorText, const std::string& path);
+
+} // namespace upload
+
+#endif

@@ -1,0 +1,34 @@
+#ifndef UPLOAD_CURLHANDLE_H
+#define UPLOAD_CURLHANDLE_H
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace upload {
+
+struct CurlEasyCleanup {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct CurlMultiCleanup {
+    void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
+};
+struct CurlListCleanup {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+using CurlEasy = std::unique_ptr<CURL, CurlEasyCleanup>;
+using CurlMulti = std::unique_ptr<CURLM, CurlMultiCleanup>;
+using CurlList = std::unique_ptr<curl_slist, CurlListCleanup>;
+
+// A new handle; libcurl's global state is set up once, by whichever thread
+// asks first, since curl_global_init itself is not safe to race.
+CurlEasy newCurlEasy();
+CurlMulti newCurlMulti();
+CurlList curlList(const std::vector<std::string>& lines);
+
+} // namespace upload
+
+#endif

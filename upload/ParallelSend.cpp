@@ -1,0 +1,135 @@
+#include "upload/ParallelSend.h"
+
+#include "system_calls/SystemError.h"
+#include "upload/CurlFailure.h"
+
+namespace upload {
+
+ParallelSend::ParallelSend(Prepare prepare, Explain explain, const std::atomic<bool>& stop)
+    : prepare(std::move(prepare)), explain(std::move(explain)), stop(stop), multi(newCurlMulti()) {}
+
+ParallelSend::~ParallelSend() {
+    for (Slot& slot : slots)
+        release(slot);
+}
+
+UploadFailure ParallelSend::run(const std::vector<Transfer>& list, const SendProgress& progress) {
+    transfers = &list;
+    next = done = 0;
+    bytesDone = 0;
+    UploadFailure failure;
+    while (!failure && done < list.size()) {
+        if (stop) {
+            failure.problem = UploadProblem::Stopped;
+            break;
+        }
+        failure = fillSlots();
+        int running = 0;
+        curl_multi_perform(multi.get(), &running);
+        if (!failure)
+            failure = collectFinished();
+        if (progress)
+            progress(bytesSent(), done);
+        if (!failure && done < list.size())
+            curl_multi_poll(multi.get(), nullptr, 0, 100, nullptr);
+    }
+    for (Slot& slot : slots)
+        release(slot);
+    return failure;
+}
+
+UploadFailure ParallelSend::fillSlots() {
+    auto now = std::chrono::steady_clock::now();
+    for (Slot& slot : slots) {
+        if (slot.waiting && slot.retryAt <= now) {
+            slot.waiting = false;
+            if (UploadFailure failure = begin(slot, slot.transfer))
+                return failure;
+        }
+        if (!slot.busy && !slot.waiting && next < transfers->size()) {
+            slot.attempts = 0;
+            if (UploadFailure failure = begin(slot, next++))
+                return failure;
+        }
+    }
+    return {};
+}
+
+UploadFailure ParallelSend::begin(Slot& slot, std::size_t transfer) {
+    const Transfer& sent = (*transfers)[transfer];
+    slot.file = std::fopen(sent.local.c_str(), "rbe");
+    if (!slot.file) {
+        UploadFailure failure;
+        failure.problem = UploadProblem::LocalFile;
+        failure.path = sent.local.string();
+        failure.system = publish::lastSystemError();
+        return failure;
+    }
+    if (!slot.handle)
+        slot.handle = newCurlEasy();
+    curl_easy_reset(slot.handle.get());
+    prepare(slot.handle.get(), sent);
+    slot.errorText[0] = '\0';
+    curl_easy_setopt(slot.handle.get(), CURLOPT_ERRORBUFFER, slot.errorText);
+    curl_easy_setopt(slot.handle.get(), CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(slot.handle.get(), CURLOPT_READDATA, slot.file);
+    curl_easy_setopt(slot.handle.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(sent.size));
+    curl_easy_setopt(slot.handle.get(), CURLOPT_PRIVATE, &slot);
+    slot.transfer = transfer;
+    ++slot.attempts;
+    slot.busy = true;
+    curl_multi_add_handle(multi.get(), slot.handle.get());
+    return {};
+}
+
+UploadFailure ParallelSend::collectFinished() {
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi.get(), &left)) {
+        if (message->msg != CURLMSG_DONE)
+            continue;
+        Slot* slot = nullptr;
+        curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &slot);
+        if (UploadFailure failure = finish(*slot, message->data.result))
+            return failure;
+    }
+    return {};
+}
+
+UploadFailure ParallelSend::finish(Slot& slot, CURLcode result) {
+    const Transfer& sent = (*transfers)[slot.transfer];
+    release(slot);
+    if (result == CURLE_OK) {
+        ++done;
+        bytesDone += sent.size;
+        return {};
+    }
+    UploadFailure failure = explain(slot.handle.get(), result, slot.errorText, sent.remote);
+    if (isTransient(result) && failure.problem != UploadProblem::Stopped && slot.attempts < 2) {
+        slot.waiting = true;
+        slot.retryAt = std::chrono::steady_clock::now() + RetryDelay;
+        return {};
+    }
+    return failure;
+}
+
+void ParallelSend::release(Slot& slot) {
+    if (slot.busy)
+        curl_multi_remove_handle(multi.get(), slot.handle.get());
+    slot.busy = false;
+    slot.waiting = false;
+    if (slot.file)
+        std::fclose(slot.file);
+    slot.file = nullptr;
+}
+
+std::uint64_t ParallelSend::bytesSent() {
+    std::uint64_t bytes = bytesDone;
+    for (Slot& slot : slots) {
+        curl_off_t sent = 0;
+        if (slot.busy && curl_easy_getinfo(slot.handle.get(), CURLINFO_SIZE_UPLOAD_T, &sent) == CURLE_OK)
+            bytes += static_cast<std::uint64_t>(sent);
+    }
+    return bytes;
+}
+
+} // namespace upload

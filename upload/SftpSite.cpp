@@ -1,0 +1,226 @@
+#include "upload/SftpSite.h"
+
+#include "upload/CurlFailure.h"
+#include "upload/SftpListing.h"
+
+#include <thread>
+
+namespace upload {
+
+namespace {
+
+constexpr long ConnectSeconds = 15;
+// A transfer that moves no byte for this long counts as a lost connection.
+constexpr long StallSeconds = 30;
+constexpr auto RetryDelay = std::chrono::seconds(1);
+
+int stopRequested(void* stop, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
+}
+
+std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+std::size_t supply(char* buffer, std::size_t size, std::size_t count, void* source) {
+    std::string_view& rest = *static_cast<std::string_view*>(source);
+    std::size_t taken = std::min(rest.size(), size * count);
+    rest.copy(buffer, taken);
+    rest.remove_prefix(taken);
+    return taken;
+}
+
+// Waits out the pause before a retry; false when a stop came meanwhile.
+bool pauseBeforeRetry(const std::atomic<bool>& stop) {
+    auto end = std::chrono::steady_clock::now() + RetryDelay;
+    while (!stop && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return !stop;
+}
+
+} // namespace
+
+SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
+                   const std::atomic<bool>& stop)
+    : address(address), credentials(credentials), user(sftpUser(address.user)), stop(stop),
+      hostKeys(trust, address.host, address.effectivePort()), control(newCurlEasy()),
+      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.url(sent.remote), *login); },
+             [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
+                 return explain(handle, code, text, path);
+             },
+             stop) {}
+
+void SftpSite::prepare(CURL* handle, const std::string& url, const SftpLogin& way) {
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "sftp");
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, ConnectSeconds);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, StallSeconds);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &stopRequested);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&stop));
+    curl_easy_setopt(handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR));
+    hostKeys.install(handle);
+    applySftpLogin(handle, way, user, credentials);
+}
+
+UploadFailure SftpSite::explain(CURL* handle, CURLcode code, const char* text, const std::string& path) {
+    UploadFailure failure = curlFailure(handle, code, text, path);
+    if (code == CURLE_PEER_FAILED_VERIFICATION && hostKeys.refusal()) {
+        std::string words = failure.remoteText;
+        failure = hostKeys.refusal();
+        failure.remoteText = words;
+    } else if (stop) {
+        failure.problem = UploadProblem::Stopped;
+    }
+    return failure;
+}
+
+UploadFailure SftpSite::attempt(const std::string& url, const std::string& path, const SftpLogin& way,
+                                const std::function<void(CURL*)>& setUp) {
+    for (int round = 1;; ++round) {
+        curl_easy_reset(control.get());
+        prepare(control.get(), url, way);
+        errorText[0] = '\0';
+        curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, errorText);
+        setUp(control.get());
+        CURLcode code = curl_easy_perform(control.get());
+        if (code == CURLE_OK)
+            return {};
+        UploadFailure failure = explain(control.get(), code, errorText, path);
+        if (round == 2 || !isTransient(code) || failure.problem == UploadProblem::Stopped || !pauseBeforeRetry(stop))
+            return failure;
+    }
+}
+
+UploadFailure SftpSite::logIn() {
+    if (login)
+        return {};
+    UploadFailure failure;
+    failure.problem = UploadProblem::LoginRefused;
+    RemoteAddress root = address;
+    root.folder = "/";
+    for (const SftpLogin& way : sftpLogins(credentials)) {
+        failure = attempt(root.url(), "", way, [](CURL* handle) { curl_easy_setopt(handle, CURLOPT_NOBODY, 1L); });
+        if (!failure)
+            login = way;
+        if (failure.problem != UploadProblem::LoginRefused)
+            return failure;
+    }
+    return failure;
+}
+
+UploadFailure SftpSite::perform(const std::string& url, const std::string& path,
+                                const std::function<void(CURL*)>& setUp) {
+    if (UploadFailure failure = logIn())
+        return failure;
+    return attempt(url, path, *login, setUp);
+}
+
+UploadFailure SftpSite::list(std::vector<RemoteEntry>& entries) {
+    entries.clear();
+    return listFolder("", entries);
+}
+
+UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
+    std::string text;
+    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+        text.clear();
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+    });
+    if (failure.problem == UploadProblem::NotFound)
+        return {};
+    if (failure)
+        return failure;
+    for (RemoteEntry& entry : parseSftpListing(text, path.empty() ? path : path + "/")) {
+        entries.push_back(entry);
+        if (entry.folder)
+            if (UploadFailure inner = listFolder(entry.path, entries))
+                return inner;
+    }
+    return {};
+}
+
+UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
+    return perform(address.url(path), path, [&bytes](CURL* handle) {
+        bytes.clear();
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
+    });
+}
+
+UploadFailure SftpSite::write(const std::string& path, std::string_view bytes) {
+    std::string_view rest;
+    return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
+        rest = bytes;
+        curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &supply);
+        curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
+        curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    });
+}
+
+UploadFailure SftpSite::send(const std::vector<Transfer>& transfers, const SendProgress& progress) {
+    if (transfers.empty())
+        return {};
+    if (UploadFailure failure = logIn())
+        return failure;
+    return sender.run(transfers, progress);
+}
+
+UploadFailure SftpSite::makeFolder(const std::string& path) {
+    std::string text;
+    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+        curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 1L);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+    });
+    if (failure.problem != UploadProblem::NotFound)
+        return failure;
+    // Each parent may exist already; only the folder's own failure counts.
+    std::string target = absolute(path);
+    std::vector<std::string> commands;
+    for (std::size_t slash = target.find('/', 1); slash != std::string::npos; slash = target.find('/', slash + 1))
+        commands.push_back("*mkdir " + quotedPath(target.substr(0, slash)));
+    commands.push_back("mkdir " + quotedPath(target));
+    return runCommands(commands, path);
+}
+
+UploadFailure SftpSite::rename(const std::string& from, const std::string& to) {
+    return runCommands({"rename " + quotedPath(absolute(from)) + " " + quotedPath(absolute(to))}, from);
+}
+
+UploadFailure SftpSite::remove(const std::string& path) {
+    return runCommands({"rm " + quotedPath(absolute(path))}, path);
+}
+
+UploadFailure SftpSite::runCommands(const std::vector<std::string>& commands, const std::string& path) {
+    CurlList list = curlList(commands);
+    RemoteAddress root = address;
+    root.folder = "/";
+    return perform(root.url(), path, [&list](CURL* handle) {
+        curl_easy_setopt(handle, CURLOPT_QUOTE, list.get());
+        curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
+    });
+}
+
+std::string SftpSite::absolute(const std::string& path) const {
+    if (path.empty())
+        return address.folder;
+    return address.folder == "/" ? "/" + path : address.folder + "/" + path;
+}
+
+std::string SftpSite::quotedPath(const std::string& path) {
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+} // namespace upload
