@@ -23,13 +23,6 @@ UploadProblem quoteProblem(std::string_view text) {
     return UploadProblem::RemoteRefused;
 }
 
-// libcurl's SSH failures are one code, for a refused operation and a
-// dropped session alike; only its words tell them apart.
-bool lostSession(std::string_view text) {
-    return text.find("ocket") != std::string_view::npos || text.find("isconnect") != std::string_view::npos ||
-           text.find("ession") != std::string_view::npos;
-}
-
 UploadProblem problemOf(CURL* handle, CURLcode code, std::string_view text) {
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
@@ -63,8 +56,6 @@ UploadProblem problemOf(CURL* handle, CURLcode code, std::string_view text) {
     case CURLE_GOT_NOTHING:
     case CURLE_PARTIAL_FILE:
         return UploadProblem::ConnectionLost;
-    case CURLE_SSH:
-        return lostSession(text) ? UploadProblem::ConnectionLost : quoteProblem(text);
     default:
         return quoteProblem(text);
     }
@@ -72,9 +63,9 @@ UploadProblem problemOf(CURL* handle, CURLcode code, std::string_view text) {
 
 } // namespace
 
-bool isTransient(CURLcode code) {
-    return code == CURLE_COULDNT_CONNECT || code == CURLE_SEND_ERROR || code == CURLE_RECV_ERROR ||
-           code == CURLE_GOT_NOTHING || code == CURLE_PARTIAL_FILE || code == CURLE_SSH;
+bool mayPassOnRetry(CURLcode code, const UploadFailure& failure) {
+    bool network = failure.problem == UploadProblem::ConnectionLost || failure.problem == UploadProblem::CannotConnect;
+    return network && code != CURLE_OPERATION_TIMEDOUT;
 }
 
 UploadFailure curlFailure(CURL* handle, CURLcode code, const char* errorText, const std::string& path) {
@@ -83,6 +74,12 @@ UploadFailure curlFailure(CURL* handle, CURLcode code, const char* errorText, co
     failure.problem = problemOf(handle, code, failure.remoteText);
     failure.path = path;
     return failure;
+}
+
+UploadFailure failureAfterRetry(UploadFailure first, UploadFailure retried) {
+    if (first.problem == UploadProblem::ConnectionLost && retried.problem == UploadProblem::CannotConnect)
+        return first;
+    return retried;
 }
 
 } // namespace upload

@@ -104,7 +104,10 @@ UploadFailure ParallelSend::finish(Slot& slot, CURLcode result) {
         return {};
     }
     UploadFailure failure = explain(slot.handle.get(), result, slot.errorText, sent.remote);
-    if (isTransient(result) && failure.problem != UploadProblem::Stopped && slot.attempts < 2) {
+    if (slot.attempts > 1)
+        return failureAfterRetry(slot.firstFailure, failure);
+    if (mayPassOnRetry(result, failure)) {
+        slot.firstFailure = failure;
         slot.waiting = true;
         slot.retryAt = std::chrono::steady_clock::now() + RetryDelay;
         return {};

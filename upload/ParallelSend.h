@@ -40,6 +40,7 @@ private:
         bool busy = false;    // in the multi handle
         bool waiting = false; // to be tried again at `retryAt`
         int attempts = 0;
+        UploadFailure firstFailure; // what the first attempt met, when retried
         std::chrono::steady_clock::time_point retryAt;
         char errorText[CURL_ERROR_SIZE] = {};
     };

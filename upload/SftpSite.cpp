@@ -3,6 +3,7 @@
 #include "upload/CurlFailure.h"
 #include "upload/SftpListing.h"
 
+#include <cstdlib>
 #include <thread>
 
 namespace upload {
@@ -74,12 +75,38 @@ UploadFailure SftpSite::explain(CURL* handle, CURLcode code, const char* text, c
         failure.remoteText = words;
     } else if (stop) {
         failure.problem = UploadProblem::Stopped;
+    } else if (code == CURLE_SSH && login) {
+        failure.problem = diagnose(path);
     }
     return failure;
 }
 
+UploadProblem SftpSite::diagnose(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    std::string folder = absolute(slash == std::string::npos ? "" : path.substr(0, slash));
+    CurlList command = curlList({"statvfs " + quotedPath(folder)});
+    RemoteAddress root = address;
+    root.folder = "/";
+    std::string said;
+    char ignored[CURL_ERROR_SIZE];
+    curl_easy_reset(control.get());
+    prepare(control.get(), root.url(), *login);
+    curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, ignored);
+    curl_easy_setopt(control.get(), CURLOPT_QUOTE, command.get());
+    curl_easy_setopt(control.get(), CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(control.get(), CURLOPT_HEADERFUNCTION, &collect);
+    curl_easy_setopt(control.get(), CURLOPT_HEADERDATA, &said);
+    CURLcode code = curl_easy_perform(control.get());
+    if (code != CURLE_OK && code != CURLE_QUOTE_ERROR)
+        return UploadProblem::ConnectionLost;
+    std::size_t free = said.find("f_bavail: ");
+    bool full = free != said.npos && std::strtoull(said.c_str() + free + 10, nullptr, 10) == 0;
+    return full ? UploadProblem::RemoteFull : UploadProblem::RemoteRefused;
+}
+
 UploadFailure SftpSite::attempt(const std::string& url, const std::string& path, const SftpLogin& way,
                                 const std::function<void(CURL*)>& setUp) {
+    UploadFailure first;
     for (int round = 1;; ++round) {
         curl_easy_reset(control.get());
         prepare(control.get(), url, way);
@@ -90,8 +117,11 @@ UploadFailure SftpSite::attempt(const std::string& url, const std::string& path,
         if (code == CURLE_OK)
             return {};
         UploadFailure failure = explain(control.get(), code, errorText, path);
-        if (round == 2 || !isTransient(code) || failure.problem == UploadProblem::Stopped || !pauseBeforeRetry(stop))
+        if (round == 2)
+            return failureAfterRetry(first, failure);
+        if (!mayPassOnRetry(code, failure) || !pauseBeforeRetry(stop))
             return failure;
+        first = failure;
     }
 }
 

@@ -32,6 +32,12 @@ public:
 private:
     UploadFailure logIn();
     void prepare(CURL* handle, const std::string& url, const SftpLogin& login);
+    // libcurl gives one code, often without words, for a session that
+    // died and for a write that OpenSSH refused with a bare "Operation
+    // failed", as it refuses one to a full disk. A second connection
+    // tells them apart: whether it connects, and the free space it finds
+    // where `path` went.
+    UploadProblem diagnose(const std::string& path);
     UploadFailure explain(CURL* handle, CURLcode code, const char* errorText, const std::string& path);
     // Runs the control handle on `url`, logged in `way` and set up by
     // `setUp` (called again for a retry), to its end; `path` names the
