@@ -92,6 +92,9 @@ UploadProblem SftpSite::diagnose(const std::string& path) {
     curl_easy_reset(control.get());
     prepare(control.get(), root.url(), *login);
     curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, ignored);
+    // A connection of its own: the kept one may be dying with the server,
+    // and a command on it would fail like a refused one.
+    curl_easy_setopt(control.get(), CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(control.get(), CURLOPT_QUOTE, command.get());
     curl_easy_setopt(control.get(), CURLOPT_NOBODY, 1L);
     curl_easy_setopt(control.get(), CURLOPT_HEADERFUNCTION, &collect);
