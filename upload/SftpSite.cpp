@@ -85,12 +85,10 @@ UploadProblem SftpSite::diagnose(const std::string& path) {
     std::size_t slash = path.rfind('/');
     std::string folder = absolute(slash == std::string::npos ? "" : path.substr(0, slash));
     CurlList command = curlList({"statvfs " + quotedPath(folder)});
-    RemoteAddress root = address;
-    root.folder = "/";
     std::string said;
     char ignored[CURL_ERROR_SIZE];
     curl_easy_reset(control.get());
-    prepare(control.get(), root.url(), *login);
+    prepare(control.get(), rootUrl(), *login);
     curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, ignored);
     // A connection of its own: the kept one may be dying with the server,
     // and a command on it would fail like a refused one.
@@ -133,10 +131,8 @@ UploadFailure SftpSite::logIn() {
         return {};
     UploadFailure failure;
     failure.problem = UploadProblem::LoginRefused;
-    RemoteAddress root = address;
-    root.folder = "/";
     for (const SftpLogin& way : sftpLogins(credentials)) {
-        failure = attempt(root.url(), "", way, [](CURL* handle) { curl_easy_setopt(handle, CURLOPT_NOBODY, 1L); });
+        failure = attempt(rootUrl(), "", way, [](CURL* handle) { curl_easy_setopt(handle, CURLOPT_NOBODY, 1L); });
         if (!failure)
             login = way;
         if (failure.problem != UploadProblem::LoginRefused)
@@ -232,12 +228,16 @@ UploadFailure SftpSite::remove(const std::string& path) {
 
 UploadFailure SftpSite::runCommands(const std::vector<std::string>& commands, const std::string& path) {
     CurlList list = curlList(commands);
-    RemoteAddress root = address;
-    root.folder = "/";
-    return perform(root.url(), path, [&list](CURL* handle) {
+    return perform(rootUrl(), path, [&list](CURL* handle) {
         curl_easy_setopt(handle, CURLOPT_QUOTE, list.get());
         curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
     });
+}
+
+std::string SftpSite::rootUrl() const {
+    RemoteAddress root = address;
+    root.folder = "/";
+    return root.url();
 }
 
 std::string SftpSite::absolute(const std::string& path) const {

@@ -50,6 +50,8 @@ private:
     // libcurl's SFTP commands ("rename", "rm", "mkdir"); a command starting
     // with "*" may fail.
     UploadFailure runCommands(const std::vector<std::string>& commands, const std::string& path);
+    // The server's root folder, where commands and the login check run.
+    std::string rootUrl() const;
     // The path on the server of `path` below the folder.
     std::string absolute(const std::string& path) const;
     // As a libcurl SFTP command takes a path with blanks or quotes in it.
