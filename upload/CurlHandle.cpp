@@ -1,6 +1,8 @@
 #include "upload/CurlHandle.h"
 
+#include <algorithm>
 #include <mutex>
+#include <string_view>
 
 namespace upload {
 
@@ -28,6 +30,19 @@ CurlList curlList(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         list = curl_slist_append(list, line.c_str());
     return CurlList(list);
+}
+
+std::size_t appendToString(char* data, std::size_t size, std::size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+std::size_t takeFromStringView(char* buffer, std::size_t size, std::size_t count, void* source) {
+    std::string_view& rest = *static_cast<std::string_view*>(source);
+    std::size_t taken = std::min(rest.size(), size * count);
+    rest.copy(buffer, taken);
+    rest.remove_prefix(taken);
+    return taken;
 }
 
 } // namespace upload

@@ -29,6 +29,11 @@ CurlEasy newCurlEasy();
 CurlMulti newCurlMulti();
 CurlList curlList(const std::vector<std::string>& lines);
 
+// libcurl callbacks: what arrives appended to the std::string the data
+// points to, and what is sent taken from the front of a std::string_view.
+std::size_t appendToString(char* data, std::size_t size, std::size_t count, void* target);
+std::size_t takeFromStringView(char* buffer, std::size_t size, std::size_t count, void* source);
+
 } // namespace upload
 
 #endif

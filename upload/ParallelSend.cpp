@@ -2,6 +2,7 @@
 
 #include "system_calls/SystemError.h"
 #include "upload/CurlFailure.h"
+#include "upload/CurlTransferLimits.h"
 
 namespace upload {
 

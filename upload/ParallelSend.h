@@ -31,7 +31,6 @@ public:
 
 private:
     static constexpr std::size_t Connections = 4;
-    static constexpr auto RetryDelay = std::chrono::seconds(1);
 
     struct Slot {
         CurlEasy handle;

@@ -1,44 +1,14 @@
 #include "upload/SftpSite.h"
 
 #include "upload/CurlFailure.h"
+#include "upload/CurlTransferLimits.h"
 #include "upload/SftpListing.h"
 
 #include <cstdlib>
-#include <thread>
 
 namespace upload {
 
 namespace {
-
-constexpr long ConnectSeconds = 15;
-// A transfer that moves no byte for this long counts as a lost connection.
-constexpr long StallSeconds = 30;
-constexpr auto RetryDelay = std::chrono::seconds(1);
-
-int stopRequested(void* stop, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
-}
-
-std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-std::size_t supply(char* buffer, std::size_t size, std::size_t count, void* source) {
-    std::string_view& rest = *static_cast<std::string_view*>(source);
-    std::size_t taken = std::min(rest.size(), size * count);
-    rest.copy(buffer, taken);
-    rest.remove_prefix(taken);
-    return taken;
-}
-
-// Waits out the pause before a retry; false when a stop came meanwhile.
-bool pauseBeforeRetry(const std::atomic<bool>& stop) {
-    auto end = std::chrono::steady_clock::now() + RetryDelay;
-    while (!stop && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return !stop;
-}
 
 } // namespace
 
@@ -55,13 +25,7 @@ SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credenti
 void SftpSite::prepare(CURL* handle, const std::string& url, const SftpLogin& way) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "sftp");
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, ConnectSeconds);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, StallSeconds);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &stopRequested);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&stop));
+    limitTransfer(handle, stop);
     curl_easy_setopt(handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR));
     hostKeys.install(handle);
     applySftpLogin(handle, way, user, credentials);
@@ -95,7 +59,7 @@ UploadProblem SftpSite::diagnose(const std::string& path) {
     curl_easy_setopt(control.get(), CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(control.get(), CURLOPT_QUOTE, command.get());
     curl_easy_setopt(control.get(), CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(control.get(), CURLOPT_HEADERFUNCTION, &collect);
+    curl_easy_setopt(control.get(), CURLOPT_HEADERFUNCTION, &appendToString);
     curl_easy_setopt(control.get(), CURLOPT_HEADERDATA, &said);
     CURLcode code = curl_easy_perform(control.get());
     if (code != CURLE_OK && code != CURLE_QUOTE_ERROR)
@@ -157,7 +121,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
     std::string text;
     UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         text.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
     });
     if (failure.problem == UploadProblem::NotFound)
@@ -176,7 +140,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
 UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
     return perform(address.url(path), path, [&bytes](CURL* handle) {
         bytes.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
     });
 }
@@ -186,7 +150,7 @@ UploadFailure SftpSite::write(const std::string& path, std::string_view bytes) {
     return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
         rest = bytes;
         curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &supply);
+        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &takeFromStringView);
         curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
         curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
     });
@@ -204,7 +168,7 @@ UploadFailure SftpSite::makeFolder(const std::string& path) {
     std::string text;
     UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 1L);
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
     });
     if (failure.problem != UploadProblem::NotFound)

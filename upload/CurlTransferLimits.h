@@ -1,0 +1,25 @@
+#ifndef UPLOAD_CURLTRANSFERLIMITS_H
+#define UPLOAD_CURLTRANSFERLIMITS_H
+
+#include <curl/curl.h>
+
+#include <atomic>
+#include <chrono>
+
+namespace upload {
+
+// The pause before the one retry of a transfer that met a passing network
+// fault.
+inline constexpr auto RetryDelay = std::chrono::seconds(1);
+
+// What every transfer of an upload may take: 15 s to connect, 30 s without
+// a byte moving before it counts as lost, and it ends within a second of
+// `stop`.
+void limitTransfer(CURL* handle, const std::atomic<bool>& stop);
+
+// Waits out the pause before a retry; false when a stop came meanwhile.
+bool pauseBeforeRetry(const std::atomic<bool>& stop);
+
+} // namespace upload
+
+#endif
