@@ -1,15 +1,21 @@
 #include "upload/RemoteSite.h"
 #include "upload/SftpSite.h"
+#include "upload/WebDavSite.h"
 
 namespace upload {
 
-// Only SFTP is served so far: the other protocols give no site, which the
-// callers report as an address they cannot upload to.
+// The protocols not served yet give no site, which the callers report as
+// an address they cannot upload to.
 std::unique_ptr<RemoteSite> openRemoteSite(const RemoteAddress& address, const SiteCredentials& credentials,
                                            const SiteTrust& trust, const std::atomic<bool>& stop) {
-    if (address.protocol == Protocol::Sftp)
+    switch (address.protocol) {
+    case Protocol::Sftp:
         return std::make_unique<SftpSite>(address, credentials, trust, stop);
-    return nullptr;
+    case Protocol::WebDav:
+        return std::make_unique<WebDavSite>(address, credentials, trust, stop);
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace upload

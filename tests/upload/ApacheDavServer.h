@@ -1,0 +1,47 @@
+#ifndef TESTS_UPLOAD_APACHEDAVSERVER_H
+#define TESTS_UPLOAD_APACHEDAVSERVER_H
+
+#include "tests/support/TestSupport.h"
+
+#include <string>
+#include <sys/types.h>
+
+// Apache httpd with mod_dav on https://127.0.0.1 and a free port: a
+// certificate from a throwaway authority, basic authentication for one
+// throwaway user (the servers' shared account name and password), and a WebDAV root of its own in a temporary folder.
+class ApacheDavServer {
+public:
+    ApacheDavServer() = default;
+    ~ApacheDavServer();
+    ApacheDavServer(const ApacheDavServer&) = delete;
+    ApacheDavServer& operator=(const ApacheDavServer&) = delete;
+
+    // Makes the certificates, the password file and the configuration,
+    // starts Apache and waits until it answers. False, with `problem()`
+    // saying why, when it cannot.
+    [[nodiscard]] bool start();
+
+    int port() const { return listening; }
+    const std::string& problem() const { return failure; }
+    // "https://tunemill-upload@127.0.0.1:PORT/" followed by `folder`.
+    std::string address(const std::string& folder) const;
+    // The folder Apache serves, as its files lie on the disk.
+    std::string davRoot() const { return scratch.path("dav"); }
+    // The authority that signed the server's certificate.
+    std::string authorityFile() const { return scratch.path("ca.crt"); }
+
+private:
+    bool fail(const std::string& why);
+    bool prepare();
+    bool makeCertificates();
+    bool writeConfiguration();
+    bool launch();
+    void stop();
+
+    testing_support::TemporaryFolder scratch;
+    std::string failure;
+    pid_t process = -1;
+    int listening = 0;
+};
+
+#endif
