@@ -40,6 +40,8 @@ bool SshServer::prepare() {
 }
 
 bool SshServer::makeHostKey() {
+    if (!run("touch '" + sftpLog() + "' && chmod 0666 '" + sftpLog() + "'"))
+        return fail("cannot make the SFTP server's log");
     std::string key = scratch.path("host_key");
     std::filesystem::remove(key);
     std::filesystem::remove(key + ".pub");
@@ -49,7 +51,9 @@ bool SshServer::makeHostKey() {
     config << "ListenAddress 127.0.0.1:" << listening << "\nHostKey " << key << "\nPidFile none\n"
            << "AuthorizedKeysFile " << scratch.path("authorized_keys") << "\nStrictModes no\n"
            << "PermitRootLogin yes\nPasswordAuthentication yes\nKbdInteractiveAuthentication no\nUsePAM no\n"
-           << "Subsystem sftp internal-sftp -l INFO\nLogLevel INFO\n";
+           // sshd runs a subsystem through the shell, which keeps the SFTP
+           // server's log: internal-sftp's would go to a syslog there is none of.
+           << "Subsystem sftp /usr/lib/openssh/sftp-server -e -l INFO 2>>" << sftpLog() << "\nLogLevel INFO\n";
     return config.good() || fail("cannot write the sshd configuration");
 }
 

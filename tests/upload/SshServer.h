@@ -9,8 +9,8 @@
 // OpenSSH's sshd on 127.0.0.1 and a free port, with throwaway host keys,
 // a client key that logs root in, and the throwaway account logging in by
 // password. Everything lives in a temporary folder of its own. Every file
-// the SFTP server closes is a line of path("sshd.log") ("close ... written
-// N"), so tests count on the server side what was sent.
+// the SFTP server closes is a line of sftpLog() ("close ... written N"), so
+// tests count on the server side what was sent.
 class SshServer {
 public:
     SshServer() = default;
@@ -36,6 +36,7 @@ public:
     std::string hostPublicKey() const { return scratch.path("host_key.pub"); }
     std::string clientKey() const { return scratch.path("client_key"); }
     std::string path(const std::string& name) const { return scratch.path(name); }
+    std::string sftpLog() const { return scratch.path("sftp-server.log"); }
 
 private:
     bool fail(const std::string& why);
