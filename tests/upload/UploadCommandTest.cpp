@@ -241,6 +241,36 @@ TEST_F(SftpUploadTest, AStopOrAKilledServerMidUploadLeavesTheLivePlayerWholeAndT
     EXPECT_EQ(withoutManifest(done), snapshot(output()));
 }
 
+// The remote folder on a tmpfs too small for the runtime: the upload fails
+// before its switch, and once there is room the next one completes.
+TEST_F(SftpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUploadCompletes) {
+    fs::create_directories(remote());
+    ASSERT_TRUE(run("mount -t tmpfs -o size=4m tmpfs '" + remote() + "' && chmod 0777 '" + remote() + "'"));
+    struct Unmount {
+        std::string point;
+        ~Unmount() { run("umount -l '" + point + "'"); }
+    } unmount{remote()};
+    ASSERT_EQ(firstUpload().status, 0);
+    Tree live = snapshot(remote());
+
+    std::vector<std::string> withRuntime{"--folder", site(), "--upload", url()};
+    for (const std::string& file : tracks(3))
+        withRuntime.push_back(file);
+    RunningPublisher full(withRuntime, {"HOME=" + home(), "SSH_AUTH_SOCK="});
+    RunningPublisher::Ending ending = full.waitWithin(Watchdog);
+    EXPECT_EQ(ending.status, 1) << full.said();
+    EXPECT_NE(full.said().find("full"), std::string::npos) << full.said();
+    EXPECT_NE(full.said().find("unchanged"), std::string::npos) << full.said();
+    Tree afterFull = snapshot(remote());
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterFull.at(name), bytes) << name;
+
+    ASSERT_TRUE(run("mount -o remount,size=96m '" + remote() + "'"));
+    CommandResult roomy = upload(url(), {}, {});
+    ASSERT_EQ(roomy.status, 0) << roomy.said;
+    EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+}
+
 class FtpUploadTest : public UploadCommandTest {
 protected:
     void SetUp() override {
