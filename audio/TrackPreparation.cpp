@@ -50,7 +50,7 @@ TrackCheck checkTrack(const std::string& path) {
     case AudioFileKind::Unreadable:
         return {TrackNeed::Refusal, inspection.kind, {RefusalReason::CannotRead, path, "", {}, ""}};
     case AudioFileKind::Foreign:
-        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::NotSound, path, "", {}, inspection.problem}};
+        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::NotSound, path, "", {}, "", inspection.foreign}};
     case AudioFileKind::Mp3:
         if (tooLongForTrackMovie(file.get(), inspection.firstFrame))
             return {TrackNeed::Refusal, inspection.kind, {RefusalReason::TooLong, path, "", {}, ""}};

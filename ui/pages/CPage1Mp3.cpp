@@ -11,6 +11,7 @@
 #include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
+#include "ui/pages/RecordingText.h"
 #include "ui/pages/RefusalText.h"
 #include "ui/translations/SystemReason.h"
 #include "ui/wait/RunWithWaitDialog.h"
@@ -320,13 +321,17 @@ void CPage1Mp3::fillQualities() {
     device = context.makeWaveInput ? context.makeWaveInput() : nullptr;
     if (device) {
         audio::Recorder::Callbacks callbacks;
-        callbacks.status = [this](const std::string& text) {
-            QMetaObject::invokeMethod(this, [this, text] { recordGroup->setTitle(QString::fromStdString(text)); },
+        callbacks.recording = [this](uint32_t elapsed) {
+            QMetaObject::invokeMethod(this, [this, elapsed] { recordGroup->setTitle(recordingTimeText(elapsed)); },
                                       Qt::QueuedConnection);
         };
-        callbacks.error = [this](const std::string& text) {
+        callbacks.stopped = [this] {
+            QMetaObject::invokeMethod(this, [this] { recordGroup->setTitle(tr("Record stopped.")); },
+                                      Qt::QueuedConnection);
+        };
+        callbacks.error = [this](const audio::RecordingError& error) {
             QMetaObject::invokeMethod(
-                this, [this, text] { QMessageBox::critical(this, publish::ProductName, QString::fromStdString(text)); },
+                this, [this, error] { QMessageBox::critical(this, publish::ProductName, recordingErrorText(error)); },
                 Qt::QueuedConnection);
         };
         recorder = std::make_unique<audio::Recorder>(*device, callbacks);
