@@ -21,7 +21,7 @@ std::string describe(const Refusal& refusal) {
     case RefusalReason::NotSound: return describe(refusal.foreign);
     case RefusalReason::TooLong: return publish::tooLongText();
     case RefusalReason::NoWorkFolder: return "there is no work folder to convert it into";
-    case RefusalReason::ConversionFailed: return "cannot be converted to MP3: " + refusal.detail;
+    case RefusalReason::ConversionFailed: return "cannot be converted to MP3: " + describe(refusal.conversion);
     }
     return "";
 }

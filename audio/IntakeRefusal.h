@@ -1,6 +1,7 @@
 #ifndef AUDIO_INTAKEREFUSAL_H
 #define AUDIO_INTAKEREFUSAL_H
 
+#include "audio/ConversionProblem.h"
 #include "audio/ForeignFile.h"
 
 #include <string>
@@ -26,7 +27,7 @@ enum class RefusalReason {
     NotSound,            // `foreign`: what the file holds instead
     TooLong,             // longer than a track movie holds
     NoWorkFolder,        // it needs converting, and there is no work folder
-    ConversionFailed,    // `detail`: why the converter stopped
+    ConversionFailed,    // `conversion`: why the converter stopped
 };
 
 // One refusal: the reason, the file as the user or the playlist named it,
@@ -34,16 +35,15 @@ enum class RefusalReason {
 // the system's reason where there is one.
 struct Refusal {
     Refusal(RefusalReason reason = RefusalReason::CannotOpen, std::string file = "", std::string playlist = "",
-            std::error_code error = {}, std::string detail = "", ForeignFile foreign = {})
-        : reason(reason), file(std::move(file)), playlist(std::move(playlist)), error(error), detail(std::move(detail)),
-          foreign(foreign) {}
+            std::error_code error = {}, ConversionProblem conversion = {}, ForeignFile foreign = {})
+        : reason(reason), file(std::move(file)), playlist(std::move(playlist)), error(error),
+          conversion(std::move(conversion)), foreign(foreign) {}
 
     RefusalReason reason;
     std::string file;
     std::string playlist;
     std::error_code error;
-    // What the converter found, in its words.
-    std::string detail;
+    ConversionProblem conversion;
     ForeignFile foreign;
 };
 

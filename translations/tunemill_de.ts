@@ -620,6 +620,121 @@ Bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
 <context>
+    <name>ui::ConversionProblemText</name>
+    <message>
+        <source>%1 Hz mono</source>
+        <translation>%1 Hz Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz stereo</source>
+        <translation>%1 Hz Stereo</translation>
+    </message>
+    <message>
+        <source>a frame does not match the stream&apos;s channels or sample size</source>
+        <translation>ein Rahmen passt nicht zu den Kanälen oder der Samplegröße des Datenstroms</translation>
+    </message>
+    <message>
+        <source>the FLAC decoder cannot be started</source>
+        <translation>der FLAC-Decoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the FLAC stream has no stream information</source>
+        <translation>der FLAC-Datenstrom hat keine Stream-Information</translation>
+    </message>
+    <message>
+        <source>the audio cannot be decoded: %1</source>
+        <translation>der Ton kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 channels are not supported (only mono and stereo)</source>
+        <translation>%1 Kanäle werden nicht unterstützt (nur Mono und Stereo)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not supported (at most %2)</source>
+        <translation>%1 Kanäle werden nicht unterstützt (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits in floating point are not supported</source>
+        <translation>Samples mit %1 Bit als Gleitkommazahl werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits are not supported</source>
+        <translation>Samples mit %1 Bit werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the sample rate %1 Hz is not usable</source>
+        <translation>die Abtastrate %1 Hz ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>the MP3 changes from %1 to %2 part way</source>
+        <translation>das MP3 wechselt mittendrin von %1 zu %2</translation>
+    </message>
+    <message>
+        <source>no input file was given</source>
+        <translation>es wurde keine Eingabedatei angegeben</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>die Datei %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read from its start again</source>
+        <translation>die Datei kann nicht erneut von Anfang an gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be closed: %1</source>
+        <translation>die Datei kann nicht geschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header cannot be read</source>
+        <translation>der Kopf der Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the MP3 decoder cannot be started</source>
+        <translation>der MP3-Decoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>no MPEG Layer III frame was found</source>
+        <translation>es wurde kein MPEG-Layer-III-Rahmen gefunden</translation>
+    </message>
+    <message>
+        <source>the MP3 decoder cannot read the first frame</source>
+        <translation>der MP3-Decoder kann den ersten Rahmen nicht lesen</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder&apos;s buffer is too small</source>
+        <translation>der Puffer des MP3-Encoders ist zu klein</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed with error %1</source>
+        <translation>der MP3-Encoder ist mit Fehler %1 gescheitert</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder cannot be started</source>
+        <translation>der MP3-Encoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the input would be overwritten</source>
+        <translation>die Eingabe würde überschrieben</translation>
+    </message>
+    <message>
+        <source>the MP3 file %1 cannot be created</source>
+        <translation>die MP3-Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>die MP3-Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder cannot be set up for this input</source>
+        <translation>der MP3-Encoder kann für diese Eingabe nicht eingerichtet werden</translation>
+    </message>
+</context>
+<context>
     <name>ui::EmbedSnippetBox</name>
     <message>
         <source>Put the player into a page of yours</source>

@@ -34,7 +34,7 @@ void readAll(audio::AudioFormat format) {
     audio::AudioInput input;
     input.format = format;
     if (!audio::OpenAudioInput(input, encoder.get(), inputPath())) {
-        if (input.error.empty())
+        if (!input.problem || audio::describe(input.problem).empty())
             __builtin_trap();
         return;
     }

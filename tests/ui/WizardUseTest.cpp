@@ -1038,17 +1038,29 @@ private slots:
         std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
         std::string notes = fixture.path("notes.mp3");
         std::ofstream(notes) << "just some words";
+        std::string joined = fixture.path("joined.mp3");
+        std::ofstream(joined) << std::ifstream(fixture.makeMp3("b")).rdbuf() << std::ifstream(mp3).rdbuf();
         fs::create_directories(fixture.path("blocked"));
         std::ofstream(fixture.path("blocked/output")) << "a file, not a folder";
         ui::CWizard wizard(fixture.context);
         wizard.show();
         BoxCounter boxes;
-        wizard.playlistPage()->addFiles({QString::fromStdString(mp3), QString::fromStdString(notes)});
-        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }));
+        wizard.playlistPage()->addFiles(
+            {QString::fromStdString(mp3), QString::fromStdString(notes), QString::fromStdString(joined)});
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }, 60000));
         QVERIFY2(boxes.texts[0].contains("notes.mp3: keine Klangdatei, die Tunemill lesen kann: es ist Text"),
                  qPrintable(boxes.texts[0]));
-        audio::Refusal text{audio::RefusalReason::NotSound, notes, "", {}, "", {audio::ForeignContent::Text, 0}};
-        QVERIFY2(!boxes.texts[0].contains(QString::fromStdString(audio::describe(text))), qPrintable(boxes.texts[0]));
+        QVERIFY2(boxes.texts[0].contains("joined.mp3: kann nicht in MP3 umgewandelt werden: das MP3 wechselt "
+                                         "mittendrin von 44100 Hz Stereo zu 22050 Hz Stereo"),
+                 qPrintable(boxes.texts[0]));
+        audio::Refusal text{audio::RefusalReason::NotSound, notes, "", {}, {}, {audio::ForeignContent::Text, 0}};
+        audio::ConversionProblem changes(audio::ConversionCause::Mp3StreamChanges);
+        changes.from = {44100, 2};
+        changes.to = {22050, 2};
+        for (const audio::Refusal& refusal : {text, audio::Refusal{audio::RefusalReason::ConversionFailed, joined, "",
+                                                                   {}, changes}})
+            QVERIFY2(!boxes.texts[0].contains(QString::fromStdString(audio::describe(refusal))),
+                     qPrintable(boxes.texts[0]));
         wizard.next();
         wizard.next();
         wizard.folderPage()->folderEdit()->setText(QString::fromStdString(fixture.path("blocked")));
@@ -1073,7 +1085,7 @@ private slots:
                      "übersprungen, die Datei kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"),
                  qPrintable(boxes.texts[2]));
         audio::Refusal gone{audio::RefusalReason::CannotOpen, mp3, "",
-                            std::make_error_code(std::errc::no_such_file_or_directory), ""};
+                            std::make_error_code(std::errc::no_such_file_or_directory)};
         QVERIFY2(!boxes.texts[2].contains(QString::fromStdString(audio::describe(gone))), qPrintable(boxes.texts[2]));
 
         // A settings file the XML reader stops in: the choices cannot be

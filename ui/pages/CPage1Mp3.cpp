@@ -11,6 +11,7 @@
 #include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
+#include "ui/pages/ConversionProblemText.h"
 #include "ui/pages/RecordingText.h"
 #include "ui/pages/RefusalText.h"
 #include "ui/translations/SystemReason.h"
@@ -424,7 +425,7 @@ std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const audio::TrackIntake& int
                                                    QStringList& refused) {
     std::string path = given.toStdString();
     if (lostItsName(given)) {
-        refused << given + ": " + refusalText({audio::RefusalReason::PathNotUtf8, path, "", {}, ""});
+        refused << given + ": " + refusalText({audio::RefusalReason::PathNotUtf8, path});
         return {};
     }
     // A large folder's tags take a while to read for the order.
@@ -607,7 +608,8 @@ void CPage1Mp3::stopRecording() {
         savePlaylist();
     } else
         QMessageBox::warning(this, publish::ProductName,
-                             tr("The recording cannot be converted to MP3: %1").arg(QString::fromStdString(failure.cause)));
+                             tr("The recording cannot be converted to MP3: %1")
+                                 .arg(conversionProblemText(failure.cause)));
     playRecording->setEnabled(true);
     qualities->setEnabled(true);
 }

@@ -11,11 +11,13 @@ QString translated(const char* text) { return QCoreApplication::translate("ui::F
 const char* kindName(audio::ForeignContent content) {
     using audio::ForeignContent;
     switch (content) {
-    case ForeignContent::Mp4: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "an MP4 or M4A file (AAC audio or video)");
+    case ForeignContent::Mp4:
+        return QT_TRANSLATE_NOOP("ui::ForeignFileText", "an MP4 or M4A file (AAC audio or video)");
     case ForeignContent::Aac: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "an AAC (ADTS) file");
     case ForeignContent::Matroska: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a Matroska or WebM file");
     case ForeignContent::WindowsMedia: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a Windows Media file");
-    case ForeignContent::Midi: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a MIDI file (notes, not recorded sound)");
+    case ForeignContent::Midi:
+        return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a MIDI file (notes, not recorded sound)");
     case ForeignContent::Avi: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "an AVI video");
     case ForeignContent::WebP: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a WebP picture");
     case ForeignContent::Png: return QT_TRANSLATE_NOOP("ui::ForeignFileText", "a PNG picture");

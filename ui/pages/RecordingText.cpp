@@ -15,7 +15,9 @@ const char* const ErrorSourceName = "Page1Mp3";
 QString translated(const char* text) { return QCoreApplication::translate("ui::RecordingText", text); }
 
 QString callSiteText(int line) {
-    return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "File: %1 ,Line Number:%2")).arg(ErrorSourceName).arg(line);
+    return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "File: %1 ,Line Number:%2"))
+        .arg(ErrorSourceName)
+        .arg(line);
 }
 
 QString deviceText(const audio::RecordingError& error) {
@@ -44,9 +46,11 @@ QString recordingErrorText(const audio::RecordingError& error) {
     case RecordingProblem::NoQuality:
         return translated(
             QT_TRANSLATE_NOOP("ui::RecordingText", "No recording quality is selected: no input device offers one."));
-    case RecordingProblem::FileNotOpened: return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "Can not open file..."));
+    case RecordingProblem::FileNotOpened:
+        return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "Can not open file..."));
     case RecordingProblem::HeaderNotWritten:
-        return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "Can not write Wave Header..%1")).arg(callSiteText(error.line));
+        return translated(QT_TRANSLATE_NOOP("ui::RecordingText", "Can not write Wave Header..%1"))
+            .arg(callSiteText(error.line));
     case RecordingProblem::DeviceCall: return callSiteText(error.line) + ": " + deviceText(error);
     case RecordingProblem::FileCall: return callSiteText(error.line) + ": " + systemReason(error.error);
     case RecordingProblem::SamplesNotWritten:

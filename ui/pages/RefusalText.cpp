@@ -2,6 +2,7 @@
 
 #include "input_files/InputFile.h"
 #include "player_contract/TrackLength.h"
+#include "ui/pages/ConversionProblemText.h"
 #include "ui/pages/ForeignFileText.h"
 #include "ui/translations/SystemReason.h"
 
@@ -47,7 +48,7 @@ QString fileOpeningText(std::error_code error) {
 
 QString refusalText(const audio::Refusal& refusal) {
     using audio::RefusalReason;
-    QString file = QString::fromStdString(refusal.file), detail = QString::fromStdString(refusal.detail);
+    QString file = QString::fromStdString(refusal.file);
     switch (refusal.reason) {
     case RefusalReason::Missing: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "is missing"));
     case RefusalReason::WebAddress:
@@ -74,7 +75,8 @@ QString refusalText(const audio::Refusal& refusal) {
     case RefusalReason::NoWorkFolder:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "there is no work folder to convert it into"));
     case RefusalReason::ConversionFailed:
-        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be converted to MP3: %1")).arg(detail);
+        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be converted to MP3: %1"))
+            .arg(conversionProblemText(refusal.conversion));
     }
     return {};
 }
