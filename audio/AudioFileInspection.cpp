@@ -56,58 +56,52 @@ bool looksLikeText(const Bytes& bytes) {
     return true;
 }
 
-// "nothing but zero bytes", "nothing but bytes 0xFF", when the start is one
-// value that is no printable character, repeated; else empty.
-std::string repeatedByte(const Bytes& bytes) {
-    if (bytes.empty() || (bytes[0] >= 0x20 && bytes[0] < 0x7F) || !std::all_of(bytes.begin(), bytes.end(), [&](unsigned char c) { return c == bytes[0]; }))
-        return "";
-    if (bytes[0] == 0)
-        return "nothing but zero bytes";
-    const char digits[] = "0123456789ABCDEF";
-    return std::string("nothing but bytes 0x") + digits[bytes[0] >> 4] + digits[bytes[0] & 0xF];
+// True when the start is one value that is no printable character, repeated.
+bool isRepeatedByte(const Bytes& bytes) {
+    return !bytes.empty() && (bytes[0] < 0x20 || bytes[0] >= 0x7F) &&
+           std::all_of(bytes.begin(), bytes.end(), [&](unsigned char c) { return c == bytes[0]; });
 }
 
 struct Signature {
     size_t offset;
     const char* bytes;
     size_t length;
-    const char* name;
+    ForeignContent content;
 };
 
 // Files people keep beside their music, by their first bytes.
 const Signature ForeignSignatures[] = {
-    {4, "ftyp", 4, "an MP4 or M4A file (AAC audio or video)"},
-    {0, "\xFF\xF1", 2, "an AAC (ADTS) file"},
-    {0, "\xFF\xF9", 2, "an AAC (ADTS) file"},
-    {0, "\x1A\x45\xDF\xA3", 4, "a Matroska or WebM file"},
-    {0, "\x30\x26\xB2\x75\x8E\x66\xCF\x11", 8, "a Windows Media file"},
-    {0, "MThd", 4, "a MIDI file (notes, not recorded sound)"},
-    {8, "AVI ", 4, "an AVI video"},
-    {8, "WEBP", 4, "a WebP picture"},
-    {0, "\x89PNG", 4, "a PNG picture"},
-    {0, "\xFF\xD8\xFF", 3, "a JPEG picture"},
-    {0, "GIF8", 4, "a GIF picture"},
-    {0, "%PDF", 4, "a PDF document"},
-    {0, "PK\x03\x04", 4, "a ZIP archive"},
-    {0, "\x1F\x8B", 2, "a gzip archive"},
-    {0, "Rar!", 4, "a RAR archive"},
-    {0, "7z\xBC\xAF", 4, "a 7-Zip archive"},
-    {0, "BZh", 3, "a bzip2 archive"},
-    {0, "\x7F" "ELF", 4, "a program"},
+    {4, "ftyp", 4, ForeignContent::Mp4},
+    {0, "\xFF\xF1", 2, ForeignContent::Aac},
+    {0, "\xFF\xF9", 2, ForeignContent::Aac},
+    {0, "\x1A\x45\xDF\xA3", 4, ForeignContent::Matroska},
+    {0, "\x30\x26\xB2\x75\x8E\x66\xCF\x11", 8, ForeignContent::WindowsMedia},
+    {0, "MThd", 4, ForeignContent::Midi},
+    {8, "AVI ", 4, ForeignContent::Avi},
+    {8, "WEBP", 4, ForeignContent::WebP},
+    {0, "\x89PNG", 4, ForeignContent::Png},
+    {0, "\xFF\xD8\xFF", 3, ForeignContent::Jpeg},
+    {0, "GIF8", 4, ForeignContent::Gif},
+    {0, "%PDF", 4, ForeignContent::Pdf},
+    {0, "PK\x03\x04", 4, ForeignContent::Zip},
+    {0, "\x1F\x8B", 2, ForeignContent::Gzip},
+    {0, "Rar!", 4, ForeignContent::Rar},
+    {0, "7z\xBC\xAF", 4, ForeignContent::SevenZip},
+    {0, "BZh", 3, ForeignContent::Bzip2},
+    {0, "\x7F" "ELF", 4, ForeignContent::Program},
 };
 
-std::string foreignProblem(const Bytes& start) {
+ForeignFile foreignFile(const Bytes& start) {
     for (const Signature& signature : ForeignSignatures)
         if (startsWith(start, signature.offset, signature.bytes, signature.length))
-            return std::string("not a sound file Tunemill can read: it is ") + signature.name;
+            return {signature.content, 0};
     if (start.empty())
-        return "the file is empty";
-    if (std::string repeated = repeatedByte(start); !repeated.empty())
-        return "not a sound file Tunemill can read: it holds " + repeated;
+        return {ForeignContent::Empty, 0};
+    if (isRepeatedByte(start))
+        return {ForeignContent::RepeatedByte, start[0]};
     if (looksLikeText(start))
-        return "not a sound file Tunemill can read: it is text";
-    return "not a sound file Tunemill can read: it is binary data in which no MP3, WAV, AIFF, FLAC or Ogg audio "
-           "was found";
+        return {ForeignContent::Text, 0};
+    return {ForeignContent::Binary, 0};
 }
 
 bool isRawPcmName(const std::string& path) {
@@ -146,22 +140,22 @@ AudioFileInspection inspectAudioFile(int descriptor, const std::string& name) {
     struct stat status;
     Bytes start;
     if (::fstat(descriptor, &status) != 0 || !readSlice(descriptor, 0, StartBytes, start))
-        return {AudioFileKind::Unreadable, "the file cannot be read"};
+        return {AudioFileKind::Unreadable, {}, 0};
     if (startsWith(start, 0, "RIFF", 4) && startsWith(start, 8, "WAVE", 4))
-        return {AudioFileKind::Wav, ""};
+        return {AudioFileKind::Wav, {}, 0};
     if (startsWith(start, 0, "FORM", 4) && (startsWith(start, 8, "AIFF", 4) || startsWith(start, 8, "AIFC", 4)))
-        return {AudioFileKind::Aiff, ""};
+        return {AudioFileKind::Aiff, {}, 0};
     if (startsWith(start, 0, "fLaC", 4) || startsWith(start, 0, "OggS", 4) || startsWith(start, 0, "RF64", 4))
-        return {AudioFileKind::Decodable, ""};
+        return {AudioFileKind::Decodable, {}, 0};
     bool failed = false;
     auto size = static_cast<std::uint64_t>(status.st_size);
     if (std::optional<std::uint64_t> frame = firstMp3Frame(descriptor, size, start, failed))
-        return {AudioFileKind::Mp3, "", *frame};
+        return {AudioFileKind::Mp3, {}, *frame};
     if (failed)
-        return {AudioFileKind::Unreadable, "the file cannot be read"};
+        return {AudioFileKind::Unreadable, {}, 0};
     if (isRawPcmName(name))
-        return {AudioFileKind::RawPcm, ""};
-    return {AudioFileKind::Foreign, foreignProblem(start)};
+        return {AudioFileKind::RawPcm, {}, 0};
+    return {AudioFileKind::Foreign, foreignFile(start), 0};
 }
 
 } // namespace audio

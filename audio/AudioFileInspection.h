@@ -1,6 +1,8 @@
 #ifndef AUDIO_AUDIOFILEINSPECTION_H
 #define AUDIO_AUDIOFILEINSPECTION_H
 
+#include "audio/ForeignFile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,8 +21,8 @@ enum class AudioFileKind {
 
 struct AudioFileInspection {
     AudioFileKind kind = AudioFileKind::Foreign;
-    // For Foreign and Unreadable files: why, in plain words.
-    std::string problem;
+    // For Foreign files: what they hold instead.
+    ForeignFile foreign;
     // For MP3 files: where the first frame from which frames chain begins.
     std::uint64_t firstFrame = 0;
 };

@@ -20,7 +20,7 @@ HeaderResult parseAiffHeader(AudioInput& input, lame_t encoder);
 // Hands a channel count to the encoder; only 1 and 2 are taken.
 bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels);
 // Takes a parsed header's layout and rate: the encoder gets mono or stereo
-// (more channels are mixed down). False (with the reason in `input.error`)
+// (more channels are mixed down). False (with the reason in `input.problem`)
 // for what cannot be read.
 bool acceptPcmFormat(AudioInput& input, lame_t encoder, const PcmLayout& layout, int sampleRate);
 // The number of sample frames a data chunk of `bytes` holds.

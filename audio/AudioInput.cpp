@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace audio {
@@ -29,13 +28,13 @@ void resetForOpening(AudioInput& input, lame_t encoder) {
     input.samplesRead = 0;
     input.pcm = rawLayout();
     input.mp3 = Mp3InputFacts();
-    input.error.clear();
+    input.problem = {};
     lame_set_num_samples(encoder, UnknownSampleCount);
 }
 
 bool openStream(AudioInput& input, const std::string& path) {
     if (path.empty()) {
-        input.error = "no input file was given";
+        input.problem.cause = ConversionCause::NoInputFile;
         return false;
     }
     input.fromStandardInput = path == "-";
@@ -48,7 +47,7 @@ bool openStream(AudioInput& input, const std::string& path) {
     if (!error && (input.stream = fdopen(file.get(), "rb")) == nullptr)
         error = publish::lastSystemError();
     if (error) {
-        input.error = "the file " + publish::openingProblem(error);
+        input.problem = {ConversionCause::CannotOpen, error};
         return false;
     }
     file.release();
@@ -94,7 +93,7 @@ bool detectHeader(AudioInput& input, lame_t encoder) {
     if (result == HeaderResult::Delegated || parsed != AudioFormat::RawPcm)
         return !input.fromStandardInput && openDecodedInput(input, encoder);
     if (std::fseek(input.stream, 0, SEEK_SET) != 0) {
-        input.error = "the file cannot be read from its start again";
+        input.problem.cause = ConversionCause::CannotRereadStart;
         return false;
     }
     input.pcm = rawLayout();
@@ -147,7 +146,7 @@ int readPcmBlock(AudioInput& input, int wanted, int left[], int right[]) {
     input.packed.resize(static_cast<size_t>(wanted) * static_cast<size_t>(layout.frameBytes()));
     size_t read = readBytes(input.stream, input.packed.data(), input.packed.size());
     if (std::ferror(input.stream)) {
-        input.error = "the file cannot be read";
+        input.problem.cause = ConversionCause::CannotRead;
         return -1;
     }
     size_t perChannel = read / static_cast<size_t>(layout.frameBytes());
@@ -173,23 +172,27 @@ bool setEncoderChannels(AudioInput& input, lame_t encoder, int channels) {
         lame_set_num_channels(encoder, channels);
         return true;
     }
-    input.error = std::to_string(channels) + " channels are not supported (only mono and stereo)";
+    input.problem.cause = ConversionCause::NotMonoOrStereo;
+    input.problem.count = channels;
     return false;
 }
 
 bool acceptPcmFormat(AudioInput& input, lame_t encoder, const PcmLayout& layout, int sampleRate) {
     if (layout.channels < 1 || layout.channels > MostChannels) {
-        input.error = std::to_string(layout.channels) + " channels are not supported (at most " +
-                      std::to_string(MostChannels) + ")";
+        input.problem.cause = ConversionCause::TooManyChannels;
+        input.problem.count = layout.channels;
+        input.problem.limit = MostChannels;
         return false;
     }
     if (!layout.supported()) {
-        input.error = std::string("samples of ") + std::to_string(layout.bitWidth) + " bits" +
-                      (layout.encoding == SampleEncoding::Float ? " in floating point" : "") + " are not supported";
+        input.problem.cause = ConversionCause::SampleSize;
+        input.problem.count = layout.bitWidth;
+        input.problem.floating = layout.encoding == SampleEncoding::Float;
         return false;
     }
     if (sampleRate <= 0) {
-        input.error = "the sample rate " + std::to_string(sampleRate) + " Hz is not usable";
+        input.problem.cause = ConversionCause::SampleRate;
+        input.problem.count = sampleRate;
         return false;
     }
     if (!setEncoderChannels(input, encoder, layout.channels > 2 ? 2 : layout.channels))
@@ -222,8 +225,8 @@ bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path) 
             return false;
     } else if (input.format != AudioFormat::RawPcm) {
         if (!detectHeader(input, encoder)) {
-            if (input.error.empty())
-                input.error = "the file's header cannot be read";
+            if (!input.problem)
+                input.problem.cause = ConversionCause::HeaderUnreadable;
             return false;
         }
     }
@@ -237,7 +240,7 @@ int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]) {
     if (input.format == AudioFormat::Mp3) {
         samples = readMp3Block(input, left, right);
         if (input.stream && std::ferror(input.stream)) {
-            input.error = "the file cannot be read";
+            input.problem.cause = ConversionCause::CannotRead;
             return -1;
         }
     } else if (input.format == AudioFormat::Flac || input.format == AudioFormat::Decoded) {
@@ -264,7 +267,7 @@ bool CloseAudioInput(AudioInput& input) {
     if (!stream || input.fromStandardInput)
         return true;
     if (std::fclose(stream) != 0) {
-        input.error = std::string("the file cannot be closed: ") + std::strerror(errno);
+        input.problem = {ConversionCause::CannotClose, std::error_code(errno, std::generic_category())};
         return false;
     }
     return true;

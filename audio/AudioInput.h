@@ -3,6 +3,8 @@
 
 #include "audio/PcmUnpacking.h"
 
+#include "audio/ConversionProblem.h"
+
 #include <lame/lame.h>
 
 #include <cstdint>
@@ -38,7 +40,7 @@ struct Mp3InputFacts {
 
 // One open input. The caller sets `format` (Unknown, or Mp3 to decode
 // whatever the header says) before opening; each conversion has its own
-// reader, so inputs never share state. `error` says why a call failed.
+// reader, so inputs never share state. `problem` says why a call failed.
 struct AudioInput {
     AudioInput() = default;
     AudioInput(const AudioInput&) = delete;
@@ -58,18 +60,18 @@ struct AudioInput {
     // Room for one block of packed and of unpacked samples.
     std::vector<unsigned char> packed;
     std::vector<int32_t> unpacked;
-    std::string error;
+    ConversionProblem problem;
 };
 
 // Opens `path` ("-" is standard input), recognises its format and tells the
-// encoder its channels, rate and sample count. False, with `input.error`
+// encoder its channels, rate and sample count. False, with `input.problem`
 // set, when the input cannot be used.
 bool OpenAudioInput(AudioInput& input, lame_t encoder, const std::string& path);
 // Fills `left` and `right` (BlockSamples each) with the next block, as
 // left-justified 32-bit samples. Returns the samples per channel, 0 at the
-// end of the input, -1 (with `input.error` set) on a read error.
+// end of the input, -1 (with `input.problem` set) on a read error.
 int ReadAudioBlock(AudioInput& input, lame_t encoder, int left[], int right[]);
-// False, with `input.error` set, when the file cannot be closed.
+// False, with `input.problem` set, when the file cannot be closed.
 bool CloseAudioInput(AudioInput& input);
 
 } // namespace audio

@@ -57,7 +57,8 @@ bool openDecodedInput(AudioInput& input, lame_t encoder) {
     // By the descriptor's name: the file's own name may stand for another by now.
     SNDFILE* file = sf_open(publish::descriptorPath(fileno(input.stream)).c_str(), SFM_READ, &info);
     if (!file) {
-        input.error = std::string("the audio cannot be decoded: ") + sf_strerror(nullptr);
+        input.problem.cause = ConversionCause::Undecodable;
+        input.problem.detail = sf_strerror(nullptr);
         return false;
     }
     input.decoded = file;
@@ -80,7 +81,8 @@ int readDecodedBlock(AudioInput& input, int wanted, int left[], int right[]) {
     // libsndfile scales every encoding to full-range 32-bit integers.
     sf_count_t frames = sf_readf_int(input.decoded, input.unpacked.data(), wanted);
     if (sf_error(input.decoded) != SF_ERR_NO_ERROR) {
-        input.error = std::string("the audio cannot be decoded: ") + sf_strerror(input.decoded);
+        input.problem.cause = ConversionCause::Undecodable;
+        input.problem.detail = sf_strerror(input.decoded);
         return -1;
     }
     mixToStereo(input.unpacked.data(), static_cast<size_t>(frames), input.pcm, left, right);

@@ -10,7 +10,7 @@ namespace audio {
 
 // Opens the file of `input.stream` anew for libsndfile and tells the encoder
 // its channels (more than two are mixed down), rate and length. False, with
-// `input.error` set, when libsndfile cannot read it.
+// `input.problem` set, when libsndfile cannot read it.
 bool openDecodedInput(AudioInput& input, lame_t encoder);
 // Up to `wanted` samples per channel; 0 at the end, -1 on a read error.
 int readDecodedBlock(AudioInput& input, int wanted, int left[], int right[]);

@@ -26,18 +26,16 @@ struct FlacStream {
     // and how many of them were handed on.
     std::vector<int32_t> frame;
     size_t taken = 0;
-    std::string problem;
+    ConversionProblem problem;
 };
 
 namespace {
-
-const std::string DecodingFailed = "the audio cannot be decoded: ";
 
 FLAC__StreamDecoderReadStatus readFromFile(const FLAC__StreamDecoder*, FLAC__byte buffer[], size_t* bytes, void* data) {
     auto* stream = static_cast<FlacStream*>(data);
     *bytes = std::fread(buffer, 1, *bytes, stream->file);
     if (std::ferror(stream->file)) {
-        stream->problem = "the file cannot be read";
+        stream->problem.cause = ConversionCause::CannotRead;
         return FLAC__STREAM_DECODER_READ_STATUS_ABORT;
     }
     return *bytes == 0 ? FLAC__STREAM_DECODER_READ_STATUS_END_OF_STREAM : FLAC__STREAM_DECODER_READ_STATUS_CONTINUE;
@@ -53,7 +51,7 @@ FLAC__StreamDecoderWriteStatus takeFrame(const FLAC__StreamDecoder*, const FLAC_
     const FLAC__FrameHeader& header = frame->header;
     // The encoder was told the stream's channels; a frame may not change them.
     if (header.channels != stream->channels || header.bits_per_sample == 0 || header.bits_per_sample > 32) {
-        stream->problem = DecodingFailed + "a frame does not match the stream's channels or sample size";
+        stream->problem.cause = ConversionCause::FlacFrameMismatch;
         return FLAC__STREAM_DECODER_WRITE_STATUS_ABORT;
     }
     unsigned shift = 32 - header.bits_per_sample;
@@ -78,17 +76,19 @@ void takeStreamInfo(const FLAC__StreamDecoder*, const FLAC__StreamMetadata* meta
 // A damaged frame is skipped, as players do; the decoder finds the next one.
 void passOverDamage(const FLAC__StreamDecoder*, FLAC__StreamDecoderErrorStatus, void*) {}
 
-bool fail(AudioInput& input, const std::string& reason) {
-    input.error = reason;
+bool fail(AudioInput& input, const ConversionProblem& reason) {
+    input.problem = reason;
     closeFlacInput(input);
     return false;
 }
 
 // Why the decoder stopped, when no callback said it.
-std::string stoppedReason(const FlacStream& stream) {
-    if (!stream.problem.empty())
+ConversionProblem stoppedReason(const FlacStream& stream) {
+    if (stream.problem)
         return stream.problem;
-    return DecodingFailed + FLAC__StreamDecoderStateString[FLAC__stream_decoder_get_state(stream.decoder)];
+    ConversionProblem undecodable{ConversionCause::Undecodable};
+    undecodable.detail = FLAC__StreamDecoderStateString[FLAC__stream_decoder_get_state(stream.decoder)];
+    return undecodable;
 }
 
 // Decodes the next frame when the last one is used up; false at the end.
@@ -108,7 +108,7 @@ bool refill(FlacStream& stream, bool& failed) {
 
 bool openFlacInput(AudioInput& input, lame_t encoder) {
     if (std::fseek(input.stream, 0, SEEK_SET) != 0)
-        return fail(input, "the file cannot be read from its start again");
+        return fail(input, {ConversionCause::CannotRereadStart});
     input.flac = new FlacStream;
     FlacStream& stream = *input.flac;
     stream.file = input.stream;
@@ -116,18 +116,18 @@ bool openFlacInput(AudioInput& input, lame_t encoder) {
     if (!stream.decoder ||
         FLAC__stream_decoder_init_stream(stream.decoder, readFromFile, nullptr, nullptr, nullptr, atEnd, takeFrame,
                                          takeStreamInfo, passOverDamage, &stream) != FLAC__STREAM_DECODER_INIT_STATUS_OK)
-        return fail(input, DecodingFailed + "the FLAC decoder cannot be started");
+        return fail(input, {ConversionCause::FlacDecoderNotStarted});
     if (!FLAC__stream_decoder_process_until_end_of_metadata(stream.decoder))
         return fail(input, stoppedReason(stream));
     if (stream.channels == 0)
-        return fail(input, DecodingFailed + "the FLAC stream has no stream information");
+        return fail(input, {ConversionCause::FlacNoStreamInfo});
     PcmLayout layout;
     layout.channels = static_cast<int>(stream.channels);
     layout.bitWidth = 32;
     if (layout.channels > 2)
         layout.speakers = defaultSpeakers(layout.channels);
     if (!acceptPcmFormat(input, encoder, layout, static_cast<int>(stream.sampleRate)))
-        return fail(input, input.error);
+        return fail(input, input.problem);
     input.format = AudioFormat::Flac;
     if (stream.totalSamples > 0)
         lame_set_num_samples(encoder, static_cast<unsigned long>(stream.totalSamples));
@@ -148,7 +148,7 @@ int readFlacBlock(AudioInput& input, int wanted, int left[], int right[]) {
         filled += count;
     }
     if (failed) {
-        input.error = stoppedReason(stream);
+        input.problem = stoppedReason(stream);
         return -1;
     }
     mixToStereo(input.unpacked.data(), filled / channels, input.pcm, left, right);

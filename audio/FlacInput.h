@@ -10,7 +10,7 @@ namespace audio {
 
 // Decodes the stream of `input.stream` from its start up to the first audio
 // frame and tells the encoder its channels (more than two are mixed down),
-// rate and length. False, with `input.error` set, when it is no FLAC the
+// rate and length. False, with `input.problem` set, when it is no FLAC the
 // decoder can read.
 bool openFlacInput(AudioInput& input, lame_t encoder);
 // Up to `wanted` samples per channel; 0 at the end, -1 on a read error.

@@ -24,7 +24,7 @@ public:
 private:
     void addPlaylist(const fs::path& path, const std::string& name, const std::string& holder);
     void skip(RefusalReason reason, const std::string& name, const std::string& holder, std::error_code error = {}) {
-        result.skipped.push_back({reason, name, holder, error, ""});
+        result.skipped.push_back({reason, name, holder, error});
     }
 
     std::set<fs::path> followed;

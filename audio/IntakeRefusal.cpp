@@ -18,10 +18,10 @@ std::string describe(const Refusal& refusal) {
     case RefusalReason::PathHasControls: return "its path holds control characters, which the playlist cannot store";
     case RefusalReason::CannotOpen: return "the file " + publish::openingProblem(refusal.error);
     case RefusalReason::CannotRead: return "the file cannot be read";
-    case RefusalReason::NotSound: return refusal.detail;
+    case RefusalReason::NotSound: return describe(refusal.foreign);
     case RefusalReason::TooLong: return publish::tooLongText();
     case RefusalReason::NoWorkFolder: return "there is no work folder to convert it into";
-    case RefusalReason::ConversionFailed: return "cannot be converted to MP3: " + refusal.detail;
+    case RefusalReason::ConversionFailed: return "cannot be converted to MP3: " + describe(refusal.conversion);
     }
     return "";
 }

@@ -1,7 +1,11 @@
 #ifndef AUDIO_INTAKEREFUSAL_H
 #define AUDIO_INTAKEREFUSAL_H
 
+#include "audio/ConversionProblem.h"
+#include "audio/ForeignFile.h"
+
 #include <string>
+#include <utility>
 #include <system_error>
 
 namespace audio {
@@ -20,22 +24,27 @@ enum class RefusalReason {
     PathHasControls,     // likewise, for its control characters
     CannotOpen,          // `error`: the file's kind, or the system's reason
     CannotRead,          // opened, but reading it failed
-    NotSound,            // `detail`: what the file holds instead
+    NotSound,            // `foreign`: what the file holds instead
     TooLong,             // longer than a track movie holds
     NoWorkFolder,        // it needs converting, and there is no work folder
-    ConversionFailed,    // `detail`: why the converter stopped
+    ConversionFailed,    // `conversion`: why the converter stopped
 };
 
 // One refusal: the reason, the file as the user or the playlist named it,
 // the innermost playlist that names it ("" for what the user gave), and
 // the system's reason where there is one.
 struct Refusal {
-    RefusalReason reason = RefusalReason::CannotOpen;
+    Refusal(RefusalReason reason = RefusalReason::CannotOpen, std::string file = "", std::string playlist = "",
+            std::error_code error = {}, ConversionProblem conversion = {}, ForeignFile foreign = {})
+        : reason(reason), file(std::move(file)), playlist(std::move(playlist)), error(error),
+          conversion(std::move(conversion)), foreign(foreign) {}
+
+    RefusalReason reason;
     std::string file;
     std::string playlist;
     std::error_code error;
-    // What the decoder or the converter found, in their words.
-    std::string detail;
+    ConversionProblem conversion;
+    ForeignFile foreign;
 };
 
 // The refusal in English, as said after the file's name: "is missing",

@@ -19,18 +19,19 @@ std::FILE* openOutput(const std::string& path) {
 
 bool closeOutput(std::FILE* file) { return file == stdout ? std::fflush(file) == 0 : std::fclose(file) == 0; }
 
-bool fail(ConversionFailure& failure, const std::string& line, const std::string& cause) {
+bool fail(ConversionFailure& failure, const std::string& line, const ConversionProblem& cause) {
     failure.lines += line;
-    if (failure.cause.empty())
+    if (!failure.cause)
         failure.cause = cause;
     return false;
 }
 
 bool reportEncoderError(int result, ConversionFailure& failure) {
     if (result == -1)
-        return fail(failure, "mp3 buffer is not big enough... \n", "the MP3 encoder's buffer is too small");
-    return fail(failure, "mp3 internal error:  error code=" + std::to_string(result) + "\n",
-                "the MP3 encoder failed with error " + std::to_string(result));
+        return fail(failure, "mp3 buffer is not big enough... \n", {ConversionCause::EncoderBufferTooSmall});
+    ConversionProblem failed(ConversionCause::EncoderFailed);
+    failed.count = result;
+    return fail(failure, "mp3 internal error:  error code=" + std::to_string(result) + "\n", failed);
 }
 
 bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::string& inputPath,
@@ -40,12 +41,13 @@ bool encodeAll(AudioInput& input, lame_t encoder, std::FILE* output, const std::
     for (;;) {
         int samples = ReadAudioBlock(input, encoder, left, right);
         if (samples < 0)
-            return fail(failure, "Error reading input file '" + inputPath + "': " + input.error + "\n", input.error);
+            return fail(failure, "Error reading input file '" + inputPath + "': " + describe(input.problem) + "\n",
+                        input.problem);
         int bytes = lame_encode_buffer_int(encoder, left, right, samples, mp3, Mp3BufferSize);
         if (bytes < 0)
             return reportEncoderError(bytes, failure);
         if (std::fwrite(mp3, 1, bytes, output) != static_cast<size_t>(bytes))
-            return fail(failure, "Error writing mp3 output \n", "the MP3 file cannot be written");
+            return fail(failure, "Error writing mp3 output \n", {ConversionCause::OutputNotWritten});
         if (samples == 0)
             break;
     }
@@ -64,31 +66,35 @@ bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, C
     input.format = mp3Input == ConverterInput::Mp3 ? AudioFormat::Mp3 : AudioFormat::Unknown;
     Encoder encoder(lame_init());
     if (!encoder)
-        return fail(failure, "", "the MP3 encoder cannot be started");
+        return fail(failure, "", {ConversionCause::EncoderNotStarted});
     if (outputSampleRate != EncoderSampleRate)
         lame_set_out_samplerate(encoder.get(), outputSampleRate);
     if (outputPath != "-" && inputPath == outputPath)
-        return fail(failure, "Input file and Output file are the same. Abort.\n", "the input would be overwritten");
+        return fail(failure, "Input file and Output file are the same. Abort.\n",
+                    {ConversionCause::InputWouldBeOverwritten});
     if (!OpenAudioInput(input, encoder.get(), inputPath))
-        return fail(failure, "Can't open input file '" + inputPath + "': " + input.error + "\n", input.error);
+        return fail(failure, "Can't open input file '" + inputPath + "': " + describe(input.problem) + "\n",
+                    input.problem);
     std::FILE* output = openOutput(outputPath);
-    if (!output)
-        return fail(failure, "Can't init outfile '" + outputPath + "'\n",
-                    "the MP3 file " + outputPath + " cannot be created");
+    if (!output) {
+        ConversionProblem notCreated(ConversionCause::OutputNotCreated);
+        notCreated.detail = outputPath;
+        return fail(failure, "Can't init outfile '" + outputPath + "'\n", notCreated);
+    }
     bool encoded = lame_init_params(encoder.get()) >= 0 && encodeAll(input, encoder.get(), output, inputPath, failure);
     // A close that fails may have lost the last bytes.
     bool outputClosed = closeOutput(output);
     if (encoded && !outputClosed)
-        fail(failure, "Error writing mp3 output \n", "the MP3 file cannot be written");
+        fail(failure, "Error writing mp3 output \n", {ConversionCause::OutputNotWritten});
     bool inputClosed = CloseAudioInput(input);
     if (!inputClosed)
-        fail(failure, "Can't close input file '" + inputPath + "': " + input.error + "\n", input.error);
+        fail(failure, "Can't close input file '" + inputPath + "': " + describe(input.problem) + "\n", input.problem);
     bool converted = encoded && outputClosed && inputClosed;
     // Half an MP3 would play as if it were the whole track.
     if (!converted && output != stdout)
         std::remove(outputPath.c_str());
-    if (!converted && failure.cause.empty())
-        failure.cause = "the MP3 encoder cannot be set up for this input";
+    if (!converted && !failure.cause)
+        failure.cause = ConversionCause::EncoderNotSetUp;
     return converted;
 }
 

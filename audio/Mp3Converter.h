@@ -1,6 +1,8 @@
 #ifndef AUDIO_MP3CONVERTER_H
 #define AUDIO_MP3CONVERTER_H
 
+#include "audio/ConversionProblem.h"
+
 #include <string>
 
 namespace audio {
@@ -19,10 +21,10 @@ bool ConvertToMp3(const std::string& inputPath, const std::string& outputPath, C
                   int outputSampleRate);
 
 // Why a conversion failed: the converter's lines as it writes them on
-// standard error, and the cause alone in plain words.
+// standard error, and the cause alone.
 struct ConversionFailure {
     std::string lines;
-    std::string cause;
+    ConversionProblem cause;
 };
 
 // The same, keeping the lines to itself: true on success, otherwise

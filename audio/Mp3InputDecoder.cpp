@@ -114,8 +114,8 @@ bool readDecoderHeader(AudioInput& input, unsigned char window[4]) {
     return true;
 }
 
-std::string describeStream(const transform::FSMp3FrameHeader& header) {
-    return std::to_string(header.sampleRate) + " Hz " + (header.channels() == 1 ? "mono" : "stereo");
+StreamShape shapeOf(const transform::FSMp3FrameHeader& header) {
+    return {static_cast<int>(header.sampleRate), static_cast<int>(header.channels())};
 }
 
 // The decoder drops frames of another rate or channel count without a
@@ -134,8 +134,9 @@ bool holdsOneStream(AudioInput& input) {
     if (!read || !transform::walkMp3Frames(bytes.data(), bytes.size(), std::numeric_limits<size_t>::max(), walk) ||
         !walk.changes)
         return true;
-    input.error = "the MP3 changes from " + describeStream(walk.stream) + " to " + describeStream(walk.changedTo) +
-                  " part way";
+    input.problem.cause = ConversionCause::Mp3StreamChanges;
+    input.problem.from = shapeOf(walk.stream);
+    input.problem.to = shapeOf(walk.changedTo);
     return false;
 }
 
@@ -150,15 +151,15 @@ bool startMp3Input(AudioInput& input) {
         releaseDecoder(input);
         input.decoder = hip_decode_init();
         if (!input.decoder) {
-            input.error = "the MP3 decoder cannot be started";
+            input.problem.cause = ConversionCause::Mp3DecoderNotStarted;
             return false;
         }
         if (!skipLeadingTags(input.stream, window) || !findFrameHeader(input.stream, window)) {
-            input.error = "no MPEG Layer III frame was found";
+            input.problem.cause = ConversionCause::NoMp3Frame;
             return false;
         }
         if (!readDecoderHeader(input, window)) {
-            input.error = "the MP3 decoder cannot read the first frame";
+            input.problem.cause = ConversionCause::Mp3FirstFrameUnreadable;
             return false;
         }
         // A frame whose bitrate the decoder cannot tell was a false header

@@ -8,7 +8,7 @@ namespace audio {
 // Refuses a file whose frames change rate or channels part way; finds the
 // first Layer III frame from which frames chain (past ID3v2 tags and an
 // "AiD" header) and lets the decoder read its header into `input.mp3`. False, with
-// `input.error` set, when there is no frame or the decoder fails.
+// `input.problem` set, when there is no frame or the decoder fails.
 bool startMp3Input(AudioInput& input);
 
 // Decodes the next frame into 16-bit samples; returns the samples per

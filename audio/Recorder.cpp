@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -10,10 +9,6 @@ namespace audio {
 
 namespace {
 
-// The name recorder error texts give as their source, as users have
-// always seen it.
-constexpr const char* ErrorSourceName = "Page1Mp3";
-constexpr size_t LineTextLimit = 259;
 constexpr auto StatusInterval = std::chrono::milliseconds(100);
 
 const RecordingQuality Qualities[] = {
@@ -27,22 +22,7 @@ uint32_t tickCount() {
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-// "File: Page1Mp3 ,Line Number:N" for the line of a failing call.
-std::string callSiteText(int line) {
-    char buffer[LineTextLimit + 1];
-    std::snprintf(buffer, sizeof buffer, "File: %s ,Line Number:%d", ErrorSourceName, line);
-    return buffer;
-}
-
 } // namespace
-
-std::string recordingTimeText(uint32_t elapsed) {
-    uint32_t seconds = elapsed / 1000;
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d:%02d.%d - Recording...", static_cast<int>(seconds / 60),
-                  static_cast<int>(seconds % 60), static_cast<int>((elapsed / 100) % 10));
-    return text;
-}
 
 Recorder::Recorder(WaveInput& device, Callbacks callbacks) : device(device), callbacks(std::move(callbacks)) {}
 
@@ -86,9 +66,9 @@ void Recorder::stop() {
         thread.join();
 }
 
-std::string Recorder::lastError() const {
+RecordingError Recorder::lastError() const {
     std::lock_guard lock(errorMutex);
-    return errorText;
+    return lastFailure;
 }
 
 void Recorder::record() {
@@ -105,12 +85,12 @@ void Recorder::record() {
     else
         reportLastError();
     stopAndClose();
-    callbacks.status("Record stopped.");
+    callbacks.stopped();
 }
 
 void Recorder::waitWhileRecording(uint32_t startTicks) {
     while (recording) {
-        callbacks.status(recordingTimeText(tickCount() - startTicks));
+        callbacks.recording(tickCount() - startTicks);
         std::unique_lock lock(wakeMutex);
         wake.wait_for(lock, StatusInterval, [this] { return !recording; });
     }
@@ -120,7 +100,7 @@ bool Recorder::openRecording() {
     stopping = false;
     writeFailed = false;
     if (selected < 0) {
-        setError("No recording quality is selected: no input device offers one.", false);
+        setError({RecordingProblem::NoQuality}, false);
         return false;
     }
     format = waveFormatForFlag(offered[selected].flag);
@@ -137,7 +117,7 @@ bool Recorder::openWaveFile() {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     if (path.empty() || file.open(path) != 0) {
-        setError("Can not open file...", false);
+        setError({RecordingProblem::FileNotOpened}, false);
         return false;
     }
     riffChunkRecord = riffChunk("RIFF", 0, "WAVE");
@@ -152,7 +132,7 @@ bool Recorder::openWaveFile() {
     }
     auto record = waveFormatBytes(format);
     if (auto written = located(file.write(record.data(), record.size())); written.value != record.size()) {
-        setError("Can not write Wave Header.." + callSiteText(written.line), false);
+        setError({RecordingProblem::HeaderNotWritten, written.line}, false);
         return false;
     }
     if (auto ascended = located(file.ascend(innerChunk)); ascended.value != 0) {
@@ -207,8 +187,9 @@ void Recorder::appendSamples(const WaveBuffer& buffer) {
         return;
     int reason = errno;
     writeFailed = true;
-    callbacks.error("Can not write sample data.." + callSiteText(written.line) + ": " +
-                    std::strerror(reason != 0 ? reason : EIO));
+    RecordingError error{RecordingProblem::SamplesNotWritten, written.line};
+    error.error = std::error_code(reason != 0 ? reason : EIO, std::generic_category());
+    callbacks.error(error);
 }
 
 void Recorder::stopAndClose() {
@@ -247,30 +228,28 @@ void Recorder::closeWaveFile() {
 
 void Recorder::setDeviceError(const CallResult<WaveResult>& failed, bool show) {
     if (!recording)
-        return setError("", false);
-    std::string deviceText;
-    if (WaveResult query = device.errorText(failed.value, deviceText); query != WaveNoError) {
-        char text[128];
-        std::snprintf(text, sizeof text, "Error %d in querying the error string for error code %d", query,
-                      failed.value);
-        deviceText = text;
-    }
-    setError(callSiteText(failed.line) + ": " + deviceText, show);
+        return setError({}, false);
+    RecordingError error(RecordingProblem::DeviceCall, failed.line);
+    error.deviceCode = failed.value;
+    error.queryResult = device.errorText(failed.value, error.deviceText);
+    setError(error, show);
 }
 
 void Recorder::setFileError(const CallResult<int>& failed, bool show) {
     if (!recording)
-        return setError("", false);
-    setError(callSiteText(failed.line) + ": " + std::strerror(failed.value), show);
+        return setError({}, false);
+    RecordingError error{RecordingProblem::FileCall, failed.line};
+    error.error = std::error_code(failed.value, std::generic_category());
+    setError(error, show);
 }
 
-void Recorder::setError(const std::string& text, bool show) {
+void Recorder::setError(const RecordingError& error, bool show) {
     {
         std::lock_guard lock(errorMutex);
-        errorText = text;
+        lastFailure = error;
     }
     if (show)
-        callbacks.error(text);
+        callbacks.error(error);
 }
 
 void Recorder::reportLastError() { callbacks.error(lastError()); }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -20,19 +21,40 @@ struct RecordingQuality {
     uint32_t flag;
 };
 
-// "%02d:%02d.%d - Recording..." for the time since recording began.
-std::string recordingTimeText(uint32_t elapsedMilliseconds);
+// Why a recording failed or lost samples. Each names the line of the
+// failing call, which the error texts give.
+enum class RecordingProblem {
+    Unnamed,           // a call failed as the recording was being stopped: nothing to say
+    NoQuality,         // no input device offers a quality to select
+    FileNotOpened,     // the recording file cannot be created
+    HeaderNotWritten,  // the format record was written short
+    DeviceCall,        // `deviceCode`, in the device's words `deviceText`
+    FileCall,          // `error`
+    SamplesNotWritten, // `error`; the file keeps what reached it
+};
+
+struct RecordingError {
+    RecordingError(RecordingProblem problem = RecordingProblem::Unnamed, int line = 0) : problem(problem), line(line) {}
+
+    RecordingProblem problem;
+    int line;
+    int deviceCode = 0;
+    std::string deviceText;
+    int queryResult = 0;  // for DeviceCall: not 0 when the device could not say its words
+    std::error_code error;
+};
 
 // Records from wave-input device 0 into a mono 16-bit WAV file on a thread
-// of its own. It never waits on whoever shows its texts: the status text
-// (the running time every 100 ms, then "Record stopped.") and error texts
-// arrive through callbacks, from the recording thread or the device's
-// delivery thread, and the callbacks must not block.
+// of its own. It never waits on whoever shows what it reports: the running
+// time every 100 ms, the end of the recording and its errors arrive through
+// callbacks, from the recording thread or the device's delivery thread, and
+// the callbacks must not block.
 class Recorder {
 public:
     struct Callbacks {
-        std::function<void(const std::string&)> status;
-        std::function<void(const std::string&)> error;
+        std::function<void(uint32_t elapsedMilliseconds)> recording;
+        std::function<void()> stopped;
+        std::function<void(const RecordingError&)> error;
     };
 
     Recorder(WaveInput& device, Callbacks callbacks);
@@ -52,7 +74,7 @@ public:
     // Stops and waits until the file is complete.
     void stop();
     bool isRecording() const { return recording; }
-    std::string lastError() const;
+    RecordingError lastError() const;
 
 private:
     // A device or file call's result and the line of the call, which the
@@ -80,11 +102,11 @@ private:
     void closeWaveFile();
     void waitWhileRecording(uint32_t startTicks);
 
-    // "File: Page1Mp3 ,Line Number:N: device text" (or system text) for
-    // the failing call, only while recording; `show` sends it on at once.
+    // The failing call's error, only while recording; `show` sends it on
+    // at once.
     void setDeviceError(const CallResult<WaveResult>& failed, bool show);
     void setFileError(const CallResult<int>& failed, bool show);
-    void setError(const std::string& text, bool show);
+    void setError(const RecordingError& error, bool show);
     // Sends the last error to the error callback, as the recording thread
     // ends.
     void reportLastError();
@@ -107,7 +129,7 @@ private:
     std::condition_variable wake;
 
     mutable std::mutex errorMutex;
-    std::string errorText;
+    RecordingError lastFailure;
 
     RiffWriter file;
     // The RIFF chunk around everything, and the one being written inside

@@ -60,19 +60,19 @@ TrackIntake::TrackIntake(IntakeSettings given)
 
 ExpandedInput TrackIntake::expand(const std::string& given, const std::string& title) const {
     if (std::optional<RefusalReason> remote = remoteLocation(given))
-        return {{}, {{*remote, given, "", {}, ""}}};
+        return {{}, {{*remote, given, "", {}}}};
     if (!isCollection(given))
         return {{{given, title, ""}}, {}};
     ExpandedInput input = expandInput(given);
     if (input.tracks.empty())
-        input.skipped.push_back({RefusalReason::NoSoundFiles, given, "", {}, ""});
+        input.skipped.push_back({RefusalReason::NoSoundFiles, given, "", {}});
     return input;
 }
 
 TakenTrack TrackIntake::take(const InputTrack& track, const ConversionRunner& run) {
     TakenTrack taken;
     if (std::optional<RefusalReason> unstorable = unstorablePath(track.path)) {
-        taken.refusal = Refusal{*unstorable, track.path, track.playlist, {}, ""};
+        taken.refusal = Refusal{*unstorable, track.path, track.playlist, {}};
         return taken;
     }
     LyricsSearch lyrics = settings.lyrics ? findLyrics(track.path, lyricsFiles) : LyricsSearch{};

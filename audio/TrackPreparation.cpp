@@ -44,16 +44,16 @@ bool isStreamableMp3(const std::string& path) {
 TrackCheck checkTrack(const std::string& path) {
     publish::FileDescriptor file;
     if (std::error_code error = publish::openInputFile(path, file))
-        return {TrackNeed::Refusal, AudioFileKind::Unreadable, {RefusalReason::CannotOpen, path, "", error, ""}};
+        return {TrackNeed::Refusal, AudioFileKind::Unreadable, {RefusalReason::CannotOpen, path, "", error}};
     AudioFileInspection inspection = inspectAudioFile(file.get(), path);
     switch (inspection.kind) {
     case AudioFileKind::Unreadable:
-        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::CannotRead, path, "", {}, ""}};
+        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::CannotRead, path, "", {}}};
     case AudioFileKind::Foreign:
-        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::NotSound, path, "", {}, inspection.problem}};
+        return {TrackNeed::Refusal, inspection.kind, {RefusalReason::NotSound, path, "", {}, {}, inspection.foreign}};
     case AudioFileKind::Mp3:
         if (tooLongForTrackMovie(file.get(), inspection.firstFrame))
-            return {TrackNeed::Refusal, inspection.kind, {RefusalReason::TooLong, path, "", {}, ""}};
+            return {TrackNeed::Refusal, inspection.kind, {RefusalReason::TooLong, path, "", {}}};
         if (loadsAsStreamableMp3(file.get()))
             return {TrackNeed::Nothing, inspection.kind, {}};
         break;
@@ -65,7 +65,7 @@ TrackCheck checkTrack(const std::string& path) {
 PreparedTrack convertForPlayers(const std::string& path, const TrackCheck& check, const std::string& workFolder,
                                 const std::tm& now) {
     if (workFolder.empty())
-        return {"", {RefusalReason::NoWorkFolder, path, "", {}, ""}, {}};
+        return {"", {RefusalReason::NoWorkFolder, path, "", {}}, {}};
     std::string converted = convertedFileName(workFolder, now);
     ConversionFailure failure;
     ConverterInput input = check.kind == AudioFileKind::Mp3 ? ConverterInput::Mp3 : ConverterInput::Pcm;

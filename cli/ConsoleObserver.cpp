@@ -72,7 +72,7 @@ void ConsoleObserver::done(const publish::PublishResult& result) {
     clearBar();
     if (result.outcome != publish::PublishOutcome::NothingPublished)
         return;
-    std::fprintf(stderr, "tunemill-publish: %s\n", result.reason.c_str());
+    std::fprintf(stderr, "tunemill-publish: %s\n", publish::describe(result).c_str());
     if (!result.output.empty())
         std::fprintf(stderr, "Nothing was published: %s is unchanged\n", result.output.c_str());
 }

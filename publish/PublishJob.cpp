@@ -31,17 +31,18 @@ StepFailure stepFailure(PublishStep step, const fs::path& target, std::error_cod
     return {step, target, source, error};
 }
 
-PublishResult nothingPublished(const fs::path& output, const std::string& reason,
-                               std::optional<StepFailure> failure = std::nullopt) {
+PublishResult nothingPublished(const fs::path& output, NothingPublishedReason reason) {
     PublishResult result;
     result.output = output;
     result.reason = reason;
-    result.failure = std::move(failure);
     return result;
 }
 
 PublishResult failed(const fs::path& output, const StepFailure& failure) {
-    return nothingPublished(output, describe(failure), failure);
+    PublishResult result;
+    result.output = output;
+    result.failure = failure;
+    return result;
 }
 
 PublishResult cancelled(const fs::path& output) {
@@ -88,8 +89,9 @@ PublishResult PublishJob::run(std::stop_token stop) {
     XmlReadResult problem = loadStoredPublish(folder.settingsFile(), stored);
     if (!problem)
         return run(stored.settings, stored.playlist, stop);
-    PublishResult result = nothingPublished({}, "Cannot read the settings file " + folder.settingsFile().string() +
-                                                    ". (" + problem.message() + ")");
+    PublishResult result = nothingPublished({}, NothingPublishedReason::SettingsUnreadable);
+    result.settingsFile = folder.settingsFile();
+    result.settingsProblem = problem;
     observer.done(result);
     return result;
 }
@@ -98,7 +100,7 @@ PublishResult PublishJob::publish(const PublishSettings& settings, const std::ve
                                   std::stop_token stop) {
     fs::path output = outputFolderIn(settings.folder);
     if (playlist.empty())
-        return nothingPublished(output, "The playlist is empty.");
+        return nothingPublished(output, NothingPublishedReason::EmptyPlaylist);
     std::error_code error = createFolders(settings.folder);
     OutputFolder located;
     if (error || (error = locateOutputFolder(output, located)))
@@ -126,10 +128,11 @@ PublishResult PublishJob::publish(const PublishSettings& settings, const std::ve
         return cancelled(output);
     if (staged.failure)
         return failed(output, *staged.failure);
-    if (staged.published == 0)
-        return nothingPublished(output, playlist.size() == 1 ? "The track could not be published."
-                                                             : "None of the " + std::to_string(playlist.size()) +
-                                                                   " tracks could be published.");
+    if (staged.published == 0) {
+        PublishResult result = nothingPublished(output, NothingPublishedReason::NoTrack);
+        result.tracks = static_cast<int>(playlist.size());
+        return result;
+    }
     if (std::optional<StepFailure> failure = stageDocuments(settings, staging.path(), output, staged))
         return failed(output, *failure);
     fs::path notCarried;
@@ -233,7 +236,7 @@ PublishJob::StagedTracks PublishJob::stageTracks(const std::vector<PlaylistItem>
             ++staged.skipped;
         }
         observer.trackDone({n, source, (output / trackMovieName(n)).string(), track->result.outcome,
-                            track->result.detail});
+                            track->result.detail, track->result.systemError});
         observer.progress(progressAfter(n, trackCount));
     }
     return staged;

@@ -72,6 +72,21 @@ std::string describe(const StepFailure& failure) {
     return line;
 }
 
+std::string describe(const PublishResult& result) {
+    if (result.failure)
+        return describe(*result.failure);
+    switch (result.reason) {
+    case NothingPublishedReason::SettingsUnreadable:
+        return "Cannot read the settings file " + result.settingsFile.string() + ". (" +
+               result.settingsProblem.message() + ")";
+    case NothingPublishedReason::EmptyPlaylist: return "The playlist is empty.";
+    case NothingPublishedReason::NoTrack:
+        return result.tracks == 1 ? "The track could not be published."
+                                  : "None of the " + std::to_string(result.tracks) + " tracks could be published.";
+    }
+    return "";
+}
+
 std::string describe(const Notice& notice) {
     switch (notice.kind) {
     case NoticeKind::FolderBusy:

@@ -1,6 +1,8 @@
 #ifndef PUBLISH_PUBLISHREPORTS_H
 #define PUBLISH_PUBLISHREPORTS_H
 
+#include "publish/XmlDocument.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct TrackReport {
     std::string movie;       // the movie's path
     TrackOutcome outcome = TrackOutcome::Published;
     std::string detail;      // the SWF library's message when the movie could not be written
+    std::error_code error;   // for CannotWrite: the system's reason, when a call of the system failed
 };
 
 // The steps that write the new player, each of which writes one thing, and
@@ -57,8 +60,15 @@ struct Notice {
 enum class PublishOutcome {
     AllPublished,      // every track is in the new player
     SomeSkipped,       // the new player is in place without the tracks that could not be used
-    NothingPublished,  // the old player (if any) is in place, unchanged; `reason` says why
+    NothingPublished,  // the old player (if any) is in place, unchanged; `failure` or `reason` says why
     Cancelled          // stopped on request; the old player is in place, unchanged
+};
+
+// Why nothing was published when no step failed.
+enum class NothingPublishedReason {
+    SettingsUnreadable,  // `settingsFile`, for `settingsProblem`
+    EmptyPlaylist,
+    NoTrack,             // none of the playlist's `tracks` could be published
 };
 
 struct PublishResult {
@@ -66,14 +76,20 @@ struct PublishResult {
     std::filesystem::path output;  // the output folder, as the settings name it
     int published = 0;
     int skipped = 0;
-    std::string reason;                  // for NothingPublished, one sentence
     std::optional<StepFailure> failure;  // the step that ended it, when one did
+    // For NothingPublished without a failed step.
+    NothingPublishedReason reason = NothingPublishedReason::NoTrack;
+    std::filesystem::path settingsFile;
+    XmlReadResult settingsProblem;
+    int tracks = 0;
 };
 
 // One line in plain words, for a terminal.
 std::string describe(const TrackReport& report);
 std::string describe(const StepFailure& failure);
 std::string describe(const Notice& notice);
+// For NothingPublished: why, in one sentence.
+std::string describe(const PublishResult& result);
 
 } // namespace publish
 

@@ -20,11 +20,6 @@ public:
     }
 };
 
-const XmlErrorCategory& xmlCategory() {
-    static const XmlErrorCategory category;
-    return category;
-}
-
 XmlReadResult reasonFor(const pugi::xml_parse_result& result) {
     switch (result.status) {
     case pugi::status_ok: return {};
@@ -36,6 +31,11 @@ XmlReadResult reasonFor(const pugi::xml_parse_result& result) {
 }
 
 } // namespace
+
+const std::error_category& xmlCategory() {
+    static const XmlErrorCategory category;
+    return category;
+}
 
 std::string XmlReadResult::message() const {
     if (error.category() != xmlCategory() || offset < 0)

@@ -21,6 +21,9 @@ struct XmlReadResult {
     std::string message() const;
 };
 
+// The category of pugixml's statuses (pugi::xml_parse_status values).
+const std::error_category& xmlCategory();
+
 // Reads an XML file keeping what a rewrite must keep (declaration,
 // comments, processing instructions). The reason when it cannot be read,
 // is not XML, or has no root element.

@@ -274,6 +274,10 @@
         <source>The playlist cannot be saved in %1: %2</source>
         <translation>Die Wiedergabeliste kann nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Record stopped.</source>
+        <translation>Aufnahme beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPage2Player</name>
@@ -616,6 +620,121 @@ Bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
 <context>
+    <name>ui::ConversionProblemText</name>
+    <message>
+        <source>%1 Hz mono</source>
+        <translation>%1 Hz Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz stereo</source>
+        <translation>%1 Hz Stereo</translation>
+    </message>
+    <message>
+        <source>a frame does not match the stream&apos;s channels or sample size</source>
+        <translation>ein Rahmen passt nicht zu den Kanälen oder der Samplegröße des Datenstroms</translation>
+    </message>
+    <message>
+        <source>the FLAC decoder cannot be started</source>
+        <translation>der FLAC-Decoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the FLAC stream has no stream information</source>
+        <translation>der FLAC-Datenstrom hat keine Stream-Information</translation>
+    </message>
+    <message>
+        <source>the audio cannot be decoded: %1</source>
+        <translation>der Ton kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 channels are not supported (only mono and stereo)</source>
+        <translation>%1 Kanäle werden nicht unterstützt (nur Mono und Stereo)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not supported (at most %2)</source>
+        <translation>%1 Kanäle werden nicht unterstützt (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits in floating point are not supported</source>
+        <translation>Samples mit %1 Bit als Gleitkommazahl werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits are not supported</source>
+        <translation>Samples mit %1 Bit werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the sample rate %1 Hz is not usable</source>
+        <translation>die Abtastrate %1 Hz ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>the MP3 changes from %1 to %2 part way</source>
+        <translation>das MP3 wechselt mittendrin von %1 zu %2</translation>
+    </message>
+    <message>
+        <source>no input file was given</source>
+        <translation>es wurde keine Eingabedatei angegeben</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>die Datei %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read from its start again</source>
+        <translation>die Datei kann nicht erneut von Anfang an gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be closed: %1</source>
+        <translation>die Datei kann nicht geschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header cannot be read</source>
+        <translation>der Kopf der Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the MP3 decoder cannot be started</source>
+        <translation>der MP3-Decoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>no MPEG Layer III frame was found</source>
+        <translation>es wurde kein MPEG-Layer-III-Rahmen gefunden</translation>
+    </message>
+    <message>
+        <source>the MP3 decoder cannot read the first frame</source>
+        <translation>der MP3-Decoder kann den ersten Rahmen nicht lesen</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder&apos;s buffer is too small</source>
+        <translation>der Puffer des MP3-Encoders ist zu klein</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed with error %1</source>
+        <translation>der MP3-Encoder ist mit Fehler %1 gescheitert</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder cannot be started</source>
+        <translation>der MP3-Encoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the input would be overwritten</source>
+        <translation>die Eingabe würde überschrieben</translation>
+    </message>
+    <message>
+        <source>the MP3 file %1 cannot be created</source>
+        <translation>die MP3-Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>die MP3-Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder cannot be set up for this input</source>
+        <translation>der MP3-Encoder kann für diese Eingabe nicht eingerichtet werden</translation>
+    </message>
+</context>
+<context>
     <name>ui::EmbedSnippetBox</name>
     <message>
         <source>Put the player into a page of yours</source>
@@ -663,6 +782,120 @@ Bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
 <context>
+    <name>ui::ForeignFileText</name>
+    <message>
+        <source>an MP4 or M4A file (AAC audio or video)</source>
+        <translation>eine MP4- oder M4A-Datei (AAC-Audio oder Video)</translation>
+    </message>
+    <message>
+        <source>an AAC (ADTS) file</source>
+        <translation>eine AAC-Datei (ADTS)</translation>
+    </message>
+    <message>
+        <source>a Matroska or WebM file</source>
+        <translation>eine Matroska- oder WebM-Datei</translation>
+    </message>
+    <message>
+        <source>a Windows Media file</source>
+        <translation>eine Windows-Media-Datei</translation>
+    </message>
+    <message>
+        <source>a MIDI file (notes, not recorded sound)</source>
+        <translation>eine MIDI-Datei (Noten, kein aufgenommener Klang)</translation>
+    </message>
+    <message>
+        <source>an AVI video</source>
+        <translation>ein AVI-Video</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>ein WebP-Bild</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>ein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>ein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>ein GIF-Bild</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>ein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>ein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>a gzip archive</source>
+        <translation>ein gzip-Archiv</translation>
+    </message>
+    <message>
+        <source>a RAR archive</source>
+        <translation>ein RAR-Archiv</translation>
+    </message>
+    <message>
+        <source>a 7-Zip archive</source>
+        <translation>ein 7-Zip-Archiv</translation>
+    </message>
+    <message>
+        <source>a bzip2 archive</source>
+        <translation>ein bzip2-Archiv</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>binary data in which no MP3, WAV, AIFF, FLAC or Ogg audio was found</source>
+        <translation>Binärdaten, in denen kein MP3-, WAV-, AIFF-, FLAC- oder Ogg-Audio gefunden wurde</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a sound file Tunemill can read: it holds nothing but zero bytes</source>
+        <translation>keine Klangdatei, die Tunemill lesen kann: sie enthält nur Null-Bytes</translation>
+    </message>
+    <message>
+        <source>not a sound file Tunemill can read: it holds nothing but bytes 0x%1</source>
+        <translation>keine Klangdatei, die Tunemill lesen kann: sie enthält nur Bytes 0x%1</translation>
+    </message>
+    <message>
+        <source>not a sound file Tunemill can read: it is %1</source>
+        <translation>keine Klangdatei, die Tunemill lesen kann: es ist %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::NothingPublishedText</name>
+    <message>
+        <source>Cannot read the settings file %1. (%2)</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. (%2)</translation>
+    </message>
+    <message>
+        <source>The playlist is empty.</source>
+        <translation>Die Wiedergabeliste ist leer.</translation>
+    </message>
+    <message>
+        <source>The track could not be published.</source>
+        <translation>Das Lied konnte nicht veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>None of the %1 tracks could be published.</source>
+        <translation>Keines der %1 Lieder konnte veröffentlicht werden.</translation>
+    </message>
+</context>
+<context>
     <name>ui::PublishWorker</name>
     <message>
         <source>Track %1, %2: %3</source>
@@ -671,6 +904,37 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>skipped, %1</source>
         <translation>übersprungen, %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RecordingText</name>
+    <message>
+        <source>File: %1 ,Line Number:%2</source>
+        <translation>Datei: %1 ,Zeilennummer:%2</translation>
+    </message>
+    <message>
+        <source>Error %1 in querying the error string for error code %2</source>
+        <translation>Fehler %1 beim Abfragen des Fehlertexts für Fehlercode %2</translation>
+    </message>
+    <message>
+        <source>%1:%2.%3 - Recording...</source>
+        <translation>%1:%2.%3 - Aufnahme läuft...</translation>
+    </message>
+    <message>
+        <source>No recording quality is selected: no input device offers one.</source>
+        <translation>Keine Aufnahmequalität ist gewählt: kein Eingabegerät bietet eine an.</translation>
+    </message>
+    <message>
+        <source>Can not open file...</source>
+        <translation>Datei kann nicht geöffnet werden...</translation>
+    </message>
+    <message>
+        <source>Can not write Wave Header..%1</source>
+        <translation>Wave-Kopf kann nicht geschrieben werden..%1</translation>
+    </message>
+    <message>
+        <source>Can not write sample data..%1: %2</source>
+        <translation>Klangdaten können nicht geschrieben werden..%1: %2</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1050,10 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the movie cannot be encoded</source>
+        <translation>der Film kann nicht kodiert werden</translation>
     </message>
 </context>
 <context>
@@ -903,6 +1171,61 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>your music on the web</source>
         <translation>Ihre Musik im Web</translation>
+    </message>
+</context>
+<context>
+    <name>ui::XmlReason</name>
+    <message>
+        <source>Internal error occurred</source>
+        <translation>Interner Fehler</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Art des Tags nicht erkennbar</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Fehler in der Dokumentdeklaration oder Verarbeitungsanweisung</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Fehler in einem Kommentar</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Fehler in einem CDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Fehler in der Dokumenttypdeklaration</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Fehler in einem PCDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Fehler in einem Start-Tag</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Fehler in einem Attribut</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Fehler in einem End-Tag</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Start- und End-Tag passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Kein Dokumentelement gefunden</translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 bei Byte %2</translation>
     </message>
 </context>
 </TS>

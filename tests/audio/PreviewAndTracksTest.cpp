@@ -254,10 +254,11 @@ TEST_F(TracksTest, AFailedConversionGivesItsReason) {
     std::string wav = folder.path("tone.wav");
     writeToneWav(wav, 48000, 1, 0.5);
     PreparedTrack full = prepareTrack(wav, [](const std::string&, const TrackCheck&) {
-        return PreparedTrack{"", {RefusalReason::ConversionFailed, "", "", {}, "the disk is full"}, {}};
+        Refusal full{RefusalReason::ConversionFailed, "", "", {}, {ConversionCause::OutputNotWritten}};
+        return PreparedTrack{"", full, {}};
     });
     EXPECT_EQ(full.path, "");
-    EXPECT_EQ(describe(full.refusal), "cannot be converted to MP3: the disk is full");
+    EXPECT_EQ(describe(full.refusal), "cannot be converted to MP3: the MP3 file cannot be written");
 
     PreparedTrack nowhere = prepareTrack(wav, [](const std::string& path, const TrackCheck& check) {
         return convertForPlayers(path, check, "", december6At1405());

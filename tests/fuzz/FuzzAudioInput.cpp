@@ -34,7 +34,7 @@ void readAll(audio::AudioFormat format) {
     audio::AudioInput input;
     input.format = format;
     if (!audio::OpenAudioInput(input, encoder.get(), inputPath())) {
-        if (input.error.empty())
+        if (!input.problem || audio::describe(input.problem).empty())
             __builtin_trap();
         return;
     }
@@ -53,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (publish::openInputFile(inputPath(), file))
         __builtin_trap();
     audio::AudioFileInspection inspection = audio::inspectAudioFile(file.get(), inputPath());
-    bool refused = inspection.kind == audio::AudioFileKind::Foreign || inspection.kind == audio::AudioFileKind::Unreadable;
-    if (refused == inspection.problem.empty())
+    if (inspection.kind == audio::AudioFileKind::Foreign && audio::describe(inspection.foreign).empty())
         __builtin_trap();
     readAll(audio::AudioFormat::Unknown);
     readAll(audio::AudioFormat::Mp3);

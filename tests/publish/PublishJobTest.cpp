@@ -106,12 +106,12 @@ TEST_F(PublishJobTest, WithoutAReadableSettingsFileTheJobEndsSayingWhatAndWhere)
     runJob();
     EXPECT_EQ(observer.doneCalls, 1);
     EXPECT_EQ(observer.result.outcome, PublishOutcome::NothingPublished);
-    EXPECT_EQ(observer.result.reason, "Cannot read the settings file " + file + ". (No such file or directory)");
+    EXPECT_EQ(describe(observer.result), "Cannot read the settings file " + file + ". (No such file or directory)");
     std::string broken = "<data Folder=\"x\"><item></data>";
     writeFile(file, Bytes(broken.begin(), broken.end()));
-    EXPECT_EQ(runJob().reason, "Cannot read the settings file " + file + ". (Start-end tags mismatch at byte 25)");
+    EXPECT_EQ(describe(runJob()), "Cannot read the settings file " + file + ". (Start-end tags mismatch at byte 25)");
     writeFile(file, Bytes{'<', '!', '-', '-', 'x', '-', '-', '>'});
-    EXPECT_EQ(runJob().reason, "Cannot read the settings file " + file + ". (No document element found at byte 8)");
+    EXPECT_EQ(describe(runJob()), "Cannot read the settings file " + file + ". (No document element found at byte 8)");
 }
 
 TEST_F(PublishJobTest, ADeletedTrackLeavesAGapAndTheRestIsPublished) {
@@ -286,7 +286,7 @@ TEST_F(PublishJobTest, WithoutTheRuntimeThePageIsTheStoredOne) {
     EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->step, PublishStep::Runtime);
-    EXPECT_EQ(result.reason.rfind("Cannot copy the player runtime from " + folder.path("no-runtime-here"), 0), 0u);
+    EXPECT_EQ(describe(result).rfind("Cannot copy the player runtime from " + folder.path("no-runtime-here"), 0), 0u);
     EXPECT_EQ(snapshot(folder.path("site")), before) << "the old player stays as it was";
 }
 
@@ -395,12 +395,12 @@ TEST_F(PublishJobTest, AFailingWriterAtEachStepLeavesTheOldPlayerByteForByte) {
             FileSizeLimit limit(Limit);
             result = runJob(runtimeFolder);
         }
-        EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished) << result.reason;
-        ASSERT_TRUE(result.failure) << result.reason;
-        EXPECT_EQ(result.failure->step, failing.step) << result.reason;
+        EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished) << describe(result);
+        ASSERT_TRUE(result.failure) << describe(result);
+        EXPECT_EQ(result.failure->step, failing.step) << describe(result);
         EXPECT_TRUE(result.failure->error == std::errc::file_too_large) << result.failure->error.message();
-        EXPECT_NE(result.reason.find(folder.path("site/output")), std::string::npos) << result.reason;
-        EXPECT_EQ(snapshot(folder.path("site")), before) << result.reason;
+        EXPECT_NE(describe(result).find(folder.path("site/output")), std::string::npos) << describe(result);
+        EXPECT_EQ(snapshot(folder.path("site")), before) << describe(result);
     }
 }
 
@@ -465,7 +465,7 @@ TEST_F(PublishJobTest, ARepublishWhereNoTrackCanBeUsedLeavesThePlayerAsItWas) {
     writeSettings({folder.path("noise.mp3")}, "1");
     PublishResult result = runJob();
     EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
-    EXPECT_EQ(result.reason, "The track could not be published.");
+    EXPECT_EQ(describe(result), "The track could not be published.");
     EXPECT_EQ(observer.staleMovies, 0);
     EXPECT_EQ(snapshot(folder.path("site")), before);
 }
@@ -476,7 +476,7 @@ TEST_F(PublishJobTest, AnOutputThatIsNoFolderIsRefusedAndALinkedOneIsFollowed) {
     writeFile(site, {'x'});
     PublishResult result = runJob();
     EXPECT_EQ(result.outcome, PublishOutcome::NothingPublished);
-    EXPECT_EQ(result.reason, "Cannot publish into " + folder.path("site/output") + ". (Not a directory)");
+    EXPECT_EQ(describe(result), "Cannot publish into " + folder.path("site/output") + ". (Not a directory)");
     EXPECT_EQ(readFile(site), (Bytes{'x'}));
 
     fs::remove(site);

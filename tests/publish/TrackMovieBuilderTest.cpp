@@ -33,7 +33,7 @@ protected:
 
     // The line the command line prints for the last build of `source`.
     std::string line(const std::string& source) {
-        return describe(TrackReport{1, source, movie, result.outcome, result.detail});
+        return describe(TrackReport{1, source, movie, result.outcome, result.detail, result.systemError});
     }
 
     void writeDataLog(const std::string& text) { writeFile(dataLog, Bytes(text.begin(), text.end())); }
@@ -238,7 +238,7 @@ TEST_F(TrackMovieBuilderTest, RunningOutOfMemoryIsNamedAsSuch) {
         },
         ::testing::ExitedWithCode(static_cast<int>(TrackOutcome::OutOfMemory)), "");
     EXPECT_FALSE(std::filesystem::exists(movie));
-    EXPECT_EQ(describe(TrackReport{1, mp3, movie, TrackOutcome::OutOfMemory, ""}),
+    EXPECT_EQ(describe(TrackReport{1, mp3, movie, TrackOutcome::OutOfMemory, "", {}}),
               "skipped, not enough memory to build its movie");
 }
 

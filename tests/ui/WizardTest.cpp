@@ -15,6 +15,7 @@
 #include "ui/pages/CPage4Folder.h"
 #include "ui/pages/CPage5Progress.h"
 #include "ui/pages/CPage6Finish.h"
+#include "ui/pages/RecordingText.h"
 #include "ui/wait/CWaitDialog.h"
 #include "ui/wizard/CWizard.h"
 
@@ -210,6 +211,8 @@ private slots:
         QVERIFY(!page->qualityList()->isEnabled());
         QVERIFY(waitFor([&] { return page->recordBox()->title().startsWith("00:01."); }));
         QVERIFY(page->recordBox()->title().endsWith(" - Recording..."));
+        QCOMPARE(ui::recordingTimeText(75400), QString("01:15.4 - Recording..."));
+        QCOMPARE(ui::recordingTimeText(100 * 60 * 1000), QString("100:00.0 - Recording..."));
         QTest::mouseClick(page->recordButton(), Qt::LeftButton);
         QCOMPARE(page->recordButton()->text(), QString("&Record"));
         QCOMPARE(page->list()->topLevelItemCount(), 1);

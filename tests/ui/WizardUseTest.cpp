@@ -6,11 +6,13 @@
 #include "WizardFixture.h"
 
 #include "audio/IntakeRefusal.h"
+#include "audio/SyntheticWaveInput.h"
 #include "publish/InstalledFiles.h"
 #include "publish/Playlist.h"
 #include "publish/PublishReports.h"
 #include "publish/PublishOptions.h"
 #include "publish/PublishSettings.h"
+#include "publish/XmlDocument.h"
 #include "transform/transform.h"
 #include "ui/pages/CChangeTextDlg.h"
 #include "ui/pages/CPage1Mp3.h"
@@ -1034,18 +1036,37 @@ private slots:
         speak("de_DE");
         WizardFixture fixture;
         std::string mp3 = fixture.makeMp3("a", "--resample 22.05");
+        std::string notes = fixture.path("notes.mp3");
+        std::ofstream(notes) << "just some words";
+        std::string joined = fixture.path("joined.mp3");
+        std::ofstream(joined) << std::ifstream(fixture.makeMp3("b")).rdbuf() << std::ifstream(mp3).rdbuf();
         fs::create_directories(fixture.path("blocked"));
         std::ofstream(fixture.path("blocked/output")) << "a file, not a folder";
         ui::CWizard wizard(fixture.context);
         wizard.show();
-        wizard.playlistPage()->addFiles({QString::fromStdString(mp3)});
+        BoxCounter boxes;
+        wizard.playlistPage()->addFiles(
+            {QString::fromStdString(mp3), QString::fromStdString(notes), QString::fromStdString(joined)});
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }, 60000));
+        QVERIFY2(boxes.texts[0].contains("notes.mp3: keine Klangdatei, die Tunemill lesen kann: es ist Text"),
+                 qPrintable(boxes.texts[0]));
+        QVERIFY2(boxes.texts[0].contains("joined.mp3: kann nicht in MP3 umgewandelt werden: das MP3 wechselt "
+                                         "mittendrin von 44100 Hz Stereo zu 22050 Hz Stereo"),
+                 qPrintable(boxes.texts[0]));
+        audio::Refusal text{audio::RefusalReason::NotSound, notes, "", {}, {}, {audio::ForeignContent::Text, 0}};
+        audio::ConversionProblem changes(audio::ConversionCause::Mp3StreamChanges);
+        changes.from = {44100, 2};
+        changes.to = {22050, 2};
+        for (const audio::Refusal& refusal : {text, audio::Refusal{audio::RefusalReason::ConversionFailed, joined, "",
+                                                                   {}, changes}})
+            QVERIFY2(!boxes.texts[0].contains(QString::fromStdString(audio::describe(refusal))),
+                     qPrintable(boxes.texts[0]));
         wizard.next();
         wizard.next();
         wizard.folderPage()->folderEdit()->setText(QString::fromStdString(fixture.path("blocked")));
-        BoxCounter boxes;
         wizard.next();
-        QVERIFY(waitFor([&] { return boxes.texts.size() == 1; }, 60000));
-        QString said = boxes.texts[0];
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 2; }, 60000));
+        QString said = boxes.texts[1];
         QString output = QString::fromStdString(fixture.path("blocked/output"));
         QVERIFY2(said.contains(QString("In %1 kann nicht veröffentlicht werden. (Ist kein Verzeichnis)").arg(output)),
                  qPrintable(said));
@@ -1059,13 +1080,51 @@ private slots:
         wizard.folderPage()->chooseParentFolder(QString::fromStdString(fixture.path("fine")));
         fs::remove(mp3);
         wizard.next();
-        QVERIFY(waitFor([&] { return boxes.texts.size() == 2; }, 60000));
-        QVERIFY2(boxes.texts[1].contains(
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 3; }, 60000));
+        QVERIFY2(boxes.texts[2].contains(
                      "übersprungen, die Datei kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"),
-                 qPrintable(boxes.texts[1]));
+                 qPrintable(boxes.texts[2]));
         audio::Refusal gone{audio::RefusalReason::CannotOpen, mp3, "",
-                            std::make_error_code(std::errc::no_such_file_or_directory), ""};
-        QVERIFY2(!boxes.texts[1].contains(QString::fromStdString(audio::describe(gone))), qPrintable(boxes.texts[1]));
+                            std::make_error_code(std::errc::no_such_file_or_directory)};
+        QVERIFY2(!boxes.texts[2].contains(QString::fromStdString(audio::describe(gone))), qPrintable(boxes.texts[2]));
+
+        // A settings file the XML reader stops in: the choices cannot be
+        // kept in it, and the publish cannot read it.
+        wizard.back();
+        std::string settings = fixture.context.settings.settingsFile().string();
+        std::ofstream(settings, std::ios::trunc) << "<settings></wrong>";
+        wizard.next();
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 5; }, 60000));
+        QVERIFY2(boxes.texts[3].contains("Start- und End-Tag passen nicht zusammen"), qPrintable(boxes.texts[3]));
+        publish::PublishResult unreadable;
+        unreadable.reason = publish::NothingPublishedReason::SettingsUnreadable;
+        unreadable.settingsFile = settings;
+        pugi::xml_document document;
+        unreadable.settingsProblem = publish::readXmlDocument(settings, document);
+        QCOMPARE(boxes.texts[4].trimmed(),
+                 QString("Die Einstellungsdatei %1 kann nicht gelesen werden. (Start- und End-Tag passen nicht "
+                         "zusammen bei Byte %2)")
+                     .arg(QString::fromStdString(settings))
+                     .arg(unreadable.settingsProblem.offset));
+        for (const QString& box : boxes.texts.mid(3))
+            QVERIFY2(!box.contains(QString::fromStdString(unreadable.settingsProblem.message())), qPrintable(box));
+
+        // The recorder's error and the end of its recording.
+        fixture.context.makeWaveInput = [] {
+            audio::SyntheticDeviceSettings failing;
+            failing.openResult = 77;
+            return std::make_unique<audio::SyntheticWaveInput>(failing);
+        };
+        ui::CWizard recording(fixture.context);
+        recording.show();
+        QTest::mouseClick(recording.playlistPage()->recordButton(), Qt::LeftButton);
+        QVERIFY(waitFor([&] { return boxes.texts.size() == 6; }));
+        QVERIFY2(QRegularExpression("^Datei: Page1Mp3 ,Zeilennummer:[0-9]+: Fehler 1 beim Abfragen des Fehlertexts "
+                                    "für Fehlercode 77\\s*$")
+                     .match(boxes.texts[5])
+                     .hasMatch(),
+                 qPrintable(boxes.texts[5]));
+        QVERIFY(waitFor([&] { return recording.playlistPage()->recordBox()->title() == "Aufnahme beendet."; }));
         speak("C");
     }
 

@@ -11,6 +11,8 @@
 #include "text_formats/StorableText.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/pages/CChangeTextDlg.h"
+#include "ui/pages/ConversionProblemText.h"
+#include "ui/pages/RecordingText.h"
 #include "ui/pages/RefusalText.h"
 #include "ui/translations/SystemReason.h"
 #include "ui/wait/RunWithWaitDialog.h"
@@ -320,13 +322,17 @@ void CPage1Mp3::fillQualities() {
     device = context.makeWaveInput ? context.makeWaveInput() : nullptr;
     if (device) {
         audio::Recorder::Callbacks callbacks;
-        callbacks.status = [this](const std::string& text) {
-            QMetaObject::invokeMethod(this, [this, text] { recordGroup->setTitle(QString::fromStdString(text)); },
+        callbacks.recording = [this](uint32_t elapsed) {
+            QMetaObject::invokeMethod(this, [this, elapsed] { recordGroup->setTitle(recordingTimeText(elapsed)); },
                                       Qt::QueuedConnection);
         };
-        callbacks.error = [this](const std::string& text) {
+        callbacks.stopped = [this] {
+            QMetaObject::invokeMethod(this, [this] { recordGroup->setTitle(tr("Record stopped.")); },
+                                      Qt::QueuedConnection);
+        };
+        callbacks.error = [this](const audio::RecordingError& error) {
             QMetaObject::invokeMethod(
-                this, [this, text] { QMessageBox::critical(this, publish::ProductName, QString::fromStdString(text)); },
+                this, [this, error] { QMessageBox::critical(this, publish::ProductName, recordingErrorText(error)); },
                 Qt::QueuedConnection);
         };
         recorder = std::make_unique<audio::Recorder>(*device, callbacks);
@@ -419,7 +425,7 @@ std::vector<audio::InputTrack> CPage1Mp3::tracksOf(const audio::TrackIntake& int
                                                    QStringList& refused) {
     std::string path = given.toStdString();
     if (lostItsName(given)) {
-        refused << given + ": " + refusalText({audio::RefusalReason::PathNotUtf8, path, "", {}, ""});
+        refused << given + ": " + refusalText({audio::RefusalReason::PathNotUtf8, path});
         return {};
     }
     // A large folder's tags take a while to read for the order.
@@ -602,7 +608,8 @@ void CPage1Mp3::stopRecording() {
         savePlaylist();
     } else
         QMessageBox::warning(this, publish::ProductName,
-                             tr("The recording cannot be converted to MP3: %1").arg(QString::fromStdString(failure.cause)));
+                             tr("The recording cannot be converted to MP3: %1")
+                                 .arg(conversionProblemText(failure.cause)));
     playRecording->setEnabled(true);
     qualities->setEnabled(true);
 }

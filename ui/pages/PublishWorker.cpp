@@ -3,6 +3,7 @@
 #include "audio/TrackIntake.h"
 #include "publish/PublishJob.h"
 #include "publish/SpectrumAnalyser.h"
+#include "ui/pages/NothingPublishedText.h"
 #include "ui/pages/RefusalText.h"
 #include "ui/pages/StepFailureText.h"
 #include "ui/wait/CWaitDialog.h"
@@ -78,7 +79,7 @@ void PublishWorker::done(const publish::PublishResult& result) {
     // learns of it.
     else if (result.outcome == publish::PublishOutcome::NothingPublished &&
              (outcome.published > 0 || outcome.tracks == 0))
-        outcome.whyNotRun = QString::fromStdString(result.reason);
+        outcome.whyNotRun = nothingPublishedText(result);
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 
 #include "input_files/InputFile.h"
 #include "player_contract/TrackLength.h"
+#include "ui/pages/ConversionProblemText.h"
+#include "ui/pages/ForeignFileText.h"
 #include "ui/translations/SystemReason.h"
 
 #include <QCoreApplication>
@@ -16,6 +18,14 @@ QString tooLong() {
     return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "too long for a track movie (at most %1 min %2 s)"))
         .arg(publish::LongestTrackSeconds / 60)
         .arg(publish::LongestTrackSeconds % 60);
+}
+
+// The SWF library's own message is English; a failure that is no system
+// call's says only that the movie could not be made.
+QString movieFailureText(std::error_code error) {
+    if (error)
+        return systemReason(error);
+    return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the movie cannot be encoded"));
 }
 
 } // namespace
@@ -38,7 +48,7 @@ QString fileOpeningText(std::error_code error) {
 
 QString refusalText(const audio::Refusal& refusal) {
     using audio::RefusalReason;
-    QString file = QString::fromStdString(refusal.file), detail = QString::fromStdString(refusal.detail);
+    QString file = QString::fromStdString(refusal.file);
     switch (refusal.reason) {
     case RefusalReason::Missing: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "is missing"));
     case RefusalReason::WebAddress:
@@ -60,12 +70,13 @@ QString refusalText(const audio::Refusal& refusal) {
     case RefusalReason::CannotOpen:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the file %1")).arg(fileOpeningText(refusal.error));
     case RefusalReason::CannotRead: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "the file cannot be read"));
-    case RefusalReason::NotSound: return detail;
+    case RefusalReason::NotSound: return foreignFileText(refusal.foreign);
     case RefusalReason::TooLong: return tooLong();
     case RefusalReason::NoWorkFolder:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "there is no work folder to convert it into"));
     case RefusalReason::ConversionFailed:
-        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be converted to MP3: %1")).arg(detail);
+        return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "cannot be converted to MP3: %1"))
+            .arg(conversionProblemText(refusal.conversion));
     }
     return {};
 }
@@ -78,7 +89,7 @@ QString trackOutcomeText(const publish::TrackReport& report) {
     case TrackOutcome::TooLong: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "skipped, %1")).arg(tooLong());
     case TrackOutcome::CannotWrite:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "skipped, %1 cannot be written: %2"))
-            .arg(QString::fromStdString(report.movie), QString::fromStdString(report.detail));
+            .arg(QString::fromStdString(report.movie), movieFailureText(report.error));
     case TrackOutcome::NoSound: return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "skipped, no sound to publish"));
     case TrackOutcome::OutOfMemory:
         return translated(QT_TRANSLATE_NOOP("ui::RefusalText", "skipped, not enough memory to build its movie"));

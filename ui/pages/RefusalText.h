@@ -9,8 +9,7 @@
 namespace ui {
 
 // Why a file was not added or not published, in the user's language, as
-// said after the file's name. What the decoder or the converter found stays
-// in their words.
+// said after the file's name.
 QString refusalText(const audio::Refusal& refusal);
 QString trackOutcomeText(const publish::TrackReport& report);
 // Why a file the user named cannot be opened: its kind, or the system's reason.

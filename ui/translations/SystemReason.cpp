@@ -1,5 +1,7 @@
 #include "ui/translations/SystemReason.h"
 
+#include "ui/translations/XmlReason.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -32,6 +34,8 @@ const Reason Reasons[] = {
 } // namespace
 
 QString systemReason(const std::error_code& error) {
+    if (error.category() == publish::xmlCategory())
+        return xmlStatusReason(error);
     if (error.category() == std::generic_category() || error.category() == std::system_category())
         for (const Reason& reason : Reasons)
             if (error.value() == reason.code)
