@@ -38,6 +38,15 @@ const SchemeInfo& schemeOf(const RemoteAddress& address) {
     return info ? *info : Schemes[0];
 }
 
+// No blank, control character or URL delimiter: what a host's name or
+// address may hold.
+bool isHostName(std::string_view host) {
+    for (char c : host)
+        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7f || std::string_view("/?#\\[]@").find(c) != std::string_view::npos)
+            return false;
+    return true;
+}
+
 // "host", "host:port", "[v6]" or "[v6]:port".
 AddressProblem parseHostAndPort(std::string_view text, RemoteAddress& address) {
     std::string_view portText;
@@ -55,7 +64,7 @@ AddressProblem parseHostAndPort(std::string_view text, RemoteAddress& address) {
         address.host = std::string(text.substr(0, colon));
         portText = colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
     }
-    if (address.host.empty())
+    if (address.host.empty() || !isHostName(address.host))
         return AddressProblem::NotAnAddress;
     if (portText.empty())
         return AddressProblem::None;
