@@ -22,6 +22,7 @@ packages=(
   chromium
   brotli apache2
   libcurl4-openssl-dev libssl-dev openssh-server openssh-client vsftpd
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus
 )
 
 missing=()
