@@ -572,6 +572,18 @@ Das kann einige Minuten dauern, bitte haben Sie etwas Geduld.</translation>
         <source>The player cannot be previewed: no web server could be started on 127.0.0.1.</source>
         <translation>Die Vorschau des Players ist nicht möglich: Auf 127.0.0.1 konnte kein Webserver gestartet werden.</translation>
     </message>
+    <message>
+        <source>&amp;Upload to your site…</source>
+        <translation>Auf Ihre Website &amp;hochladen …</translation>
+    </message>
+    <message>
+        <source>Upload to your site</source>
+        <translation>Auf Ihre Website hochladen</translation>
+    </message>
+    <message>
+        <source>Sends the published player to your web site over SFTP, FTP or WebDAV.</source>
+        <translation>Sendet den veröffentlichten Player per SFTP, FTP oder WebDAV auf Ihre Website.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CWaitDialog</name>
@@ -1164,6 +1176,315 @@ Bitte haben Sie etwas Geduld.</translation>
     <message>
         <source>Too many levels of symbolic links</source>
         <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UploadDialog</name>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Passwort &amp;merken</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>Kop&amp;ieren</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Hochladen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Upload to your site</source>
+        <translation>Auf Ihre Website hochladen</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP mit TLS</translation>
+    </message>
+    <message>
+        <source>FTPS</source>
+        <translation>FTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (https)</source>
+        <translation>WebDAV (https)</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>Po&amp;rt:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol:</source>
+        <translation>&amp;Protokoll:</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>Hos&amp;t:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>How the player goes to your site.</source>
+        <translation>Wie der Player auf Ihre Website gelangt.</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>The name or address of your web host.</source>
+        <translation>Der Name oder die Adresse Ihres Webhosts.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>The server&apos;s port; Default takes the protocol&apos;s own.</source>
+        <translation>Der Port des Servers; „Standard“ nimmt den des Protokolls.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>The folder on the server that receives the player.</source>
+        <translation>Der Ordner auf dem Server, der den Player aufnimmt.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>The user name you log in with.</source>
+        <translation>Der Benutzername, mit dem Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>The password you log in with.</source>
+        <translation>Das Passwort, mit dem Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Passwort merken</translation>
+    </message>
+    <message>
+        <source>Keeps the password in the desktop&apos;s keyring.</source>
+        <translation>Bewahrt das Passwort im Schlüsselbund der Arbeitsumgebung auf.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the player&apos;s address on your site.</source>
+        <translation>Kopiert die Adresse des Players auf Ihrer Website.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (%1); it will be asked for next time.</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund aufbewahrt werden (%1); es wird beim nächsten Mal erfragt.</translation>
+    </message>
+    <message>
+        <source>Switching the site over to the new player…</source>
+        <translation>Die Website wird auf den neuen Player umgestellt …</translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation>Standard (%1)</translation>
+    </message>
+    <message>
+        <source>The site could not be remembered in %1.</source>
+        <translation>Die Website konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Comparing the site with the player…</source>
+        <translation>Die Website wird mit dem Player verglichen …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten …</translation>
+    </message>
+    <message>
+        <source>Files to send: %1 (%2)</source>
+        <translation>Zu sendende Dateien: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files sent, %3 of %4</source>
+        <translation>%1 von %2 Dateien gesendet, %3 von %4</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows yet. Its key&apos;s fingerprint is:
+
+%2
+
+Is that your server&apos;s key? Answer Yes only if your host gave you this fingerprint; it is then remembered in %3.</source>
+        <translation>%1 ist ein Server, den dieser Computer noch nicht kennt. Der Fingerabdruck seines Schlüssels ist:
+
+%2
+
+Ist das der Schlüssel Ihres Servers? Antworten Sie nur dann mit Ja, wenn Ihr Host Ihnen diesen Fingerabdruck genannt hat; er wird dann in %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The player on %1 was up to date: nothing needed sending.</source>
+        <translation>Der Player auf %1 war aktuell: Es musste nichts gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The player was uploaded to %1.</source>
+        <translation>Der Player wurde nach %1 hochgeladen.</translation>
+    </message>
+    <message>
+        <source>Your player is on your site:</source>
+        <translation>Ihr Player ist auf Ihrer Website:</translation>
+    </message>
+    <message>
+        <source>There is no published player in %1 to upload.</source>
+        <translation>In %1 ist kein veröffentlichter Player zum Hochladen.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 (%2).</source>
+        <translation>%1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Uploading to %1 is not possible with this version.</source>
+        <translation>Das Hochladen nach %1 ist mit dieser Version nicht möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UploadFailureText</name>
+    <message>
+        <source>%1 is not a known server, and its key %2 was not accepted.</source>
+        <translation>%1 ist kein bekannter Server, und sein Schlüssel %2 wurde nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The key of %1 has changed from %2 to %3. Someone may be listening in. If your host changed its key, remove its line from %4.</source>
+        <translation>Der Schlüssel von %1 hat sich von %2 in %3 geändert. Vielleicht hört jemand mit. Falls Ihr Host seinen Schlüssel geändert hat, entfernen Sie seine Zeile aus %4.</translation>
+    </message>
+    <message>
+        <source>The host of %1 is not found.</source>
+        <translation>Der Host von %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1.</source>
+        <translation>Keine Verbindung zu %1 möglich.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted.</source>
+        <translation>Dem Zertifikat von %1 wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>%1 offers no TLS, so the password would go in the clear. Choose SFTP, FTPS or WebDAV if your host offers one.</source>
+        <translation>%1 bietet kein TLS an, das Passwort ginge also unverschlüsselt über das Netz. Wählen Sie SFTP, FTPS oder WebDAV, wenn Ihr Host eines davon anbietet.</translation>
+    </message>
+    <message>
+        <source>The login was refused: check the user and the password.</source>
+        <translation>Die Anmeldung wurde abgelehnt: Prüfen Sie Benutzer und Passwort.</translation>
+    </message>
+    <message>
+        <source>The server denied permission.</source>
+        <translation>Der Server hat den Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The disk or the quota on the server is full.</source>
+        <translation>Der Datenträger oder das Kontingent auf dem Server ist voll.</translation>
+    </message>
+    <message>
+        <source>A file or folder is missing on the server.</source>
+        <translation>Eine Datei oder ein Ordner fehlt auf dem Server.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Die Verbindung zu %1 ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The upload was stopped.</source>
+        <translation>Das Hochladen wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>A file of the player cannot be read (%1).</source>
+        <translation>Eine Datei des Players kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The server refused.</source>
+        <translation>Der Server hat abgelehnt.</translation>
+    </message>
+    <message>
+        <source>File: %1.</source>
+        <translation>Datei: %1.</translation>
+    </message>
+    <message>
+        <source>The server said: %1</source>
+        <translation>Der Server sagte: %1</translation>
+    </message>
+    <message>
+        <source>The player on %1 is unchanged.</source>
+        <translation>Der Player auf %1 ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The player on %1 was being switched over: it plays, partly new and partly old. Upload again to finish.</source>
+        <translation>Der Player auf %1 wurde gerade umgestellt: Er spielt, teils neu und teils alt. Laden Sie erneut hoch, um die Umstellung abzuschließen.</translation>
+    </message>
+    <message>
+        <source>The new player is on %1.</source>
+        <translation>Der neue Player ist auf %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UploadSite</name>
+    <message>
+        <source>Type the name or the address of your web host.</source>
+        <translation>Geben Sie den Namen oder die Adresse Ihres Webhosts ein.</translation>
+    </message>
+    <message>
+        <source>The user name cannot hold a colon; type the password below.</source>
+        <translation>Der Benutzername darf keinen Doppelpunkt enthalten; geben Sie das Passwort unten ein.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <source>WebDAV without https would send the password in the clear.</source>
+        <translation>WebDAV ohne https würde das Passwort unverschlüsselt senden.</translation>
+    </message>
+    <message>
+        <source>The folder cannot hold &quot;..&quot; or control characters.</source>
+        <translation>Der Ordner darf weder „..“ noch Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>

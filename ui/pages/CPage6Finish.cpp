@@ -8,11 +8,13 @@
 #include "ui/controls/AccessibleText.h"
 #include "ui/controls/CLabel.h"
 #include "ui/pages/EmbedSnippetBox.h"
+#include "ui/upload/UploadDialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -41,7 +43,8 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     : WizardPage(parent), context(shared), label(new CLabel(tr("Conversion Complete!"), this)),
       openFolder(new QPushButton(tr("&Open Folder"), this)), preview(new QPushButton(tr("&Preview"), this)),
       // "&Feed Back" would take Alt+F from the wizard's Finish button.
-      feedback(new QPushButton(tr("F&eed Back"), this)), publishedLine(new QLabel(this)), folderLine(new QLabel(this)),
+      feedback(new QPushButton(tr("F&eed Back"), this)), uploadToSite(new QPushButton(tr("&Upload to your site…"), this)),
+      publishedLine(new QLabel(this)), folderLine(new QLabel(this)),
       addressLine(new QLabel(this)), copy(new QPushButton(tr("&Copy"), this)), browserNote(new QLabel(this)),
       embed(new EmbedSnippetBox(this)) {
     openUrl = [this](const QUrl& url) { return openInBrowser(url); };
@@ -51,7 +54,7 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     label->setObjectName("heading");
     label->setFont(headingFont());
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {openFolder, preview, feedback})
+    for (QPushButton* button : {openFolder, preview, uploadToSite, feedback})
         buttons->addWidget(button);
     buttons->addStretch();
     auto* note = new QLabel(tr("Are you satisfied with the output quality? if not, please click \"Feedbak\" to send us "
@@ -78,9 +81,12 @@ CPage6Finish::CPage6Finish(const WizardContext& shared, QWidget* parent)
     setAccessibleText(preview, tr("Preview"), tr("Serves the player on this computer and opens it in the browser."));
     setAccessibleText(feedback, tr("Feed Back"), tr("Writes a mail to us with the player attached."));
     setAccessibleText(copy, tr("Copy"), tr("Copies the preview's address."));
+    setAccessibleText(uploadToSite, tr("Upload to your site"),
+                      tr("Sends the published player to your web site over SFTP, FTP or WebDAV."));
     connect(openFolder, &QPushButton::clicked, this, &CPage6Finish::openPublishFolder);
     connect(preview, &QPushButton::clicked, this, &CPage6Finish::previewPlayer);
     connect(feedback, &QPushButton::clicked, this, &CPage6Finish::sendFeedback);
+    connect(uploadToSite, &QPushButton::clicked, this, &CPage6Finish::uploadPlayer);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(previewAddress); });
 }
@@ -199,6 +205,15 @@ void CPage6Finish::sendFeedback() {
     QString attachment =
         QString::fromStdString((publish::outputFolderIn(settings->folder) / contract::PlayerMovieFileName).string());
     startProgram(mailer, {"--subject", "Tunemill's Feedback", "--attach", attachment, FeedbackAddress});
+}
+
+void CPage6Finish::uploadPlayer() {
+    std::optional<publish::PublishSettings> settings = publish::loadPublishSettings(context.settings.settingsFile());
+    if (!settings)
+        return;
+    UploadDialog dialog(context.settings.path(), publish::outputFolderIn(settings->folder),
+                        embed->addressEdit()->text(), this);
+    dialog.exec();
 }
 
 } // namespace ui

@@ -35,6 +35,7 @@ public:
     QPushButton* openFolderButton() const { return openFolder; }
     QPushButton* previewButton() const { return preview; }
     QPushButton* feedbackButton() const { return feedback; }
+    QPushButton* uploadButton() const { return uploadToSite; }
 
     QLabel* publishedCount() const { return publishedLine; }
     QLabel* outputFolder() const { return folderLine; }
@@ -55,6 +56,8 @@ public slots:
     void openPublishFolder();
     void previewPlayer();
     void sendFeedback();
+    // The dialog that sends the published player to the user's own site.
+    void uploadPlayer();
 
 private:
     // What Preview serves: the output folder, as it was published.
@@ -76,6 +79,7 @@ private:
     QPushButton* openFolder;
     QPushButton* preview;
     QPushButton* feedback;
+    QPushButton* uploadToSite;
     QLabel* publishedLine;
     QLabel* folderLine;
     QLabel* addressLine;
