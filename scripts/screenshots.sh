@@ -6,15 +6,18 @@
 # lyrics mark with its tooltip (1-playlist-lyrics); then publishes
 # into a folder that cannot be written, for the failure box and the
 # progress page that says nothing was published, and stops a publish with
-# Escape, for the folder page that says so. All of it in English, then in
-# German into the folder's de/.
+# Escape, for the folder page that says so; from the finish page it uploads
+# to an sshd of its own on loopback, for the upload dialog as it opens, the
+# question about the server's key, its progress and its end. All of it in
+# English, then in German into the folder's de/.
 # usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 set -euo pipefail
 build=$(realpath "${1:-build}")
 shots=$(realpath -m "${2:-$build/screenshots}")
 mkdir -p "$shots"
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+sshd=
+trap '[ -z "$sshd" ] || kill -- -"$sshd" 2>/dev/null; rm -rf "$home"' EXIT
 
 # A user of our own: documents, Tunemill's folder and a playlist in it.
 mkdir -p "$home/Documents" "$home/.local/share/Tunemill" "$home/Music"
@@ -44,6 +47,31 @@ done
 # Each language starts from this playlist and no choices.
 cp "$home/.local/share/Tunemill/Songbox.sbx" "$home/first-playlist.sbx"
 
+# The site to upload to: OpenSSH's server on a free loopback port, in a
+# process group of its own, with a throwaway host key and the upload tests'
+# throwaway account, which logs in by password.
+export upload_account=tunemill-upload upload_password=tunemill-upload-throwaway
+id -u "$upload_account" >/dev/null 2>&1 || useradd -M -d / -s /bin/sh "$upload_account"
+echo "$upload_account:$upload_password" | chpasswd
+chmod 755 "$home"
+mkdir -p /run/sshd "$home/sshd" "$home/www/music"
+chmod 777 "$home/www/music"
+ssh-keygen -q -t ed25519 -N '' -C '' -f "$home/sshd/host_key"
+upload_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+export upload_port upload_folder=$home/www/music
+cat >"$home/sshd/config" <<EOF
+ListenAddress 127.0.0.1:$upload_port
+HostKey $home/sshd/host_key
+PidFile none
+StrictModes no
+PasswordAuthentication yes
+KbdInteractiveAuthentication no
+UsePAM no
+Subsystem sftp internal-sftp
+EOF
+setsid /usr/sbin/sshd -D -e -f "$home/sshd/config" 2>"$home/sshd/log" &
+sshd=$!
+
 export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_DOCUMENTS_DIR=$home/Documents
 export QTWEBENGINE_DISABLE_SANDBOX=1
 # No browser on this screen: Preview shows its address and says so.
@@ -51,8 +79,10 @@ export BROWSER=false
 walk() {
 xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   set -e
-  shots=$1; build=$2; home=$3; next=$4; preview=$5; finish=$6
+  shots=$1; build=$2; home=$3; next=$4; preview=$5; finish=$6; upload=$7; yes=$8; dialogName=$9
   mkdir -p "$shots"
+  # Each language meets the server as unknown, and asks about its key.
+  rm -f "$home/.ssh/known_hosts"
   cp "$home/first-playlist.sbx" "$home/.local/share/Tunemill/Songbox.sbx"
   window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
   # The whole screen, less the empty black around the windows.
@@ -78,6 +108,22 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
     xdotool key Return
   }
 
+  # Each field of the upload dialog replaced by what it should hold.
+  field() { xdotool key Tab ctrl+a; xdotool type --delay 5 "$1"; }
+  # The dialog as it opens (empty in English, the site remembered from it in
+  # German), the question about the key, answered Yes, the progress, the end.
+  uploadPictures() {
+    wizardKey alt+a
+    xdotool key ctrl+a; xdotool type --delay 5 "https://example.org/music"
+    wizardKey $upload; snap 9-upload 2
+    press "$(window "$dialogName")" ctrl+a
+    field 127.0.0.1; field "$upload_port"; field "$upload_folder"; field "$upload_account"; field "$upload_password"
+    press "$(window "$dialogName")" $upload; snap 10-upload-host-key 2
+    press "$(window Tunemill)" $yes; snap 11-upload-progress 1.2
+    snap 12-upload-done 8
+    press "$(window "$dialogName")" Escape
+  }
+
   : >"$shots/stderr.txt"
   start
   snap 1-playlist 1
@@ -97,6 +143,7 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   # Twelve two-minute tunes publish in a few seconds; the page moves on.
   sleep 15
   wizardKey $preview; snap 5-finish 3
+  uploadPictures
   wizardKey $finish
   wait $wizard || true
 
@@ -129,13 +176,14 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   wizardKey Escape; snap 8-cancelled 3
   wizardKey Escape
   wait $wizard || true
-' _ "$1" "$build" "$home" "$2" "$3" "$4"
+' _ "$1" "$build" "$home" "$2" "$3" "$4" "$5" "$6" "$7"
 }
 # The language comes from LANG alone.
 export LC_ALL= LC_MESSAGES= LANGUAGE=
-# Next, Preview and Finish by their mnemonics in each language.
-LANG=C.UTF-8 walk "$shots" alt+n alt+p alt+f
-LANG=de_DE.UTF-8 walk "$shots/de" alt+w alt+v alt+s
+# Next, Preview, Finish, Upload and Yes by their mnemonics in each language,
+# and the upload dialog's caption.
+LANG=C.UTF-8 walk "$shots" alt+n alt+p alt+f alt+u alt+y "Upload to your site"
+LANG=de_DE.UTF-8 walk "$shots/de" alt+w alt+v alt+s alt+h alt+j "Auf Ihre Website hochladen"
 echo "Screenshots in $shots (German in $shots/de)"
 for said in "$shots/stderr.txt" "$shots/de/stderr.txt"; do
   if [ -s "$said" ]; then

@@ -785,8 +785,8 @@ Bitte haben Sie etwas Geduld.</translation>
         <translation>Kopiert das Snippet in die Zwischenablage.</translation>
     </message>
     <message>
-        <source>Address of the output folder on your site:</source>
-        <translation>Adresse des Ausgabeordners auf Ihrer Website:</translation>
+        <source>&amp;Address of the output folder on your site:</source>
+        <translation>&amp;Adresse des Ausgabeordners auf Ihrer Website:</translation>
     </message>
     <message>
         <source>The address must begin with http:// or https://, or be a path on your site, without spaces.</source>

@@ -5,12 +5,19 @@
 #include "PrivateKeyring.h"
 #include "WizardFixture.h"
 
+#include "tests/support/TestSupport.h"
+#include "tests/upload/ServerProcess.h"
+#include "tests/upload/SlowRelay.h"
+#include "tests/upload/SshServer.h"
 #include "ui/upload/UploadDialog.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -37,6 +44,27 @@ QStringList filesHolding(const std::string& folder, const std::string& text) {
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file() && contentsOf(entry.path().string()).find(text) != std::string::npos)
             found << QString::fromStdString(entry.path().string());
+    return found;
+}
+
+// A published player small enough to send at once, in the home of the
+// test's own, whose ~/.ssh the dialog then uses.
+void publishPlayer(const WizardFixture& fixture) {
+    qputenv("HOME", fixture.home.path().toUtf8());
+    fs::create_directories(fixture.path("site/output"));
+    std::ofstream(fixture.path("site/output/Player.swf")) << "player movie";
+    std::ofstream(fixture.path("site/output/music_list.xml")) << "<songs/>";
+    std::ofstream(fixture.path("site/output/Player.htm")) << "page";
+}
+
+// The files below the remote folder that a visitor could load: all but an
+// upload's temporary ones.
+QStringList liveFiles(const std::string& folder) {
+    QStringList found;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".tunemill-"))
+            found << QString::fromStdString(fs::relative(entry.path(), folder).string());
+    found.sort();
     return found;
 }
 
@@ -126,6 +154,98 @@ private slots:
         QCOMPARE(third->hostEdit()->text(), QString("sftp.example.org"));
         QCOMPARE(third->passwordEdit()->text(), QString());
         QVERIFY(!third->rememberBox()->isChecked());
+    }
+
+    // A server the computer does not know: the question shows the key's
+    // fingerprint with No as its default, No leaves the site as it was, Yes
+    // uploads and remembers the key as ssh does; a key that changed since
+    // is refused, with both fingerprints and no question.
+    void anUnknownServersKeyIsAskedAboutAndAChangedOneRefused() {
+        WizardFixture fixture;
+        publishPlayer(fixture);
+        SshServer server;
+        QVERIFY2(server.start(), server.problem().c_str());
+        auto fingerprintOf = [&] {
+            return QString::fromStdString(
+                testing_support::outputOf("ssh-keygen -lf '" + server.hostPublicKey() + "' | cut -d' ' -f2")).trimmed();
+        };
+        QString first = fingerprintOf();
+        QVERIFY(first.startsWith("SHA256:"));
+        Dialog dialog(fixture, "https://example.org/music");
+        dialog.fill(0, "127.0.0.1", server.port(), QString::fromStdString(server.remoteRoot()), server_process::Account,
+                    server_process::AccountPassword);
+        QString site = QString("sftp://127.0.0.1:%1%2").arg(server.port()).arg(QString::fromStdString(server.remoteRoot()));
+        QString asked;
+        auto answer = [&asked](QMessageBox::StandardButton button) {
+            answerNextModal([&asked, button](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                asked = box->defaultButton() == box->button(QMessageBox::No) ? box->text() : "Yes is the default";
+                box->button(button)->click();
+            });
+        };
+        answer(QMessageBox::No);
+        QVERIFY(dialog.upload());
+        QVERIFY2(asked.contains(first) && asked.contains("127.0.0.1"), qPrintable(asked));
+        QString said = dialog->resultLine()->text();
+        QVERIFY2(said.contains("is not a known server") && said.contains(first), qPrintable(said));
+        QVERIFY2(said.contains("The player on " + site + " is unchanged."), qPrintable(said));
+        QCOMPARE(liveFiles(server.remoteRoot()), QStringList());
+        std::string knownHosts = fixture.path(".ssh/known_hosts");
+        QVERIFY(!fs::exists(knownHosts));
+
+        answer(QMessageBox::Yes);
+        QVERIFY(dialog.upload());
+        said = dialog->resultLine()->text();
+        QVERIFY2(said.contains("The player was uploaded to " + site + ".") &&
+                     said.contains("Your player is on your site:") &&
+                     said.contains("<a href=\"https://example.org/music/Player.htm\">"),
+                 qPrintable(said));
+        QCOMPARE(liveFiles(server.remoteRoot()), (QStringList{"Player.htm", "Player.swf", "music_list.xml"}));
+        QCOMPARE(contentsOf(server.remoteRoot() + "/Player.swf"), std::string("player movie"));
+        QVERIFY2(testing_support::run("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.port()) + "' -f '" +
+                                      knownHosts + "' >/dev/null"),
+                 "ssh itself finds the accepted key");
+        dialog->copyButton()->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("https://example.org/music/Player.htm"));
+
+        QVERIFY2(server.restartWithNewHostKey(), server.problem().c_str());
+        asked.clear();
+        answer(QMessageBox::No);
+        std::ofstream(fixture.path("site/output/music_list.xml")) << "<songs>changed</songs>";
+        QVERIFY(dialog.upload());
+        said = dialog->resultLine()->text();
+        QVERIFY2(asked.isEmpty(), qPrintable(asked));
+        QVERIFY2(said.contains("has changed from " + first + " to " + fingerprintOf()), qPrintable(said));
+        QCOMPARE(contentsOf(server.remoteRoot() + "/music_list.xml"), std::string("<songs/>"));
+    }
+
+    // Cancel during a slow upload stops it at once; the dialog says so, and
+    // that the player on the site is the one it was.
+    void cancelStopsTheUploadAndTheSiteIsUnchanged() {
+        WizardFixture fixture;
+        publishPlayer(fixture);
+        QVERIFY(testing_support::run("head -c 8000000 /dev/urandom > '" + fixture.path("site/output/1.swf") + "'"));
+        SshServer server;
+        QVERIFY2(server.start(), server.problem().c_str());
+        SlowRelay relay(server.port(), 400'000);
+        QVERIFY(relay.port() != 0);
+        fs::create_directories(fixture.path(".ssh"));
+        std::ofstream(fixture.path(".ssh/known_hosts"))
+            << "[127.0.0.1]:" << relay.port() << " " << contentsOf(server.hostPublicKey());
+        Dialog dialog(fixture);
+        dialog.fill(0, "127.0.0.1", relay.port(), QString::fromStdString(server.remoteRoot()), server_process::Account,
+                    server_process::AccountPassword);
+        dialog->uploadButton()->click();
+        QVERIFY(waitFor([&] { return dialog->progressBar()->value() > 0; }, 60000));
+        QVERIFY2(dialog->progressLine()->text().contains(" of 4 files sent, "), qPrintable(dialog->progressLine()->text()));
+        dialog->cancelButton()->click();
+        QVERIFY(waitFor([&] { return !dialog->uploading(); }, 20000));
+        QString said = dialog->resultLine()->text();
+        QString site = QString("sftp://127.0.0.1:%1%2").arg(relay.port()).arg(QString::fromStdString(server.remoteRoot()));
+        QVERIFY2(said.contains("The upload was stopped.") && said.contains("The player on " + site + " is unchanged."),
+                 qPrintable(said));
+        QCOMPARE(dialog->cancelButton()->text(), QString("Close"));
+        QCOMPARE(liveFiles(server.remoteRoot()), QStringList());
     }
 };
 

@@ -44,7 +44,7 @@ EmbedSnippetBox::EmbedSnippetBox(QWidget* parent)
     setAccessibleText(copy, tr("Copy"), tr("Copies the snippet to the clipboard."));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Address of the output folder on your site:"), address);
+    form->addRow(tr("&Address of the output folder on your site:"), address);
     auto* row = new QHBoxLayout;
     row->addWidget(snippet, 1);
     row->addWidget(copy, 0, Qt::AlignTop);

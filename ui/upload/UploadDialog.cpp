@@ -32,6 +32,7 @@ namespace ui {
 namespace {
 
 constexpr int BarSteps = 1000;
+constexpr int MinimumWidthInCharacters = 90;
 
 const upload::Protocol Protocols[] = {upload::Protocol::Sftp, upload::Protocol::Ftp, upload::Protocol::Ftps,
                                       upload::Protocol::WebDav};
@@ -63,6 +64,8 @@ UploadDialog::UploadDialog(const std::filesystem::path& ownFolder, const std::fi
       copy(new QPushButton(tr("Cop&y"), this)), send(new QPushButton(tr("&Upload"), this)),
       cancel(new QPushButton(tr("Cancel"), this)), keyring(new KeyringPassword(this)), worker(new UploadWorker(this)) {
     setWindowTitle(tr("Upload to your site"));
+    // Wide enough for an address on one line beside Copy.
+    setMinimumWidth(fontMetrics().averageCharWidth() * MinimumWidthInCharacters);
     playerAddress = playerPageAddress(webAddress, output);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(send, QDialogButtonBox::ActionRole);
@@ -99,9 +102,12 @@ QLayout* UploadDialog::buildFields() {
     portLabel->setBuddy(port);
     hostRow->addWidget(portLabel);
     hostRow->addWidget(port);
+    // A label of its own: a row that holds a layout gives its label no buddy.
+    auto* hostLabel = new QLabel(tr("&Host:"), this);
+    hostLabel->setBuddy(host);
     auto* form = new QFormLayout;
     form->addRow(tr("&Protocol:"), protocol);
-    form->addRow(tr("&Host:"), hostRow);
+    form->addRow(hostLabel, hostRow);
     form->addRow(tr("&Folder:"), folder);
     form->addRow(tr("U&ser:"), user);
     form->addRow(tr("Pass&word:"), password);
