@@ -276,12 +276,12 @@ void UploadDialog::showProgress(std::uint64_t bytes, std::size_t files) {
 
 void UploadDialog::finished(const UploadResult& outcome) {
     setRunning(false);
+    bar->hide();
     const upload::UploadFailure& failure = outcome.outcome.failure;
     if (outcome.start == UploadResult::Start::Ran && acceptedHostKey(failure)) {
         run(failure.fingerprint);
         return;
     }
-    bar->hide();
     if (outcome.start == UploadResult::Start::Ran && !failure)
         showSuccess(outcome.outcome.plan);
     else
