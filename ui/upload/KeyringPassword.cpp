@@ -9,7 +9,8 @@ const char* const KeyringPassword::Service = "Tunemill";
 KeyringPassword::KeyringPassword(QObject* parent) : QObject(parent) {}
 
 // QtKeychain would otherwise keep the password in a plain file when it
-// finds no keyring.
+// finds no keyring. The jobs have no parent: a password stored as the
+// dialog closes is still stored, and only the answer is lost.
 void KeyringPassword::begin(QKeychain::Job* job, const QString& key) {
     job->setInsecureFallback(false);
     job->setAutoDelete(true);
@@ -24,7 +25,7 @@ void KeyringPassword::end() {
 }
 
 void KeyringPassword::read(const QString& key) {
-    auto* job = new QKeychain::ReadPasswordJob(Service, this);
+    auto* job = new QKeychain::ReadPasswordJob(Service);
     connect(job, &QKeychain::Job::finished, this, [this, job, key] {
         if (job->error() == QKeychain::NoError && !job->textData().isEmpty())
             emit found(key, job->textData());
@@ -34,7 +35,7 @@ void KeyringPassword::read(const QString& key) {
 }
 
 void KeyringPassword::store(const QString& key, const QString& password) {
-    auto* job = new QKeychain::WritePasswordJob(Service, this);
+    auto* job = new QKeychain::WritePasswordJob(Service);
     job->setTextData(password);
     connect(job, &QKeychain::Job::finished, this, [this, job] {
         if (job->error() != QKeychain::NoError)
@@ -46,7 +47,7 @@ void KeyringPassword::store(const QString& key, const QString& password) {
 
 // A keyring that holds nothing for the key, or none at all, keeps nothing.
 void KeyringPassword::forget(const QString& key) {
-    auto* job = new QKeychain::DeletePasswordJob(Service, this);
+    auto* job = new QKeychain::DeletePasswordJob(Service);
     connect(job, &QKeychain::Job::finished, this, [this] { end(); });
     begin(job, key);
 }
