@@ -2,7 +2,7 @@
 
 #include "upload/CurlFailure.h"
 #include "upload/CurlTransferLimits.h"
-#include "upload/SftpListing.h"
+#include "upload/LongListing.h"
 
 #include <cstdlib>
 
@@ -128,7 +128,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
         return {};
     if (failure)
         return failure;
-    for (RemoteEntry& entry : parseSftpListing(text, path.empty() ? path : path + "/")) {
+    for (RemoteEntry& entry : parseLongListing(text, path.empty() ? path : path + "/")) {
         entries.push_back(entry);
         if (entry.folder)
             if (UploadFailure inner = listFolder(entry.path, entries))

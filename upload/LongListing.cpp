@@ -1,4 +1,4 @@
-#include "upload/SftpListing.h"
+#include "upload/LongListing.h"
 
 #include <charconv>
 #include <optional>
@@ -46,7 +46,7 @@ std::optional<RemoteEntry> parseLine(std::string_view line, std::string_view pre
 
 } // namespace
 
-std::vector<RemoteEntry> parseSftpListing(std::string_view text, std::string_view prefix) {
+std::vector<RemoteEntry> parseLongListing(std::string_view text, std::string_view prefix) {
     std::vector<RemoteEntry> entries;
     while (!text.empty()) {
         std::size_t end = text.find('\n');
