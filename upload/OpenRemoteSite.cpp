@@ -1,11 +1,10 @@
+#include "upload/FtpSite.h"
 #include "upload/RemoteSite.h"
 #include "upload/SftpSite.h"
 #include "upload/WebDavSite.h"
 
 namespace upload {
 
-// The protocols not served yet give no site, which the callers report as
-// an address they cannot upload to.
 std::unique_ptr<RemoteSite> openRemoteSite(const RemoteAddress& address, const SiteCredentials& credentials,
                                            const SiteTrust& trust, const std::atomic<bool>& stop) {
     switch (address.protocol) {
@@ -13,9 +12,11 @@ std::unique_ptr<RemoteSite> openRemoteSite(const RemoteAddress& address, const S
         return std::make_unique<SftpSite>(address, credentials, trust, stop);
     case Protocol::WebDav:
         return std::make_unique<WebDavSite>(address, credentials, trust, stop);
-    default:
-        return nullptr;
+    case Protocol::Ftp:
+    case Protocol::Ftps:
+        break;
     }
+    return std::make_unique<FtpSite>(address, credentials, trust, stop);
 }
 
 } // namespace upload

@@ -2,7 +2,9 @@
 
 #include "tests/upload/ServerProcess.h"
 
+#include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using testing_support::run;
 
@@ -25,6 +27,11 @@ bool VsftpdServer::fail(const std::string& why) {
 
 bool VsftpdServer::prepare(bool implicitTls) {
     std::string remote = remoteRoot(), empty = scratch.path("empty");
+    // The account's logins must reach the remote folder inside; vsftpd
+    // leaves a login that cannot in "/" without a word.
+    std::string root = std::filesystem::path(scratch.path("")).parent_path().string();
+    if (chmod(root.c_str(), 0755) != 0)
+        return fail("cannot open " + root + " to the account");
     if (!server_process::ensureAccount())
         return fail("cannot make the account");
     if (!run("mkdir -m 0755 '" + remote + "' '" + empty + "' && chown " + server_process::Account + " '" + remote + "'"))

@@ -1,0 +1,245 @@
+#include "upload/FtpSite.h"
+
+#include "upload/CertificateTrust.h"
+#include "upload/CurlFailure.h"
+#include "upload/CurlTransferLimits.h"
+#include "upload/LongListing.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace upload {
+
+namespace {
+
+std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+std::size_t supply(char* buffer, std::size_t size, std::size_t count, void* source) {
+    std::string_view& rest = *static_cast<std::string_view*>(source);
+    std::size_t taken = std::min(rest.size(), size * count);
+    rest.copy(buffer, taken);
+    rest.remove_prefix(taken);
+    return taken;
+}
+
+// Keeps the last line of the server's replies that ends one ("550 ...").
+std::size_t keepReply(char* data, std::size_t size, std::size_t count, void* lastReply) {
+    std::string_view line(data, size * count);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.remove_suffix(1);
+    if (line.size() >= 4 && line[3] == ' ' &&
+        std::all_of(line.begin(), line.begin() + 3, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        *static_cast<std::string*>(lastReply) = std::string(line);
+    return size * count;
+}
+
+// A command line ends at CR or LF: a name holding one would smuggle in
+// another command.
+bool isOneLine(const std::string& command) { return command.find_first_of("\r\n") == std::string::npos; }
+
+// What the server's reply says, where libcurl's code says less.
+UploadProblem replyProblem(long reply, CURLcode code, UploadProblem problem) {
+    switch (reply) {
+    case 530:
+        return UploadProblem::LoginRefused;
+    case 452:
+    case 552:
+        return UploadProblem::RemoteFull;
+    case 550:
+    case 553:
+        return code == CURLE_REMOTE_FILE_NOT_FOUND ? UploadProblem::NotFound : UploadProblem::PermissionDenied;
+    default:
+        return problem;
+    }
+}
+
+// A refusal by the server, as opposed to a failure to reach it or to trust
+// it: only a refusal is read from the reply.
+bool isRefusal(UploadProblem problem) {
+    return problem == UploadProblem::RemoteRefused || problem == UploadProblem::PermissionDenied ||
+           problem == UploadProblem::NotFound || problem == UploadProblem::ConnectionLost ||
+           problem == UploadProblem::LoginRefused;
+}
+
+} // namespace
+
+FtpSite::FtpSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
+                 const std::atomic<bool>& stop)
+    : address(address), credentials(credentials), plainFtp(trust.plainFtp), stop(stop),
+      unusableTrust(trustedCertificates(trust, certificates)), control(newCurlEasy()),
+      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.url(sent.remote)); },
+             [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
+                 return explain(handle, code, text, path);
+             },
+             stop) {}
+
+void FtpSite::prepare(CURL* handle, const std::string& url) {
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, address.protocol == Protocol::Ftps ? "ftps" : "ftp");
+    limitTransfer(handle, stop);
+    // ftps:// is TLS from the first byte; ftp:// asks for it with AUTH TLS.
+    bool tlsOptional = plainFtp && address.protocol == Protocol::Ftp;
+    curl_easy_setopt(handle, CURLOPT_USE_SSL, static_cast<long>(tlsOptional ? CURLUSESSL_TRY : CURLUSESSL_ALL));
+    trustCertificates(handle, certificates);
+    // Every command names its file from the login folder, and a connection
+    // stays there: the commands sent by name need no folder of their own.
+    curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    if (!address.user.empty())
+        curl_easy_setopt(handle, CURLOPT_USERNAME, address.user.c_str());
+    if (credentials.password) {
+        curl_easy_setopt(handle, CURLOPT_PASSWORD, credentials.password->c_str());
+    } else if (credentials.netrc) {
+        curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
+        curl_easy_setopt(handle, CURLOPT_NETRC_FILE, credentials.netrc->c_str());
+    }
+    std::string& lastReply = lastReplies[handle];
+    lastReply.clear();
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &keepReply);
+    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &lastReply);
+}
+
+UploadFailure FtpSite::explain(CURL* handle, CURLcode code, const char* text, const std::string& path) {
+    UploadFailure failure = curlFailure(handle, code, text, path);
+    if (stop) {
+        failure.problem = UploadProblem::Stopped;
+        return failure;
+    }
+    long reply = 0;
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &reply);
+    const std::string& said = lastReplies[handle];
+    if (reply >= 400 && isRefusal(failure.problem)) {
+        failure.problem = replyProblem(reply, code, failure.problem);
+        if (said.starts_with(std::to_string(reply)))
+            failure.remoteText = said;
+    }
+    return failure;
+}
+
+UploadFailure FtpSite::perform(const std::string& url, const std::string& path,
+                               const std::function<void(CURL*)>& setUp) {
+    if (unusableTrust)
+        return unusableTrust;
+    UploadFailure first;
+    for (int round = 1;; ++round) {
+        curl_easy_reset(control.get());
+        prepare(control.get(), url);
+        errorText[0] = '\0';
+        curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, errorText);
+        setUp(control.get());
+        CURLcode code = curl_easy_perform(control.get());
+        if (code == CURLE_OK)
+            return {};
+        UploadFailure failure = explain(control.get(), code, errorText, path);
+        if (round == 2)
+            return failureAfterRetry(first, failure);
+        if (!mayPassOnRetry(code, failure) || !pauseBeforeRetry(stop))
+            return failure;
+        first = failure;
+    }
+}
+
+UploadFailure FtpSite::list(std::vector<RemoteEntry>& entries) {
+    entries.clear();
+    UploadFailure failure = listFolder("", entries);
+    // vsftpd refuses to enter a missing folder as it refuses a forbidden
+    // one; a forbidden one is refused again when the upload makes it.
+    if (failure.problem == UploadProblem::PermissionDenied || failure.problem == UploadProblem::NotFound) {
+        entries.clear();
+        return {};
+    }
+    return failure;
+}
+
+UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
+    std::string text;
+    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+        text.clear();
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+    });
+    if (failure)
+        return failure;
+    for (RemoteEntry& entry : parseLongListing(text, path.empty() ? path : path + "/")) {
+        entries.push_back(entry);
+        if (entry.folder)
+            if (UploadFailure inner = listFolder(entry.path, entries))
+                return inner;
+    }
+    return {};
+}
+
+UploadFailure FtpSite::read(const std::string& path, std::string& bytes) {
+    return perform(address.url(path), path, [&bytes](CURL* handle) {
+        bytes.clear();
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
+    });
+}
+
+UploadFailure FtpSite::write(const std::string& path, std::string_view bytes) {
+    std::string_view rest;
+    return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
+        rest = bytes;
+        curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &supply);
+        curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
+        curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    });
+}
+
+UploadFailure FtpSite::send(const std::vector<Transfer>& transfers, const SendProgress& progress) {
+    if (unusableTrust)
+        return unusableTrust;
+    if (transfers.empty())
+        return {};
+    return sender.run(transfers, progress);
+}
+
+UploadFailure FtpSite::makeFolder(const std::string& path) {
+    std::string target = fromLoginFolder(path);
+    if (target.empty())
+        return runCommands({}, path);
+    // Each level may exist already; entering the folder proves it is there.
+    std::vector<std::string> commands;
+    for (std::size_t slash = target.find('/'); slash != std::string::npos; slash = target.find('/', slash + 1))
+        commands.push_back("*MKD " + target.substr(0, slash));
+    commands.push_back("*MKD " + target);
+    commands.push_back("CWD " + target);
+    return runCommands(commands, path, true);
+}
+
+UploadFailure FtpSite::rename(const std::string& from, const std::string& to) {
+    return runCommands({"RNFR " + fromLoginFolder(from), "RNTO " + fromLoginFolder(to)}, from);
+}
+
+UploadFailure FtpSite::remove(const std::string& path) { return runCommands({"DELE " + fromLoginFolder(path)}, path); }
+
+UploadFailure FtpSite::runCommands(const std::vector<std::string>& commands, const std::string& path,
+                                   bool leavesFolder) {
+    if (!std::all_of(commands.begin(), commands.end(), isOneLine)) {
+        UploadFailure failure;
+        failure.problem = UploadProblem::RemoteRefused;
+        failure.path = path;
+        return failure;
+    }
+    RemoteAddress loginFolder = address;
+    loginFolder.folder = "/";
+    CurlList list = curlList(commands);
+    return perform(loginFolder.url(), path, [&list, leavesFolder](CURL* handle) {
+        curl_easy_setopt(handle, CURLOPT_QUOTE, list.get());
+        curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(handle, CURLOPT_FORBID_REUSE, leavesFolder ? 1L : 0L);
+    });
+}
+
+std::string FtpSite::fromLoginFolder(const std::string& path) const {
+    std::string folder = address.folder.substr(1);
+    if (folder.empty())
+        return path;
+    return path.empty() ? folder : folder + "/" + path;
+}
+
+} // namespace upload
