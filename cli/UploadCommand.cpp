@@ -100,6 +100,8 @@ int uploadOutput(const PublishArguments& arguments, const StopSignals& signals) 
     upload::RemoteAddress address;
     if (upload::parseRemoteAddress(arguments.upload, address) != upload::AddressProblem::None)
         return BadArguments;
+    if (arguments.plainFtp && address.protocol == upload::Protocol::Ftp)
+        say("--plain-ftp: if the server offers no TLS, the password and the files go in the clear");
     fs::path output = publish::outputFolderIn(arguments.folder);
     upload::LocalFolder local;
     if (!describeOutput(output, local))
