@@ -1,5 +1,6 @@
 #include "upload/DavRequest.h"
 
+#include "upload/CertificateTrust.h"
 #include "upload/CurlFailure.h"
 #include "upload/CurlTransferLimits.h"
 
@@ -7,25 +8,8 @@
 
 namespace upload {
 
-namespace {
-
-// The address with the user in it: libcurl looks the password up in the
-// netrc by host and user, and a user given as an option would keep it from
-// looking at all.
-std::string urlWithUser(const RemoteAddress& address, const std::string& path, CURL* handle) {
-    std::string url = address.url(path);
-    if (address.user.empty())
-        return url;
-    char* user = curl_easy_escape(handle, address.user.data(), static_cast<int>(address.user.size()));
-    url.insert(url.find("://") + 3, std::string(user) + "@");
-    curl_free(user);
-    return url;
-}
-
-} // namespace
-
 void prepareDavHandle(CURL* handle, const DavSession& session, const char* method, const std::string& path) {
-    curl_easy_setopt(handle, CURLOPT_URL, urlWithUser(session.address, path, handle).c_str());
+    curl_easy_setopt(handle, CURLOPT_URL, session.address.urlWithUser(path).c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, session.address.scheme.c_str());
     curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, method);
     curl_easy_setopt(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
@@ -35,11 +19,7 @@ void prepareDavHandle(CURL* handle, const DavSession& session, const char* metho
         curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
         curl_easy_setopt(handle, CURLOPT_NETRC_FILE, session.credentials.netrc->c_str());
     }
-    if (!session.certificates.empty()) {
-        curl_blob certificates{const_cast<char*>(session.certificates.data()), session.certificates.size(),
-                               CURL_BLOB_COPY};
-        curl_easy_setopt(handle, CURLOPT_CAINFO_BLOB, &certificates);
-    }
+    trustCertificates(handle, session.certificates);
     limitTransfer(handle, *session.stop);
 }
 

@@ -12,19 +12,6 @@ namespace upload {
 
 namespace {
 
-std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-std::size_t supply(char* buffer, std::size_t size, std::size_t count, void* source) {
-    std::string_view& rest = *static_cast<std::string_view*>(source);
-    std::size_t taken = std::min(rest.size(), size * count);
-    rest.copy(buffer, taken);
-    rest.remove_prefix(taken);
-    return taken;
-}
-
 // Keeps the last line of the server's replies that ends one ("550 ...").
 std::size_t keepReply(char* data, std::size_t size, std::size_t count, void* lastReply) {
     std::string_view line(data, size * count);
@@ -70,7 +57,7 @@ FtpSite::FtpSite(const RemoteAddress& address, const SiteCredentials& credential
                  const std::atomic<bool>& stop)
     : address(address), credentials(credentials), plainFtp(trust.plainFtp), stop(stop),
       unusableTrust(trustedCertificates(trust, certificates)), control(newCurlEasy()),
-      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.url(sent.remote)); },
+      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.urlWithUser(sent.remote)); },
              [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
                  return explain(handle, code, text, path);
              },
@@ -87,8 +74,6 @@ void FtpSite::prepare(CURL* handle, const std::string& url) {
     // Every command names its file from the login folder, and a connection
     // stays there: the commands sent by name need no folder of their own.
     curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
-    if (!address.user.empty())
-        curl_easy_setopt(handle, CURLOPT_USERNAME, address.user.c_str());
     if (credentials.password) {
         curl_easy_setopt(handle, CURLOPT_PASSWORD, credentials.password->c_str());
     } else if (credentials.netrc) {
@@ -155,9 +140,9 @@ UploadFailure FtpSite::list(std::vector<RemoteEntry>& entries) {
 
 UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
     std::string text;
-    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+    UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         text.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
     });
     if (failure)
@@ -172,19 +157,19 @@ UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEnt
 }
 
 UploadFailure FtpSite::read(const std::string& path, std::string& bytes) {
-    return perform(address.url(path), path, [&bytes](CURL* handle) {
+    return perform(address.urlWithUser(path), path, [&bytes](CURL* handle) {
         bytes.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
     });
 }
 
 UploadFailure FtpSite::write(const std::string& path, std::string_view bytes) {
     std::string_view rest;
-    return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
+    return perform(address.urlWithUser(path), path, [&rest, bytes](CURL* handle) {
         rest = bytes;
         curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &supply);
+        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &takeFromStringView);
         curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
         curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
     });
@@ -228,7 +213,7 @@ UploadFailure FtpSite::runCommands(const std::vector<std::string>& commands, con
     RemoteAddress loginFolder = address;
     loginFolder.folder = "/";
     CurlList list = curlList(commands);
-    return perform(loginFolder.url(), path, [&list, leavesFolder](CURL* handle) {
+    return perform(loginFolder.urlWithUser(), path, [&list, leavesFolder](CURL* handle) {
         curl_easy_setopt(handle, CURLOPT_QUOTE, list.get());
         curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
         curl_easy_setopt(handle, CURLOPT_FORBID_REUSE, leavesFolder ? 1L : 0L);

@@ -110,6 +110,16 @@ std::string RemoteAddress::url(std::string_view path) const {
     return base + percentEncoded(path);
 }
 
+std::string RemoteAddress::urlWithUser(std::string_view path) const {
+    std::string address = url(path);
+    if (user.empty())
+        return address;
+    std::string login;
+    for (char c : percentEncoded(user))
+        login += c == '/' ? std::string("%2F") : std::string(1, c);
+    return address.insert(address.find("://") + 3, login + "@");
+}
+
 AddressProblem parseRemoteAddress(std::string_view text, RemoteAddress& address) {
     std::size_t separator = text.find("://");
     if (separator == std::string_view::npos || separator == 0)

@@ -27,6 +27,10 @@ struct RemoteAddress {
     // The address of `path` below the folder ("" for the folder itself,
     // with a "/" at the end), percent-encoded, without the user.
     std::string url(std::string_view path = {}) const;
+    // The same with the user in it: libcurl looks a password up in the
+    // netrc by host and user, and a user given as an option keeps it from
+    // looking at all.
+    std::string urlWithUser(std::string_view path = {}) const;
     // The address as messages show it: scheme, host, port and folder.
     std::string shown() const;
     int effectivePort() const;

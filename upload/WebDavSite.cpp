@@ -1,45 +1,16 @@
 #include "upload/WebDavSite.h"
 
-#include "input_files/InputFile.h"
-#include "upload/DavListing.h"
+#include "upload/CertificateTrust.h"
 #include "upload/CurlFailure.h"
+#include "upload/DavListing.h"
 
 namespace upload {
 
 namespace {
 
-constexpr std::uintmax_t LargestCertificateFile = 16 << 20;
-
 constexpr std::string_view ListingRequest = R"(<?xml version="1.0" encoding="utf-8"?>
 <D:propfind xmlns:D="DAV:"><D:prop><D:resourcetype/><D:getcontentlength/></D:prop></D:propfind>
 )";
-
-UploadFailure unreadable(const std::string& file, std::error_code error) {
-    UploadFailure failure;
-    failure.problem = UploadProblem::LocalFile;
-    failure.path = file;
-    failure.system = error;
-    return failure;
-}
-
-// libcurl's CURLOPT_CAINFO replaces the system's store, so a private
-// authority is trusted beside it by giving libcurl both in one bundle.
-UploadFailure trustedCertificates(const SiteTrust& trust, std::string& certificates) {
-    if (!trust.caFile)
-        return {};
-    char* systemBundle = nullptr;
-    CurlEasy probe = newCurlEasy();
-    curl_easy_getinfo(probe.get(), CURLINFO_CAINFO, &systemBundle);
-    std::string system, own;
-    if (systemBundle) {
-        if (std::error_code error = publish::readInputFile(systemBundle, LargestCertificateFile, system))
-            return unreadable(systemBundle, error);
-    }
-    if (std::error_code error = publish::readInputFile(*trust.caFile, LargestCertificateFile, own))
-        return unreadable(trust.caFile->string(), error);
-    certificates = system + "\n" + own;
-    return {};
-}
 
 // Ends a PUT at an error reply, which the parallel sender would otherwise
 // count as a file sent: libcurl completes a transfer whatever the status.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 using namespace upload;
 using testing_support::Bytes;
@@ -121,7 +122,14 @@ TEST_F(FtpSiteTest, AnUntrustedCertificateOrAWrongPasswordIsRefusedAndCreatesNot
     EXPECT_NE(refused.remoteText.find("530"), std::string::npos) << refused.remoteText;
     EXPECT_FALSE(std::filesystem::exists(remote("music")));
 
-    std::unique_ptr<RemoteSite> trusted = site("ftp", "music");
+    // Without a password given, the netrc's for this host and user.
+    std::ofstream(local.path("netrc")) << "machine 127.0.0.1 login " << server_process::Account << " password "
+                                       << server_process::AccountPassword << "\n";
+    SiteCredentials fromNetrc;
+    fromNetrc.netrc = local.path("netrc");
+    SiteTrust trust;
+    trust.caFile = server.certificate();
+    std::unique_ptr<RemoteSite> trusted = openRemoteSite(address("ftp", "music"), fromNetrc, trust, stop);
     ASSERT_FALSE(failure = trusted->makeFolder("")) << described(failure);
     EXPECT_TRUE(std::filesystem::is_directory(remote("music")));
 }
