@@ -58,15 +58,12 @@ upload::SiteTrust trustFrom(const PublishArguments& arguments) {
 // on the terminal, once.
 upload::UploadOutcome runUpload(const PublishArguments& arguments, const upload::RemoteAddress& address,
                                 const fs::path& output, const upload::LocalFolder& local,
-                                const std::atomic<bool>& stop, bool& unsupported) {
+                                const std::atomic<bool>& stop) {
     upload::SiteCredentials credentials = credentialsFromUser();
     upload::SiteTrust trust = trustFrom(arguments);
     ConsoleUploadProgress progress(arguments.dryRun);
     for (;;) {
         std::unique_ptr<upload::RemoteSite> site = upload::openRemoteSite(address, credentials, trust, stop);
-        unsupported = !site;
-        if (!site)
-            return {};
         upload::UploadOutcome outcome = upload::uploadFolder(*site, output, local, progress, arguments.dryRun);
         if (outcome.failure.problem != upload::UploadProblem::LoginRefused || credentials.password)
             return outcome;
@@ -108,12 +105,7 @@ int uploadOutput(const PublishArguments& arguments, const StopSignals& signals) 
         return NotAllPublished;
     std::atomic<bool> stop{false};
     std::stop_callback onStop(signals.token(), [&stop] { stop = true; });
-    bool unsupported = false;
-    upload::UploadOutcome outcome = runUpload(arguments, address, output, local, stop, unsupported);
-    if (unsupported) {
-        say("uploading to " + address.shown() + " is not available in this version");
-        return NotAllPublished;
-    }
+    upload::UploadOutcome outcome = runUpload(arguments, address, output, local, stop);
     return report(outcome, arguments, address.shown(), signals.received());
 }
 
