@@ -71,6 +71,11 @@ void FtpSite::prepare(CURL* handle, const std::string& url) {
     bool tlsOptional = plainFtp && address.protocol == Protocol::Ftp;
     curl_easy_setopt(handle, CURLOPT_USE_SSL, static_cast<long>(tlsOptional ? CURLUSESSL_TRY : CURLUSESSL_ALL));
     trustCertificates(handle, certificates);
+    // vsftpd 3.0.3, Debian's and many hosts', answers some uploads over
+    // TLS 1.3 with "426 Failure reading network stream" as libcurl 7.88
+    // ends the data connection; over TLS 1.2 it takes them all.
+    curl_easy_setopt(handle, CURLOPT_SSLVERSION,
+                     static_cast<long>(CURL_SSLVERSION_TLSv1_2) | static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
     // Every command names its file from the login folder, and a connection
     // stays there: the commands sent by name need no folder of their own.
     curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
