@@ -32,6 +32,10 @@ UploadProblem replyProblem(long reply, CURLcode code, UploadProblem problem) {
     switch (reply) {
     case 530:
         return UploadProblem::LoginRefused;
+    // vsftpd answers 451 "Failure writing to local file" to an upload it
+    // could not store, which is a full disk or quota all but always; the
+    // server's words go along.
+    case 451:
     case 452:
     case 552:
         return UploadProblem::RemoteFull;
@@ -134,8 +138,9 @@ UploadFailure FtpSite::perform(const std::string& url, const std::string& path,
 UploadFailure FtpSite::list(std::vector<RemoteEntry>& entries) {
     entries.clear();
     UploadFailure failure = listFolder("", entries);
-    // vsftpd refuses to enter a missing folder as it refuses a forbidden
-    // one; a forbidden one is refused again when the upload makes it.
+    // Some servers answer the listing of a missing folder with 550, as they
+    // answer one of a forbidden folder; a forbidden one is refused again
+    // when the upload makes it.
     if (failure.problem == UploadProblem::PermissionDenied || failure.problem == UploadProblem::NotFound) {
         entries.clear();
         return {};

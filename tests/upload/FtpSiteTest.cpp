@@ -146,4 +146,17 @@ TEST_F(FtpSiteTest, ImplicitTlsServesFtpsAddresses) {
     EXPECT_EQ(readFile(remote("music/Player.swf")), Bytes(70000, 'x'));
 }
 
+TEST_F(FtpSiteTest, AFullRemoteDiskIsSaidToBeFullInTheServersWords) {
+    ASSERT_TRUE(server.start()) << server.problem();
+    std::string full = remote("full");
+    ASSERT_TRUE(
+        testing_support::run("mkdir '" + full + "' && mount -t tmpfs -o size=1m,mode=0777 tmpfs '" + full + "'"));
+    std::filesystem::resize_file((std::ofstream(local.path("big")), local.path("big")), 3 << 20);
+    failure = site("ftp", "full")->send({{local.path("big"), "big.swf", 3 << 20}}, {});
+    EXPECT_TRUE(testing_support::run("umount '" + full + "'"));
+    EXPECT_EQ(failure.problem, UploadProblem::RemoteFull) << described(failure);
+    EXPECT_TRUE(failure.remoteText.starts_with("451 ")) << "vsftpd's own reply: " << failure.remoteText;
+    EXPECT_EQ(failure.path, "big.swf");
+}
+
 } // namespace
