@@ -83,6 +83,14 @@ const CLI::Validator HostKeyFingerprint(
     },
     "", "SHA256:...");
 
+const CLI::Validator SiteUrl(
+    [](std::string& value) {
+        bool web = (value.starts_with("http://") || value.starts_with("https://")) &&
+                   value.find_first_of(" \t\r\n") == std::string::npos;
+        return web ? "" : "takes an http:// or https:// address, not \"" + value + "\"";
+    },
+    "", "URL");
+
 void addUploadOptions(CLI::App& app, PublishArguments& parsed) {
     app.add_option("--upload", parsed.upload, "uploads DIR/output to the remote folder URL, only what changed")
         ->type_name("URL");
@@ -94,6 +102,9 @@ void addUploadOptions(CLI::App& app, PublishArguments& parsed) {
         ->check(CLI::ExistingFile)
         ->type_name("FILE");
     app.add_flag("--plain-ftp", parsed.plainFtp, "lets ftp:// go on without TLS, password in the clear");
+    app.add_option("--site-url", parsed.siteUrl, "with --upload: the folder's web address, checked after the upload")
+        ->check(SiteUrl)
+        ->type_name("URL");
 }
 
 // Every option, each with its one line of help; a new option is one more
@@ -198,8 +209,8 @@ std::string contradiction(const PublishArguments& parsed) {
     if (!parsed.demo && !parsed.serve && parsed.upload.empty() && parsed.tracks.empty())
         return "no files to publish";
     if (parsed.upload.empty() && (parsed.dryRun || parsed.plainFtp || !parsed.acceptHostKey.empty() ||
-                                  !parsed.caFile.empty()))
-        return "--dry-run, --accept-host-key, --ca-file and --plain-ftp go with --upload";
+                                  !parsed.caFile.empty() || !parsed.siteUrl.empty()))
+        return "--dry-run, --accept-host-key, --ca-file, --plain-ftp and --site-url go with --upload";
     if (!parsed.upload.empty() && parsed.serve)
         return "--upload and --serve do not go together";
     if (!parsed.upload.empty())

@@ -54,6 +54,9 @@ struct PublishArguments {
     std::string caFile;
     // ftp:// to a server that offers no TLS.
     bool plainFtp = false;
+    // The remote folder's web address: the upload ends by asking the site
+    // for what it sent.
+    std::string siteUrl;
     std::vector<publish::PlaylistItem> tracks;
 };
 

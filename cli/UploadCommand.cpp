@@ -6,6 +6,7 @@
 #include "cli/UploadFailureText.h"
 #include "output_names/OutputFileNames.h"
 #include "player_contract/PlayerContract.h"
+#include "upload/LiveCheck.h"
 #include "upload/LocalFolder.h"
 #include "upload/RemoteAddress.h"
 #include "upload/UploadRun.h"
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <stop_token>
 
 namespace fs = std::filesystem;
@@ -56,21 +58,49 @@ upload::SiteTrust trustFrom(const PublishArguments& arguments) {
 
 // One run of the upload; a refused login without a password asks for one
 // on the terminal, once.
-upload::UploadOutcome runUpload(const PublishArguments& arguments, const upload::RemoteAddress& address,
-                                const fs::path& output, const upload::LocalFolder& local,
-                                const std::atomic<bool>& stop) {
+struct UploadRun {
+    upload::UploadOutcome outcome;
+    std::optional<upload::LiveCheck> live;
+};
+
+// One run of the upload, and the live check after it when the site's
+// address is known; a refused login without a password asks for one on
+// the terminal, once.
+UploadRun runUpload(const PublishArguments& arguments, const upload::RemoteAddress& address, const fs::path& output,
+                    const upload::LocalFolder& local, const std::atomic<bool>& stop) {
     upload::SiteCredentials credentials = credentialsFromUser();
     upload::SiteTrust trust = trustFrom(arguments);
     ConsoleUploadProgress progress(arguments.dryRun);
     for (;;) {
         std::unique_ptr<upload::RemoteSite> site = upload::openRemoteSite(address, credentials, trust, stop);
-        upload::UploadOutcome outcome = upload::uploadFolder(*site, output, local, progress, arguments.dryRun);
-        if (outcome.failure.problem != upload::UploadProblem::LoginRefused || credentials.password)
-            return outcome;
+        UploadRun run{upload::uploadFolder(*site, output, local, progress, arguments.dryRun), std::nullopt};
+        if (!run.outcome.failure && !arguments.dryRun && !arguments.siteUrl.empty())
+            run.live = upload::checkLiveSite(arguments.siteUrl, run.outcome.plan, *site, trust, stop);
+        if (run.outcome.failure.problem != upload::UploadProblem::LoginRefused || credentials.password)
+            return run;
         credentials.password = askPassword(address.shown());
         if (!credentials.password)
-            return outcome;
+            return run;
     }
+}
+
+// What the site serves, as a visitor's browser gets it.
+int reportLiveCheck(const upload::LiveCheck& live, const std::string& siteUrl) {
+    if (live.failure) {
+        say("cannot check " + siteUrl + ": " + describeUploadFailure(live.failure));
+        return NotAllPublished;
+    }
+    if (live.htaccessRemoved)
+        say(siteUrl + " answered 500 with Tunemill's .htaccess (the host's AllowOverride lacks FileInfo): it was "
+                      "removed from the site; publish with --htaccess 0 to leave it out");
+    for (const upload::LiveMismatch& mismatch : live.mismatches)
+        say(siteUrl + ": " + mismatch.path + " is answered with " + std::to_string(mismatch.status) +
+            (mismatch.length >= 0 ? " and " + std::to_string(mismatch.length) + " bytes" : "") + ", not 200 and " +
+            std::to_string(mismatch.expected) + " bytes as uploaded");
+    if (!live.mismatches.empty())
+        return NotAllPublished;
+    std::fprintf(stderr, "%s serves the player as uploaded\n", siteUrl.c_str());
+    return AllPublished;
 }
 
 int report(const upload::UploadOutcome& outcome, const PublishArguments& arguments, const std::string& site,
@@ -105,8 +135,11 @@ int uploadOutput(const PublishArguments& arguments, const StopSignals& signals) 
         return NotAllPublished;
     std::atomic<bool> stop{false};
     std::stop_callback onStop(signals.token(), [&stop] { stop = true; });
-    upload::UploadOutcome outcome = runUpload(arguments, address, output, local, stop);
-    return report(outcome, arguments, address.shown(), signals.received());
+    UploadRun run = runUpload(arguments, address, output, local, stop);
+    int status = report(run.outcome, arguments, address.shown(), signals.received());
+    if (status != AllPublished || !run.live)
+        return status;
+    return reportLiveCheck(*run.live, arguments.siteUrl);
 }
 
 } // namespace cli

@@ -89,7 +89,7 @@ TEST(PublishArgumentsTest, HelpListsEveryOptionOnOneLineAndVersionNamesTheReleas
     for (const char* option : {"--folder DIR", "--title TEXT", "--skin SKIN", "--autostart 0|1", "--autonext 0|1",
                                "--loop 0|1", "--shuffle 0|1", "--html 0|1", "--runtime 0|1", "--demo", "--serve",
                                "--port N", "--open", "--upload URL", "--dry-run", "--accept-host-key SHA256",
-                               "--ca-file FILE", "--plain-ftp", "-h,--help", "--version"}) {
+                               "--ca-file FILE", "--plain-ftp", "--site-url URL", "-h,--help", "--version"}) {
         int lines = 0;
         for (const std::string& line : linesOf(help.text))
             if (line.rfind(std::string("  ") + option + " ", 0) == 0) {
@@ -127,6 +127,8 @@ TEST(PublishArgumentsTest, AMistakeIsOneLineAndAPointerToTheHelp) {
         {{"--folder", "x", "--upload", "sftp://host/site/../etc"}, "\"..\""},
         {{"--folder", "x", "--upload", "host/site"}, "such as sftp://host/folder"},
         {{"--folder", "x", "--dry-run", "a.mp3"}, "go with --upload"},
+        {{"--folder", "x", "--site-url", "https://example.org/", "a.mp3"}, "go with --upload"},
+        {{"--folder", "x", "--upload", "sftp://h/x", "--site-url", "ftp://h/x"}, "http:// or https://"},
         {{"--folder", "x", "--serve", "--upload", "sftp://host/site"}, "do not go together"},
         {{"--folder", "x", "--upload", "sftp://host/x", "--accept-host-key", "MD5:aa"}, "SHA256:"},
     };

@@ -22,11 +22,13 @@ bool ApacheDavServer::fail(const std::string& why) {
     return false;
 }
 
-bool ApacheDavServer::start() {
+bool ApacheDavServer::start() { return startServing("", ""); }
+
+bool ApacheDavServer::startServing(const std::string& folder, const std::string& allowOverride) {
     listening = server_process::freePort();
     if (listening == 0)
         return fail("no free port on 127.0.0.1");
-    return prepare() && makeCertificates() && writeConfiguration() && launch();
+    return prepare() && makeCertificates() && writeConfiguration(folder, allowOverride) && launch();
 }
 
 // Apache's children run as www-data: they must reach the temporary folder
@@ -58,10 +60,10 @@ bool ApacheDavServer::makeCertificates() {
     return made || fail("openssl cannot make the certificates");
 }
 
-bool ApacheDavServer::writeConfiguration() {
+bool ApacheDavServer::writeConfiguration(const std::string& webFolder, const std::string& allowOverride) {
     std::ofstream config(scratch.path("httpd.conf"), std::ios::trunc);
     for (const char* module : {"mpm_event", "authz_core", "authz_user", "authn_core", "authn_file", "auth_basic",
-                               "dav", "dav_fs", "ssl", "socache_shmcb", "mime"})
+                               "dav", "dav_fs", "ssl", "socache_shmcb", "mime", "alias", "rewrite", "headers"})
         config << "LoadModule " << module << "_module " << Modules << "/mod_" << module << ".so\n";
     std::string work = scratch.path("");
     config << "ServerRoot " << work << "\nServerName 127.0.0.1\nListen 127.0.0.1:" << listening
@@ -72,6 +74,9 @@ bool ApacheDavServer::writeConfiguration() {
            << scratch.path("server.key") << "\nDocumentRoot " << davRoot() << "\n<Directory " << davRoot()
            << ">\n  Dav On\n  AllowOverride None\n  AuthType Basic\n  AuthName Tunemill\n  AuthUserFile "
            << scratch.path("htpasswd") << "\n  Require valid-user\n</Directory>\n";
+    if (!webFolder.empty())
+        config << "Alias /web " << webFolder << "\n<Directory " << webFolder << ">\n  AllowOverride " << allowOverride
+               << "\n  Require all granted\n</Directory>\n";
     return config.good() || fail("cannot write the Apache configuration");
 }
 
@@ -92,3 +97,7 @@ std::string ApacheDavServer::address(const std::string& folder) const {
 }
 
 void ApacheDavServer::stop() { server_process::killTree(process); }
+
+std::string ApacheDavServer::webAddress(const std::string& path) const {
+    return "https://127.0.0.1:" + std::to_string(listening) + "/web/" + path;
+}

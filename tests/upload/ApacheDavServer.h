@@ -20,11 +20,17 @@ public:
     // starts Apache and waits until it answers. False, with `problem()`
     // saying why, when it cannot.
     [[nodiscard]] bool start();
+    // Also serves `folder` to anyone at /web/, with its .htaccess files
+    // read as `allowOverride` says ("None", "All", "AuthConfig"...), as a
+    // host serves the folder a user uploads to.
+    [[nodiscard]] bool startServing(const std::string& folder, const std::string& allowOverride);
 
     int port() const { return listening; }
     const std::string& problem() const { return failure; }
     // "https://tunemill-upload@127.0.0.1:PORT/" followed by `folder`.
     std::string address(const std::string& folder) const;
+    // "https://127.0.0.1:PORT/web/" followed by `path`.
+    std::string webAddress(const std::string& path) const;
     // The folder Apache serves, as its files lie on the disk.
     std::string davRoot() const { return scratch.path("dav"); }
     // The authority that signed the server's certificate.
@@ -34,7 +40,7 @@ private:
     bool fail(const std::string& why);
     bool prepare();
     bool makeCertificates();
-    bool writeConfiguration();
+    bool writeConfiguration(const std::string& webFolder, const std::string& allowOverride);
     bool launch();
     void stop();
 

@@ -5,6 +5,7 @@
 #include "tests/cli/CommandLine.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/TestSupport.h"
+#include "tests/upload/ApacheDavServer.h"
 #include "tests/upload/ServerProcess.h"
 #include "tests/upload/SlowRelay.h"
 #include "tests/upload/SshServer.h"
@@ -269,6 +270,39 @@ TEST_F(SftpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUpload
     CommandResult roomy = upload(url(), {}, {});
     ASSERT_EQ(roomy.status, 0) << roomy.said;
     EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+}
+
+// The site checked as a visitor loads it, from an Apache host serving the
+// remote folder that reads .htaccess files fully, not at all, or without
+// FileInfo, where Tunemill's gives every request a 500.
+TEST_F(SftpUploadTest, TheLiveCheckFindsWhatWentUpAndTakesAwayAnHtaccessTheHostRefuses) {
+    ASSERT_TRUE(run("chmod 0755 '" + fs::path(server.remoteRoot()).parent_path().string() + "'"));
+    std::vector<std::string> files = tracks(3);
+    for (const std::string allowOverride : {"None", "All", "AuthConfig"}) {
+        ApacheDavServer host;
+        ASSERT_TRUE(host.startServing(server.remoteRoot(), allowOverride)) << host.problem();
+        std::string folder = "live-" + allowOverride;
+        std::vector<std::string> arguments{
+            "--folder", site(), "--upload",
+            "sftp://root@127.0.0.1:" + std::to_string(server.port()) + server.remoteRoot() + "/" + folder,
+            "--accept-host-key", fingerprint, "--site-url", host.webAddress(folder), "--ca-file", host.authorityFile()};
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        files.clear();
+        RunningPublisher checked(arguments, {"HOME=" + home(), "SSH_AUTH_SOCK="});
+        RunningPublisher::Ending ending = checked.waitWithin(Watchdog);
+        EXPECT_EQ(ending.status, 0) << allowOverride << ": " << checked.said();
+        bool refused = allowOverride == "AuthConfig";
+        EXPECT_EQ(checked.said().find("removed") != std::string::npos, refused) << checked.said();
+        EXPECT_EQ(fs::exists(server.remoteRoot() + "/" + folder + "/.htaccess"), !refused) << allowOverride;
+        if (allowOverride == "None") {
+            std::vector<std::string> elsewhere = arguments;
+            elsewhere[std::find(elsewhere.begin(), elsewhere.end(), "--site-url") - elsewhere.begin() + 1] =
+                host.webAddress("nowhere");
+            RunningPublisher wrong(elsewhere, {"HOME=" + home(), "SSH_AUTH_SOCK="});
+            EXPECT_EQ(wrong.waitWithin(Watchdog).status, 1) << wrong.said();
+            EXPECT_NE(wrong.said().find("404"), std::string::npos) << wrong.said();
+        }
+    }
 }
 
 class FtpUploadTest : public UploadCommandTest {
