@@ -889,6 +889,25 @@ Bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
 <context>
+    <name>ui::LiveCheckText</name>
+    <message>
+        <source>%1 does not serve the player as uploaded: %2.</source>
+        <translation>%1 liefert den Player nicht so aus, wie er hochgeladen wurde: %2.</translation>
+    </message>
+    <message>
+        <source>Files served otherwise: %1 in all.</source>
+        <translation>Anders ausgelieferte Dateien: insgesamt %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be checked: %2</source>
+        <translation>%1 konnte nicht geprüft werden: %2</translation>
+    </message>
+    <message>
+        <source>The host refused Tunemill&apos;s .htaccess (its AllowOverride lacks FileInfo), so it was removed from the site. Untick the .htaccess box on the folder page before you publish next time.</source>
+        <translation>Der Host hat die .htaccess von Tunemill abgelehnt (seinem AllowOverride fehlt FileInfo), deshalb wurde sie von der Website entfernt. Nehmen Sie vor dem nächsten Veröffentlichen auf der Seite mit dem Zielordner das Häkchen bei „Eine .htaccess-Datei beilegen“ heraus.</translation>
+    </message>
+</context>
+<context>
     <name>ui::NothingPublishedText</name>
     <message>
         <source>Cannot read the settings file %1. (%2)</source>
@@ -1379,10 +1398,6 @@ Ist das der Schlüssel Ihres Servers? Antworten Sie nur dann mit Ja, wenn Ihr Ho
     <message>
         <source>Cannot read %1 (%2).</source>
         <translation>%1 kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>Uploading to %1 is not possible with this version.</source>
-        <translation>Das Hochladen nach %1 ist mit dieser Version nicht möglich.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,9 @@
 #include "PrivateKeyring.h"
 #include "WizardFixture.h"
 
+#include "publish/HtaccessFile.h"
 #include "tests/support/TestSupport.h"
+#include "tests/upload/ApacheDavServer.h"
 #include "tests/upload/ServerProcess.h"
 #include "tests/upload/SlowRelay.h"
 #include "tests/upload/SshServer.h"
@@ -171,7 +173,12 @@ private slots:
         };
         QString first = fingerprintOf();
         QVERIFY(first.startsWith("SHA256:"));
-        Dialog dialog(fixture, "https://example.org/music");
+        // The site the upload asks afterwards, as Apache's www-data.
+        QVERIFY(testing_support::run("chmod 0755 '" + fs::path(server.remoteRoot()).parent_path().string() + "'"));
+        ApacheDavServer host;
+        QVERIFY2(host.startServing(server.remoteRoot(), "None"), host.problem().c_str());
+        QString page = QString::fromStdString(host.plainWebAddress("Player.htm"));
+        Dialog dialog(fixture, QString::fromStdString(host.plainWebAddress("")));
         dialog.fill(0, "127.0.0.1", server.port(), QString::fromStdString(server.remoteRoot()), server_process::Account,
                     server_process::AccountPassword);
         QString site = QString("sftp://127.0.0.1:%1%2").arg(server.port()).arg(QString::fromStdString(server.remoteRoot()));
@@ -198,7 +205,7 @@ private slots:
         said = dialog->resultLine()->text();
         QVERIFY2(said.contains("The player was uploaded to " + site + ".") &&
                      said.contains("Your player is on your site:") &&
-                     said.contains("<a href=\"https://example.org/music/Player.htm\">"),
+                     said.contains("<a href=\"" + page + "\">"),
                  qPrintable(said));
         QCOMPARE(liveFiles(server.remoteRoot()), (QStringList{"Player.htm", "Player.swf", "music_list.xml"}));
         QCOMPARE(contentsOf(server.remoteRoot() + "/Player.swf"), std::string("player movie"));
@@ -206,7 +213,7 @@ private slots:
                                       knownHosts + "' >/dev/null"),
                  "ssh itself finds the accepted key");
         dialog->copyButton()->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("https://example.org/music/Player.htm"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), page);
 
         QVERIFY2(server.restartWithNewHostKey(), server.problem().c_str());
         asked.clear();
@@ -246,6 +253,35 @@ private slots:
                  qPrintable(said));
         QCOMPARE(dialog->cancelButton()->text(), QString("Close"));
         QCOMPARE(liveFiles(server.remoteRoot()), QStringList());
+    }
+
+    // A host whose AllowOverride forbids the .htaccess's lines answers 500
+    // for the whole folder: the check of the site after the upload finds
+    // that, takes the .htaccess away and says so, and the site then serves
+    // the player.
+    void aHostThatRefusesTheHtaccessHasItRemovedAndTheDialogSaysSo() {
+        WizardFixture fixture;
+        publishPlayer(fixture);
+        QVERIFY(!publish::writeHtaccess(fixture.path("site/output/.htaccess")));
+        SshServer server;
+        QVERIFY2(server.start(), server.problem().c_str());
+        // Apache's children, as www-data, reach the remote folder.
+        QVERIFY(testing_support::run("chmod 0755 '" + fs::path(server.remoteRoot()).parent_path().string() + "'"));
+        ApacheDavServer host;
+        QVERIFY2(host.startServing(server.remoteRoot(), "AuthConfig"), host.problem().c_str());
+        fs::create_directories(fixture.path(".ssh"));
+        std::ofstream(fixture.path(".ssh/known_hosts"))
+            << "[127.0.0.1]:" << server.port() << " " << contentsOf(server.hostPublicKey());
+        QString page = QString::fromStdString(host.plainWebAddress("live"));
+        Dialog dialog(fixture, page);
+        dialog.fill(0, "127.0.0.1", server.port(), QString::fromStdString(server.remoteRoot() + "/live"),
+                    server_process::Account, server_process::AccountPassword);
+        QVERIFY(dialog.upload());
+        QString said = dialog->resultLine()->text();
+        QVERIFY2(said.contains("The host refused Tunemill's .htaccess") && said.contains("Your player is on your site:") &&
+                     said.contains(page + "/Player.htm"),
+                 qPrintable(said));
+        QCOMPARE(liveFiles(server.remoteRoot() + "/live"), (QStringList{"Player.htm", "Player.swf", "music_list.xml"}));
     }
 };
 

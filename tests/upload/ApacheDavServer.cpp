@@ -26,8 +26,9 @@ bool ApacheDavServer::start() { return startServing("", ""); }
 
 bool ApacheDavServer::startServing(const std::string& folder, const std::string& allowOverride) {
     listening = server_process::freePort();
-    if (listening == 0)
-        return fail("no free port on 127.0.0.1");
+    plainListening = server_process::freePort();
+    if (listening == 0 || plainListening == 0 || plainListening == listening)
+        return fail("no two free ports on 127.0.0.1");
     return prepare() && makeCertificates() && writeConfiguration(folder, allowOverride) && launch();
 }
 
@@ -76,7 +77,8 @@ bool ApacheDavServer::writeConfiguration(const std::string& webFolder, const std
            << scratch.path("htpasswd") << "\n  Require valid-user\n</Directory>\n";
     if (!webFolder.empty())
         config << "Alias /web " << webFolder << "\n<Directory " << webFolder << ">\n  AllowOverride " << allowOverride
-               << "\n  Require all granted\n</Directory>\n";
+               << "\n  Require all granted\n</Directory>\nListen 127.0.0.1:" << plainListening
+               << "\n<VirtualHost 127.0.0.1:" << plainListening << ">\n  SSLEngine off\n</VirtualHost>\n";
     return config.good() || fail("cannot write the Apache configuration");
 }
 
@@ -100,4 +102,8 @@ void ApacheDavServer::stop() { server_process::killTree(process); }
 
 std::string ApacheDavServer::webAddress(const std::string& path) const {
     return "https://127.0.0.1:" + std::to_string(listening) + "/web/" + path;
+}
+
+std::string ApacheDavServer::plainWebAddress(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(plainListening) + "/web/" + path;
 }

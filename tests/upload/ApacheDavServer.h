@@ -31,6 +31,9 @@ public:
     std::string address(const std::string& folder) const;
     // "https://127.0.0.1:PORT/web/" followed by `path`.
     std::string webAddress(const std::string& path) const;
+    // The same over plain HTTP on a port of its own, for a client that
+    // trusts only the system's certificates.
+    std::string plainWebAddress(const std::string& path) const;
     // The folder Apache serves, as its files lie on the disk.
     std::string davRoot() const { return scratch.path("dav"); }
     // The authority that signed the server's certificate.
@@ -48,6 +51,7 @@ private:
     std::string failure;
     pid_t process = -1;
     int listening = 0;
+    int plainListening = 0;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "publish/ProductName.h"
 #include "ui/controls/AccessibleText.h"
 #include "ui/upload/KeyringPassword.h"
+#include "ui/upload/LiveCheckText.h"
 #include "ui/upload/RememberedSite.h"
 #include "ui/translations/SystemReason.h"
 #include "ui/upload/UploadFailureText.h"
@@ -227,6 +228,8 @@ void UploadDialog::run(const std::string& acceptHostKey) {
     request.trust.knownHosts = QDir::home().filePath(".ssh/known_hosts").toStdString();
     request.trust.acceptHostKey = acceptHostKey;
     request.output = output;
+    if (!playerAddress.isEmpty())
+        request.siteUrl = webAddress.trimmed().toStdString();
     result->hide();
     copy->hide();
     bar->setValue(0);
@@ -283,7 +286,7 @@ void UploadDialog::finished(const UploadResult& outcome) {
         return;
     }
     if (outcome.start == UploadResult::Start::Ran && !failure)
-        showSuccess(outcome.outcome.plan);
+        showSuccess(outcome);
     else
         showFailure(outcome);
 }
@@ -302,12 +305,18 @@ bool UploadDialog::acceptedHostKey(const upload::UploadFailure& failure) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-void UploadDialog::showSuccess(const upload::UploadPlan& plan) {
+// The site's answer, when it was asked, follows the upload's; a site that
+// does not serve the player as uploaded gets no link to it.
+void UploadDialog::showSuccess(const UploadResult& outcome) {
     QString shown = QString::fromStdString(address.shown());
+    const upload::UploadPlan& plan = outcome.outcome.plan;
     QString done = plan.changesNothing() ? tr("The player on %1 was up to date: nothing needed sending.").arg(shown)
                                          : tr("The player was uploaded to %1.").arg(shown);
-    done = done.toHtmlEscaped();
-    if (playerAddress.isEmpty())
+    if (outcome.live)
+        if (QString live = liveCheckText(*outcome.live, webAddress.trimmed()); !live.isEmpty())
+            done += "\n" + live;
+    done = done.toHtmlEscaped().replace('\n', "<br>");
+    if (playerAddress.isEmpty() || (outcome.live && liveCheckFailed(*outcome.live)))
         showOutcome(done);
     else
         showOutcome(done + "<br>" + tr("Your player is on your site:"), playerAddress);
@@ -324,9 +333,6 @@ void UploadDialog::showFailure(const UploadResult& outcome) {
         showOutcome(tr("Cannot read %1 (%2).")
                         .arg(QString::fromStdString(outcome.unreadable.string()), systemReason(outcome.localError))
                         .toHtmlEscaped());
-        return;
-    case UploadResult::Start::NotSupported:
-        showOutcome(tr("Uploading to %1 is not possible with this version.").arg(shown).toHtmlEscaped());
         return;
     case UploadResult::Start::Ran: break;
     }

@@ -70,7 +70,7 @@ private:
     void showProgress(std::uint64_t bytes, std::size_t files);
     void finished(const UploadResult& outcome);
     bool acceptedHostKey(const upload::UploadFailure& failure);
-    void showSuccess(const upload::UploadPlan& plan);
+    void showSuccess(const UploadResult& outcome);
     void showFailure(const UploadResult& outcome);
     void showOutcome(const QString& text, const QString& link = {});
 

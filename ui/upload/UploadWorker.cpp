@@ -86,12 +86,10 @@ UploadResult UploadWorker::run(const UploadRequest& request) {
     }
     std::unique_ptr<upload::RemoteSite> site =
         upload::openRemoteSite(request.address, request.credentials, request.trust, stopping);
-    if (!site) {
-        result.start = UploadResult::Start::NotSupported;
-        return result;
-    }
     ForwardingObserver observer(this);
     result.outcome = upload::uploadFolder(*site, request.output, local, observer, false);
+    if (!result.outcome.failure && !request.siteUrl.empty())
+        result.live = upload::checkLiveSite(request.siteUrl, result.outcome.plan, *site, request.trust, stopping);
     return result;
 }
 

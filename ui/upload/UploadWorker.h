@@ -1,6 +1,7 @@
 #ifndef UI_UPLOAD_UPLOADWORKER_H
 #define UI_UPLOAD_UPLOADWORKER_H
 
+#include "upload/LiveCheck.h"
 #include "upload/RemoteAddress.h"
 #include "upload/RemoteSite.h"
 #include "upload/UploadRun.h"
@@ -10,6 +11,8 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
 
 class QThread;
@@ -21,6 +24,9 @@ struct UploadRequest {
     upload::SiteCredentials credentials;
     upload::SiteTrust trust;
     std::filesystem::path output;
+    // The remote folder's web address, when known: the upload then ends by
+    // asking the site for what it sent.
+    std::string siteUrl;
 };
 
 // How a run ended: an upload that ran and its outcome, or why none began.
@@ -29,12 +35,13 @@ struct UploadResult {
         Ran,
         NoPlayer,      // the output folder holds no published player
         Unreadable,    // a file of it could not be read: `unreadable`, `localError`
-        NotSupported,  // this build cannot upload by the address's protocol
     };
     Start start = Start::Ran;
     std::filesystem::path unreadable;
     std::error_code localError;
     upload::UploadOutcome outcome;
+    // What the site served afterwards, when it was asked.
+    std::optional<upload::LiveCheck> live;
 };
 
 // Runs one upload at a time on a thread of its own, so that the dialog
