@@ -91,15 +91,23 @@ const CLI::Validator SiteUrl(
     },
     "", "URL");
 
+const CLI::Validator ExistingFile(
+    [](std::string& value) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(value, error) ? "" : "takes an existing file, not \"" + value + "\"";
+    },
+    "", "FILE");
+
 void addUploadOptions(CLI::App& app, PublishArguments& parsed) {
     app.add_option("--upload", parsed.upload, "uploads DIR/output to the remote folder URL, only what changed")
         ->type_name("URL");
     app.add_flag("--dry-run", parsed.dryRun, "with --upload: lists what would be sent, renamed and deleted");
-    app.add_option("--accept-host-key", parsed.acceptHostKey, "trusts this SFTP host key and adds it to known_hosts")
+    app.add_option("--accept-host-key", parsed.acceptHostKey,
+                   "trusts the SFTP host key of this SHA256:... fingerprint, adding it to known_hosts")
         ->check(HostKeyFingerprint)
-        ->type_name("SHA256");
+        ->type_name("KEY");
     app.add_option("--ca-file", parsed.caFile, "also trusts the certificate authority in FILE")
-        ->check(CLI::ExistingFile)
+        ->check(ExistingFile)
         ->type_name("FILE");
     app.add_flag("--plain-ftp", parsed.plainFtp, "lets ftp:// go on without TLS, password in the clear");
     app.add_option("--site-url", parsed.siteUrl, "with --upload: the folder's web address, checked after the upload")

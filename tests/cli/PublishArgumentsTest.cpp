@@ -88,7 +88,7 @@ TEST(PublishArgumentsTest, HelpListsEveryOptionOnOneLineAndVersionNamesTheReleas
     EXPECT_TRUE(help.toStandardOutput);
     for (const char* option : {"--folder DIR", "--title TEXT", "--skin SKIN", "--autostart 0|1", "--autonext 0|1",
                                "--loop 0|1", "--shuffle 0|1", "--html 0|1", "--runtime 0|1", "--demo", "--serve",
-                               "--port N", "--open", "--upload URL", "--dry-run", "--accept-host-key SHA256",
+                               "--port N", "--open", "--upload URL", "--dry-run", "--accept-host-key KEY",
                                "--ca-file FILE", "--plain-ftp", "--site-url URL", "-h,--help", "--version"}) {
         int lines = 0;
         for (const std::string& line : linesOf(help.text))
