@@ -5,6 +5,7 @@
 // with zlib. Goal: ours at most 0.8 times the peer. Also reports the
 // publisher's peak memory against the largest track.
 
+#include "bench/Median.h"
 #include "tests/support/TestSupport.h"
 
 #include <zlib.h>
@@ -80,11 +81,6 @@ bool peerPipeline(const std::vector<std::string>& album, const TemporaryFolder& 
             return false;
     }
     return true;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 // Every timed command starts after a sync, so that none flushes what the
 // one before it wrote.
 
+#include "bench/Median.h"
 #include "tests/support/TestSupport.h"
 
 #include <algorithm>
@@ -37,11 +38,6 @@ double timed(const std::string& command) {
     if (!run(command))
         std::fprintf(stderr, "failed: %s\n", command.c_str());
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::vector<std::string> makeAlbum(const TemporaryFolder& folder) {

@@ -5,6 +5,7 @@
 // send no file content, against one `sftp -b` session that only lists the
 // folder (goal: at most 2 times). Each figure is the median of three runs.
 
+#include "bench/Median.h"
 #include "tests/support/TestSupport.h"
 #include "tests/upload/SshServer.h"
 
@@ -29,11 +30,6 @@ double secondsOf(const std::function<bool()>& work, bool& ok) {
     auto start = std::chrono::steady_clock::now();
     ok = work() && ok;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::vector<std::string> makeAlbum(const TemporaryFolder& folder) {
