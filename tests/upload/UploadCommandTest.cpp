@@ -348,6 +348,85 @@ TEST_F(FtpUploadTest, AnUntrustedCertificateOrAWrongPasswordIsRefusedAndATrusted
     EXPECT_LE(server.filesReceived() - received, 2) << "at most the playlist and the manifest";
     EXPECT_FALSE(fs::exists(remote() + "/3.swf"));
     EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
+
+    writeFile(remote() + "/guestbook.txt", {'h', 'i'});
+    received = server.filesReceived();
+    CommandResult unchanged = upload(url(), {"--ca-file", server.certificate()}, tracks(2), password());
+    ASSERT_EQ(unchanged.status, 0) << unchanged.said;
+    EXPECT_EQ(server.filesReceived(), received) << "an unchanged republish sends no file content";
+    EXPECT_EQ(readFile(remote() + "/guestbook.txt"), (Bytes{'h', 'i'})) << "a file no manifest lists is untouched";
+}
+
+// The remote folder on a tmpfs too small for the runtime: the live player
+// stays as it was, and once there is room the next upload completes.
+TEST_F(FtpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUploadCompletes) {
+    fs::create_directories(remote());
+    ASSERT_TRUE(run("mount -t tmpfs -o size=4m tmpfs '" + remote() + "' && chown " +
+                    std::string(server_process::Account) + " '" + remote() + "'"));
+    struct Unmount {
+        std::string point;
+        ~Unmount() { run("umount -l '" + point + "'"); }
+    } unmount{remote()};
+    ASSERT_EQ(upload(url(), {"--ca-file", server.certificate()}, tracks(3), password()).status, 0);
+    Tree live = snapshot(remote());
+
+    std::vector<std::string> withRuntime{"--folder", site(), "--upload", url(), "--ca-file", server.certificate()};
+    for (const std::string& file : tracks(3))
+        withRuntime.push_back(file);
+    std::vector<std::string> environment = password();
+    environment.push_back("HOME=" + home());
+    RunningPublisher full(withRuntime, environment);
+    RunningPublisher::Ending ending = full.waitWithin(Watchdog);
+    EXPECT_EQ(ending.status, 1) << full.said();
+    EXPECT_NE(full.said().find("full"), std::string::npos) << full.said();
+    Tree afterFull = snapshot(remote());
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterFull.at(name), bytes) << name;
+
+    ASSERT_TRUE(run("mount -o remount,size=96m '" + remote() + "'"));
+    CommandResult roomy = upload(url(), {"--ca-file", server.certificate()}, {}, password());
+    ASSERT_EQ(roomy.status, 0) << roomy.said;
+    Tree done = snapshot(remote());
+    EXPECT_FALSE(holdsTemporaryFiles(done));
+    EXPECT_EQ(withoutManifest(done), snapshot(output()));
+}
+
+// WebDAV through a relay at 4 MB/s, so that Ctrl+C surely comes while the
+// runtime is still going up.
+TEST_F(UploadCommandTest, AStopMidWebDavUploadLeavesTheSiteUnchangedAndTheNextUploadCompletes) {
+    ApacheDavServer dav;
+    ASSERT_TRUE(dav.start()) << dav.problem();
+    SlowRelay relay(dav.port(), 4'000'000);
+    ASSERT_NE(relay.port(), 0);
+    std::string direct = dav.address("music"), slow = "https://" + std::string(server_process::Account) +
+                                                         "@127.0.0.1:" + std::to_string(relay.port()) + "/music";
+    std::vector<std::string> environment{"TUNEMILL_UPLOAD_PASSWORD=" + std::string(server_process::AccountPassword)};
+    std::vector<std::string> trust{"--ca-file", dav.authorityFile()};
+    ASSERT_EQ(upload(direct, trust, tracks(3), environment).status, 0);
+    std::string remote = dav.davRoot() + "/music";
+    Tree live = snapshot(remote);
+    EXPECT_EQ(withoutManifest(live), snapshot(output()));
+
+    std::vector<std::string> arguments{"--folder", site(), "--upload", slow, "--ca-file", dav.authorityFile()};
+    for (const std::string& file : tracks(3))
+        arguments.push_back(file);
+    environment.push_back("HOME=" + home());
+    RunningPublisher stopped(arguments, environment);
+    ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
+    stopped.signal(SIGINT);
+    RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
+    EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
+    EXPECT_EQ(ending.status, 130) << stopped.said();
+    EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
+    Tree afterStop = snapshot(remote);
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterStop.at(name), bytes) << name << " changed although the switch never began";
+
+    CommandResult resumed = upload(direct, trust, {}, {environment.front()});
+    ASSERT_EQ(resumed.status, 0) << resumed.said;
+    Tree done = snapshot(remote);
+    EXPECT_FALSE(holdsTemporaryFiles(done));
+    EXPECT_EQ(withoutManifest(done), snapshot(output()));
 }
 
 } // namespace
