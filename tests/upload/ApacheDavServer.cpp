@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 using testing_support::run;
 
@@ -25,10 +26,11 @@ bool ApacheDavServer::fail(const std::string& why) {
 bool ApacheDavServer::start() { return startServing("", ""); }
 
 bool ApacheDavServer::startServing(const std::string& folder, const std::string& allowOverride) {
-    listening = server_process::freePort();
-    plainListening = server_process::freePort();
-    if (listening == 0 || plainListening == 0 || plainListening == listening)
+    std::vector<int> ports = server_process::freePorts(2);
+    if (ports.empty())
         return fail("no two free ports on 127.0.0.1");
+    listening = ports[0];
+    plainListening = ports[1];
     return prepare() && makeCertificates() && writeConfiguration(folder, allowOverride) && launch();
 }
 

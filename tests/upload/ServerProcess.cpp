@@ -48,15 +48,24 @@ std::set<pid_t> descendants(pid_t root) {
 } // namespace
 
 int freePort() {
-    int probe = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = loopback(0);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    close(probe);
-    return port;
+    std::vector<int> ports = freePorts(1);
+    return ports.empty() ? 0 : ports.front();
+}
+
+std::vector<int> freePorts(int count) {
+    std::vector<int> probes, ports;
+    for (int i = 0; i < count; ++i) {
+        int probe = socket(AF_INET, SOCK_STREAM, 0);
+        probes.push_back(probe);
+        sockaddr_in address = loopback(0);
+        socklen_t length = sizeof address;
+        if (bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+            getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            ports.push_back(ntohs(address.sin_port));
+    }
+    for (int probe : probes)
+        close(probe);
+    return static_cast<int>(ports.size()) == count ? ports : std::vector<int>();
 }
 
 pid_t start(const std::vector<std::string>& command, const std::string& log) {

@@ -12,6 +12,9 @@
 namespace server_process {
 
 int freePort();
+// `count` different free ports, all bound at once while they are found;
+// empty when there are not so many.
+std::vector<int> freePorts(int count);
 
 // The program with its arguments, output appended to `log`; -1 when it
 // cannot be started.

@@ -4,19 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 #include <sys/stat.h>
 
 using testing_support::run;
-
-namespace {
-
-// A range of passive ports that are free now, from a probe port upwards.
-int passiveBase() {
-    int base = server_process::freePort();
-    return base > 65000 ? 40000 : base;
-}
-
-} // namespace
 
 VsftpdServer::~VsftpdServer() { kill(); }
 
@@ -39,8 +30,13 @@ bool VsftpdServer::prepare(bool implicitTls) {
     if (!run("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 "
              "-keyout '" + scratch.path("server.key") + "' -out '" + certificate() + "' >/dev/null 2>&1"))
         return fail("openssl cannot make a certificate");
-    listening = server_process::freePort();
-    int passive = passiveBase();
+    // The passive ports from a free one upwards, kept clear of the
+    // control port.
+    std::vector<int> ports = server_process::freePorts(2);
+    if (ports.empty())
+        return fail("no free ports on 127.0.0.1");
+    listening = ports[0];
+    int passive = ports[1] > 65000 || (listening >= ports[1] && listening <= ports[1] + 40) ? 40000 : ports[1];
     std::ofstream config(scratch.path("vsftpd.conf"), std::ios::trunc);
     config << "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" << listening
            << "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=022\n"
