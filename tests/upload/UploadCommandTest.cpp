@@ -135,7 +135,12 @@ TEST_F(SftpUploadTest, AnUnknownHostIsRefusedWithItsFingerprintUntilTheUserAccep
     EXPECT_NE(refused.said.find("--accept-host-key " + fingerprint), std::string::npos) << refused.said;
     EXPECT_FALSE(fs::exists(remote()));
 
-    CommandResult accepted = upload(url(), {"--accept-host-key", fingerprint}, {});
+    CommandResult dryRun = upload(url(), {"--accept-host-key", fingerprint, "--dry-run"}, {});
+    ASSERT_EQ(dryRun.status, 0) << dryRun.said;
+    EXPECT_NE(dryRun.said.find("send music_list.xml"), std::string::npos) << dryRun.said;
+    EXPECT_FALSE(fs::exists(remote())) << "a dry run sends nothing";
+
+    CommandResult accepted = upload(url(), {}, {});
     ASSERT_EQ(accepted.status, 0) << accepted.said;
     EXPECT_EQ(withoutManifest(snapshot(remote())), snapshot(output()));
     std::string known = home() + "/.ssh/known_hosts";
