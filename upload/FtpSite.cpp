@@ -83,9 +83,11 @@ void FtpSite::prepare(CURL* handle, const std::string& url) {
     // Every command names its file from the login folder, and a connection
     // stays there: the commands sent by name need no folder of their own.
     curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
-    if (credentials.password) {
+    // A password the netrc holds for the host comes before the one given,
+    // as with the other protocols.
+    if (credentials.password)
         curl_easy_setopt(handle, CURLOPT_PASSWORD, credentials.password->c_str());
-    } else if (credentials.netrc) {
+    if (credentials.netrc) {
         curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
         curl_easy_setopt(handle, CURLOPT_NETRC_FILE, credentials.netrc->c_str());
     }
