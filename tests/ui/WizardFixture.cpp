@@ -60,7 +60,9 @@ void WizardFixture::makePublishedSite() {
 }
 
 void answerNextModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
+    // The application owns it, so that an answer armed for a box that never
+    // came goes with the application.
+    auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
