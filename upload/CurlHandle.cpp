@@ -45,4 +45,16 @@ std::size_t takeFromStringView(char* buffer, std::size_t size, std::size_t count
     return taken;
 }
 
+void receiveInto(CURL* handle, std::string& target) {
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &target);
+}
+
+void uploadFrom(CURL* handle, std::string_view& rest) {
+    curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(rest.size()));
+    curl_easy_setopt(handle, CURLOPT_READFUNCTION, &takeFromStringView);
+    curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
+}
+
 } // namespace upload

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace upload {
@@ -33,6 +34,11 @@ CurlList curlList(const std::vector<std::string>& lines);
 // points to, and what is sent taken from the front of a std::string_view.
 std::size_t appendToString(char* data, std::size_t size, std::size_t count, void* target);
 std::size_t takeFromStringView(char* buffer, std::size_t size, std::size_t count, void* source);
+
+// Has the handle append what it receives to `target`.
+void receiveInto(CURL* handle, std::string& target);
+// Has the handle upload `rest`, of its present size, taking from its front.
+void uploadFrom(CURL* handle, std::string_view& rest);
 
 } // namespace upload
 

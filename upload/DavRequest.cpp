@@ -57,8 +57,7 @@ DavRequest::DavRequest(CURL* handle, const DavSession& session, const char* meth
     curl_easy_reset(easy);
     prepareDavHandle(easy, session, method, remotePath);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &appendToString);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &reply);
+    receiveInto(easy, reply);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &keepStatusLine);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, &statusLine);
 }

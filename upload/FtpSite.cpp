@@ -154,8 +154,7 @@ UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEnt
     std::string text;
     UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         text.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+        receiveInto(handle, text);
     });
     if (failure)
         return failure;
@@ -171,8 +170,7 @@ UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEnt
 UploadFailure FtpSite::read(const std::string& path, std::string& bytes) {
     return perform(address.urlWithUser(path), path, [&bytes](CURL* handle) {
         bytes.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
+        receiveInto(handle, bytes);
     });
 }
 
@@ -180,10 +178,7 @@ UploadFailure FtpSite::write(const std::string& path, std::string_view bytes) {
     std::string_view rest;
     return perform(address.urlWithUser(path), path, [&rest, bytes](CURL* handle) {
         rest = bytes;
-        curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &takeFromStringView);
-        curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
-        curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+        uploadFrom(handle, rest);
     });
 }
 

@@ -121,8 +121,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
     std::string text;
     UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         text.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+        receiveInto(handle, text);
     });
     if (failure.problem == UploadProblem::NotFound)
         return {};
@@ -140,8 +139,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
 UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
     return perform(address.url(path), path, [&bytes](CURL* handle) {
         bytes.clear();
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &bytes);
+        receiveInto(handle, bytes);
     });
 }
 
@@ -149,10 +147,7 @@ UploadFailure SftpSite::write(const std::string& path, std::string_view bytes) {
     std::string_view rest;
     return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
         rest = bytes;
-        curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(handle, CURLOPT_READFUNCTION, &takeFromStringView);
-        curl_easy_setopt(handle, CURLOPT_READDATA, &rest);
-        curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+        uploadFrom(handle, rest);
     });
 }
 
@@ -168,8 +163,7 @@ UploadFailure SftpSite::makeFolder(const std::string& path) {
     std::string text;
     UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 1L);
-        curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendToString);
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, &text);
+        receiveInto(handle, text);
     });
     if (failure.problem != UploadProblem::NotFound)
         return failure;
