@@ -1,5 +1,7 @@
 #include "cli/ConsoleObserver.h"
 
+#include "cli/ProgramLine.h"
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -72,7 +74,7 @@ void ConsoleObserver::done(const publish::PublishResult& result) {
     clearBar();
     if (result.outcome != publish::PublishOutcome::NothingPublished)
         return;
-    std::fprintf(stderr, "tunemill-publish: %s\n", publish::describe(result).c_str());
+    say(publish::describe(result));
     if (!result.output.empty())
         std::fprintf(stderr, "Nothing was published: %s is unchanged\n", result.output.c_str());
 }

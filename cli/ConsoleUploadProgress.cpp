@@ -6,13 +6,13 @@
 
 namespace cli {
 
-namespace {
-
 std::string megabytes(std::uint64_t bytes) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
     return text;
 }
+
+namespace {
 
 void listChanges(const upload::UploadPlan& plan) {
     for (const upload::PlannedSend& send : plan.sends)

@@ -6,8 +6,12 @@
 #include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <string>
 
 namespace cli {
+
+// A size as the upload's lines give it, "12.3 MB".
+std::string megabytes(std::uint64_t bytes);
 
 // Shows an upload on standard error: what the plan does, then on a
 // terminal one line that updates in place (files, bytes, rate, time left),

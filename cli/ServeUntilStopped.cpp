@@ -1,11 +1,13 @@
 #include "cli/ServeUntilStopped.h"
 
+#include "cli/ProgramLine.h"
 #include "preview/FolderServer.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <spawn.h>
+#include <string>
 
 extern char** environ;
 
@@ -26,7 +28,7 @@ void openInBrowser(const std::string& address) {
     pid_t child;
     const char* arguments[] = {"xdg-open", address.c_str(), nullptr};
     if (posix_spawnp(&child, "xdg-open", nullptr, &attributes, const_cast<char**>(arguments), environ) != 0)
-        std::fprintf(stderr, "tunemill-publish: no xdg-open here to open the browser; open the address yourself\n");
+        say("no xdg-open here to open the browser; open the address yourself");
     posix_spawnattr_destroy(&attributes);
 }
 
@@ -43,7 +45,7 @@ bool serveUntilStopped(const std::filesystem::path& folder, const std::string& p
 
     preview::FolderServer server(folder);
     if (!server.start(port)) {
-        std::fprintf(stderr, "tunemill-publish: cannot listen on 127.0.0.1 port %d\n", port);
+        say("cannot listen on 127.0.0.1 port " + std::to_string(port));
         return false;
     }
     std::string address = server.address(page);

@@ -2,6 +2,7 @@
 
 #include "cli/ConsoleUploadProgress.h"
 #include "cli/ExitStatus.h"
+#include "cli/ProgramLine.h"
 #include "cli/UploadCredentials.h"
 #include "cli/UploadFailureText.h"
 #include "output_names/OutputFileNames.h"
@@ -22,14 +23,6 @@ namespace fs = std::filesystem;
 namespace cli {
 
 namespace {
-
-void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
-
-std::string megabytes(std::uint64_t bytes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
-    return text;
-}
 
 bool describeOutput(const fs::path& output, upload::LocalFolder& local) {
     if (!fs::is_regular_file(output / publish::contract::PlayerMovieFileName)) {

@@ -7,6 +7,7 @@
 #include "cli/DemoTunes.h"
 #include "cli/ExitStatus.h"
 #include "cli/GivenTracks.h"
+#include "cli/ProgramLine.h"
 #include "cli/PublishArguments.h"
 #include "cli/ServeUntilStopped.h"
 #include "cli/StopSignals.h"
@@ -32,6 +33,7 @@
 
 namespace fs = std::filesystem;
 using enum cli::ExitStatus;
+using cli::say;
 
 namespace {
 
@@ -41,8 +43,6 @@ int stoppedStatus(int signal) { return 128 + signal; }
 void sayCancelled(const cli::PublishArguments& arguments) {
     std::fprintf(stderr, "Cancelled: %s is unchanged\n", publish::outputFolderIn(arguments.folder).c_str());
 }
-
-void say(const std::string& line) { std::fprintf(stderr, "tunemill-publish: %s\n", line.c_str()); }
 
 std::string joined(const std::vector<fs::path>& folders) {
     std::string text;
