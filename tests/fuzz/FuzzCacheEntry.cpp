@@ -9,6 +9,7 @@
 
 #include "content_cache/ContentHash.h"
 #include "content_cache/PublishCache.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,8 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+
+using fuzzing::check;
 
 namespace fs = std::filesystem;
 
@@ -41,11 +44,6 @@ const publish::PublishCache& cache() {
         return publish::PublishCache(folder, publish::PublishCache::DefaultLimit);
     }();
     return made;
-}
-
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 std::uint64_t field(std::string_view bytes, size_t offset) {

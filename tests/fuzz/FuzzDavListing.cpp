@@ -2,19 +2,13 @@
 // is refused or gives resources with plain, non-empty paths.
 
 #include "upload/DavListing.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
+using fuzzing::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto resources = upload::parseDavListing(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -3,17 +3,15 @@
 // no ".." and no control character in its folder.
 
 #include "upload/RemoteAddress.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-namespace {
+using fuzzing::check;
 
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
+namespace {
 
 bool holdsControlCharacter(const std::string& text) {
     for (char c : text)

@@ -4,6 +4,7 @@
 #include "publish/Playlist.h"
 #include "publish/PublishSettings.h"
 #include "text_formats/StorableText.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,8 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+
+using fuzzing::check;
 
 namespace fs = std::filesystem;
 
@@ -23,11 +26,6 @@ const fs::path& folder() {
         return made;
     }();
     return path;
-}
-
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 void checkPlaylistRoundTrip(const fs::path& settingsFile) {
