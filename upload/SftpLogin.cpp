@@ -21,22 +21,22 @@ std::vector<SftpLogin> sftpLogins(const SiteCredentials& credentials) {
     return logins;
 }
 
-void applySftpLogin(CURL* handle, const SftpLogin& login, const std::string& user,
-                    const SiteCredentials& credentials) {
-    curl_easy_setopt(handle, CURLOPT_USERNAME, user.c_str());
+void applySftpLogin(CURL* handle, const SftpLogin& login, const SiteCredentials& credentials) {
     curl_easy_setopt(handle, CURLOPT_SSH_AUTH_TYPES, login.methods);
     if (!login.keyFile.empty()) {
         curl_easy_setopt(handle, CURLOPT_SSH_PRIVATE_KEYFILE, login.keyFile.c_str());
         // Empty: libssh2 derives the public key from the private one.
         curl_easy_setopt(handle, CURLOPT_SSH_PUBLIC_KEYFILE, "");
     }
-    if (login.methods & CURLSSH_AUTH_PASSWORD) {
-        if (credentials.password)
-            curl_easy_setopt(handle, CURLOPT_PASSWORD, credentials.password->c_str());
-        else if (credentials.netrc) {
-            curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
-            curl_easy_setopt(handle, CURLOPT_NETRC_FILE, credentials.netrc->c_str());
-        }
+    if (!(login.methods & CURLSSH_AUTH_PASSWORD))
+        return;
+    // A password the netrc holds for the host and user comes before the
+    // one given, as with the other protocols.
+    if (credentials.password)
+        curl_easy_setopt(handle, CURLOPT_PASSWORD, credentials.password->c_str());
+    if (credentials.netrc) {
+        curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
+        curl_easy_setopt(handle, CURLOPT_NETRC_FILE, credentials.netrc->c_str());
     }
 }
 

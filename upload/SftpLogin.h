@@ -23,9 +23,9 @@ struct SftpLogin {
 // that exist, then the password (given, or from the netrc).
 std::vector<SftpLogin> sftpLogins(const SiteCredentials& credentials);
 
-// Sets `handle` up to log in as `user` that way. The password goes only
-// to libcurl, never into a message.
-void applySftpLogin(CURL* handle, const SftpLogin& login, const std::string& user, const SiteCredentials& credentials);
+// Sets `handle`, whose address names the user, up to log in that way. The
+// password goes only to libcurl, never into a message.
+void applySftpLogin(CURL* handle, const SftpLogin& login, const SiteCredentials& credentials);
 
 // The user to log in as: the address's, or the local login's name.
 std::string sftpUser(const std::string& addressUser);

@@ -8,15 +8,11 @@
 
 namespace upload {
 
-namespace {
-
-} // namespace
-
 SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
                    const std::atomic<bool>& stop)
-    : address(address), credentials(credentials), user(sftpUser(address.user)), stop(stop),
+    : address(withUser(address)), credentials(credentials), stop(stop),
       hostKeys(trust, address.host, address.effectivePort()), control(newCurlEasy()),
-      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.url(sent.remote), *login); },
+      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.urlWithUser(sent.remote), *login); },
              [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
                  return explain(handle, code, text, path);
              },
@@ -28,7 +24,7 @@ void SftpSite::prepare(CURL* handle, const std::string& url, const SftpLogin& wa
     limitTransfer(handle, stop);
     curl_easy_setopt(handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR));
     hostKeys.install(handle);
-    applySftpLogin(handle, way, user, credentials);
+    applySftpLogin(handle, way, credentials);
 }
 
 UploadFailure SftpSite::explain(CURL* handle, CURLcode code, const char* text, const std::string& path) {
@@ -119,7 +115,7 @@ UploadFailure SftpSite::list(std::vector<RemoteEntry>& entries) {
 
 UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
     std::string text;
-    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+    UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         text.clear();
         receiveInto(handle, text);
     });
@@ -137,7 +133,7 @@ UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEn
 }
 
 UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
-    return perform(address.url(path), path, [&bytes](CURL* handle) {
+    return perform(address.urlWithUser(path), path, [&bytes](CURL* handle) {
         bytes.clear();
         receiveInto(handle, bytes);
     });
@@ -145,7 +141,7 @@ UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
 
 UploadFailure SftpSite::write(const std::string& path, std::string_view bytes) {
     std::string_view rest;
-    return perform(address.url(path), path, [&rest, bytes](CURL* handle) {
+    return perform(address.urlWithUser(path), path, [&rest, bytes](CURL* handle) {
         rest = bytes;
         uploadFrom(handle, rest);
     });
@@ -161,7 +157,7 @@ UploadFailure SftpSite::send(const std::vector<Transfer>& transfers, const SendP
 
 UploadFailure SftpSite::makeFolder(const std::string& path) {
     std::string text;
-    UploadFailure failure = perform(address.url(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
+    UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
         curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 1L);
         receiveInto(handle, text);
     });
@@ -195,7 +191,12 @@ UploadFailure SftpSite::runCommands(const std::vector<std::string>& commands, co
 std::string SftpSite::rootUrl() const {
     RemoteAddress root = address;
     root.folder = "/";
-    return root.url();
+    return root.urlWithUser();
+}
+
+RemoteAddress SftpSite::withUser(RemoteAddress address) {
+    address.user = sftpUser(address.user);
+    return address;
 }
 
 std::string SftpSite::absolute(const std::string& path) const {

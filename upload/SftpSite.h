@@ -50,6 +50,9 @@ private:
     // libcurl's SFTP commands ("rename", "rm", "mkdir"); a command starting
     // with "*" may fail.
     UploadFailure runCommands(const std::vector<std::string>& commands, const std::string& path);
+    // `address` with the user to log in as: libcurl reads the netrc only
+    // for a user in the address, never for one set apart.
+    static RemoteAddress withUser(RemoteAddress address);
     // The server's root folder, where commands and the login check run.
     std::string rootUrl() const;
     // The path on the server of `path` below the folder.
@@ -59,7 +62,6 @@ private:
 
     RemoteAddress address;
     SiteCredentials credentials;
-    std::string user;
     const std::atomic<bool>& stop;
     SshHostKeyCheck hostKeys;
     CurlEasy control;

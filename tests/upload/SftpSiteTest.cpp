@@ -173,6 +173,16 @@ TEST_F(SftpSiteTest, AWrongPasswordIsRefusedAndCreatesNothing) {
     EXPECT_EQ(readFile(remote("site/index.htm")), Bytes({'h', 'e', 'l', 'l', 'o'}));
 }
 
+TEST_F(SftpSiteTest, TakesThePasswordFromTheNetrcBeforeTheOneGiven) {
+    std::ofstream(local.path("netrc")) << "machine 127.0.0.1 login " << server_process::Account << " password "
+                                       << server_process::AccountPassword << "\n";
+    SiteCredentials credentials;
+    credentials.password = "not the password";
+    credentials.netrc = local.path("netrc");
+    EXPECT_FALSE(openRemoteSite(address(server_process::Account, "site"), credentials, trusted(), stop)->makeFolder(""));
+    EXPECT_TRUE(std::filesystem::is_directory(remote("site")));
+}
+
 TEST_F(SftpSiteTest, AStopMidSendEndsItAndALostServerIsALostConnection) {
     std::filesystem::resize_file((std::ofstream(local.path("big")), local.path("big")), 4ull << 30);
     std::vector<Transfer> transfers{{local.path("big"), "big.swf", 4ull << 30}};
