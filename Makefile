@@ -50,6 +50,7 @@ bench: build
 	build/bench/playlist_load_benchmark
 	build/bench/engine_benchmark build/tunemill-publish build/bench/zlib_deflate
 	build/bench/large_folder_benchmark build/tunemill-publish
+	cd build && bench/upload_benchmark
 
 clean:
 	rm -rf build build-sanitize demo

@@ -25,6 +25,13 @@ CurlMulti newCurlMulti() {
     return CurlMulti(curl_multi_init());
 }
 
+CurlShare newConnectionShare() {
+    initialiseCurl();
+    CurlShare share(curl_share_init());
+    curl_share_setopt(share.get(), CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
+    return share;
+}
+
 CurlList curlList(const std::vector<std::string>& lines) {
     curl_slist* list = nullptr;
     for (const std::string& line : lines)

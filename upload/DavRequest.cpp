@@ -11,6 +11,7 @@ namespace upload {
 void prepareDavHandle(CURL* handle, const DavSession& session, const char* method, const std::string& path) {
     curl_easy_setopt(handle, CURLOPT_URL, session.address.urlWithUser(path).c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, session.address.scheme.c_str());
+    curl_easy_setopt(handle, CURLOPT_SHARE, session.connections);
     curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, method);
     curl_easy_setopt(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
     if (session.credentials.password)

@@ -21,6 +21,8 @@ struct DavSession {
     // a private authority; empty for the system's store alone.
     std::string certificates;
     const std::atomic<bool>* stop = nullptr;
+    // The connections the site's handles share.
+    CURLSH* connections = nullptr;
 };
 
 // Sets `handle` up for `method` on `path` below the remote folder: the

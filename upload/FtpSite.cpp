@@ -60,7 +60,8 @@ bool isRefusal(UploadProblem problem) {
 FtpSite::FtpSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
                  const std::atomic<bool>& stop)
     : address(address), credentials(credentials), plainFtp(trust.plainFtp), stop(stop),
-      unusableTrust(trustedCertificates(trust, certificates)), control(newCurlEasy()),
+      unusableTrust(trustedCertificates(trust, certificates)), connections(newConnectionShare()),
+      control(newCurlEasy()),
       sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.urlWithUser(sent.remote)); },
              [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
                  return explain(handle, code, text, path);
@@ -70,6 +71,7 @@ FtpSite::FtpSite(const RemoteAddress& address, const SiteCredentials& credential
 void FtpSite::prepare(CURL* handle, const std::string& url) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, address.protocol == Protocol::Ftps ? "ftps" : "ftp");
+    curl_easy_setopt(handle, CURLOPT_SHARE, connections.get());
     limitTransfer(handle, stop);
     // ftps:// is TLS from the first byte; ftp:// asks for it with AUTH TLS.
     bool tlsOptional = plainFtp && address.protocol == Protocol::Ftp;

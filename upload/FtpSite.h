@@ -59,6 +59,8 @@ private:
     // The certificates to verify against, and why they could not be read.
     std::string certificates;
     UploadFailure unusableTrust;
+    // Before the handles that use it, so that it outlives them.
+    CurlShare connections;
     CurlEasy control;
     char errorText[CURL_ERROR_SIZE] = {};
     // Each handle's last reply from the server.

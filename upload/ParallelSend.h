@@ -13,8 +13,11 @@
 namespace upload {
 
 // Sends files over a few connections at once through libcurl's multi
-// interface. The handles, and with them the connections, stay for the next
-// call, so that a later send logs in no more.
+// interface. It begins with one, and opens another only while what waits
+// would take longer than a handshake is worth: an SSH session can cost the
+// server more than a small album's whole transfer. The handles, and with
+// them the connections, stay for the next call, so that a later send logs
+// in no more.
 class ParallelSend {
 public:
     // Sets a handle up for one transfer: its address, login and trust.
@@ -31,6 +34,9 @@ public:
 
 private:
     static constexpr std::size_t Connections = 4;
+    // Another connection opens at most this often, and only while what
+    // waits would take longer than this at the rate so far.
+    static constexpr std::chrono::seconds Widening{1};
 
     struct Slot {
         CurlEasy handle;
@@ -49,7 +55,11 @@ private:
     UploadFailure collectFinished();
     UploadFailure finish(Slot& slot, CURLcode result);
     void release(Slot& slot);
+    // Whether a transfer still to go could begin in a slot now.
+    bool slotFree() const;
+    void widenWhenWorthIt();
     std::uint64_t bytesSent();
+    std::uint64_t bytesWaiting() const;
 
     Prepare prepare;
     Explain explain;
@@ -57,6 +67,9 @@ private:
     CurlMulti multi;
     std::array<Slot, Connections> slots;
     const std::vector<Transfer>* transfers = nullptr;
+    std::size_t slotsInUse = 1;
+    std::chrono::steady_clock::time_point started;
+    std::chrono::steady_clock::time_point widened;
     std::size_t next = 0;
     std::size_t done = 0;
     std::uint64_t bytesDone = 0;

@@ -11,7 +11,8 @@ namespace upload {
 SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
                    const std::atomic<bool>& stop)
     : address(withUser(address)), credentials(credentials), stop(stop),
-      hostKeys(trust, address.host, address.effectivePort()), control(newCurlEasy()),
+      hostKeys(trust, address.host, address.effectivePort()), connections(newConnectionShare()),
+      control(newCurlEasy()),
       sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.urlWithUser(sent.remote), *login); },
              [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
                  return explain(handle, code, text, path);
@@ -21,6 +22,7 @@ SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credenti
 void SftpSite::prepare(CURL* handle, const std::string& url, const SftpLogin& way) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "sftp");
+    curl_easy_setopt(handle, CURLOPT_SHARE, connections.get());
     limitTransfer(handle, stop);
     curl_easy_setopt(handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR));
     hostKeys.install(handle);

@@ -64,6 +64,8 @@ private:
     SiteCredentials credentials;
     const std::atomic<bool>& stop;
     SshHostKeyCheck hostKeys;
+    // Before the handles that use it, so that it outlives them.
+    CurlShare connections;
     CurlEasy control;
     char errorText[CURL_ERROR_SIZE] = {};
     // The login the server took, once one has been tried.

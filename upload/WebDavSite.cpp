@@ -65,7 +65,8 @@ UploadFailure makeCollection(CURL* connection, const DavSession& session, const 
 
 WebDavSite::WebDavSite(const RemoteAddress& address, const SiteCredentials& credentials, const SiteTrust& trust,
                        const std::atomic<bool>& stop)
-    : session{address, credentials, {}, &stop}, connection(newCurlEasy()),
+    : connections(newConnectionShare()), session{address, credentials, {}, &stop, connections.get()},
+      connection(newCurlEasy()),
       sender([this](CURL* handle, const Transfer& transfer) { preparePut(handle, transfer); },
              [this](CURL* handle, CURLcode code, const char* errorText, const std::string& path) {
                  return explainPut(handle, code, errorText, path);

@@ -33,8 +33,10 @@ private:
     void preparePut(CURL* handle, const Transfer& transfer);
     UploadFailure explainPut(CURL* handle, CURLcode code, const char* errorText, const std::string& path);
 
+    // Before the handles that use it, so that it outlives them.
+    CurlShare connections;
     DavSession session;
-    // One connection for the requests made one after another.
+    // One handle for the requests made one after another.
     CurlEasy connection;
     // The last status line each sending connection received.
     std::map<CURL*, std::string> sendingStatus;
