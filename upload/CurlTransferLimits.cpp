@@ -1,5 +1,7 @@
 #include "upload/CurlTransferLimits.h"
 
+#include "upload/CurlFailure.h"
+
 #include <thread>
 
 namespace upload {
@@ -30,6 +32,14 @@ bool pauseBeforeRetry(const std::atomic<bool>& stop) {
     while (!stop && std::chrono::steady_clock::now() < end)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return !stop;
+}
+
+UploadFailure withOneRetry(const std::atomic<bool>& stop, const std::function<RequestTry()>& tryOnce) {
+    RequestTry first = tryOnce();
+    if (first.code == CURLE_OK || !mayPassOnRetry(first.code, first.failure) || !pauseBeforeRetry(stop))
+        return first.failure;
+    RequestTry second = tryOnce();
+    return second.code == CURLE_OK ? second.failure : failureAfterRetry(first.failure, second.failure);
 }
 
 } // namespace upload

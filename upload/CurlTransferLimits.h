@@ -1,10 +1,13 @@
 #ifndef UPLOAD_CURLTRANSFERLIMITS_H
 #define UPLOAD_CURLTRANSFERLIMITS_H
 
+#include "upload/UploadFailure.h"
+
 #include <curl/curl.h>
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 
 namespace upload {
 
@@ -19,6 +22,17 @@ void limitTransfer(CURL* handle, const std::atomic<bool>& stop);
 
 // Waits out the pause before a retry; false when a stop came meanwhile.
 bool pauseBeforeRetry(const std::atomic<bool>& stop);
+
+// One try of a request: libcurl's code, and what came of it (no failure
+// when the request did what it asked).
+struct RequestTry {
+    CURLcode code = CURLE_OK;
+    UploadFailure failure;
+};
+
+// Makes a request by `tryOnce`, and once more after the pause when libcurl
+// failed in a way that may pass and no stop came meanwhile.
+UploadFailure withOneRetry(const std::atomic<bool>& stop, const std::function<RequestTry()>& tryOnce);
 
 } // namespace upload
 

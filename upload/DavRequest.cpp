@@ -78,22 +78,16 @@ void DavRequest::sendBytes(std::string_view body) {
 }
 
 UploadFailure DavRequest::perform() {
-    UploadFailure first;
-    for (int round = 1;; ++round) {
+    return withOneRetry(stop, [this] {
         reply.clear();
         statusLine.clear();
         unsent = bytes;
         errorText[0] = '\0';
         CURLcode code = curl_easy_perform(easy);
         if (code == CURLE_OK)
-            return statusFailure(status(), path, statusLine);
-        UploadFailure failure = curlFailure(easy, code, errorText, path);
-        if (round == 2)
-            return failureAfterRetry(first, failure);
-        if (!mayPassOnRetry(code, failure) || !pauseBeforeRetry(stop))
-            return failure;
-        first = failure;
-    }
+            return RequestTry{code, statusFailure(status(), path, statusLine)};
+        return RequestTry{code, curlFailure(easy, code, errorText, path)};
+    });
 }
 
 long DavRequest::status() const {

@@ -3,7 +3,6 @@
 #include "upload/CertificateTrust.h"
 #include "upload/CurlFailure.h"
 #include "upload/CurlTransferLimits.h"
-#include "upload/LongListing.h"
 
 #include <algorithm>
 #include <cctype>
@@ -120,28 +119,20 @@ UploadFailure FtpSite::perform(const std::string& url, const std::string& path,
                                const std::function<void(CURL*)>& setUp) {
     if (unusableTrust)
         return unusableTrust;
-    UploadFailure first;
-    for (int round = 1;; ++round) {
+    return withOneRetry(stop, [&] {
         curl_easy_reset(control.get());
         prepare(control.get(), url);
         errorText[0] = '\0';
         curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, errorText);
         setUp(control.get());
         CURLcode code = curl_easy_perform(control.get());
-        if (code == CURLE_OK)
-            return {};
-        UploadFailure failure = explain(control.get(), code, errorText, path);
-        if (round == 2)
-            return failureAfterRetry(first, failure);
-        if (!mayPassOnRetry(code, failure) || !pauseBeforeRetry(stop))
-            return failure;
-        first = failure;
-    }
+        return RequestTry{code, code == CURLE_OK ? UploadFailure() : explain(control.get(), code, errorText, path)};
+    });
 }
 
 UploadFailure FtpSite::list(std::vector<RemoteEntry>& entries) {
     entries.clear();
-    UploadFailure failure = listFolder("", entries);
+    UploadFailure failure = listTree(requests(), address, "", entries);
     // Some servers answer the listing of a missing folder with 550, as they
     // answer one of a forbidden folder; a forbidden one is refused again
     // when the upload makes it.
@@ -152,36 +143,18 @@ UploadFailure FtpSite::list(std::vector<RemoteEntry>& entries) {
     return failure;
 }
 
-UploadFailure FtpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
-    std::string text;
-    UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
-        text.clear();
-        receiveInto(handle, text);
-    });
-    if (failure)
-        return failure;
-    for (RemoteEntry& entry : parseLongListing(text, path.empty() ? path : path + "/")) {
-        entries.push_back(entry);
-        if (entry.folder)
-            if (UploadFailure inner = listFolder(entry.path, entries))
-                return inner;
-    }
-    return {};
-}
-
 UploadFailure FtpSite::read(const std::string& path, std::string& bytes) {
-    return perform(address.urlWithUser(path), path, [&bytes](CURL* handle) {
-        bytes.clear();
-        receiveInto(handle, bytes);
-    });
+    return readFile(requests(), address, path, bytes);
 }
 
 UploadFailure FtpSite::write(const std::string& path, std::string_view bytes) {
-    std::string_view rest;
-    return perform(address.urlWithUser(path), path, [&rest, bytes](CURL* handle) {
-        rest = bytes;
-        uploadFrom(handle, rest);
-    });
+    return writeFile(requests(), address, path, bytes);
+}
+
+RunRequest FtpSite::requests() {
+    return [this](const std::string& url, const std::string& path, const SetUpRequest& setUp) {
+        return perform(url, path, setUp);
+    };
 }
 
 UploadFailure FtpSite::send(const std::vector<Transfer>& transfers, const SendProgress& progress) {

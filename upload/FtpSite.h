@@ -2,6 +2,7 @@
 #define UPLOAD_FTPSITE_H
 
 #include "upload/CurlHandle.h"
+#include "upload/FileUrlRequests.h"
 #include "upload/ParallelSend.h"
 #include "upload/RemoteSite.h"
 
@@ -44,7 +45,8 @@ private:
     // Runs the control handle on `url`, set up by `setUp` (called again for
     // the one retry), to its end; `path` names the file concerned.
     UploadFailure perform(const std::string& url, const std::string& path, const std::function<void(CURL*)>& setUp);
-    UploadFailure listFolder(const std::string& path, std::vector<RemoteEntry>& entries);
+    // `perform`, for the requests FTP and SFTP make alike.
+    RunRequest requests();
     // FTP commands, each sent in the login folder; a connection whose
     // commands `leavesFolder` is closed after them.
     UploadFailure runCommands(const std::vector<std::string>& commands, const std::string& path,

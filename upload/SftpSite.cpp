@@ -2,7 +2,6 @@
 
 #include "upload/CurlFailure.h"
 #include "upload/CurlTransferLimits.h"
-#include "upload/LongListing.h"
 
 #include <cstdlib>
 
@@ -69,23 +68,15 @@ UploadProblem SftpSite::diagnose(const std::string& path) {
 
 UploadFailure SftpSite::attempt(const std::string& url, const std::string& path, const SftpLogin& way,
                                 const std::function<void(CURL*)>& setUp) {
-    UploadFailure first;
-    for (int round = 1;; ++round) {
+    return withOneRetry(stop, [&] {
         curl_easy_reset(control.get());
         prepare(control.get(), url, way);
         errorText[0] = '\0';
         curl_easy_setopt(control.get(), CURLOPT_ERRORBUFFER, errorText);
         setUp(control.get());
         CURLcode code = curl_easy_perform(control.get());
-        if (code == CURLE_OK)
-            return {};
-        UploadFailure failure = explain(control.get(), code, errorText, path);
-        if (round == 2)
-            return failureAfterRetry(first, failure);
-        if (!mayPassOnRetry(code, failure) || !pauseBeforeRetry(stop))
-            return failure;
-        first = failure;
-    }
+        return RequestTry{code, code == CURLE_OK ? UploadFailure() : explain(control.get(), code, errorText, path)};
+    });
 }
 
 UploadFailure SftpSite::logIn() {
@@ -112,41 +103,27 @@ UploadFailure SftpSite::perform(const std::string& url, const std::string& path,
 
 UploadFailure SftpSite::list(std::vector<RemoteEntry>& entries) {
     entries.clear();
-    return listFolder("", entries);
-}
-
-UploadFailure SftpSite::listFolder(const std::string& path, std::vector<RemoteEntry>& entries) {
-    std::string text;
-    UploadFailure failure = perform(address.urlWithUser(path.empty() ? path : path + "/"), path, [&text](CURL* handle) {
-        text.clear();
-        receiveInto(handle, text);
-    });
-    if (failure.problem == UploadProblem::NotFound)
+    UploadFailure failure = listTree(requests(), address, "", entries);
+    // A folder not made yet holds nothing.
+    if (failure.problem == UploadProblem::NotFound) {
+        entries.clear();
         return {};
-    if (failure)
-        return failure;
-    for (RemoteEntry& entry : parseLongListing(text, path.empty() ? path : path + "/")) {
-        entries.push_back(entry);
-        if (entry.folder)
-            if (UploadFailure inner = listFolder(entry.path, entries))
-                return inner;
     }
-    return {};
+    return failure;
 }
 
 UploadFailure SftpSite::read(const std::string& path, std::string& bytes) {
-    return perform(address.urlWithUser(path), path, [&bytes](CURL* handle) {
-        bytes.clear();
-        receiveInto(handle, bytes);
-    });
+    return readFile(requests(), address, path, bytes);
 }
 
 UploadFailure SftpSite::write(const std::string& path, std::string_view bytes) {
-    std::string_view rest;
-    return perform(address.urlWithUser(path), path, [&rest, bytes](CURL* handle) {
-        rest = bytes;
-        uploadFrom(handle, rest);
-    });
+    return writeFile(requests(), address, path, bytes);
+}
+
+RunRequest SftpSite::requests() {
+    return [this](const std::string& url, const std::string& path, const SetUpRequest& setUp) {
+        return perform(url, path, setUp);
+    };
 }
 
 UploadFailure SftpSite::send(const std::vector<Transfer>& transfers, const SendProgress& progress) {

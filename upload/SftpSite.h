@@ -2,6 +2,7 @@
 #define UPLOAD_SFTPSITE_H
 
 #include "upload/CurlHandle.h"
+#include "upload/FileUrlRequests.h"
 #include "upload/ParallelSend.h"
 #include "upload/RemoteSite.h"
 #include "upload/SftpLogin.h"
@@ -46,7 +47,8 @@ private:
                           const std::function<void(CURL*)>& setUp);
     // The same once logged in.
     UploadFailure perform(const std::string& url, const std::string& path, const std::function<void(CURL*)>& setUp);
-    UploadFailure listFolder(const std::string& path, std::vector<RemoteEntry>& entries);
+    // `perform`, for the requests FTP and SFTP make alike.
+    RunRequest requests();
     // libcurl's SFTP commands ("rename", "rm", "mkdir"); a command starting
     // with "*" may fail.
     UploadFailure runCommands(const std::vector<std::string>& commands, const std::string& path);
