@@ -17,7 +17,8 @@ shots=$(realpath -m "${2:-$build/screenshots}")
 mkdir -p "$shots"
 home=$(mktemp -d)
 sshd=
-trap '[ -z "$sshd" ] || kill -- -"$sshd" 2>/dev/null; rm -rf "$home"' EXIT
+web=
+trap '[ -z "$sshd" ] || kill -- -"$sshd" 2>/dev/null; [ -z "$web" ] || kill -- -"$web" 2>/dev/null; rm -rf "$home"' EXIT
 
 # A user of our own: documents, Tunemill's folder and a playlist in it.
 mkdir -p "$home/Documents" "$home/.local/share/Tunemill" "$home/Music"
@@ -28,10 +29,12 @@ for tune in "Morning 440" "Walk 550" "Night 330"; do
 done
 printf '[00:00.00]Morning comes\n[00:05.00]over the hills\n' >"$home/Music/Morning.lrc"
 printf '[00:00.00]Night falls\n' >"$home/Music/Night.lrc"
-# Three long tunes that no publish has seen, for a publish that is stopped.
+# Three long tunes that no publish has seen, for a publish that is stopped:
+# twenty minutes each, so that a quiet machine is still at it when Escape
+# comes.
 for tune in "Dawn 392" "Noon 494" "Dusk 294"; do
   set -- $tune
-  sox -n -r 44100 -c 2 -b 16 "$home/Music/$1.wav" synth 400 pluck "$2" 2>/dev/null
+  sox -n -r 44100 -c 2 -b 16 "$home/Music/$1.wav" synth 1200 pluck "$2" 2>/dev/null
   lame --quiet "$home/Music/$1.wav" "$home/Music/$1.mp3"
 done
 # Four rounds of the three, so that the progress page stays long enough.
@@ -54,11 +57,11 @@ export upload_account=tunemill-upload upload_password=tunemill-upload-throwaway
 id -u "$upload_account" >/dev/null 2>&1 || useradd -M -d / -s /bin/sh "$upload_account"
 echo "$upload_account:$upload_password" | chpasswd
 chmod 755 "$home"
-mkdir -p /run/sshd "$home/sshd" "$home/www/music"
-chmod 777 "$home/www/music"
+mkdir -p /run/sshd "$home/sshd" "$home/www/output"
+chmod 777 "$home/www/output"
 ssh-keygen -q -t ed25519 -N '' -C '' -f "$home/sshd/host_key"
 upload_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-export upload_port upload_folder=$home/www/music
+export upload_port upload_folder=$home/www/output
 cat >"$home/sshd/config" <<EOF
 ListenAddress 127.0.0.1:$upload_port
 HostKey $home/sshd/host_key
@@ -71,12 +74,24 @@ Subsystem sftp internal-sftp
 EOF
 setsid /usr/sbin/sshd -D -e -f "$home/sshd/config" 2>"$home/sshd/log" &
 sshd=$!
+# The site's web server, on loopback too, so that the dialog's check of
+# what it sent finds the player: the preview server, serving the folder
+# uploaded to, which needs a page there before the first upload replaces it.
+echo "page" >"$home/www/output/Player.htm"
+web_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+export web_port
+setsid "$build/tunemill-publish" --serve --folder "$home/www" --port "$web_port" >/dev/null 2>"$home/web.log" &
+web=$!
 
 export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_DOCUMENTS_DIR=$home/Documents
 export QTWEBENGINE_DISABLE_SANDBOX=1
 # No browser on this screen: Preview shows its address and says so.
 export BROWSER=false
 walk() {
+# Each language uploads to a site with only that page, so that its dialog
+# sends.
+find "$upload_folder" -mindepth 1 -delete
+echo "page" >"$upload_folder/Player.htm"
 xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   set -e
   shots=$1; build=$2; home=$3; next=$4; preview=$5; finish=$6; upload=$7; yes=$8; dialogName=$9
@@ -112,15 +127,23 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   field() { xdotool key Tab ctrl+a; xdotool type --delay 5 "$1"; }
   # The dialog as it opens (empty in English, the site remembered from it in
   # German), the question about the key, answered Yes, the progress, the end.
+  # A film of the user'"'"'s own in the output folder goes up too, and keeps
+  # the progress on the screen long enough; the end comes once the manifest,
+  # sent last, is on the server, and the check of the site has run.
   uploadPictures() {
+    truncate -s 400M "$home/Documents/Tunemill/output/concert.mp4"
     wizardKey alt+a
-    xdotool key ctrl+a; xdotool type --delay 5 "https://example.org/music"
+    xdotool key ctrl+a; xdotool type --delay 5 "http://127.0.0.1:$web_port"
     wizardKey $upload; snap 9-upload 2
     press "$(window "$dialogName")" ctrl+a
     field 127.0.0.1; field "$upload_port"; field "$upload_folder"; field "$upload_account"; field "$upload_password"
     press "$(window "$dialogName")" $upload; snap 10-upload-host-key 2
-    press "$(window Tunemill)" $yes; snap 11-upload-progress 1.2
-    snap 12-upload-done 8
+    press "$(window Tunemill)" $yes; snap 11-upload-progress 1.5
+    for wait in $(seq 240); do
+      [ -e "$upload_folder/.tunemill-manifest" ] && break
+      sleep 0.5
+    done
+    snap 12-upload-done 4
     press "$(window "$dialogName")" Escape
   }
 
@@ -139,9 +162,9 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   xdotool mousemove 0 0
   wizardKey $next; snap 2-player 15
   wizardKey $next; snap 3-folder 1
-  wizardKey $next; snap 4-progress 1
   # Twelve two-minute tunes publish in a few seconds; the page moves on.
-  sleep 15
+  # The progress is taken from the long tunes below.
+  wizardKey $next; sleep 15
   wizardKey $preview; snap 5-finish 3
   uploadPictures
   wizardKey $finish
@@ -160,8 +183,9 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
   press "$(window "Tunemill v1.2.2")" Escape
   wait $wizard || true
 
-  # Once more with the long tunes into the folder published first: Escape
-  # stops the publish, and the folder page says the old player is unchanged.
+  # Once more with the long tunes into the folder published first: the
+  # progress, then Escape stops the publish, and the folder page says the
+  # old player is unchanged.
   {
     printf "<data Folder=\"%s\">" "$home/Documents/Tunemill"
     for name in Dawn Noon Dusk; do
@@ -169,10 +193,12 @@ xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
     done
     printf "</data>"
   } >"$home/.local/share/Tunemill/Songbox.sbx"
+  # Nothing of them kept from the other language: each walk converts anew.
+  rm -rf "$home/.cache"
   start
   wizardKey $next; sleep 4
   wizardKey $next; sleep 1
-  wizardKey $next; sleep 2
+  wizardKey $next; snap 4-progress 1
   wizardKey Escape; snap 8-cancelled 3
   wizardKey Escape
   wait $wizard || true
