@@ -1,5 +1,7 @@
 #include "preview/RequestPath.h"
 
+#include "text_formats/HexDigit.h"
+
 #include <algorithm>
 
 namespace fs = std::filesystem;
@@ -7,16 +9,6 @@ namespace fs = std::filesystem;
 namespace preview {
 
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The file `relativePath` (decoded, without its leading "/") names inside
 // `root`, when it stays there.
@@ -46,8 +38,8 @@ std::optional<std::string> decodedRequestPath(std::string_view target) {
     for (size_t at = 0; at < target.size(); ++at) {
         char c = target[at];
         if (c == '%') {
-            int high = at + 2 < target.size() ? hexDigit(target[at + 1]) : -1;
-            int low = high >= 0 ? hexDigit(target[at + 2]) : -1;
+            int high = at + 2 < target.size() ? publish::hexDigitValue(target[at + 1]) : -1;
+            int low = high >= 0 ? publish::hexDigitValue(target[at + 2]) : -1;
             if (low < 0)
                 return std::nullopt;
             c = static_cast<char>(high * 16 + low);

@@ -1,20 +1,8 @@
 #include "upload/PercentEncoding.h"
 
+#include "text_formats/HexDigit.h"
+
 namespace upload {
-
-namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::optional<std::string> percentDecoded(std::string_view text) {
     std::string decoded;
@@ -23,7 +11,7 @@ std::optional<std::string> percentDecoded(std::string_view text) {
         if (c == '%') {
             if (i + 2 >= text.size())
                 return std::nullopt;
-            int high = hexValue(text[i + 1]), low = hexValue(text[i + 2]);
+            int high = publish::hexDigitValue(text[i + 1]), low = publish::hexDigitValue(text[i + 2]);
             if (high < 0 || low < 0)
                 return std::nullopt;
             c = static_cast<char>(high * 16 + low);
