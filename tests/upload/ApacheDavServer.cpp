@@ -16,7 +16,7 @@ std::string shellQuoted(const std::string& text) { return "'" + text + "'"; }
 
 } // namespace
 
-ApacheDavServer::~ApacheDavServer() { stop(); }
+ApacheDavServer::~ApacheDavServer() { kill(); }
 
 bool ApacheDavServer::fail(const std::string& why) {
     failure = why;
@@ -100,7 +100,7 @@ std::string ApacheDavServer::address(const std::string& folder) const {
     return std::string("https://") + server_process::Account + "@127.0.0.1:" + std::to_string(listening) + "/" + folder;
 }
 
-void ApacheDavServer::stop() { server_process::killTree(process); }
+void ApacheDavServer::kill() { server_process::killTree(process); }
 
 std::string ApacheDavServer::webAddress(const std::string& path) const {
     return "https://127.0.0.1:" + std::to_string(listening) + "/web/" + path;

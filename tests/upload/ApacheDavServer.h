@@ -24,6 +24,10 @@ public:
     // read as `allowOverride` says ("None", "All", "AuthConfig"...), as a
     // host serves the folder a user uploads to.
     [[nodiscard]] bool startServing(const std::string& folder, const std::string& allowOverride);
+    // Kills it and everything it started, as a crash would.
+    void kill();
+    // Starts it again as it was, on the same ports, after a kill.
+    [[nodiscard]] bool restart() { return launch(); }
 
     int port() const { return listening; }
     const std::string& problem() const { return failure; }
@@ -45,7 +49,6 @@ private:
     bool makeCertificates();
     bool writeConfiguration(const std::string& webFolder, const std::string& allowOverride);
     bool launch();
-    void stop();
 
     testing_support::TemporaryFolder scratch;
     std::string failure;

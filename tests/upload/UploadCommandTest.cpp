@@ -401,9 +401,9 @@ TEST_F(FtpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUploadC
     EXPECT_EQ(withoutManifest(done), snapshot(output()));
 }
 
-// WebDAV through a relay at 4 MB/s, so that Ctrl+C surely comes while the
-// runtime is still going up.
-TEST_F(UploadCommandTest, AStopMidWebDavUploadLeavesTheSiteUnchangedAndTheNextUploadCompletes) {
+// WebDAV through a relay at 4 MB/s, so that Ctrl+C, or the server's end,
+// surely comes while the runtime is still going up.
+TEST_F(UploadCommandTest, AStopOrAKilledServerMidWebDavUploadLeavesTheLivePlayerWholeAndTheNextUploadCompletes) {
     ApacheDavServer dav;
     ASSERT_TRUE(dav.start()) << dav.problem();
     SlowRelay relay(dav.port(), 4'000'000);
@@ -421,17 +421,31 @@ TEST_F(UploadCommandTest, AStopMidWebDavUploadLeavesTheSiteUnchangedAndTheNextUp
     for (const std::string& file : tracks(3))
         arguments.push_back(file);
     environment.push_back("HOME=" + home());
-    RunningPublisher stopped(arguments, environment);
-    ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
-    stopped.signal(SIGINT);
-    RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
-    EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
-    EXPECT_EQ(ending.status, 130) << stopped.said();
-    EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
+    {
+        RunningPublisher stopped(arguments, environment);
+        ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
+        stopped.signal(SIGINT);
+        RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
+        EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
+        EXPECT_EQ(ending.status, 130) << stopped.said();
+        EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
+    }
     Tree afterStop = snapshot(remote);
     for (const auto& [name, bytes] : live)
         EXPECT_EQ(afterStop.at(name), bytes) << name << " changed although the switch never began";
+    {
+        RunningPublisher cut(arguments, environment);
+        ASSERT_TRUE(cut.waitFor("Sending ")) << cut.said();
+        dav.kill();
+        EXPECT_EQ(cut.waitWithin(Watchdog).status, 1) << cut.said();
+        EXPECT_NE(cut.said().find("unchanged"), std::string::npos) << cut.said();
+    }
+    Tree afterKill = snapshot(remote);
+    expectWholePlayer(afterKill);
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(afterKill.at(name), bytes) << name << " changed although the switch never began";
 
+    ASSERT_TRUE(dav.restart()) << dav.problem();
     CommandResult resumed = upload(direct, trust, {}, {environment.front()});
     ASSERT_EQ(resumed.status, 0) << resumed.said;
     Tree done = snapshot(remote);
