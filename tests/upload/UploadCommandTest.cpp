@@ -360,6 +360,21 @@ TEST_F(FtpUploadTest, AnUntrustedCertificateOrAWrongPasswordIsRefusedAndATrusted
     ASSERT_EQ(unchanged.status, 0) << unchanged.said;
     EXPECT_EQ(server.filesReceived(), received) << "an unchanged republish sends no file content";
     EXPECT_EQ(readFile(remote() + "/guestbook.txt"), (Bytes{'h', 'i'})) << "a file no manifest lists is untouched";
+
+    Tree before = snapshot(output());
+    received = server.filesReceived();
+    makeTrack("track2.mp3", 888);
+    CommandResult retuned = upload(url(), {"--ca-file", server.certificate()}, tracks(2), password());
+    ASSERT_EQ(retuned.status, 0) << retuned.said;
+    Tree after = snapshot(output());
+    long differing = std::count_if(after.begin(), after.end(), [&](const auto& file) {
+        return !before.contains(file.first) || before.at(file.first) != file.second;
+    });
+    EXPECT_TRUE(before.at("2.swf") != after.at("2.swf"));
+    EXPECT_EQ(server.filesReceived() - received, differing + 1) << "the files whose bytes changed, and the manifest";
+    Tree site = withoutManifest(snapshot(remote()));
+    site.erase("guestbook.txt");
+    EXPECT_EQ(site, after);
 }
 
 // The remote folder on a tmpfs too small for the runtime: the live player
