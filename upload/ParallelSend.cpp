@@ -81,10 +81,6 @@ UploadFailure ParallelSend::begin(Slot& slot, std::size_t transfer) {
     slot.errorText[0] = '\0';
     curl_easy_setopt(slot.handle.get(), CURLOPT_ERRORBUFFER, slot.errorText);
     curl_easy_setopt(slot.handle.get(), CURLOPT_UPLOAD, 1L);
-    // libssh2 keeps in flight only what one write hands it: with libcurl's
-    // 64 KB, SFTP over a line of 40 ms crawls at 1.5 MB/s. 2 MB is the most
-    // libcurl takes.
-    curl_easy_setopt(slot.handle.get(), CURLOPT_UPLOAD_BUFFERSIZE, 2L << 20);
     curl_easy_setopt(slot.handle.get(), CURLOPT_READDATA, slot.file);
     curl_easy_setopt(slot.handle.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(sent.size));
     curl_easy_setopt(slot.handle.get(), CURLOPT_PRIVATE, &slot);
