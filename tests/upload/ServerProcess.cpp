@@ -139,4 +139,8 @@ bool ensureAccount() {
     return testing_support::run("echo '" + account + ":" + AccountPassword + "' | chpasswd");
 }
 
+void writeAccountNetrc(const std::string& path) {
+    std::ofstream(path) << "machine 127.0.0.1 login " << Account << " password " << AccountPassword << "\n";
+}
+
 } // namespace server_process

@@ -39,6 +39,8 @@ void killTree(pid_t& process);
 inline constexpr const char* Account = "tunemill-upload";
 inline constexpr const char* AccountPassword = "tunemill-upload-throwaway";
 bool ensureAccount();
+// Writes a netrc at `path` that holds the account's password for loopback.
+void writeAccountNetrc(const std::string& path);
 
 } // namespace server_process
 

@@ -174,8 +174,7 @@ TEST_F(SftpSiteTest, AWrongPasswordIsRefusedAndCreatesNothing) {
 }
 
 TEST_F(SftpSiteTest, TakesThePasswordFromTheNetrcBeforeTheOneGiven) {
-    std::ofstream(local.path("netrc")) << "machine 127.0.0.1 login " << server_process::Account << " password "
-                                       << server_process::AccountPassword << "\n";
+    server_process::writeAccountNetrc(local.path("netrc"));
     SiteCredentials credentials;
     credentials.password = "not the password";
     credentials.netrc = local.path("netrc");

@@ -44,6 +44,25 @@ bool holdsTemporaryFiles(const Tree& tree) {
     return false;
 }
 
+// Before the switch begins, every file a visitor could load is as it was.
+void expectUnchanged(const Tree& live, const Tree& now) {
+    for (const auto& [name, bytes] : live)
+        EXPECT_EQ(now.at(name), bytes) << name << " changed although the switch never began";
+}
+
+// Ctrl+C while files go up: the command ends within a second, with 130,
+// saying the site is unchanged.
+void expectAStopMidSendEndsPromptly(const std::vector<std::string>& arguments,
+                                    const std::vector<std::string>& environment) {
+    RunningPublisher stopped(arguments, environment);
+    ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
+    stopped.signal(SIGINT);
+    RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
+    EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
+    EXPECT_EQ(ending.status, 130) << stopped.said();
+    EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
+}
+
 // A live player is whole when every movie its playlist names is there.
 void expectWholePlayer(const Tree& tree) {
     ASSERT_TRUE(tree.contains("music_list.xml"));
@@ -215,18 +234,9 @@ TEST_F(SftpUploadTest, AStopOrAKilledServerMidUploadLeavesTheLivePlayerWholeAndT
     for (const std::string& file : tracks(3))
         arguments.push_back(file);
     std::vector<std::string> environment{"HOME=" + home(), "SSH_AUTH_SOCK="};
-    {
-        RunningPublisher stopped(arguments, environment);
-        ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
-        stopped.signal(SIGINT);
-        RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
-        EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
-        EXPECT_EQ(ending.status, 130) << stopped.said();
-        EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
-    }
+    expectAStopMidSendEndsPromptly(arguments, environment);
     Tree afterStop = snapshot(remote());
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterStop.at(name), bytes) << name << " changed although the switch never began";
+    expectUnchanged(live, afterStop);
     {
         RunningPublisher cut(arguments, environment);
         ASSERT_TRUE(cut.waitFor("Sending ")) << cut.said();
@@ -236,8 +246,7 @@ TEST_F(SftpUploadTest, AStopOrAKilledServerMidUploadLeavesTheLivePlayerWholeAndT
     }
     Tree afterKill = snapshot(remote());
     expectWholePlayer(afterKill);
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterKill.at(name), bytes) << name << " changed although the switch never began";
+    expectUnchanged(live, afterKill);
 
     ASSERT_TRUE(server.restart()) << server.problem();
     CommandResult resumed = upload(url(), {}, {});
@@ -268,8 +277,7 @@ TEST_F(SftpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUpload
     EXPECT_NE(full.said().find("full"), std::string::npos) << full.said();
     EXPECT_NE(full.said().find("unchanged"), std::string::npos) << full.said();
     Tree afterFull = snapshot(remote());
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterFull.at(name), bytes) << name;
+    expectUnchanged(live, afterFull);
 
     ASSERT_TRUE(run("mount -o remount,size=96m '" + remote() + "'"));
     CommandResult roomy = upload(url(), {}, {});
@@ -405,8 +413,7 @@ TEST_F(FtpUploadTest, AFullRemoteDiskLeavesTheLivePlayerAsItWasAndTheNextUploadC
         << full.said();
     EXPECT_NE(full.said().find("unchanged"), std::string::npos) << full.said();
     Tree afterFull = snapshot(remote());
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterFull.at(name), bytes) << name;
+    expectUnchanged(live, afterFull);
 
     ASSERT_TRUE(run("mount -o remount,size=96m '" + remote() + "'"));
     CommandResult roomy = upload(url(), {"--ca-file", server.certificate()}, {}, password());
@@ -436,18 +443,9 @@ TEST_F(UploadCommandTest, AStopOrAKilledServerMidWebDavUploadLeavesTheLivePlayer
     for (const std::string& file : tracks(3))
         arguments.push_back(file);
     environment.push_back("HOME=" + home());
-    {
-        RunningPublisher stopped(arguments, environment);
-        ASSERT_TRUE(stopped.waitFor("Sending ")) << stopped.said();
-        stopped.signal(SIGINT);
-        RunningPublisher::Ending ending = stopped.waitWithin(std::chrono::seconds(10));
-        EXPECT_TRUE(ending.inTime) << "a stop takes effect within a second";
-        EXPECT_EQ(ending.status, 130) << stopped.said();
-        EXPECT_NE(stopped.said().find("unchanged"), std::string::npos) << stopped.said();
-    }
+    expectAStopMidSendEndsPromptly(arguments, environment);
     Tree afterStop = snapshot(remote);
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterStop.at(name), bytes) << name << " changed although the switch never began";
+    expectUnchanged(live, afterStop);
     {
         RunningPublisher cut(arguments, environment);
         ASSERT_TRUE(cut.waitFor("Sending ")) << cut.said();
@@ -457,8 +455,7 @@ TEST_F(UploadCommandTest, AStopOrAKilledServerMidWebDavUploadLeavesTheLivePlayer
     }
     Tree afterKill = snapshot(remote);
     expectWholePlayer(afterKill);
-    for (const auto& [name, bytes] : live)
-        EXPECT_EQ(afterKill.at(name), bytes) << name << " changed although the switch never began";
+    expectUnchanged(live, afterKill);
 
     ASSERT_TRUE(dav.restart()) << dav.problem();
     CommandResult resumed = upload(direct, trust, {}, {environment.front()});

@@ -132,8 +132,7 @@ TEST_F(WebDavSiteTest, RefusesAWrongPasswordAndAnUntrustedCertificate) {
 }
 
 TEST_F(WebDavSiteTest, TakesThePasswordFromTheNetrcBeforeTheOneGiven) {
-    std::ofstream(local.path("netrc")) << "machine 127.0.0.1 login " << server_process::Account << " password "
-                                       << server_process::AccountPassword << "\n";
+    server_process::writeAccountNetrc(local.path("netrc"));
     SiteCredentials credentials;
     credentials.password = "not the password";
     credentials.netrc = local.path("netrc");
