@@ -81,11 +81,6 @@ UploadFailure ParallelSend::begin(Slot& slot, std::size_t transfer) {
     slot.errorText[0] = '\0';
     curl_easy_setopt(slot.handle.get(), CURLOPT_ERRORBUFFER, slot.errorText);
     curl_easy_setopt(slot.handle.get(), CURLOPT_UPLOAD, 1L);
-    // libssh2 keeps in flight only what one write hands it: with libcurl's
-    // 64 KB, one file over SFTP on a 40 ms line goes at 1.6 MB/s. Not more
-    // than 256 KB: from 512 KB on, a send stopped mid-write leaves its
-    // libssh2 session unfreed (libcurl 7.88, libssh2 1.10).
-    curl_easy_setopt(slot.handle.get(), CURLOPT_UPLOAD_BUFFERSIZE, 256L << 10);
     curl_easy_setopt(slot.handle.get(), CURLOPT_READDATA, slot.file);
     curl_easy_setopt(slot.handle.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(sent.size));
     curl_easy_setopt(slot.handle.get(), CURLOPT_PRIVATE, &slot);

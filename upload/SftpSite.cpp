@@ -12,7 +12,7 @@ SftpSite::SftpSite(const RemoteAddress& address, const SiteCredentials& credenti
     : address(withUser(address)), credentials(credentials), stop(stop),
       hostKeys(trust, address.host, address.effectivePort()), connections(newConnectionShare()),
       control(newCurlEasy()),
-      sender([this](CURL* handle, const Transfer& sent) { prepare(handle, this->address.urlWithUser(sent.remote), *login); },
+      sender([this](CURL* handle, const Transfer& sent) { prepareSend(handle, sent); },
              [this](CURL* handle, CURLcode code, const char* text, const std::string& path) {
                  return explain(handle, code, text, path);
              },
@@ -26,6 +26,15 @@ void SftpSite::prepare(CURL* handle, const std::string& url, const SftpLogin& wa
     curl_easy_setopt(handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR));
     hostKeys.install(handle);
     applySftpLogin(handle, way, credentials);
+}
+
+void SftpSite::prepareSend(CURL* handle, const Transfer& sent) {
+    prepare(handle, address.urlWithUser(sent.remote), *login);
+    // libssh2 keeps in flight only what one write hands it: with libcurl's
+    // 64 KB, one file on a 40 ms line goes at 1.6 MB/s. Not more than
+    // 256 KB: from 512 KB on, a send stopped mid-write leaves its libssh2
+    // session unfreed (libcurl 7.88, libssh2 1.10).
+    curl_easy_setopt(handle, CURLOPT_UPLOAD_BUFFERSIZE, 256L << 10);
 }
 
 UploadFailure SftpSite::explain(CURL* handle, CURLcode code, const char* text, const std::string& path) {

@@ -33,6 +33,8 @@ public:
 private:
     UploadFailure logIn();
     void prepare(CURL* handle, const std::string& url, const SftpLogin& login);
+    // A handle of the sender's, for sending `sent`.
+    void prepareSend(CURL* handle, const Transfer& sent);
     // libcurl gives one code, often without words, for a session that
     // died and for a write that OpenSSH refused with a bare "Operation
     // failed", as it refuses one to a full disk. A second connection
